@@ -1,0 +1,15 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace platform {
+
+// The one kind of failure the program's own operations raise. It carries the exact text the
+// user is shown; the application's event loop catches it and shows it in an error box.
+class Error : public std::runtime_error {
+public:
+    explicit Error(const std::string& message) : std::runtime_error(message) {}
+};
+
+}  // namespace platform
