@@ -114,9 +114,6 @@ public:
     QPainter& Painter() { return *painter_; }
 
 private:
-    void ApplyPen();
-    void ApplyBrush();
-
     QPainter* painter_ = nullptr;
     QPainter ownPainter_;
     QImage* image_ = nullptr;
