@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+#include "app/Style.h"
+
+// The two tags the program exists to produce, built by plain concatenation: no line
+// breaks, no escaping, no checks. Web authors paste them as they stand.
+std::string MakeFontTag(const TStyle& style, bool withText);
+std::string MakeBodyTag(const TStyle& style);
