@@ -1,13 +1,18 @@
-#include <QApplication>
-#include <QLabel>
+#include <QScreen>
+
+#include "app/main.h"
+#include "platform/Application.h"
+#include "platform/Faces.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    platform::TApplication app(argc, argv);
     QApplication::setApplicationName("Velloran");
-    QLabel window("Velloran is being built.");
-    window.setWindowTitle("Velloran");
-    window.setMinimumSize(300, 100);
-    window.setAlignment(Qt::AlignCenter);
-    window.show();
+    platform::InstallFontSubstitutions();
+
+    TfrmMain frmMain;
+    frmMain.FormCreate();
+    const QRect screen = frmMain.screen()->availableGeometry();
+    frmMain.move(screen.center() - frmMain.rect().center());
+    frmMain.show();
     return app.exec();
 }

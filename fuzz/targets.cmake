@@ -2,3 +2,9 @@
 # the tree). The target's entry point is fuzz/<name>_fuzzer.cpp and its seed corpus
 # fuzz/corpus/<name>/. Read by fuzz/CMakeLists.txt and by the test tree.
 set(VELLORAN_FUZZERS)
+
+list(APPEND VELLORAN_FUZZERS ini_read)
+set(FUZZ_ini_read_SOURCES platform/IniText.cpp)
+
+list(APPEND VELLORAN_FUZZERS style_read)
+set(FUZZ_style_read_SOURCES app/StyleFile.cpp app/ColorValue.cpp app/Style.cpp platform/IniText.cpp platform/IniFile.cpp)

@@ -1,0 +1,181 @@
+#include "app/ColorPanel.h"
+
+#include <QPainter>
+
+#include "app/ColorValue.h"
+#include "platform/Application.h"
+#include "platform/Canvas.h"
+#include "platform/Faces.h"
+#include "platform/SysColors.h"
+
+using controls::TSlideBar;
+
+const std::array<TSwatchRow::Swatch, 16> TSwatchRow::kSwatches = {{
+    {"Black", 0x000000},
+    {"White", 0xFFFFFF},
+    {"Navy", 0x800000},
+    {"Blue", 0xFF0000},
+    {"Maroon", 0x000080},
+    {"Red", 0x0000FF},
+    {"Green", 0x008000},
+    {"Lime", 0x00FF00},
+    {"Silver", 0xC0C0C0},
+    {"Gray", 0x808080},
+    {"Purple", 0x800080},
+    {"Fuchsia", 0xFF00FF},
+    {"Olive", 0x008080},
+    {"Yellow", 0x00FFFF},
+    {"Teal", 0x808000},
+    {"Aqua", 0xFFFF00},
+}};
+
+namespace {
+
+constexpr QSize kRgbPanelSize(246, 66);
+constexpr QSize kSwatchPanelSize(246, 21);
+constexpr QPoint kSwatchPanelAt(0, 69);
+constexpr int kBarLeft = 17;
+constexpr QSize kBarSize(198, 11);
+constexpr int kFieldLeft = 217;
+constexpr QSize kFieldSize(22, 19);
+constexpr int kRowTops[] = {7, 27, 47};
+constexpr int kFieldTops[] = {3, 23, 43};
+constexpr int kChannelMax = 255;
+constexpr int kBarPageSize = 25;
+constexpr int kBarThickness = 3;
+
+}  // namespace
+
+TSwatchRow::TSwatchRow(QWidget* parent) : QWidget(parent) {
+    setObjectName("pnlColor");
+    setFixedSize(kSwatchPanelSize);
+    // The hotspot on the left lies on top, so the pixel two swatches share picks the
+    // left-hand colour: raise them from right to left.
+    for (std::size_t n = 0; n < kSwatches.size(); ++n) {
+        auto* hotspot = new controls::THotspot(this);
+        hotspot->setObjectName(QString("Hotspot") + kSwatches[n].name);
+        hotspot->setGeometry(kSwatchLeft + kSwatchStep * static_cast<int>(n), kSwatchTop, kSwatchSize,
+                             kSwatchSize);
+        const TColor color = kSwatches[n].color;
+        connect(hotspot, &controls::THotspot::OnClick, this, [this, color] { emit SwatchClicked(color); });
+        Hotspots[n] = hotspot;
+    }
+    for (auto it = Hotspots.rbegin(); it != Hotspots.rend(); ++it) (*it)->raise();
+}
+
+void TSwatchRow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    platform::Canvas canvas(painter);
+    const int w = width(), h = height();
+    // Raised outer ring, lowered inner ring.
+    const auto ring = [&](int i, platform::TColor first, platform::TColor second) {
+        canvas.SetPenColor(first);
+        canvas.MoveTo(w - 1 - i, i);
+        canvas.LineTo(i, i);
+        canvas.LineTo(i, h - i);
+        canvas.SetPenColor(second);
+        canvas.MoveTo(w - 1 - i, i);
+        canvas.LineTo(w - 1 - i, h - 1 - i);
+        canvas.LineTo(i, h - 1 - i);
+    };
+    ring(0, platform::clBtnHighlight, platform::clBtnShadow);
+    ring(1, platform::clBtnShadow, platform::clBtnHighlight);
+    canvas.SetPenColor(platform::clBlack);
+    for (std::size_t n = 0; n < kSwatches.size(); ++n) {
+        const int left = kSwatchLeft + kSwatchStep * static_cast<int>(n);
+        canvas.SetBrushColor(kSwatches[n].color);
+        canvas.Rectangle(left, kSwatchTop, left + kSwatchSize, kSwatchTop + kSwatchSize);
+    }
+}
+
+TColorPanel::TColorPanel(QWidget* parent) : QWidget(parent) {
+    setFixedSize(kRgbPanelSize.width(), kSwatchPanelAt.y() + kSwatchPanelSize.height());
+    pnlRGB = new QWidget(this);
+    pnlRGB->setObjectName("pnlRGB");
+    pnlRGB->setFixedSize(kRgbPanelSize);
+    pnlRGB->setAutoFillBackground(true);
+    QPalette silver = pnlRGB->palette();
+    silver.setColor(QPalette::Window, platform::ToQColor(platform::clSilver));
+    pnlRGB->setPalette(silver);
+
+    const char* letters[] = {"R", "G", "B"};
+    const char* bars[] = {"SlideBarRed", "SlideBarGreen", "SlideBarBlue"};
+    const char* fields[] = {"TxtRed", "TxtGreen", "TxtBlue"};
+    TSlideBar** barSlots[] = {&SlideBarRed, &SlideBarGreen, &SlideBarBlue};
+    THexEdit** fieldSlots[] = {&TxtRed, &TxtGreen, &TxtBlue};
+    const QFont fieldFont = platform::MakeFont("MS Sans Serif", -11);
+    for (int row = 0; row < 3; ++row) {
+        auto* letter = new QLabel(letters[row], pnlRGB);
+        letter->move(6, kRowTops[row] - 1);
+
+        auto* bar = new TSlideBar(pnlRGB);
+        bar->setObjectName(bars[row]);
+        bar->setGeometry(QRect(QPoint(kBarLeft, kRowTops[row]), kBarSize));
+        bar->SetMax(kChannelMax);
+        bar->SetMin(0);
+        bar->SetPosition(0);
+        bar->SetStyle(controls::TBarStyle::bsRaised);
+        bar->SetThickness(kBarThickness);
+        bar->SetThumbStyle(controls::TThumbStyle::tsDiamond4);
+        bar->SetTicks(false);
+        bar->SetPageSize(kBarPageSize);
+        bar->SetFocusColor(platform::clSilver);
+        bar->setFocusPolicy(Qt::ClickFocus);
+        *barSlots[row] = bar;
+
+        auto* field = new THexEdit(pnlRGB);
+        field->setObjectName(fields[row]);
+        field->setGeometry(QRect(QPoint(kFieldLeft, kFieldTops[row]), kFieldSize));
+        field->setFont(fieldFont);
+        *fieldSlots[row] = field;
+
+        connect(bar, &TSlideBar::OnChange, this, [this, field, bar] {
+            platform::RunReportingErrors([&] { BarChanged(field, bar); });
+        });
+        connect(field, &QLineEdit::textChanged, this, [this, field, bar] {
+            platform::RunReportingErrors([&] { FieldChanged(field, bar); });
+        });
+    }
+
+    pnlColor = new TSwatchRow(this);
+    pnlColor->move(kSwatchPanelAt);
+    connect(pnlColor, &TSwatchRow::SwatchClicked, this, [this](TColor color) {
+        platform::RunReportingErrors([&] { SetBarsFromColor(color); });
+    });
+}
+
+void TColorPanel::SetBarsFromColor(TColor color) {
+    const colorvalue::Channels channels = colorvalue::ChannelsOf(color);
+    SlideBarRed->SetPosition(channels.red);
+    SlideBarGreen->SetPosition(channels.green);
+    SlideBarBlue->SetPosition(channels.blue);
+    SlideBarRed->update();
+    SlideBarGreen->update();
+    SlideBarBlue->update();
+}
+
+TColor TColorPanel::BarsToColor(Order order) const {
+    const int r = SlideBarRed->Position(), g = SlideBarGreen->Position(), b = SlideBarBlue->Position();
+    return order == Order::bgr ? colorvalue::ColorFromChannels(r, g, b)
+                               : colorvalue::ColorFromChannels(b, g, r);
+}
+
+void TColorPanel::SetHotspotHints(bool on) {
+    for (std::size_t n = 0; n < TSwatchRow::kSwatches.size(); ++n) {
+        pnlColor->Hotspots[n]->SetHint(on ? TSwatchRow::kSwatches[n].name : "");
+    }
+}
+
+void TColorPanel::BarChanged(THexEdit* field, TSlideBar* bar) {
+    const QString text = QString::fromStdString(colorvalue::ChannelForm(bar->Position()));
+    // An equal text raises no change, which is what ends the bar -> field -> bar round trip.
+    if (field->text() != text) field->setText(text);
+    if (OnBarChanged) OnBarChanged();
+}
+
+void TColorPanel::FieldChanged(THexEdit* field, TSlideBar* bar) {
+    const QString text = field->text();
+    if (text.size() != 2) return;
+    bar->SetPosition(colorvalue::ChannelFormToChannel(text.toStdString()));
+    field->setSelection(0, 2);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QIcon>
+
+// The main window's small button pictures, drawn at 16 x 16.
+namespace glyphs {
+
+QIcon Bold();
+QIcon Italic();
+QIcon Center();
+QIcon CopyTag();
+QIcon CopyTagWithText();
+QIcon Add();
+QIcon Delete();
+
+}  // namespace glyphs

@@ -1,0 +1,52 @@
+#include "app/HexEdit.h"
+
+#include <QKeyEvent>
+#include <QValidator>
+
+#include "app/HexField.h"
+#include "platform/Keys.h"
+
+namespace {
+
+constexpr int kMaxDigits = 2;
+
+// Upper-cases whatever enters the field, typed or pasted. A pasted text that is not
+// hexadecimal is let through on purpose: the panel reports it when it reads the value.
+class UpperCaseValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        input = input.toUpper();
+        return Acceptable;
+    }
+};
+
+}  // namespace
+
+THexEdit::THexEdit(QWidget* parent) : QLineEdit(parent) {
+    setMaxLength(kMaxDigits);
+    setValidator(new UpperCaseValidator(this));
+    setText("00");
+}
+
+void THexEdit::keyPressEvent(QKeyEvent* event) {
+    const hexfield::KeyResult result =
+        hexfield::NavigationKey(platform::VirtualKeyOf(event->key()), text().toStdString());
+    if (result.text) setText(QString::fromStdString(*result.text));
+    if (result.consumed) {
+        event->accept();
+        return;
+    }
+    const QString typed = event->text();
+    if (typed.size() == 1 && typed[0].isPrint() && !hexfield::KeyPasses(typed[0].unicode())) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void THexEdit::focusOutEvent(QFocusEvent* event) {
+    const QString padded = QString::fromStdString(hexfield::ExitText(text().toStdString()));
+    if (padded != text()) setText(padded);
+    QLineEdit::focusOutEvent(event);
+}

@@ -1,0 +1,107 @@
+#include "app/Preview.h"
+
+#include "platform/Faces.h"
+#include "platform/SysColors.h"
+
+namespace {
+
+constexpr int kSampleLeft = 69;
+constexpr int kSampleFontHeight = -16;
+constexpr int kStepPointSizes[] = {8, 10, 12, 14, 18, 24, 36};
+
+struct SampleLine {
+    QLabel* TPreview::*label;
+    const char* name;
+    const char* text;
+    int top;
+};
+
+constexpr SampleLine kSampleLines[] = {
+    {&TPreview::lblNormalText, "lblNormalText", "Normal text will appear in this color", 27},
+    {&TPreview::lblVisitedLinkText, "lblVisitedLinkText", "Visited Links will appear in this color", 50},
+    {&TPreview::lblNewLinkText, "lblNewLinkText", "New links will appear in this color", 75},
+    {&TPreview::lblActiveLinkText, "lblActiveLinkText",
+     "Links will briefly appear in this color when clicked", 100},
+};
+
+void SetColorRole(QWidget* widget, QPalette::ColorRole role, TColor color) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, platform::ToQColor(color));
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+int PointSizeOfStep(int step) {
+    return step >= 1 && step <= 7 ? kStepPointSizes[step - 1] : 0;
+}
+
+TPreview::TPreview(QWidget* parent) : QFrame(parent) {
+    setObjectName("PanelTop");
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setAutoFillBackground(true);
+    SetColorRole(this, QPalette::Window, platform::clWhite);
+
+    lblDisplay = new QLabel(this);
+    lblDisplay->setObjectName("lblDisplay");
+    lblDisplay->setWordWrap(true);
+    lblDisplay->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    lblDisplay->setTextFormat(Qt::PlainText);
+    lblDisplay->setAutoFillBackground(true);
+
+    lblBodyColor = new QWidget(this);
+    lblBodyColor->setObjectName("lblBodyColor");
+    lblBodyColor->setAutoFillBackground(true);
+    lblBodyColor->hide();
+
+    const QFont sampleFont = platform::MakeFont("Times New Roman", kSampleFontHeight);
+    for (const auto& line : kSampleLines) {
+        auto* label = new QLabel(QString::fromLatin1(line.text), this);
+        label->setObjectName(line.name);
+        label->setFont(sampleFont);
+        label->setAttribute(Qt::WA_TranslucentBackground);
+        label->move(kSampleLeft, line.top);
+        label->adjustSize();
+        label->hide();
+        this->*line.label = label;
+    }
+}
+
+void TPreview::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    lblDisplay->setGeometry(contentsRect());
+    lblBodyColor->setGeometry(contentsRect());
+}
+
+void TPreview::ShowFont(const TStyle& style) {
+    QFont font = platform::MakeFont(style.FaceName, 0);
+    const int points = PointSizeOfStep(style.SizeStep);
+    font.setPointSize(points > 0 ? points : lblDisplay->font().pointSize());
+    font.setBold(style.Bold);
+    font.setItalic(style.Italic);
+    lblDisplay->setFont(font);
+    lblDisplay->setAlignment(Qt::AlignTop | (style.Centered ? Qt::AlignHCenter : Qt::AlignLeft));
+    lblDisplay->setText(QString::fromStdString(style.UserText));
+    SetColorRole(lblDisplay, QPalette::WindowText, style.FontColor);
+}
+
+void TPreview::SetDisplayBackground(TColor color) { SetColorRole(lblDisplay, QPalette::Window, color); }
+
+void TPreview::SetDisplayOpaque(bool opaque) { lblDisplay->setAutoFillBackground(opaque); }
+
+void TPreview::SetBodyColor(TColor color) { SetColorRole(lblBodyColor, QPalette::Window, color); }
+
+void TPreview::SetSampleColors(const TStyle& style) {
+    SetColorRole(lblNormalText, QPalette::WindowText, style.TextColor);
+    SetColorRole(lblVisitedLinkText, QPalette::WindowText, style.VisitedColor);
+    SetColorRole(lblNewLinkText, QPalette::WindowText, style.LinkColor);
+    SetColorRole(lblActiveLinkText, QPalette::WindowText, style.ActiveColor);
+}
+
+void TPreview::ShowSamples(bool visible) {
+    for (QLabel* label : SampleLines()) {
+        label->setVisible(visible);
+        if (visible) label->raise();
+    }
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QFrame>
+#include <QLabel>
+#include <array>
+
+#include "app/Style.h"
+
+// The preview band at the top of the main window: the font preview on the Font page, the
+// body colour fill and the four sample lines on the Body page, stacked in that order over
+// the background picture.
+class TPreview : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit TPreview(QWidget* parent = nullptr);
+
+    QLabel* lblDisplay;
+    QWidget* lblBodyColor;
+    QLabel* lblNormalText;
+    QLabel* lblVisitedLinkText;
+    QLabel* lblNewLinkText;
+    QLabel* lblActiveLinkText;
+
+    // The font preview follows the style's face, size step, bold, italic, centering, text
+    // and font colour.
+    void ShowFont(const TStyle& style);
+    void SetDisplayBackground(TColor color);
+    // Opaque in colour mode; transparent in picture mode, so the picture shows behind.
+    void SetDisplayOpaque(bool opaque);
+    void SetBodyColor(TColor color);
+    void SetSampleColors(const TStyle& style);
+    void ShowSamples(bool visible);
+
+    std::array<QLabel*, 4> SampleLines() const {
+        return {lblNormalText, lblVisitedLinkText, lblNewLinkText, lblActiveLinkText};
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+// The preview's point size for an HTML size step 1..7; 0 outside.
+int PointSizeOfStep(int step);

@@ -1,0 +1,80 @@
+#include "app/Settings.h"
+
+#include "platform/IniFile.h"
+
+namespace {
+
+constexpr std::string_view kMissing = "ERROR";
+constexpr std::size_t kExtensionLength = 4;
+
+// The number of bytes of the last `count` UTF-8 characters of s, so that cutting never splits
+// a character of a name in the user's language.
+std::size_t BytesOfLastCharacters(std::string_view s, std::size_t count) {
+    std::size_t pos = s.size();
+    for (std::size_t characters = 0; characters < count && pos > 0; ++characters) {
+        --pos;
+        while (pos > 0 && (static_cast<unsigned char>(s[pos]) & 0xC0) == 0x80) --pos;
+    }
+    return s.size() - pos;
+}
+
+}  // namespace
+
+std::string SettingsPath(const std::string& programDir) { return programDir + std::string(settingskeys::kFileName); }
+
+std::string ReadStartup(const std::string& settingsPath) {
+    return platform::TIniFile(settingsPath).ReadString(settingskeys::kSection, settingskeys::kStartup, kMissing);
+}
+
+void WriteStartup(const std::string& settingsPath, const std::string& styleFileName) {
+    platform::TIniFile(settingsPath).WriteString(settingskeys::kSection, settingskeys::kStartup, styleFileName);
+}
+
+int ReadSaveValue(const std::string& settingsPath) {
+    return platform::TIniFile(settingsPath)
+        .ReadInteger(settingskeys::kSection, settingskeys::kSave, settingskeys::kSaveMissing);
+}
+
+void WriteSaveValue(const std::string& settingsPath, int value) {
+    platform::TIniFile(settingsPath).WriteInteger(settingskeys::kSection, settingskeys::kSave, value);
+}
+
+std::string StartupStyleFile(const std::string& programDir, const std::string& startupValue,
+                             const FileExistsCheck& fileExists) {
+    if (startupValue != kMissing && !startupValue.empty() && fileExists(startupValue)) return startupValue;
+    return programDir + std::string(kDefaultStyleFileName);
+}
+
+std::string CaptionName(const std::string& styleFileName) {
+    const std::string name = FileNamePart(styleFileName);
+    return name.substr(0, name.size() - BytesOfLastCharacters(name, kExtensionLength));
+}
+
+std::string CaptionFor(const std::string& styleFileName) { return " Velloran - " + CaptionName(styleFileName); }
+
+std::string SaveQuestion(const std::string& styleFileName) {
+    return "Save changes to Style \"" + CaptionName(styleFileName) + "\"?";
+}
+
+bool ExitSteps(const std::string& settingsPath, const std::string& styleFileName,
+               const std::function<TSaveAnswer(const std::string& question)>& askToSave,
+               const std::function<void()>& writeStyle, bool styleReadFailed) {
+    WriteStartup(settingsPath, styleFileName);
+    TSavePolicy policy = SavePolicyOf(ReadSaveValue(settingsPath));
+    if (policy == spSaveOnExit && styleReadFailed) policy = spPromptBeforeSaving;
+    switch (policy) {
+        case spSaveOnExit:
+            writeStyle();
+            return true;
+        case spPromptBeforeSaving:
+            switch (askToSave(SaveQuestion(styleFileName))) {
+                case TSaveAnswer::Yes: writeStyle(); return true;
+                case TSaveAnswer::No: return true;
+                case TSaveAnswer::Cancel: return false;
+            }
+            return false;
+        case spDoNotSave:
+            return true;
+    }
+    return true;
+}

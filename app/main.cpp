@@ -1,0 +1,486 @@
+#include "app/main.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "app/Glyphs.h"
+#include "app/TagText.h"
+#include "platform/Application.h"
+#include "platform/Clipboard.h"
+#include "platform/Faces.h"
+#include "platform/Paths.h"
+#include "platform/SysColors.h"
+#include "windows/options.h"
+
+namespace {
+
+constexpr QSize kClientSize(395, 409);
+constexpr int kMemoTagHeight = 43;
+constexpr int kPagesHeight = 115;
+constexpr int kBottomHeight = 101;
+constexpr platform::TColor kDarkGreen = 0x008000;
+constexpr platform::TColor kNavy = 0x800000;
+
+void SetColorRole(QWidget* widget, QPalette::ColorRole role, TColor color) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, platform::ToQColor(color));
+    widget->setPalette(palette);
+}
+
+QRadioButton* Radio(const char* name, const char* caption, QWidget* parent, QPoint at) {
+    auto* button = new QRadioButton(caption, parent);
+    button->setObjectName(name);
+    button->move(at);
+    button->adjustSize();
+    return button;
+}
+
+QPushButton* BoldNavyButton(const char* name, const char* caption, QWidget* parent, QRect place) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    QFont font = button->font();
+    font.setBold(true);
+    button->setFont(font);
+    SetColorRole(button, QPalette::ButtonText, kNavy);
+    return button;
+}
+
+// Runs a handler the way the event loop runs one: a failure is shown in the error box.
+template <typename Handler>
+auto Reporting(Handler handler) {
+    return [handler] { platform::RunReportingErrors(handler); };
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
+    setObjectName("frmMain");
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(platform::MakeFont("MS Sans Serif", -11));
+
+    auto* client = new QWidget(this);
+    auto* bands = new QVBoxLayout(client);
+    bands->setContentsMargins(0, 0, 0, 0);
+    bands->setSpacing(0);
+
+    PanelTop = new TPreview(client);
+    bands->addWidget(PanelTop, 1);
+
+    MemoTag = new QPlainTextEdit(client);
+    MemoTag->setObjectName("MemoTag");
+    MemoTag->setFixedHeight(kMemoTagHeight);
+    MemoTag->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    MemoTag->setTabChangesFocus(true);
+    SetColorRole(MemoTag, QPalette::Base, platform::clWhite);
+    bands->addWidget(MemoTag);
+
+    PC1 = new QTabWidget(client);
+    PC1->setObjectName("PC1");
+    PC1->setFixedHeight(kPagesHeight);
+    fontPanel = new TFontPanel(style_, *PanelTop);
+    fontPanel->ShowFontTag = [this] { ShowFontTag(); };
+    PC1->addTab(fontPanel, " Font");
+    PC1->addTab(BuildBodyPage(), " Body");
+    bands->addWidget(PC1);
+
+    bands->addWidget(BuildBottomBand());
+    setCentralWidget(client);
+    BuildMenu();
+
+    connect(fontPanel->cmdCopyFontTag, &QToolButton::clicked, this, Reporting([this] { cmdCopyFontTagClick(); }));
+    connect(fontPanel->cmdCopyFontTagText, &QToolButton::clicked, this,
+            Reporting([this] { cmdCopyFontTagTextClick(); }));
+    connect(PC1, &QTabWidget::currentChanged, this, Reporting([this] { PC1Change(); }));
+    colorPanel->OnBarChanged = [this] {
+        ApplyBarsToTarget();
+        if (FontPageActive()) {
+            ShowFontTag();
+        } else {
+            ShowBodyTag();
+        }
+    };
+
+    ChooseStyleToOpen = [this] { return ShowStyleDialog(QFileDialog::AcceptOpen); };
+    ChooseStyleToSaveAs = [this] { return ShowStyleDialog(QFileDialog::AcceptSave); };
+    AskToSave = [this](const std::string& question) { return AskYesNoCancel(question); };
+
+    resize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
+}
+
+std::string TfrmMain::ShowStyleDialog(int mode) {
+    const bool open = mode == QFileDialog::AcceptOpen;
+    QFileDialog dialog(this, open ? "Select Style" : "Save Current Style As",
+                       QString::fromStdString(programDir_), ".style files (*.vls)");
+    dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // A name typed without an extension gets ".vls"; saving over a file asks first.
+    if (!open) dialog.setDefaultSuffix("vls");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front().toStdString();
+}
+
+TSaveAnswer TfrmMain::AskYesNoCancel(const std::string& question) {
+    QMessageBox box(QMessageBox::Question, "Confirm", QString::fromStdString(question), QMessageBox::NoButton, this);
+    QPushButton* yes = box.addButton("&Yes", QMessageBox::YesRole);
+    QPushButton* no = box.addButton("&No", QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton("Cancel", QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes) return TSaveAnswer::Yes;
+    if (box.clickedButton() == no) return TSaveAnswer::No;
+    return TSaveAnswer::Cancel;
+}
+
+QWidget* TfrmMain::BuildBodyPage() {
+    TabSheetBody = new QWidget;
+    TabSheetBody->setObjectName("TabSheetBody");
+    GroupBoxSelectBodyColor = new QGroupBox("Current Color Selection", TabSheetBody);
+    GroupBoxSelectBodyColor->setObjectName("GroupBoxSelectBodyColor");
+    GroupBoxSelectBodyColor->setGeometry(4, 0, 300, 78);
+    chkBackground = Radio("chkBackground", "Background", GroupBoxSelectBodyColor, {8, 23});
+    chkNormal = Radio("chkNormal", "Normal Text", GroupBoxSelectBodyColor, {104, 23});
+    chkVisited = Radio("chkVisited", "Visited Links", GroupBoxSelectBodyColor, {9, 47});
+    chkLinks = Radio("chkLinks", "New Links", GroupBoxSelectBodyColor, {104, 47});
+    chkHighlight = Radio("chkHighlight", "Highlighted Links", GroupBoxSelectBodyColor, {184, 47});
+    chkBackground->setChecked(true);
+    for (QRadioButton* radio : {chkBackground, chkNormal, chkVisited, chkLinks, chkHighlight}) {
+        connect(radio, &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked && !selectingRadio_) platform::RunReportingErrors([this] { TargetRadioClick(); });
+        });
+    }
+    cmdBodyTag = new QToolButton(TabSheetBody);
+    cmdBodyTag->setObjectName("cmdBodyTag");
+    cmdBodyTag->setIcon(glyphs::CopyTag());
+    cmdBodyTag->setToolTip("Copy Body Tag ");
+    cmdBodyTag->setGeometry(312, 28, 20, 20);
+    connect(cmdBodyTag, &QToolButton::clicked, this, Reporting([this] { cmdBodyTagClick(); }));
+    return TabSheetBody;
+}
+
+QWidget* TfrmMain::BuildBottomBand() {
+    PnlBottom = new QWidget;
+    PnlBottom->setObjectName("PnlBottom");
+    PnlBottom->setFixedHeight(kBottomHeight);
+    PnlBottom->setAutoFillBackground(true);
+    SetColorRole(PnlBottom, QPalette::Window, platform::clSilver);
+
+    colorPanel = new TColorPanel(PnlBottom);
+    colorPanel->move(5, 5);
+
+    GroupBoxBGImage = new QGroupBox("Background", PnlBottom);
+    GroupBoxBGImage->setObjectName("GroupBoxBGImage");
+    GroupBoxBGImage->setGeometry(258, 1, 130, 70);
+    SetColorRole(GroupBoxBGImage, QPalette::WindowText, kDarkGreen);
+    ShapeBGcolor = new QWidget(GroupBoxBGImage);
+    ShapeBGcolor->setObjectName("ShapeBGcolor");
+    ShapeBGcolor->setGeometry(8, 18, 21, 21);
+    ShapeBGcolor->setAutoFillBackground(true);
+    optColor = Radio("optColor", "Color", GroupBoxBGImage, {38, 14});
+    optPicture = Radio("optPicture", "Picture", GroupBoxBGImage, {38, 31});
+    optColor->setChecked(true);
+    connect(optColor, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked && !selectingRadio_) platform::RunReportingErrors([this] { optColorClick(); });
+    });
+    connect(optPicture, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked && !selectingRadio_) platform::RunReportingErrors([this] { optPictureClick(); });
+    });
+    lblFilename = new controls::TBoxLabel(GroupBoxBGImage);
+    lblFilename->setObjectName("lblFilename");
+    lblFilename->setGeometry(8, 47, 85, 18);
+    lblFilename->SetBevelOuter(controls::TBevelStyle::bvNone);
+    lblFilename->SetBevelInner(controls::TBevelStyle::bvLowered);
+    lblFilename->SetCaption("");
+    cmdBrowse = new QToolButton(GroupBoxBGImage);
+    cmdBrowse->setObjectName("cmdBrowse");
+    cmdBrowse->setText("...");
+    cmdBrowse->setGeometry(97, 47, 24, 18);
+    // The picture chooser is not part of the program yet.
+    cmdBrowse->setEnabled(false);
+
+    cmdColors = BoldNavyButton("cmdColors", "&More...", PnlBottom, {258, 74, 58, 21});
+    cmdSpecial = BoldNavyButton("cmdSpecial", "&Special...", PnlBottom, {320, 74, 68, 21});
+    // The web palette and the special characters windows are not part of the program yet.
+    cmdColors->setEnabled(false);
+    cmdSpecial->setEnabled(false);
+    return PnlBottom;
+}
+
+void TfrmMain::BuildMenu() {
+    QMenu* file = menuBar()->addMenu("&File");
+    mnuFileOpen = file->addAction("&Open...");
+    mnuFileOpen->setShortcut(QKeySequence("Ctrl+O"));
+    mnuFileSave = file->addAction("&Save");
+    mnuFileSave->setShortcut(QKeySequence("Ctrl+S"));
+    mnuSaveAs = file->addAction("Save &As...");
+    mnuSaveAs->setShortcut(QKeySequence("Ctrl+A"));
+    file->addSeparator();
+    mnuFileExit = file->addAction("E&xit");
+    connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    mnuEditCopyFontTag = edit->addAction("&Copy Font Tag");
+    CopyFontTagwithText = edit->addAction("C&opy Font Tag with Text");
+    mnuEditCopyBodyTag = edit->addAction("Copy &Body Tag");
+    connect(mnuEditCopyFontTag, &QAction::triggered, this, Reporting([this] { cmdCopyFontTagClick(); }));
+    connect(CopyFontTagwithText, &QAction::triggered, this, Reporting([this] { cmdCopyFontTagTextClick(); }));
+    connect(mnuEditCopyBodyTag, &QAction::triggered, this, Reporting([this] { cmdBodyTagClick(); }));
+
+    QMenu* options = menuBar()->addMenu("&Options");
+    mnuOptionsOptions = options->addAction("&Options...");
+    mnuOptionsRefresh = options->addAction("&Refresh");
+    mnuOptionsRefresh->setShortcut(QKeySequence("Ctrl+R"));
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    mnuHelpContents = help->addAction("Contents...");
+    help->addSeparator();
+    mnuHelpAbout = help->addAction("&About...");
+
+    connect(mnuFileOpen, &QAction::triggered, this, Reporting([this] { mnuFileOpenClick(); }));
+    connect(mnuFileSave, &QAction::triggered, this, Reporting([this] { mnuFileSaveClick(); }));
+    connect(mnuSaveAs, &QAction::triggered, this, Reporting([this] { mnuSaveAsClick(); }));
+    connect(mnuOptionsOptions, &QAction::triggered, this, Reporting([this] { mnuOptionsOptionsClick(); }));
+
+    // Commands whose windows are not part of the program yet stay visible but disabled.
+    for (QAction* pending : {mnuOptionsRefresh, mnuHelpContents, mnuHelpAbout}) {
+        pending->setEnabled(false);
+    }
+}
+
+void TfrmMain::FormCreate() {
+    platform::RunReportingErrors([this] {
+        programDir_ = platform::ProgramDir();
+        ColorsOpen = false;
+        SpecialOpen = false;
+        fontPanel->FillFaces(platform::InstalledFaces());
+        // The file is named before it is read, so that a read that stops at a damaged key
+        // still leaves Save and the close steps a file to work on.
+        styleFileName_ = StartupStyleFile(programDir_, ReadStartup(SettingsFile()), platform::FileExists);
+        LoadStyle(styleFileName_);
+        SetCaptionFromStyleFile();
+        SetBarsFromColor(style_.FontColor);
+        colorPanel->SetHotspotHints(true);
+    });
+}
+
+void TfrmMain::LoadStyle(const std::string& path) {
+    styleReadFailed_ = true;
+    ReadStyle(path, *this, platform::FileExists);
+    styleReadFailed_ = false;
+}
+
+void TfrmMain::SetCaptionFromStyleFile() {
+    setWindowTitle(QString::fromStdString(CaptionFor(styleFileName_)));
+}
+
+bool TfrmMain::FontPageActive() const { return PC1->currentWidget() == fontPanel; }
+
+TColorTarget TfrmMain::CurrentTarget() const {
+    if (FontPageActive()) return ctFont;
+    if (chkNormal->isChecked()) return ctText;
+    if (chkLinks->isChecked()) return ctLink;
+    if (chkVisited->isChecked()) return ctVisited;
+    if (chkHighlight->isChecked()) return ctActive;
+    return ctBackground;
+}
+
+TColor TfrmMain::TargetColor() const { return TargetField(style_, CurrentTarget()); }
+
+void TfrmMain::ApplyBarsToTarget() {
+    const TColorTarget target = CurrentTarget();
+    TargetField(style_, target) = BarsToColor(TColorPanel::Order::bgr);
+    switch (target) {
+        case ctFont: PanelTop->ShowFont(style_); break;
+        case ctBackground: ShowBackColor(); break;
+        default: PanelTop->SetSampleColors(style_); break;
+    }
+}
+
+void TfrmMain::ShowBackColor() {
+    SetColorRole(ShapeBGcolor, QPalette::Window, style_.BackColor);
+    PanelTop->SetBodyColor(style_.BackColor);
+    PanelTop->SetDisplayBackground(style_.BackColor);
+}
+
+void TfrmMain::ShowFontTag() { MemoTag->setPlainText(QString::fromStdString(MakeFontTag(style_, false))); }
+void TfrmMain::ShowBodyTag() { MemoTag->setPlainText(QString::fromStdString(MakeBodyTag(style_))); }
+
+void TfrmMain::cmdCopyFontTagClick() { platform::SetClipboardText(MakeFontTag(style_, false)); }
+void TfrmMain::cmdCopyFontTagTextClick() { platform::SetClipboardText(MakeFontTag(style_, true)); }
+void TfrmMain::cmdBodyTagClick() { platform::SetClipboardText(MakeBodyTag(style_)); }
+
+void TfrmMain::PC1Change() {
+    if (!FontPageActive()) {
+        PanelTop->lblDisplay->hide();
+        PanelTop->ShowSamples(true);
+        ShowBackColor();
+        PanelTop->SetSampleColors(style_);
+        SetBarsFromColor(TargetColor());
+        if (!style_.PictureMode) {
+            PanelTop->lblBodyColor->show();
+            PanelTop->lblBodyColor->lower();
+        }
+        return;
+    }
+    PanelTop->SetDisplayBackground(style_.BackColor);
+    PanelTop->lblBodyColor->hide();
+    PanelTop->lblDisplay->show();
+    PanelTop->ShowSamples(false);
+    SetBarsFromColor(style_.FontColor);
+    PanelTop->SetDisplayOpaque(!style_.PictureMode);
+}
+
+void TfrmMain::TargetRadioClick() {
+    switch (CurrentTarget()) {
+        case ctBackground: ShowBackColor(); break;
+        case ctFont: PanelTop->ShowFont(style_); break;
+        default: PanelTop->SetSampleColors(style_); break;
+    }
+    SetBarsFromColor(TargetColor());
+}
+
+void TfrmMain::SelectRadio(QRadioButton* button, const std::function<void()>& click) {
+    if (button->isChecked()) return;
+    selectingRadio_ = true;
+    button->setChecked(true);
+    selectingRadio_ = false;
+    click();
+}
+
+void TfrmMain::optColorClick() {
+    if (!FontPageActive()) {
+        PanelTop->lblBodyColor->show();
+        PanelTop->lblBodyColor->lower();
+        style_.PictureMode = false;
+        ShowBodyTag();
+    } else {
+        PanelTop->SetDisplayOpaque(true);
+    }
+    style_.PictureMode = false;
+}
+
+void TfrmMain::optPictureClick() {
+    style_.PictureMode = true;
+    if (style_.PicturePath.empty()) {
+        cmdBrowseClick();
+        return;
+    }
+    if (!FontPageActive()) {
+        PanelTop->lblBodyColor->hide();
+        ShowBodyTag();
+    } else {
+        PanelTop->SetDisplayOpaque(false);
+    }
+}
+
+// Without the picture chooser no picture can be confirmed here; what remains is the
+// return to colour mode when the style names no picture.
+void TfrmMain::cmdBrowseClick() {
+    if (style_.PictureName.empty()) SelectRadio(optColor, [this] { optColorClick(); });
+}
+
+void TfrmMain::mnuFileOpenClick() {
+    const std::string path = ChooseStyleToOpen();
+    if (path.empty()) return;
+    if (FontPageActive()) {
+        PC1Change();
+    } else {
+        PC1->setCurrentWidget(fontPanel);
+    }
+    LoadStyle(path);
+    styleFileName_ = path;
+    SetCaptionFromStyleFile();
+    SetBarsFromColor(style_.FontColor);
+}
+
+void TfrmMain::mnuFileSaveClick() {
+    WriteStyle(styleFileName_, style_);
+    styleReadFailed_ = false;
+}
+
+void TfrmMain::mnuSaveAsClick() {
+    const std::string path = ChooseStyleToSaveAs();
+    if (path.empty()) return;
+    WriteStyle(path, style_);
+    styleFileName_ = path;
+    styleReadFailed_ = false;
+    SetCaptionFromStyleFile();
+}
+
+void TfrmMain::mnuOptionsOptionsClick() {
+    windows::TfrmOptions dialog(SettingsFile(), this);
+    dialog.exec();
+}
+
+bool TfrmMain::FormClose() {
+    return ExitSteps(SettingsFile(), styleFileName_, AskToSave, [this] { WriteStyle(styleFileName_, style_); },
+                     styleReadFailed_);
+}
+
+// A close that fails to write is shown and abandoned: the window stays open with nothing lost.
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    bool mayClose = false;
+    platform::RunReportingErrors([&] { mayClose = FormClose(); });
+    if (mayClose) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TfrmMain::SetColor(TColorTarget target, TColor color) {
+    TargetField(style_, target) = color;
+    switch (target) {
+        case ctFont: PanelTop->ShowFont(style_); break;
+        case ctBackground: ShowBackColor(); break;
+        default: PanelTop->SetSampleColors(style_); break;
+    }
+}
+
+std::vector<std::string> TfrmMain::Faces() const { return fontPanel->Faces(); }
+
+void TfrmMain::SelectFace(int index) {
+    if (index < 0) style_.FaceName.clear();
+    fontPanel->SelectFace(index);
+}
+
+void TfrmMain::SetCentered(bool centered) {
+    fontPanel->cmdCenter->setChecked(centered);
+    fontPanel->ApplyFontStyle();
+}
+
+void TfrmMain::SetBold(bool bold) {
+    fontPanel->cmdBold->setChecked(bold);
+    fontPanel->ApplyFontStyle();
+}
+
+void TfrmMain::SetItalic(bool italic) {
+    fontPanel->cmdItalic->setChecked(italic);
+    fontPanel->ApplyFontStyle();
+}
+
+void TfrmMain::SetSizeStep(int step) { fontPanel->SlideBarFontSize->SetPosition(step); }
+
+void TfrmMain::SetUserText(const std::string& text) {
+    style_.UserText = text;
+    PanelTop->ShowFont(style_);
+}
+
+// Until the picture control is part of the program, a picture is held by its path and name.
+void TfrmMain::SetPicture(const std::string& path, const std::string& name) {
+    style_.PicturePath = path;
+    style_.PictureName = name;
+    lblFilename->SetCaption(QString::fromStdString(name));
+}
+
+void TfrmMain::SelectPictureMode() { SelectRadio(optPicture, [this] { optPictureClick(); }); }
+void TfrmMain::SelectColorMode() { SelectRadio(optColor, [this] { optColorClick(); }); }
+
+void TfrmMain::SetAltFaces(std::vector<std::string> faces) { fontPanel->SetAltFaces(faces); }

@@ -1,0 +1,148 @@
+#pragma once
+
+#include <QAction>
+#include <QGroupBox>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <functional>
+#include <string>
+
+#include "app/ColorPanel.h"
+#include "app/FontPanel.h"
+#include "app/Preview.h"
+#include "app/Settings.h"
+#include "app/Style.h"
+#include "app/StyleFile.h"
+#include "controls/BoxLabl.h"
+
+// The main window: it owns the one style, shows it in the preview, shows the tag of the
+// active page in the tag area, and hosts the colour and font panels. Reading a style file
+// sets its controls as a user would, so it is the target of the style reader too.
+class TfrmMain : public QMainWindow, public StyleTarget {
+    Q_OBJECT
+
+public:
+    explicit TfrmMain(QWidget* parent = nullptr);
+
+    // Start-up, once the window exists: program folder, faces, the start-up style, the
+    // caption and the colour panel. A failure is shown and the remaining steps skipped.
+    void FormCreate();
+
+    // The style's colour that the colour panel edits now.
+    TColorTarget CurrentTarget() const;
+    TColor TargetColor() const;
+    void ApplyBarsToTarget();
+    TColor BarsToColor(TColorPanel::Order order) const { return colorPanel->BarsToColor(order); }
+    void SetBarsFromColor(TColor color) { colorPanel->SetBarsFromColor(color); }
+
+    void ShowFontTag() override;
+    void ShowBodyTag();
+    void cmdCopyFontTagClick();
+    void cmdCopyFontTagTextClick();
+    void cmdBodyTagClick();
+
+    void PC1Change();
+    bool FontPageActive() const;
+    void SetCaptionFromStyleFile();
+
+    void mnuFileOpenClick();
+    void mnuFileSaveClick();
+    void mnuSaveAsClick();
+    void mnuOptionsOptionsClick();
+    // The close steps: remember the style file, then save by the user's policy. Returns
+    // whether the window may close.
+    bool FormClose();
+
+    // Where the window asks the user; tests replace these. An empty path is a cancel.
+    std::function<std::string()> ChooseStyleToOpen;
+    std::function<std::string()> ChooseStyleToSaveAs;
+    std::function<TSaveAnswer(const std::string& question)> AskToSave;
+
+    // What reading a style file sets.
+    void SetColor(TColorTarget target, TColor color) override;
+    std::vector<std::string> Faces() const override;
+    void SelectFace(int index) override;
+    void SetCentered(bool centered) override;
+    void SetBold(bool bold) override;
+    void SetItalic(bool italic) override;
+    void SetSizeStep(int step) override;
+    void SetUserText(const std::string& text) override;
+    void SetPicture(const std::string& path, const std::string& name) override;
+    void SelectPictureMode() override;
+    void SelectColorMode() override;
+    void SetAltFaces(std::vector<std::string> faces) override;
+    void ShowBackColor() override;
+
+    const TStyle& Style() const { return style_; }
+    const std::string& StyleFileName() const { return styleFileName_; }
+    const std::string& ProgramDir() const { return programDir_; }
+
+    bool ColorsOpen = false;
+    bool SpecialOpen = false;
+
+    TPreview* PanelTop;
+    QPlainTextEdit* MemoTag;
+    QTabWidget* PC1;
+    TFontPanel* fontPanel;
+    QWidget* TabSheetBody;
+    QGroupBox* GroupBoxSelectBodyColor;
+    QRadioButton* chkBackground;
+    QRadioButton* chkNormal;
+    QRadioButton* chkVisited;
+    QRadioButton* chkLinks;
+    QRadioButton* chkHighlight;
+    QToolButton* cmdBodyTag;
+    QWidget* PnlBottom;
+    TColorPanel* colorPanel;
+    QGroupBox* GroupBoxBGImage;
+    QWidget* ShapeBGcolor;
+    QRadioButton* optColor;
+    QRadioButton* optPicture;
+    QToolButton* cmdBrowse;
+    controls::TBoxLabel* lblFilename;
+    QPushButton* cmdColors;
+    QPushButton* cmdSpecial;
+
+    QAction* mnuFileOpen;
+    QAction* mnuFileSave;
+    QAction* mnuSaveAs;
+    QAction* mnuFileExit;
+    QAction* mnuEditCopyFontTag;
+    QAction* CopyFontTagwithText;
+    QAction* mnuEditCopyBodyTag;
+    QAction* mnuOptionsOptions;
+    QAction* mnuOptionsRefresh;
+    QAction* mnuHelpContents;
+    QAction* mnuHelpAbout;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* BuildBodyPage();
+    QWidget* BuildBottomBand();
+    void BuildMenu();
+
+    void TargetRadioClick();
+    void optColorClick();
+    void optPictureClick();
+    void cmdBrowseClick();
+    // Selects a radio button as the program does: its click handling runs only when the
+    // button was not selected already.
+    void SelectRadio(QRadioButton* button, const std::function<void()>& click);
+    void LoadStyle(const std::string& path);
+    std::string ShowStyleDialog(int mode);
+    TSaveAnswer AskYesNoCancel(const std::string& question);
+    std::string SettingsFile() const { return SettingsPath(programDir_); }
+
+    TStyle style_;
+    std::string programDir_;
+    std::string styleFileName_;
+    bool selectingRadio_ = false;
+    // Set while the style in memory comes from a read that stopped at a damaged key.
+    bool styleReadFailed_ = false;
+};

@@ -1,0 +1,36 @@
+#include "platform/Application.h"
+
+#include <QMessageBox>
+
+namespace platform {
+
+namespace {
+
+TApplication::ErrorSink& Sink() {
+    static TApplication::ErrorSink sink;
+    return sink;
+}
+
+}  // namespace
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    bool handled = false;
+    RunReportingErrors([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
+}
+
+void TApplication::ShowError(const QString& message) {
+    if (Sink()) {
+        Sink()(message);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), message, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+void TApplication::SetErrorSink(ErrorSink sink) { Sink() = std::move(sink); }
+
+}  // namespace platform

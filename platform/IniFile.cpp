@@ -1,0 +1,261 @@
+#include "platform/IniFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <optional>
+#include <string_view>
+#include <random>
+#include <utility>
+
+#include "platform/Error.h"
+
+namespace platform {
+
+namespace {
+
+// Far beyond any settings or style file. A larger file is treated as unreadable rather than
+// pulled into memory whole: reads see it as empty and changes refuse to rewrite it.
+constexpr off_t kMaxFileSize = 64 * 1024 * 1024;
+
+constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
+constexpr mode_t kPermissionBits = 07777;
+constexpr int kTemporaryNameAttempts = 16;
+constexpr std::size_t kTemporaryStemLength = 64;
+
+// Owns an open file descriptor.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    int Get() const { return fd_; }
+    bool Valid() const { return fd_ >= 0; }
+    // Closes now and tells whether that worked: some file systems report a failed write only
+    // when the file is closed.
+    bool Close() { return ::close(std::exchange(fd_, -1)) == 0; }
+
+private:
+    int fd_;
+};
+
+// Removes the temporary file on every way out of a change that has not been committed.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
+    ~TemporaryFile() {
+        if (!committed_) {
+            ::unlink(path_.c_str());
+        }
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    const std::string& Path() const { return path_; }
+    void Commit() { committed_ = true; }
+
+private:
+    std::string path_;
+    bool committed_ = false;
+};
+
+// The file's whole content: empty for a missing file, nothing for a file that exists but
+// cannot be read as a regular file of sensible size.
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    // O_NONBLOCK keeps the open of a FIFO from waiting for a writer; it is refused below.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (!file.Valid()) {
+        return errno == ENOENT ? std::optional<std::string>(std::string()) : std::nullopt;
+    }
+    struct stat info {};
+    if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxFileSize) {
+        return std::nullopt;
+    }
+    std::string content;
+    content.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t count = ::read(file.Get(), buffer, sizeof buffer);
+        if (count == 0) {
+            return content;
+        }
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return std::nullopt;
+        }
+        content.append(buffer, static_cast<std::size_t>(count));
+        if (content.size() > static_cast<std::size_t>(kMaxFileSize)) {
+            return std::nullopt;  // grew while being read
+        }
+    }
+}
+
+bool WriteAll(int fd, std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t count = ::write(fd, data.data(), data.size());
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count <= 0) {
+            return false;
+        }
+        data.remove_prefix(static_cast<std::size_t>(count));
+    }
+    return true;
+}
+
+// A change through a symbolic link replaces the file it names, so that the link survives.
+std::string ResolveLink(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
+            std::string target(resolved);
+            std::free(resolved);
+            return target;
+        }
+    }
+    return path;
+}
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A hidden name beside the file. The stem is cut so that a long file name still leaves room.
+std::string TemporaryNameFor(const std::string& target) {
+    static thread_local std::mt19937 generator{std::random_device{}()};
+    constexpr std::string_view kSuffixChars = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::uniform_int_distribution<std::size_t> pick(0, kSuffixChars.size() - 1);
+
+    const auto slash = target.rfind('/');
+    const std::string stem = target.substr(slash == std::string::npos ? 0 : slash + 1).substr(0, kTemporaryStemLength);
+    std::string name = FolderOf(target) + "/." + stem + ".tmp-";
+    for (int i = 0; i < 8; ++i) {
+        name += kSuffixChars[pick(generator)];
+    }
+    return name;
+}
+
+}  // namespace
+
+TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
+
+std::string TIniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const {
+    return Load().Value(section, key).value_or(std::string(defaultValue));
+}
+
+int TIniFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {
+    const std::optional<std::string> value = Load().Value(section, key);
+    if (!value) {
+        return defaultValue;
+    }
+    return ParseIniInteger(*value).value_or(defaultValue);
+}
+
+bool TIniFile::SectionExists(std::string_view section) const { return Load().SectionExists(section); }
+
+bool TIniFile::ValueExists(std::string_view section, std::string_view key) const {
+    return Load().Value(section, key).has_value();
+}
+
+std::vector<std::string> TIniFile::ReadSectionValues(std::string_view section) const {
+    return Load().SectionValues(section);
+}
+
+void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    IniText text = LoadForChange();
+    text.SetValue(section, key, value);
+    Store(text);
+}
+
+void TIniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
+    WriteString(section, key, std::to_string(value));
+}
+
+void TIniFile::EraseSection(std::string_view section) {
+    IniText text = LoadForChange();
+    if (text.EraseSection(section)) {
+        Store(text);
+    }
+}
+
+IniText TIniFile::Load() const { return IniText(ReadWholeFile(fileName_).value_or(std::string())); }
+
+IniText TIniFile::LoadForChange() const {
+    std::optional<std::string> content = ReadWholeFile(fileName_);
+    if (!content) {
+        FailWrite();
+    }
+    return IniText(std::move(*content));
+}
+
+void TIniFile::Store(const IniText& text) const {
+    const std::string target = ResolveLink(fileName_);
+
+    // Refuse a file that cannot be written even though renaming over it would work: a
+    // read-only file is the user's way of saying it must not change.
+    std::optional<mode_t> keptMode;
+    struct stat info {};
+    if (::stat(target.c_str(), &info) == 0) {
+        if (!S_ISREG(info.st_mode) || (info.st_mode & kAnyWriteBit) == 0) {
+            FailWrite();
+        }
+        if (!FileDescriptor(::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK)).Valid()) {
+            FailWrite();
+        }
+        keptMode = info.st_mode & kPermissionBits;
+    } else if (errno != ENOENT) {
+        FailWrite();
+    }
+
+    std::string temporaryPath;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < kTemporaryNameAttempts; ++attempt) {
+        temporaryPath = TemporaryNameFor(target);
+        // A new file gets the permissions the user's umask gives any new file.
+        fd = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    if (fd < 0) {
+        FailWrite();
+    }
+    FileDescriptor file(fd);
+    TemporaryFile temporary(temporaryPath);
+    if (keptMode) {
+        // Best effort: some file systems have no permission bits to keep.
+        ::fchmod(file.Get(), *keptMode);
+    }
+    if (!WriteAll(file.Get(), text.Text()) || ::fsync(file.Get()) != 0 || !file.Close() ||
+        ::rename(temporary.Path().c_str(), target.c_str()) != 0) {
+        FailWrite();
+    }
+    temporary.Commit();
+
+    // The rename is done and the new text is what every reader sees; syncing the folder only
+    // makes the rename itself survive a power cut, so a failure here is not reported.
+    FileDescriptor folder(::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.Valid()) {
+        ::fsync(folder.Get());
+    }
+}
+
+void TIniFile::FailWrite() const { throw Error("Unable to write to " + fileName_); }
+
+}  // namespace platform

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/IniText.h"
+
+namespace platform {
+
+// An INI file on disk, read and written one key at a time in the manner of the classic
+// private-profile calls. The rules of the format are IniText's. Nothing is cached: every call
+// reads the file afresh, so another writer's changes are always seen.
+//
+// Reading never fails: a missing file, or one that cannot be read (no permission, a folder,
+// a device), reads as empty, every key missing.
+//
+// Every change replaces the whole file atomically: the new text goes to a temporary file in
+// the same folder, which is synced and then renamed over the file (through a symbolic link to
+// the file it names). An existing file keeps its permission bits. A change that cannot be
+// made throws platform::Error with the text "Unable to write to " + the path as given, and
+// leaves the file as it was; no temporary file remains. That covers a missing or
+// unwritable folder, a file that cannot be written (including one with no write permission
+// bits at all, which is refused even where the user could replace it), a file that exists
+// but cannot be read (rewriting it would lose its other keys), and any write, sync or rename
+// error.
+class TIniFile {
+public:
+    explicit TIniFile(std::string fileName);
+
+    const std::string& FileName() const { return fileName_; }
+
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+    // The value as ParseIniInteger reads it; the default when the key is missing or its value
+    // is no such integer.
+    int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
+    bool SectionExists(std::string_view section) const;
+    bool ValueExists(std::string_view section, std::string_view key) const;
+    // The section's "key=value" lines (IniText::SectionValues); empty for a missing section.
+    std::vector<std::string> ReadSectionValues(std::string_view section) const;
+
+    // The file is written even when the value is unchanged, so a file that cannot be written
+    // is always reported. See IniText::SetValue for how the key is placed.
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInteger(std::string_view section, std::string_view key, int value);
+    // Removes every section of the name. When there is none, the file is left alone.
+    void EraseSection(std::string_view section);
+
+private:
+    IniText Load() const;
+    IniText LoadForChange() const;
+    void Store(const IniText& text) const;
+    [[noreturn]] void FailWrite() const;
+
+    std::string fileName_;
+};
+
+}  // namespace platform

@@ -1,0 +1,75 @@
+# Shared steps of the end-to-end tests: run the built program from a fresh program folder
+# on the X display the test runs under, drive it with xdotool, read the clipboard with xclip.
+# The program sees a single installed face, DejaVu Sans, so its default face is known.
+set -euo pipefail
+
+E2E_PROGRAM=$1
+E2E_DIR=$(mktemp -d)
+trap 'e2e_stop; rm -rf "$E2E_DIR"' EXIT
+export ASAN_OPTIONS=detect_leaks=0
+export QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR=$E2E_DIR/runtime
+mkdir -p "$E2E_DIR/program" "$E2E_DIR/fonts" "$E2E_DIR/runtime"
+chmod 700 "$E2E_DIR/runtime"
+cp "$E2E_PROGRAM" "$E2E_DIR/program/velloran"
+cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$E2E_DIR/fonts/"
+cat > "$E2E_DIR/fonts.conf" <<CONF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <dir>$E2E_DIR/fonts</dir>
+  <cachedir>$E2E_DIR/fontcache</cachedir>
+</fontconfig>
+CONF
+export FONTCONFIG_FILE=$E2E_DIR/fonts.conf
+E2E_PID=
+
+e2e_start() {
+  "$E2E_DIR/program/velloran" >"$E2E_DIR/program.log" 2>&1 &
+  E2E_PID=$!
+  E2E_WINDOW=
+  for _ in $(seq 1 100); do
+    E2E_WINDOW=$(xdotool search --name "^ Velloran - " 2>/dev/null | head -n 1 || true)
+    [ -n "$E2E_WINDOW" ] && break
+    sleep 0.1
+  done
+  if [ -z "$E2E_WINDOW" ]; then
+    echo "the main window did not appear"; cat "$E2E_DIR/program.log"; exit 1
+  fi
+  xdotool windowfocus --sync "$E2E_WINDOW"
+  sleep 0.3
+}
+
+e2e_stop() {
+  if [ -n "${E2E_PID:-}" ] && kill -0 "$E2E_PID" 2>/dev/null; then
+    kill "$E2E_PID"; wait "$E2E_PID" 2>/dev/null || true
+  fi
+  E2E_PID=
+}
+
+# Presses keys in the program's window, one xdotool key argument each.
+e2e_keys() {
+  local key
+  for key in "$@"; do
+    xdotool key --clearmodifiers "$key"
+    sleep 0.25
+  done
+}
+
+e2e_clipboard() { xclip -o -selection clipboard; }
+
+FAILURES=0
+e2e_expect() {
+  local what=$1 expected=$2 actual=$3
+  if [ "$expected" == "$actual" ]; then
+    echo "ok: $what"
+  else
+    echo "FAILED: $what"; echo "  expected: $expected"; echo "  actual:   $actual"
+    FAILURES=$((FAILURES + 1))
+  fi
+}
+
+e2e_finish() {
+  e2e_stop
+  [ "$FAILURES" -eq 0 ]
+}

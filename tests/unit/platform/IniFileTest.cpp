@@ -1,0 +1,243 @@
+#include "platform/IniFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/Error.h"
+
+namespace platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The size and the first bytes: enough to see a change without reading a huge file whole.
+std::string Fingerprint(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string head(4096, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(in.gcount()));
+    return std::to_string(fs::file_size(path)) + ':' + head;
+}
+
+void WriteFile(const fs::path& path, std::string_view content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+std::set<std::string> NamesIn(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+class IniFileTest : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "ini-test-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+    }
+    void TearDown() override {
+        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(folder_);
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(IniFileTest, MissingFileReadsAsEmptyAndIsNotCreatedByReading) {
+    TIniFile ini((folder_ / "none.ini").string());
+    EXPECT_EQ(ini.ReadString("Options", "startup", "ERROR"), "ERROR");
+    EXPECT_EQ(ini.ReadInteger("Options", "save", -1), -1);
+    EXPECT_FALSE(ini.SectionExists("Options"));
+    EXPECT_FALSE(ini.ValueExists("Options", "save"));
+    EXPECT_TRUE(ini.ReadSectionValues("Options").empty());
+    ini.EraseSection("Options");
+    EXPECT_TRUE(NamesIn(folder_).empty());
+}
+
+TEST_F(IniFileTest, ReadsIntegersFromTrimmedValues) {
+    const fs::path path = folder_ / "vlr.ini";
+    WriteFile(path, "[Font]\r\nfontsize= 5 \r\nhex=0x3\r\nword=big\r\nempty=\r\n");
+    const TIniFile ini(path.string());
+    EXPECT_EQ(ini.ReadInteger("font", "FONTSIZE", -1), 5);
+    EXPECT_EQ(ini.ReadInteger("Font", "hex", -1), 3);
+    EXPECT_EQ(ini.ReadInteger("Font", "word", -1), -1);
+    EXPECT_EQ(ini.ReadInteger("Font", "empty", 6), 6);
+    EXPECT_EQ(ini.ReadInteger("Font", "missing", 6), 6);
+    EXPECT_TRUE(ini.ValueExists("Font", "empty"));
+}
+
+// A style file written key by key into a new file, then saved again over itself with a
+// shorter list of alternate faces: the list must not keep the old tail, and saving the same
+// style twice must give the same bytes.
+TEST_F(IniFileTest, StyleFileWrittenKeyByKeyStaysTidy) {
+    const fs::path path = folder_ / "Default.vls";
+    TIniFile ini(path.string());
+    const auto save = [&ini](std::initializer_list<const char*> altFaces) {
+        for (const auto& [key, value] : {std::pair{"colorBG", "000000"}, {"colorText", "FFFFFF"}}) {
+            ini.WriteString("Body", key, value);
+        }
+        ini.WriteString("Font", "faceFont", "Comic Sans MS");
+        ini.WriteInteger("Font", "fontsize", 6);
+        ini.EraseSection("AltFonts");
+        int n = 0;
+        for (const char* face : altFaces) {
+            ini.WriteString("AltFonts", "AltFonts" + std::to_string(n++), face);
+        }
+    };
+    save({"Arial", "Verdana", "Tahoma"});
+    save({"Arial"});
+    const std::string expected =
+        "[Body]\ncolorBG=000000\ncolorText=FFFFFF\n\n"
+        "[Font]\nfaceFont=Comic Sans MS\nfontsize=6\n\n"
+        "[AltFonts]\nAltFonts0=Arial\n";
+    EXPECT_EQ(ReadFile(path), expected);
+    save({"Arial"});
+    EXPECT_EQ(ReadFile(path), expected);
+    EXPECT_EQ(NamesIn(folder_), std::set<std::string>{"Default.vls"});
+}
+
+TEST_F(IniFileTest, WriteKeepsUntouchedBytesAndPermissions) {
+    const fs::path path = folder_ / "style.vls";
+    WriteFile(path, "; mine\r\n[Font]\r\n caption = old \r\nx=1\r\nx=2\r\n\r\n[Other]\r\nk = v\r\n");
+    ::chmod(path.c_str(), 0640);
+    TIniFile ini(path.string());
+    ini.WriteString("FONT", "Caption", "new\r\ntext");
+    EXPECT_EQ(ReadFile(path), "; mine\r\n[Font]\r\nCaption=new text\r\nx=1\r\nx=2\r\n\r\n[Other]\r\nk = v\r\n");
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(IniFileTest, WritesThroughASymbolicLink) {
+    const fs::path target = folder_ / "real.ini";
+    const fs::path link = folder_ / "link.ini";
+    WriteFile(target, "[S]\nk=1\n");
+    fs::create_symlink(target, link);
+    TIniFile(link.string()).WriteString("S", "k", "2");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadFile(target), "[S]\nk=2\n");
+}
+
+TEST_F(IniFileTest, ReadsBinaryJunkWithoutHarm) {
+    const fs::path path = folder_ / "junk.ini";
+    std::string junk;
+    std::uint32_t state = 12345;
+    for (int i = 0; i < 1 << 20; ++i) {
+        state = state * 1664525 + 1013904223;
+        junk += static_cast<char>(state >> 24);
+    }
+    WriteFile(path, junk + "\n[S]\nk=found\n");
+    const TIniFile ini(path.string());
+    EXPECT_EQ(ini.ReadString("S", "k", "ERROR"), "found");
+}
+
+// A failed change must report the path as given, leave the file as it was and leave no
+// temporary file behind.
+struct FailureCase {
+    const char* name;
+    std::function<fs::path(const fs::path& folder)> prepare;  // returns the path to write
+    bool needsUnprivileged;
+};
+
+void PrintTo(const FailureCase& row, std::ostream* out) { *out << row.name; }
+
+class IniFileFailure : public IniFileTest, public testing::WithParamInterface<FailureCase> {};
+
+TEST_P(IniFileFailure, ReportsAndChangesNothing) {
+    if (GetParam().needsUnprivileged && ::geteuid() == 0) {
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    }
+    const fs::path path = GetParam().prepare(folder_);
+    const bool existed = fs::is_regular_file(path);
+    const std::string before = existed ? Fingerprint(path) : "";
+    const std::set<std::string> names = NamesIn(folder_);
+
+    TIniFile ini(path.string());
+    std::vector<std::function<void()>> changes = {[&] { ini.WriteString("S", "k", std::string(100, 'v')); }};
+    if (fs::exists(path)) {
+        changes.push_back([&] { ini.EraseSection("S"); });  // a missing file has nothing to erase
+    }
+    for (const auto& change : changes) {
+        try {
+            change();
+            ADD_FAILURE() << "no error";
+        } catch (const Error& error) {
+            EXPECT_STREQ(error.what(), ("Unable to write to " + path.string()).c_str());
+        }
+        if (existed) {
+            EXPECT_EQ(Fingerprint(path), before);
+        }
+        EXPECT_EQ(NamesIn(folder_), names);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, IniFileFailure, testing::Values(
+    FailureCase{"ReadOnlyFile", [](const fs::path& folder) {
+        WriteFile(folder / "ro.ini", "[S]\nk=old\n");
+        fs::permissions(folder / "ro.ini", fs::perms::owner_read | fs::perms::group_read);
+        return folder / "ro.ini";
+    }, false},
+    FailureCase{"MissingFolder", [](const fs::path& folder) { return folder / "gone" / "x.ini"; }, false},
+    FailureCase{"TargetIsAFolder", [](const fs::path& folder) {
+        fs::create_directories(folder / "dir.ini" / "inside");
+        return folder / "dir.ini";
+    }, false},
+    // Far larger than any real settings file: refused rather than read into memory.
+    FailureCase{"HugeFile", [](const fs::path& folder) {
+        WriteFile(folder / "huge.ini", "[S]\nk=old\n");
+        fs::resize_file(folder / "huge.ini", 65 * 1024 * 1024);
+        return folder / "huge.ini";
+    }, false},
+    FailureCase{"UnwritableFolder", [](const fs::path& folder) {
+        WriteFile(folder / "u.ini", "[S]\nk=old\n");
+        fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+        return folder / "u.ini";
+    }, true},
+    FailureCase{"UnreadableFile", [](const fs::path& folder) {
+        WriteFile(folder / "wo.ini", "[S]\nk=old\n");
+        fs::permissions(folder / "wo.ini", fs::perms::owner_write);
+        return folder / "wo.ini";
+    }, true}),
+    [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+
+// A disk that fills up halfway through the write: the file size limit stands in for it.
+TEST_F(IniFileTest, DiskFullMidWriteLeavesTheOldFile) {
+    const fs::path path = folder_ / "full.ini";
+    const std::string before = "[S]\nk=old\n";
+    WriteFile(path, before);
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 64;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+
+    EXPECT_THROW(TIniFile(path.string()).WriteString("S", "k", std::string(200, 'v')), Error);
+
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, savedHandler);
+    EXPECT_EQ(ReadFile(path), before);
+    EXPECT_EQ(NamesIn(folder_), std::set<std::string>{"full.ini"});
+}
+
+}  // namespace
+}  // namespace platform

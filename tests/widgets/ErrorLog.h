@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Widget tests run under the program's own application object, whose error box is
+// replaced by this log. A test that expects an error takes it; an error left in the log
+// at the end of a test fails that test.
+QStringList TakeErrors();

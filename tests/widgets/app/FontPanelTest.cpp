@@ -1,0 +1,103 @@
+#include <QDialog>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "tests/widgets/app/MainWindowFixture.h"
+
+namespace {
+
+// Runs what a modal dialog opened by the action should see, then lets the action return.
+template <typename Interact>
+void WhileModal(Interact interact) {
+    QTimer::singleShot(0, [interact] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        interact(dialog);
+    });
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, FaceClickChangesTheMainFaceOnly) {
+    Font().LboAltFontsDragDrop();  // an alternate face, to see that it stays
+    Font().lboFont->setCurrentRow(4);  // Verdana, as a click does
+    EXPECT_EQ(window->Style().FaceName, "Verdana");
+    EXPECT_EQ(window->PanelTop->lblDisplay->font().family(), "Verdana");
+    EXPECT_NE(Tag().find("FACE=\"'Verdana','Comic Sans MS'\""), std::string::npos);
+}
+
+TEST_F(MainWindowTest, DroppingAFaceTwiceListsItTwice) {
+    Font().lboFont->setCurrentRow(1);  // Arial
+    Font().LboAltFontsDragDrop();
+    Font().LboAltFontsDragDrop();
+    EXPECT_EQ(Font().LboAltFonts->count(), 2);
+    EXPECT_NE(Tag().find(",'Arial','Arial'\">"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, SizeBarStepsTheTagThePreviewAndTheLabel) {
+    Font().SlideBarFontSize->SetPosition(7);
+    EXPECT_EQ(Font().lblFontSize->text(), "Font Size = 36");
+    EXPECT_EQ(window->PanelTop->lblDisplay->font().pointSize(), 36);
+    EXPECT_NE(Tag().find("SIZE=\"7\""), std::string::npos);
+    Font().SlideBarFontSize->SetPosition(9);  // refused by the bar: nothing moves
+    EXPECT_EQ(Font().lblFontSize->text(), "Font Size = 36");
+    EXPECT_EQ(window->Style().SizeStep, 7);
+}
+
+TEST_F(MainWindowTest, TogglesWrapTheTagAndStyleThePreview) {
+    QTest::mouseClick(Font().cmdCenter, Qt::LeftButton);
+    EXPECT_EQ(Tag().find("CENTER"), std::string::npos);
+    EXPECT_TRUE(window->PanelTop->lblDisplay->alignment() & Qt::AlignLeft);
+    QTest::mouseClick(Font().cmdBold, Qt::LeftButton);
+    QTest::mouseClick(Font().cmdItalic, Qt::LeftButton);
+    EXPECT_EQ(Tag(), "<FONT COLOR=\"#FFFF00\"  SIZE=\"6\" FACE=\"'Comic Sans MS'\"><I><B></B></I></FONT>");
+    EXPECT_TRUE(window->PanelTop->lblDisplay->font().bold());
+    EXPECT_TRUE(window->PanelTop->lblDisplay->font().italic());
+}
+
+TEST_F(MainWindowTest, DeleteWithoutASelectionChangesNothing) {
+    Font().LboAltFontsDragDrop();
+    Font().LboAltFonts->clearSelection();
+    Font().LboAltFonts->setCurrentRow(-1);
+    const std::string before = Tag();
+    QTest::mouseClick(Font().cmdDelete, Qt::LeftButton);
+    EXPECT_EQ(Font().LboAltFonts->count(), 1);
+    EXPECT_EQ(Tag(), before);
+    Font().LboAltFonts->setCurrentRow(0);
+    QTest::mouseClick(Font().cmdDelete, Qt::LeftButton);
+    EXPECT_EQ(Font().LboAltFonts->count(), 0);
+    EXPECT_TRUE(window->Style().AltFaces.empty());
+}
+
+TEST_F(MainWindowTest, TextDialogOkReplacesThePreviewTextAndCancelKeepsIt) {
+    WhileModal([](QDialog* dialog) {
+        auto* memo = dialog->findChild<QPlainTextEdit*>("MemoText");
+        ASSERT_NE(memo, nullptr);
+        memo->setPlainText("Welcome");
+        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    });
+    Font().cmdTextClick();
+    EXPECT_EQ(window->Style().UserText, "Welcome");
+    EXPECT_EQ(window->PanelTop->lblDisplay->text(), "Welcome");
+
+    WhileModal([](QDialog* dialog) {
+        dialog->findChild<QPlainTextEdit*>("MemoText")->setPlainText("changed");
+        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+    });
+    Font().cmdTextClick();
+    EXPECT_EQ(window->Style().UserText, "Welcome");
+}
+
+TEST_F(MainWindowTest, AddingAnAlternateFaceShowsItInTheTagAtOnce) {
+    for (int i = 0; i < 2; ++i) {
+        WhileModal([](QDialog* dialog) {
+            auto* list = dialog->findChild<QListWidget*>("LboAltFonts");
+            ASSERT_NE(list, nullptr);
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        Font().cmdAddClick();
+    }
+    EXPECT_EQ(window->Style().AltFaces, (std::vector<std::string>{"Abadi", "Abadi"}));
+    EXPECT_NE(Tag().find("FACE=\"'Comic Sans MS','Abadi','Abadi'\""), std::string::npos);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "app/main.h"
+#include "platform/Faces.h"
+#include "platform/Paths.h"
+
+// A main window started as the program starts it, in a program folder of its own, with a
+// fixed list of installed faces.
+class MainWindowTest : public ::testing::Test {
+protected:
+    class FixedFaces : public platform::FaceSource {
+    public:
+        std::vector<std::string> Families() const override {
+            return {"Verdana", "Comic Sans MS", "Abadi", "Times New Roman", "Arial [Monotype]", "Arial"};
+        }
+    };
+
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        platform::SetProgramDirForTests(folder.path().toStdString() + "/");
+        platform::SetFaceSource(std::make_unique<FixedFaces>());
+        window = std::make_unique<TfrmMain>();
+        window->FormCreate();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void TearDown() override {
+        window.reset();
+        platform::SetProgramDirForTests("");
+    }
+
+    std::string Tag() const { return window->MemoTag->toPlainText().toStdString(); }
+    TColorPanel& Panel() const { return *window->colorPanel; }
+    TFontPanel& Font() const { return *window->fontPanel; }
+    void ShowBodyPage() const { window->PC1->setCurrentWidget(window->TabSheetBody); }
+    // Clicks the widget that lies at the point of the parent, as the mouse would.
+    static void ClickAt(QWidget* parent, QPoint point) {
+        QWidget* target = parent->childAt(point);
+        if (target == nullptr) target = parent;
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(parent, point));
+    }
+    void ClickSwatch(const char* name) const {
+        auto* hotspot = window->findChild<controls::THotspot*>(QString("Hotspot") + name);
+        ASSERT_NE(hotspot, nullptr) << name;
+        QTest::mouseClick(hotspot, Qt::LeftButton, {}, QPoint(8, 8));
+    }
+    std::array<int, 3> Bars() const {
+        return {Panel().SlideBarRed->Position(), Panel().SlideBarGreen->Position(), Panel().SlideBarBlue->Position()};
+    }
+    QStringList Fields() const {
+        return {Panel().TxtRed->text(), Panel().TxtGreen->text(), Panel().TxtBlue->text()};
+    }
+
+    QTemporaryDir folder;
+    std::unique_ptr<TfrmMain> window;
+};

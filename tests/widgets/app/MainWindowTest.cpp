@@ -1,0 +1,159 @@
+#include <QMenuBar>
+
+#include "platform/Clipboard.h"
+#include "tests/widgets/ErrorLog.h"
+#include "tests/widgets/app/MainWindowFixture.h"
+
+TEST_F(MainWindowTest, FirstStartShowsTheDefaultStyle) {
+    EXPECT_EQ(window->windowTitle(), " Velloran - Default");
+    EXPECT_EQ(window->StyleFileName(), folder.path().toStdString() + "/Default.vls");
+    EXPECT_EQ(window->PC1->currentWidget(), window->fontPanel);
+    EXPECT_EQ(Tag(), "<CENTER><FONT COLOR=\"#FFFF00\"  SIZE=\"6\" FACE=\"'Comic Sans MS'\"></FONT></CENTER>");
+    EXPECT_EQ(Bars(), (std::array<int, 3>{255, 255, 0}));
+    EXPECT_EQ(Fields(), (QStringList{"FF", "FF", "00"}));
+    EXPECT_EQ(window->PanelTop->lblDisplay->text(), "Velloran");
+    EXPECT_EQ(window->PanelTop->lblDisplay->font().pointSize(), 24);
+    EXPECT_TRUE(window->PanelTop->lblDisplay->alignment() & Qt::AlignHCenter);
+    EXPECT_EQ(Font().lblFontSize->text(), "Font Size = 24");
+    EXPECT_TRUE(window->optColor->isChecked());
+    EXPECT_TRUE(window->chkBackground->isChecked());
+}
+
+TEST_F(MainWindowTest, FaceListIsSortedIgnoringCaseWithPlainNamesOnce) {
+    EXPECT_EQ(Font().Faces(), (std::vector<std::string>{"Abadi", "Arial", "Comic Sans MS", "Times New Roman", "Verdana"}));
+    ASSERT_NE(Font().lboFont->currentItem(), nullptr);
+    EXPECT_EQ(Font().lboFont->currentItem()->text(), "Comic Sans MS");
+}
+
+TEST_F(MainWindowTest, SwatchOnTheFontPageSetsBarsFieldsAndFontColour) {
+    ClickSwatch("Olive");
+    EXPECT_EQ(Bars(), (std::array<int, 3>{128, 128, 0}));
+    EXPECT_EQ(Fields(), (QStringList{"80", "80", "00"}));
+    EXPECT_EQ(window->Style().FontColor, 0x008080u);
+    EXPECT_NE(Tag().find("COLOR=\"#808000\""), std::string::npos);
+    EXPECT_EQ(window->BarsToColor(TColorPanel::Order::rgb), 0x808000u);
+}
+
+TEST_F(MainWindowTest, SwatchOnTheBodyPageChangesOnlyTheSelectedTarget) {
+    ShowBodyPage();
+    QTest::mouseClick(window->chkLinks, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_TRUE(window->chkLinks->isChecked());
+    const TStyle before = window->Style();
+    ClickSwatch("Red");
+    TStyle expected = before;
+    expected.LinkColor = 0x0000FF;
+    EXPECT_EQ(window->Style().LinkColor, expected.LinkColor);
+    for (TColorTarget other : {ctFont, ctBackground, ctText, ctVisited, ctActive}) {
+        EXPECT_EQ(TargetField(window->Style(), other), TargetField(before, other)) << other;
+    }
+    EXPECT_EQ(Tag().rfind("<BODY ", 0), 0u);
+    EXPECT_NE(Tag().find("LINK=\"#FF0000\""), std::string::npos);
+}
+
+TEST_F(MainWindowTest, EverySwatchPixelPicksItsColourAndSharedPixelsTheLeftOne) {
+    auto* row = Panel().pnlColor;
+    // Swatch 1 (white) spans x 17..32 and shares x 17 with swatch 0 (black) on its left.
+    ClickAt(row, QPoint(17, 2));
+    EXPECT_EQ(window->Style().FontColor, 0x000000u);
+    ClickAt(row, QPoint(18, 17));
+    EXPECT_EQ(window->Style().FontColor, 0xFFFFFFu);
+    ClickAt(row, QPoint(2 + 15 * 15 + 15, 10));
+    EXPECT_EQ(window->Style().FontColor, 0xFFFF00u);  // aqua, the last swatch's right edge
+}
+
+TEST_F(MainWindowTest, PageChangeCarriesTheTargetColourToTheBars) {
+    ShowBodyPage();
+    QTest::mouseClick(window->chkVisited, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(Bars(), (std::array<int, 3>{0, 0x80, 0}));
+    EXPECT_EQ(Tag().rfind("<BODY ", 0), 0u);
+    EXPECT_TRUE(window->PanelTop->lblNormalText->isVisible());
+    EXPECT_FALSE(window->PanelTop->lblDisplay->isVisible());
+    EXPECT_TRUE(window->PanelTop->lblBodyColor->isVisible());
+
+    window->PC1->setCurrentWidget(window->fontPanel);
+    EXPECT_EQ(Bars(), (std::array<int, 3>{255, 255, 0}));
+    EXPECT_EQ(Tag().rfind("<CENTER><FONT", 0), 0u);
+    EXPECT_TRUE(window->PanelTop->lblDisplay->isVisible());
+    EXPECT_FALSE(window->PanelTop->lblNormalText->isVisible());
+    EXPECT_FALSE(window->PanelTop->lblBodyColor->isVisible());
+}
+
+TEST_F(MainWindowTest, TypingTwoDigitsMovesTheBarAndSelectsTheField) {
+    THexEdit* field = Panel().TxtRed;
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_8);
+    EXPECT_EQ(field->text(), "8");
+    EXPECT_EQ(Panel().SlideBarRed->Position(), 255);
+    QTest::keyClick(field, Qt::Key_0);
+    EXPECT_EQ(field->text(), "80");
+    EXPECT_EQ(Panel().SlideBarRed->Position(), 128);
+    EXPECT_EQ(field->selectedText(), "80");
+    EXPECT_EQ(window->Style().FontColor, 0x00FF80u);
+    EXPECT_NE(Tag().find("#80FF00"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, FieldKeysFilterUpperCaseAndStep) {
+    THexEdit* field = Panel().TxtBlue;
+    field->setFocus();
+    field->clear();
+    QTest::keyClicks(field, "g-z");
+    EXPECT_EQ(field->text(), "");
+    QTest::keyClick(field, Qt::Key_Down);
+    EXPECT_EQ(field->text(), "FF");
+    EXPECT_EQ(Panel().SlideBarBlue->Position(), 255);
+    QTest::keyClick(field, Qt::Key_PageUp);
+    EXPECT_EQ(field->text(), "F0");
+    QTest::keyClick(field, Qt::Key_Home);
+    EXPECT_EQ(Panel().SlideBarBlue->Position(), 0);
+    field->clear();
+    QTest::keyClicks(field, "c");
+    EXPECT_EQ(field->text(), "C");
+    Panel().TxtRed->setFocus();  // leaving pads the single digit
+    EXPECT_EQ(field->text(), "0C");
+    EXPECT_EQ(Panel().SlideBarBlue->Position(), 12);
+}
+
+TEST_F(MainWindowTest, PastedNonHexTextIsReportedAndChangesNothing) {
+    const TColor before = window->Style().FontColor;
+    Panel().TxtGreen->setText("ZZ");
+    EXPECT_EQ(TakeErrors(), QStringList{"'$ZZ' is not a valid integer value"});
+    EXPECT_EQ(Panel().SlideBarGreen->Position(), 255);
+    EXPECT_EQ(window->Style().FontColor, before);
+}
+
+TEST_F(MainWindowTest, CopyCommandsPutExactlyTheirTagOnTheClipboard) {
+    window->fontPanel->cmdCopyFontTagText->click();
+    EXPECT_EQ(platform::ClipboardText(),
+              "<CENTER><FONT COLOR=\"#FFFF00\"  SIZE=\"6\" FACE=\"'Comic Sans MS'\">Velloran</FONT></CENTER>");
+    ShowBodyPage();
+    window->cmdBodyTag->click();
+    EXPECT_EQ(platform::ClipboardText(),
+              "<BODY BGCOLOR=\"#000000\" TEXT=\"#FFFFFF\" LINK=\"#00FFFF\" VLINK=\"#008000\" ALINK=\"#FFFF00\" >");
+    // The menu copies the font tag with the font colour from the Body page too.
+    window->mnuEditCopyFontTag->trigger();
+    EXPECT_EQ(platform::ClipboardText(),
+              "<CENTER><FONT COLOR=\"#FFFF00\"  SIZE=\"6\" FACE=\"'Comic Sans MS'\"></FONT></CENTER>");
+    EXPECT_EQ(Tag().rfind("<BODY ", 0), 0u) << "copying leaves the tag area alone";
+}
+
+TEST_F(MainWindowTest, PictureWithoutAPictureFallsBackToColourMode) {
+    QTest::mouseClick(window->optPicture, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(window->optColor->isChecked());
+    EXPECT_FALSE(window->Style().PictureMode);
+}
+
+TEST_F(MainWindowTest, MenuHoldsEveryCommandWithPendingOnesDisabled) {
+    QStringList titles;
+    for (QAction* menu : window->menuBar()->actions()) titles << menu->text();
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&Options", "&Help"}));
+    EXPECT_EQ(window->mnuSaveAs->shortcut(), QKeySequence("Ctrl+A"));
+    EXPECT_EQ(window->mnuOptionsRefresh->shortcut(), QKeySequence("Ctrl+R"));
+    EXPECT_TRUE(window->mnuFileExit->isEnabled());
+    EXPECT_TRUE(window->mnuEditCopyBodyTag->isEnabled());
+    EXPECT_FALSE(window->mnuHelpAbout->isEnabled());
+    EXPECT_TRUE(window->mnuFileOpen->isEnabled());
+    EXPECT_FALSE(window->cmdColors->isEnabled());
+    window->mnuFileExit->trigger();
+    EXPECT_FALSE(window->isVisible());
+}

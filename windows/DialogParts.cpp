@@ -1,0 +1,71 @@
+#include "windows/DialogParts.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+
+#include "platform/Faces.h"
+
+namespace windows {
+
+namespace {
+
+constexpr int kDialogFontPoints = 8;
+
+QRect ScreenArea(const QWidget& window) {
+    const QWidget* parent = window.parentWidget();
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// Centres a window, frame included, on the screen each time it is shown. The frame's size is
+// known only once the window exists on the desktop, so the first placement before that
+// counts the client area alone.
+class ScreenCentring : public QObject {
+public:
+    explicit ScreenCentring(QWidget& window) : QObject(&window), window_(window) {
+        window.installEventFilter(this);
+        Centre();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ && event->type() == QEvent::Show) Centre();
+        return false;
+    }
+
+private:
+    void Centre() {
+        const QRect area = ScreenArea(window_);
+        if (area.isEmpty()) return;
+        QRect frame = window_.frameGeometry();
+        frame.moveCenter(area.center());
+        // Moving before the first show also keeps Qt from placing a dialog over its parent.
+        window_.move(frame.topLeft());
+    }
+
+    QWidget& window_;
+};
+
+}  // namespace
+
+void SetUpDialogFrame(QDialog& dialog, const QString& caption, QSize clientSize) {
+    dialog.setWindowTitle(caption);
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    dialog.setFixedSize(clientSize);
+    dialog.setFont(platform::MakeFont("MS Sans Serif", kDialogFontPoints));
+    new ScreenCentring(dialog);
+}
+
+QPushButton* MakeGlyphButton(QDialog& dialog, const QString& caption, QStyle::StandardPixmap glyph,
+                             const QRect& place) {
+    auto* button = new QPushButton(dialog.style()->standardIcon(glyph), caption, &dialog);
+    QFont font = dialog.font();
+    font.setBold(true);
+    button->setFont(font);
+    button->setGeometry(place);
+    return button;
+}
+
+}  // namespace windows

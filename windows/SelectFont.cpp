@@ -1,0 +1,147 @@
+#include "windows/SelectFont.h"
+
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+#include "controls/BoxLabl.h"
+#include "platform/Faces.h"
+#include "platform/Keys.h"
+#include "platform/SysColors.h"
+#include "windows/DialogParts.h"
+
+namespace windows {
+
+namespace {
+
+constexpr QSize kClientSize{329, 91};
+constexpr platform::TColor kFormColor = 8421440;  // red 64, green 128, blue 128
+constexpr QRect kListPlace{0, 0, 119, 91};
+constexpr int kListItemHeight = 13;
+constexpr QRect kPreviewPlace{124, 6, 201, 31};
+constexpr int kPreviewFontHeight = -19;  // pixels
+constexpr int kPreviewTextBorder = 2;
+constexpr QRect kOKPlace{135, 60, 75, 25};
+constexpr QRect kCancelPlace{225, 60, 75, 25};
+
+// Rows of a fixed height, whatever the font's line spacing.
+class FixedHeightRows : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(kListItemHeight);
+        return size;
+    }
+};
+
+// The installed faces in alphabetical order ignoring case; names that differ only in case
+// keep a fixed order between them.
+QStringList SortedFaces() {
+    QStringList faces;
+    for (const std::string& face : platform::InstalledFaces()) faces.append(QString::fromStdString(face));
+    std::sort(faces.begin(), faces.end(), [](const QString& a, const QString& b) {
+        const int folded = QString::compare(a, b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
+    return faces;
+}
+
+}  // namespace
+
+TfrmSelectFont::TfrmSelectFont(AddAltFaceFn addAltFace, QWidget* parent)
+    : QDialog(parent), addAltFace_(std::move(addAltFace)) {
+    SetUpDialogFrame(*this, QStringLiteral(" Select Font"), kClientSize);
+    QPalette formPalette = palette();
+    formPalette.setColor(QPalette::Window, platform::ToQColor(kFormColor));
+    setPalette(formPalette);
+    setAutoFillBackground(true);
+
+    LboAltFonts = new QListWidget(this);
+    LboAltFonts->setObjectName(QStringLiteral("LboAltFonts"));
+    LboAltFonts->setGeometry(kListPlace);
+    LboAltFonts->setSelectionMode(QAbstractItemView::SingleSelection);
+    LboAltFonts->setUniformItemSizes(true);
+    LboAltFonts->setItemDelegate(new FixedHeightRows(LboAltFonts));
+    QPalette listPalette = LboAltFonts->palette();
+    listPalette.setColor(QPalette::Base, platform::ToQColor(platform::clWhite));
+    LboAltFonts->setPalette(listPalette);
+
+    lblPreview = new controls::TBoxLabel(this);
+    lblPreview->setObjectName(QStringLiteral("lblPreview"));
+    lblPreview->setGeometry(kPreviewPlace);
+    lblPreview->SetTextBorder(kPreviewTextBorder);
+    lblPreview->SetColor(platform::clSilver);
+    lblPreview->setFont(platform::MakeFont("MS Sans Serif", kPreviewFontHeight));
+
+    cmdOK = MakeGlyphButton(*this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, kOKPlace);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdCancel = MakeGlyphButton(*this, QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton,
+                                kCancelPlace);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+
+    setTabOrder(LboAltFonts, cmdOK);
+    setTabOrder(cmdOK, cmdCancel);
+    connect(LboAltFonts, &QListWidget::currentRowChanged, this, &TfrmSelectFont::LboAltFontsClick);
+    connect(LboAltFonts, &QListWidget::itemDoubleClicked, this, &TfrmSelectFont::cmdOKClick);
+    // A list box always has its one selected entry; Ctrl+click must not leave it with none.
+    connect(LboAltFonts, &QListWidget::itemSelectionChanged, this, [this] {
+        QListWidgetItem* current = LboAltFonts->currentItem();
+        if (current && LboAltFonts->selectedItems().isEmpty()) current->setSelected(true);
+    });
+    connect(cmdOK, &QPushButton::clicked, this, &TfrmSelectFont::cmdOKClick);
+    connect(cmdCancel, &QPushButton::clicked, this, &TfrmSelectFont::cmdCancelClick);
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+
+    FormCreate();
+}
+
+void TfrmSelectFont::FormCreate() {
+    LboAltFonts->addItems(SortedFaces());
+    // With no face to offer there is nothing to add: OK stays off and the sample empty.
+    cmdOK->setEnabled(LboAltFonts->count() > 0);
+    if (LboAltFonts->count() > 0) LboAltFonts->setCurrentRow(0);
+    ShowFontSample();
+    LboAltFonts->setFocus();
+}
+
+bool TfrmSelectFont::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent*>(event))) return true;
+    return QDialog::eventFilter(watched, event);
+}
+
+bool TfrmSelectFont::FormKeyDown(QKeyEvent* event) {
+    if (platform::VirtualKeyOf(event->key()) != platform::VK_ESCAPE) return false;
+    reject();
+    return true;
+}
+
+void TfrmSelectFont::LboAltFontsClick() { ShowFontSample(); }
+
+// The label shows the name of the face the font actually got, written in it: a face the
+// desktop lacks shows as the face that stands in for it.
+void TfrmSelectFont::ShowFontSample() {
+    const QListWidgetItem* selected = LboAltFonts->currentItem();
+    if (!selected) {
+        lblPreview->SetCaption(QString());
+        return;
+    }
+    lblPreview->setFont(platform::MakeFont(selected->text().toStdString(), kPreviewFontHeight));
+    lblPreview->SetCaption(QFontInfo(lblPreview->font()).family());
+}
+
+void TfrmSelectFont::cmdOKClick() {
+    const QListWidgetItem* selected = LboAltFonts->currentItem();
+    if (!selected) return;
+    if (addAltFace_) addAltFace_(selected->text());
+    accept();
+}
+
+void TfrmSelectFont::cmdCancelClick() { reject(); }
+
+}  // namespace windows

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+
+class QKeyEvent;
+class QListWidget;
+class QPushButton;
+
+namespace controls {
+class TBoxLabel;
+}
+
+namespace windows {
+
+// The alternate-face picker: lists the installed faces, sorted ignoring case, with a sample
+// of the selected one written in that face, and hands the chosen face to the caller on OK,
+// Enter or a double click. The caller appends it to its list as it stands, duplicates
+// included, and refreshes the font tag.
+//
+// Build one for each opening, on the stack, and run it with exec(); it is released when it
+// goes out of scope. It does not delete itself.
+class TfrmSelectFont : public QDialog {
+    Q_OBJECT
+
+public:
+    using AddAltFaceFn = std::function<void(const QString& face)>;
+
+    explicit TfrmSelectFont(AddAltFaceFn addAltFace, QWidget* parent = nullptr);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    bool FormKeyDown(QKeyEvent* event);
+    void LboAltFontsClick();
+    void ShowFontSample();
+    void cmdOKClick();
+    void cmdCancelClick();
+
+    AddAltFaceFn addAltFace_;
+    QListWidget* LboAltFonts;
+    controls::TBoxLabel* lblPreview;
+    QPushButton* cmdOK;
+    QPushButton* cmdCancel;
+};
+
+}  // namespace windows

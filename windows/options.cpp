@@ -1,0 +1,109 @@
+#include "windows/options.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "platform/Application.h"
+#include "platform/Faces.h"
+#include "platform/IniFile.h"
+#include "platform/Keys.h"
+#include "windows/DialogParts.h"
+#include "windows/SettingsKeys.h"
+
+namespace windows {
+
+namespace {
+
+constexpr QSize kClientSize{206, 156};
+constexpr QRect kGroupPlace{24, 8, 155, 95};
+constexpr QRect kOKPlace{24, 118, 75, 25};
+constexpr QRect kCancelPlace{104, 118, 75, 25};
+constexpr int kFontHeight = -11;  // pixels
+constexpr QColor kNavy{0x00, 0x00, 0x80};
+
+// In policy order: an item's index is the policy it stands for.
+const char* const kItems[] = {"Save Style on Exit", "Prompt Before Saving", "Do Not Save"};
+
+// The radio group's items share the room below its caption evenly, indented from its frame.
+constexpr int kItemLeft = 8;
+
+}  // namespace
+
+TfrmOptions::TfrmOptions(std::string settingsPath, QWidget* parent)
+    : QDialog(parent), settingsPath_(std::move(settingsPath)) {
+    SetUpDialogFrame(*this, QStringLiteral("Options"), kClientSize);
+    setFont(platform::MakeFont("MS Sans Serif", kFontHeight));
+
+    RGSave = new QGroupBox(QStringLiteral("Save Options"), this);
+    RGSave->setObjectName(QStringLiteral("RGSave"));
+    RGSave->setGeometry(kGroupPlace);
+    QFont groupFont = font();
+    groupFont.setBold(true);
+    RGSave->setFont(groupFont);
+    QPalette groupPalette = RGSave->palette();
+    groupPalette.setColor(QPalette::WindowText, kNavy);
+    RGSave->setPalette(groupPalette);
+
+    items_ = new QButtonGroup(this);
+    for (int i = 0; i < static_cast<int>(std::size(kItems)); ++i) {
+        auto* item = new QRadioButton(QString::fromLatin1(kItems[i]), RGSave);
+        item->setObjectName(QStringLiteral("RGSave%1").arg(i));
+        items_->addButton(item, i);
+    }
+    ArrangeItems();
+
+    cmdOK = MakeGlyphButton(*this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, kOKPlace);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdCancel = MakeGlyphButton(*this, QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, kCancelPlace);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+
+    connect(cmdOK, &QPushButton::clicked, this, &TfrmOptions::cmdOKClick);
+    connect(cmdCancel, &QPushButton::clicked, this, &TfrmOptions::cmdCancelClick);
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+
+    FormCreate();
+}
+
+void TfrmOptions::ArrangeItems() {
+    const int count = static_cast<int>(std::size(kItems));
+    const QRect inside = RGSave->contentsRect();
+    const int itemHeight = inside.height() / count;
+    const int top = inside.top() + (inside.height() % count) / 2;
+    const int width = inside.right() + 1 - kItemLeft;
+    for (int i = 0; i < count; ++i) items_->button(i)->setGeometry(kItemLeft, top + i * itemHeight, width, itemHeight);
+}
+
+void TfrmOptions::FormCreate() {
+    const int stored = platform::TIniFile(settingsPath_)
+                           .ReadInteger(settingskeys::kSection, settingskeys::kSave, settingskeys::kSaveMissing);
+    items_->button(SavePolicyOf(stored))->setChecked(true);
+}
+
+bool TfrmOptions::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent*>(event))) return true;
+    return QDialog::eventFilter(watched, event);
+}
+
+bool TfrmOptions::FormKeyDown(QKeyEvent* event) {
+    if (platform::VirtualKeyOf(event->key()) != platform::VK_ESCAPE) return false;
+    reject();
+    return true;
+}
+
+void TfrmOptions::cmdOKClick() {
+    // A settings file that cannot be written is reported, and the dialog closes all the same:
+    // the user has nothing to retry here, and the stored policy stays as it was.
+    platform::RunReportingErrors([&] {
+        platform::TIniFile(settingsPath_).WriteInteger(settingskeys::kSection, settingskeys::kSave, items_->checkedId());
+    });
+    accept();
+}
+
+void TfrmOptions::cmdCancelClick() { reject(); }
+
+}  // namespace windows
