@@ -177,13 +177,6 @@ void TFontPanel::SelectFace(int index) {
     Refresh();
 }
 
-void TFontPanel::SetToggles(bool bold, bool italic, bool centered) {
-    cmdBold->setChecked(bold);
-    cmdItalic->setChecked(italic);
-    cmdCenter->setChecked(centered);
-    ApplyFontStyle();
-}
-
 void TFontPanel::SetAltFaces(const std::vector<std::string>& faces) {
     LboAltFonts->clear();
     for (const std::string& face : faces) AppendAltFace(QString::fromStdString(face));

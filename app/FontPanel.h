@@ -48,7 +48,6 @@ public:
     std::vector<std::string> Faces() const;
     // Selects a face as the program does (no click handling) and makes it the style's face.
     void SelectFace(int index);
-    void SetToggles(bool bold, bool italic, bool centered);
     void SetAltFaces(const std::vector<std::string>& faces);
     void AppendAltFace(const QString& face);
 

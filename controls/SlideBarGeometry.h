@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Rect.h"
+
 // The slide bar's geometry and pixel-to-value arithmetic, free of any widget so that it can
 // be tested without a window. The widget (SlideBar.h) gathers its state into a
 // SlideBarLayout and draws what these functions say.
@@ -69,19 +71,8 @@ inline constexpr std::array<ThumbArt, 18> kThumbArt = {{
 // The art of a style, or nothing for a value outside the 18 styles.
 std::optional<ThumbArt> ThumbArtOf(TThumbStyle style);
 
-// A rectangle in control pixels; right and bottom lie just outside it.
-struct BarRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    // As PtInRect: the right and bottom edges are outside.
-    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
-    bool operator==(const BarRect&) const = default;
-};
+// A rectangle in control pixels; right and bottom lie just outside it, as PtInRect has it.
+using BarRect = platform::Rect;
 
 // Everything the geometry depends on.
 struct SlideBarLayout {

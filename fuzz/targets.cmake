@@ -8,3 +8,6 @@ set(FUZZ_ini_read_SOURCES platform/IniText.cpp)
 
 list(APPEND VELLORAN_FUZZERS style_read)
 set(FUZZ_style_read_SOURCES app/StyleFile.cpp app/ColorValue.cpp app/Style.cpp platform/IniText.cpp platform/IniFile.cpp)
+
+list(APPEND VELLORAN_FUZZERS gif_decode)
+set(FUZZ_gif_decode_SOURCES controls/GIFDecoder.cpp controls/GIFLzw.cpp)

@@ -1,5 +1,9 @@
 #include "windows/DialogParts.h"
 
+#include <QKeyEvent>
+
+#include "platform/Keys.h"
+
 #include <QDialog>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -66,6 +70,22 @@ QPushButton* MakeGlyphButton(QDialog& dialog, const QString& caption, QStyle::St
     button->setFont(font);
     button->setGeometry(place);
     return button;
+}
+
+void TKeyPreviewDialog::EnableKeyPreview() {
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+bool TKeyPreviewDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent*>(event))) return true;
+    return QDialog::eventFilter(watched, event);
+}
+
+bool TKeyPreviewDialog::FormKeyDown(QKeyEvent* event) {
+    if (platform::VirtualKeyOf(event->key()) != platform::VK_ESCAPE) return false;
+    reject();
+    return true;
 }
 
 }  // namespace windows

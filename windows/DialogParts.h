@@ -5,10 +5,25 @@
 #include <QString>
 #include <QStyle>
 
-class QDialog;
+#include <QDialog>
+
+class QKeyEvent;
 class QPushButton;
 
 namespace windows {
+
+// A dialog that sees every key before its controls do, so that Escape closes it whatever
+// control has the focus. Call EnableKeyPreview once the controls exist.
+class TKeyPreviewDialog : public QDialog {
+public:
+    using QDialog::QDialog;
+
+protected:
+    void EnableKeyPreview();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The dialog's key-down handling; true when it took the key. Escape closes the dialog.
+    virtual bool FormKeyDown(QKeyEvent* event);
+};
 
 // What every dialog of the program shares: a fixed frame whose title bar carries only the
 // system menu (close), the given client size, the sans-serif 8-point font, centred on the

@@ -123,7 +123,7 @@ private:
 }  // namespace
 
 TfrmFontText::TfrmFontText(const QString& currentText, SetTextFn setText, QWidget* parent)
-    : QDialog(parent), setText_(std::move(setText)) {
+    : TKeyPreviewDialog(parent), setText_(std::move(setText)) {
     SetUpDialogFrame(*this, QStringLiteral(" Enter Text"), kClientSize);
 
     MemoText = new LimitedMemo(kMaxTextLength, this);
@@ -145,7 +145,7 @@ TfrmFontText::TfrmFontText(const QString& currentText, SetTextFn setText, QWidge
     setTabOrder(cmdOK, cmdCancel);
     connect(cmdOK, &QPushButton::clicked, this, &TfrmFontText::cmdOKClick);
     connect(cmdCancel, &QPushButton::clicked, this, &TfrmFontText::cmdCancelClick);
-    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+    EnableKeyPreview();
 
     FormCreate(currentText);
 }
@@ -155,17 +155,6 @@ void TfrmFontText::FormCreate(const QString& currentText) {
     // Typing replaces the old text at once; End keeps it for appending.
     MemoText->selectAll();
     MemoText->setFocus();
-}
-
-bool TfrmFontText::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent*>(event))) return true;
-    return QDialog::eventFilter(watched, event);
-}
-
-bool TfrmFontText::FormKeyDown(QKeyEvent* event) {
-    if (platform::VirtualKeyOf(event->key()) != platform::VK_ESCAPE) return false;
-    reject();
-    return true;
 }
 
 QString TfrmFontText::WholeText() const { return LinesJoined(*MemoText); }

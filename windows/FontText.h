@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+
+#include "windows/DialogParts.h"
 #include <QString>
 #include <functional>
 
@@ -17,7 +19,7 @@ namespace windows {
 // Build one for each opening, on the stack, and run it with exec(); it is released when it
 // goes out of scope. It does not delete itself, so it must not be created with new and left
 // to its own devices.
-class TfrmFontText : public QDialog {
+class TfrmFontText : public TKeyPreviewDialog {
     Q_OBJECT
 
 public:
@@ -29,12 +31,10 @@ public:
     TfrmFontText(const QString& currentText, SetTextFn setText, QWidget* parent = nullptr);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate(const QString& currentText);
     // The dialog sees every key before the focused control does.
-    bool FormKeyDown(QKeyEvent* event);
     void cmdOKClick();
     void cmdCancelClick();
 

@@ -54,7 +54,7 @@ QStringList SortedFaces() {
 }  // namespace
 
 TfrmSelectFont::TfrmSelectFont(AddAltFaceFn addAltFace, QWidget* parent)
-    : QDialog(parent), addAltFace_(std::move(addAltFace)) {
+    : TKeyPreviewDialog(parent), addAltFace_(std::move(addAltFace)) {
     SetUpDialogFrame(*this, QStringLiteral(" Select Font"), kClientSize);
     QPalette formPalette = palette();
     formPalette.setColor(QPalette::Window, platform::ToQColor(kFormColor));
@@ -96,7 +96,7 @@ TfrmSelectFont::TfrmSelectFont(AddAltFaceFn addAltFace, QWidget* parent)
     });
     connect(cmdOK, &QPushButton::clicked, this, &TfrmSelectFont::cmdOKClick);
     connect(cmdCancel, &QPushButton::clicked, this, &TfrmSelectFont::cmdCancelClick);
-    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+    EnableKeyPreview();
 
     FormCreate();
 }
@@ -108,17 +108,6 @@ void TfrmSelectFont::FormCreate() {
     if (LboAltFonts->count() > 0) LboAltFonts->setCurrentRow(0);
     ShowFontSample();
     LboAltFonts->setFocus();
-}
-
-bool TfrmSelectFont::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent*>(event))) return true;
-    return QDialog::eventFilter(watched, event);
-}
-
-bool TfrmSelectFont::FormKeyDown(QKeyEvent* event) {
-    if (platform::VirtualKeyOf(event->key()) != platform::VK_ESCAPE) return false;
-    reject();
-    return true;
 }
 
 void TfrmSelectFont::LboAltFontsClick() { ShowFontSample(); }

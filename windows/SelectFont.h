@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+
+#include "windows/DialogParts.h"
 #include <QString>
 #include <functional>
 
@@ -21,7 +23,7 @@ namespace windows {
 //
 // Build one for each opening, on the stack, and run it with exec(); it is released when it
 // goes out of scope. It does not delete itself.
-class TfrmSelectFont : public QDialog {
+class TfrmSelectFont : public TKeyPreviewDialog {
     Q_OBJECT
 
 public:
@@ -30,11 +32,9 @@ public:
     explicit TfrmSelectFont(AddAltFaceFn addAltFace, QWidget* parent = nullptr);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();
-    bool FormKeyDown(QKeyEvent* event);
     void LboAltFontsClick();
     void ShowFontSample();
     void cmdOKClick();

@@ -33,7 +33,7 @@ constexpr int kItemLeft = 8;
 }  // namespace
 
 TfrmOptions::TfrmOptions(std::string settingsPath, QWidget* parent)
-    : QDialog(parent), settingsPath_(std::move(settingsPath)) {
+    : TKeyPreviewDialog(parent), settingsPath_(std::move(settingsPath)) {
     SetUpDialogFrame(*this, QStringLiteral("Options"), kClientSize);
     setFont(platform::MakeFont("MS Sans Serif", kFontHeight));
 
@@ -63,8 +63,7 @@ TfrmOptions::TfrmOptions(std::string settingsPath, QWidget* parent)
 
     connect(cmdOK, &QPushButton::clicked, this, &TfrmOptions::cmdOKClick);
     connect(cmdCancel, &QPushButton::clicked, this, &TfrmOptions::cmdCancelClick);
-    installEventFilter(this);
-    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+    EnableKeyPreview();
 
     FormCreate();
 }
@@ -82,17 +81,6 @@ void TfrmOptions::FormCreate() {
     const int stored = platform::TIniFile(settingsPath_)
                            .ReadInteger(settingskeys::kSection, settingskeys::kSave, settingskeys::kSaveMissing);
     items_->button(SavePolicyOf(stored))->setChecked(true);
-}
-
-bool TfrmOptions::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent*>(event))) return true;
-    return QDialog::eventFilter(watched, event);
-}
-
-bool TfrmOptions::FormKeyDown(QKeyEvent* event) {
-    if (platform::VirtualKeyOf(event->key()) != platform::VK_ESCAPE) return false;
-    reject();
-    return true;
 }
 
 void TfrmOptions::cmdOKClick() {

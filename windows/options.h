@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+
+#include "windows/DialogParts.h"
 #include <string>
 
 class QButtonGroup;
@@ -15,7 +17,7 @@ namespace windows {
 // of the settings is kept in memory. Cancel, Esc and the window's close button write nothing.
 //
 // Build one for each opening, on the stack, and run it with exec(); it does not delete itself.
-class TfrmOptions : public QDialog {
+class TfrmOptions : public TKeyPreviewDialog {
     Q_OBJECT
 
 public:
@@ -23,12 +25,10 @@ public:
     explicit TfrmOptions(std::string settingsPath, QWidget* parent = nullptr);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();
     // The dialog sees every key before the focused control does.
-    bool FormKeyDown(QKeyEvent* event);
     void cmdOKClick();
     void cmdCancelClick();
     void ArrangeItems();

@@ -23,6 +23,7 @@ cat > "$E2E_DIR/fonts.conf" <<CONF
 CONF
 export FONTCONFIG_FILE=$E2E_DIR/fonts.conf
 E2E_PID=
+E2E_PROGRAM_DIR=$E2E_DIR/program
 
 e2e_start() {
   "$E2E_DIR/program/velloran" >"$E2E_DIR/program.log" 2>&1 &
@@ -57,6 +58,18 @@ e2e_keys() {
 }
 
 e2e_clipboard() { xclip -o -selection clipboard; }
+
+# Waits up to five seconds for the program to end by itself; fails when it does not.
+e2e_wait_exit() {
+  for _ in $(seq 1 50); do
+    kill -0 "$E2E_PID" 2>/dev/null || { wait "$E2E_PID" || true; E2E_PID=; return 0; }
+    sleep 0.1
+  done
+  echo "the program did not end"; return 1
+}
+
+# The id of a window whose title is exactly the given text, or nothing.
+e2e_window_titled() { xdotool search --name "^$1\$" 2>/dev/null | head -n 1 || true; }
 
 FAILURES=0
 e2e_expect() {

@@ -1,0 +1,129 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "controls/GIFLzw.h"
+
+// The program's own GIF decoder: turns the bytes of a GIF87a or GIF89a file, held whole in
+// memory, into the logical screen, the global colour table, the loop count and up to 256
+// frames, each with a ready-to-draw 8-bit indexed picture. Free of Qt: the GIF image control
+// turns the pictures into images and does all drawing.
+namespace gif {
+
+inline constexpr int kMaxFrames = 256;
+
+// A colour table of 256 entries, three bytes each: red, green, blue. Entries the file does not
+// define are zero, so a pixel index beyond the table in force shows black.
+using RgbTable = std::array<std::uint8_t, 256 * 3>;
+
+// The body of a graphic control extension: block size, packed byte, delay (low, high),
+// transparent index, terminator. All zero when there is none.
+using ControlBlock = std::array<std::uint8_t, 6>;
+
+// Frames the decoder refuses, so that a hostile header cannot make a load ask for gigabytes.
+// The frame that would pass a limit ends the parse; the frames before it are kept.
+inline constexpr std::int32_t kMaxFrameSide = 16384;
+inline constexpr std::int64_t kMaxFramePixels = std::int64_t{64} << 20;
+// Within the per-frame limits 256 frames could still ask for 16 GiB, so the frames of one
+// file share a budget too: 256 frames of 1024 x 1024, or four of the largest frames.
+inline constexpr std::int64_t kMaxTotalPixels = std::int64_t{256} << 20;
+
+// How DecodePixels turns the code stream into pixels. Both give the same frames; Reference
+// exists so that the two can be compared.
+enum class LzwMethod { Strings, Reference };
+
+// One frame, with its place on the logical screen, its timing and disposal, its transparency
+// and its pictures.
+class TGIF {
+public:
+    std::int32_t Left = 0;
+    std::int32_t Top = 0;
+    std::int32_t Width = 0;
+    std::int32_t Height = 0;
+    std::int32_t ColorBits = 0; // local table size exponent 1..8; 0 when the global table is used
+    std::int32_t Delay = 0;     // display time in milliseconds
+    std::uint8_t Disposal = 0;  // 0 leave in place, 1 restore the background, 2 restore what was under it
+    bool HasLocalTable = false;
+    bool Interlaced = false;
+    bool Transparent = false;
+    std::uint8_t TransparentIndex = 0;
+
+    // The colour table in force for this frame: a copy of its local table, or of the global
+    // table. Entries beyond the defined ones are black.
+    RgbTable ColorTable{};
+
+    // Image: the picture's pixel indices, Height rows of ImageStride bytes from the top. A
+    // row holds Width indices and is padded with zeros to a multiple of 4 bytes, the layout
+    // an 8-bit indexed image with 32-bit aligned rows takes as it is.
+    std::vector<std::uint8_t> Image;
+    std::int32_t ImageStride = 0;
+
+    // Transparent frames only. Mask: Height rows of MaskStride bytes (padded to 4), one bit
+    // per pixel, most significant bit first, set where the pixel's index is TransparentIndex.
+    std::vector<std::uint8_t> Mask;
+    std::int32_t MaskStride = 0;
+
+    // Transparent frames only. The masked image is Image drawn with this table: ColorTable
+    // with every entry whose colour equals the transparent entry's colour made black. So a
+    // pixel of any index that shares the transparent colour is blackened, while Mask marks
+    // only the transparent index itself.
+    RgbTable MaskedColorTable{};
+
+    // The index of pixel (x, y) of Image.
+    std::uint8_t Pixel(std::int32_t x, std::int32_t y) const { return Image[y * ImageStride + x]; }
+    // Whether Mask marks pixel (x, y).
+    bool Masked(std::int32_t x, std::int32_t y) const
+    {
+        return (Mask[y * MaskStride + x / 8] >> (7 - x % 8)) & 1;
+    }
+
+    // Reads the image that starts at the cursor (on its separator): the descriptor, the local
+    // colour table and the image data, and builds the frame's pictures. `control` is the
+    // pending graphic control block; `pixelBudget` the pixels this frame may still take.
+    // False, with the frame unusable, when the byte at the cursor is not an image separator,
+    // when the descriptor or the local table is cut short by the end of the data, or when the
+    // frame is larger than the limits allow.
+    bool ReadImage(Cursor& cursor, const RgbTable& globalColorTable, const ControlBlock& control,
+                   std::int64_t pixelBudget, LzwMethod method = LzwMethod::Strings);
+
+private:
+    void ApplyControl(const ControlBlock& control);
+    void DecodePixels(Cursor& cursor, LzwMethod method);
+    void PlacePixels(CodeReader& reader, int minCodeSize);
+    void ArrangeRows();
+    void BuildMask(std::size_t decoded);
+    void BuildMaskedColorTable();
+};
+
+// What a load produces: the decoding state the GIF image control holds.
+struct TGIFDecoding {
+    std::int32_t ScreenWidth = 0;
+    std::int32_t ScreenHeight = 0;
+    RgbTable GlobalColorTable{};
+    std::int32_t LoopCount = 0;
+    std::vector<TGIF> Frames; // in file order; the program numbers them from 1
+    bool Animated = false;
+    bool AnyTransparent = false;
+    ControlBlock PendingControl{};
+
+    std::int32_t FrameCount() const { return static_cast<std::int32_t>(Frames.size()); }
+
+    // Parses a whole file, starting from an empty state. False when the data is empty or does
+    // not begin with "GIF"; true otherwise, even when the file holds no image or is cut short,
+    // in which case the frames read before the fault are kept.
+    bool Decode(std::span<const std::uint8_t> data, LzwMethod method = LzwMethod::Strings);
+
+private:
+    bool ReadScreen(Cursor& cursor);
+    bool ReadExtension(Cursor& cursor);
+    bool ReadGraphicControl(Cursor& cursor);
+    bool ReadApplication(Cursor& cursor);
+    bool ReadFrame(Cursor& cursor, LzwMethod method);
+    std::int64_t pixelsUsed_ = 0;
+};
+
+} // namespace gif

@@ -1,0 +1,336 @@
+#include "controls/GIFLzw.h"
+
+#include <algorithm>
+
+namespace gif {
+
+bool Cursor::SkipSubBlock()
+{
+    const int length = Peek();
+    if (length < 0)
+        return false;
+    if (static_cast<std::size_t>(length) + 1 > Remaining()) {
+        pos_ = data_.size();
+        return false;
+    }
+    pos_ += static_cast<std::size_t>(length) + 1;
+    return true;
+}
+
+bool Cursor::SkipSubBlocks()
+{
+    for (;;) {
+        const int length = Peek();
+        if (length < 0)
+            return false;
+        if (length == 0) {
+            ++pos_;
+            return true;
+        }
+        if (!SkipSubBlock())
+            return false;
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Code reader
+
+CodeReader::CodeReader(const Cursor& cursor)
+    : data_(cursor.Data().data()),
+      size_(cursor.Data().size()),
+      pos_(cursor.Position()),
+      blockEnd_(cursor.Position())
+{
+}
+
+// Moves to the next sub-block. False at the terminator, and at the end of the data, which
+// counts as the terminator: a file cut inside its image data keeps what was decoded.
+bool CodeReader::NextSubBlock()
+{
+    if (terminatorRead_)
+        return false;
+    if (blockEnd_ >= size_) {
+        terminatorRead_ = true;
+        return false;
+    }
+    const std::size_t length = data_[blockEnd_];
+    pos_ = blockEnd_ + 1;
+    if (length == 0 || pos_ == size_) {
+        blockEnd_ = pos_;
+        terminatorRead_ = true;
+        return false;
+    }
+    blockEnd_ = std::min(pos_ + length, size_);
+    return true;
+}
+
+// Fills bits_ to at least 56 bits, or with all that is left of the image's data.
+void CodeReader::Refill()
+{
+    while (count_ < 56) {
+        if (pos_ == blockEnd_ && !NextSubBlock())
+            return;
+        if (blockEnd_ - pos_ >= 8) {
+            // Take as many whole bytes as fit; the rest of the load is masked off so that
+            // the bits above count_ stay zero.
+            std::uint64_t word;
+            std::memcpy(&word, data_ + pos_, sizeof word);
+            const int taken = (63 - count_) >> 3;
+            word &= (std::uint64_t{1} << (8 * taken)) - 1;
+            bits_ |= word << count_;
+            pos_ += static_cast<std::size_t>(taken);
+            count_ += 8 * taken;
+        } else {
+            bits_ |= std::uint64_t{data_[pos_++]} << count_;
+            count_ += 8;
+        }
+    }
+}
+
+void CodeReader::SkipToTerminator()
+{
+    pos_ = blockEnd_;
+    while (NextSubBlock())
+        pos_ = blockEnd_;
+    bits_ = 0;
+    count_ = 0;
+}
+
+// ---------------------------------------------------------------------------------------
+// Stack decoder
+
+StackDecoder::StackDecoder(CodeReader& reader, int minCodeSize)
+    : reader_(reader), MinCodeSize(minCodeSize), ClearCode(1 << minCodeSize),
+      EndCode(ClearCode + 1)
+{
+    ResetTable();
+}
+
+void StackDecoder::ResetTable()
+{
+    prefix_.fill(0);
+    suffix_.fill(0);
+    for (int i = 0; i < ClearCode; ++i)
+        suffix_[i] = static_cast<std::uint16_t>(i);
+    stackSize_ = 0;
+    CodeSize = MinCodeSize + 1;
+    MaxCode = 2 * ClearCode;
+    NextCode = ClearCode + 2;
+}
+
+int StackDecoder::FirstPixel()
+{
+    int code;
+    do
+        code = reader_.Read(CodeSize);
+    while (code == ClearCode);
+    FirstCode = OldCode = code;
+    return code;
+}
+
+int StackDecoder::NextPixel()
+{
+    if (stackSize_ > 0)
+        return stack_[--stackSize_];
+
+    int code = reader_.Read(CodeSize);
+    if (code < 0)
+        return code;
+    if (code == ClearCode) {
+        ResetTable();
+        // Whatever follows a clear code is a pixel as it stands, even another clear code or
+        // the end code; only a well-formed stream puts a literal here.
+        code = reader_.Read(CodeSize);
+        FirstCode = OldCode = code;
+        return code;
+    }
+    if (code == EndCode) {
+        reader_.SkipToTerminator();
+        return kEndCode;
+    }
+
+    const int incoming = code;
+    if (code >= NextCode) {
+        // Not yet in the table: the previous string followed by its own first byte.
+        Push(FirstCode);
+        code = OldCode;
+    }
+    // Every step pushes a byte, so the bound on the stack also bounds a chain that a
+    // malformed table has closed into a loop.
+    while (code >= ClearCode) {
+        if (!Push(suffix_[code]))
+            return kBrokenTable;
+        code = prefix_[code];
+    }
+    FirstCode = suffix_[code];
+    if (!Push(FirstCode))
+        return kBrokenTable;
+
+    if (NextCode < kTableSize) {
+        suffix_[NextCode] = static_cast<std::uint16_t>(FirstCode);
+        prefix_[NextCode] = static_cast<std::uint16_t>(OldCode);
+        ++NextCode;
+        if (NextCode >= MaxCode && MaxCode < kTableSize) {
+            MaxCode *= 2;
+            ++CodeSize;
+        }
+    }
+    OldCode = incoming;
+    return stack_[--stackSize_];
+}
+
+// ---------------------------------------------------------------------------------------
+// String decoder
+
+namespace {
+
+// Copies a string of `length` bytes from `from` to `to` (from + length <= to). Short strings,
+// the common case in noisy pictures, are moved as two 8-byte words when 16 bytes fit before
+// `limit`; the bytes written past the string are overwritten by the strings that follow, and
+// DecodeStrings clears any that remain when the stream ends early.
+inline void CopyString(std::uint8_t* out, std::size_t to, std::size_t from, std::size_t length,
+                       std::size_t limit)
+{
+    if (length <= 16 && to + 16 <= limit) {
+        std::uint64_t low, high;
+        std::memcpy(&low, out + from, 8);
+        std::memcpy(&high, out + from + 8, 8);
+        std::memcpy(out + to, &low, 8);
+        std::memcpy(out + to + 8, &high, 8);
+        return;
+    }
+    std::memcpy(out + to, out + from, std::min(length, limit - to));
+}
+
+} // namespace
+
+StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::uint8_t> out)
+{
+    const int ClearCode = 1 << minCodeSize;
+    const int EndCode = ClearCode + 1;
+    int CodeSize = minCodeSize + 1;
+    int MaxCode = 2 * ClearCode;
+    int NextCode = ClearCode + 2;
+
+    // Where a copy of each entry's string starts in `out`, and its length. An entry made
+    // from the previous string and the first byte of the current one has a copy right where
+    // the previous string was written, since the current one follows it directly.
+    std::array<std::uint32_t, kTableSize> start;
+    std::array<std::uint16_t, kTableSize> length;
+
+    std::uint8_t* const pixels = out.data();
+    const std::size_t total = out.size();
+    std::size_t p = 0;
+    std::size_t oldStart = 0;
+    std::size_t oldLength = 0;
+
+    // StackDecoder returns the code after a clear code as the pixel itself; only a literal
+    // that fits a byte gives the same pixel here.
+    const auto isPlainLiteral = [&](int code) { return code >= 0 && code < ClearCode && code < 256; };
+    const auto addEntry = [&] {
+        if (NextCode < kTableSize) {
+            start[NextCode] = static_cast<std::uint32_t>(oldStart);
+            length[NextCode] = static_cast<std::uint16_t>(oldLength + 1);
+            ++NextCode;
+            if (NextCode >= MaxCode && MaxCode < kTableSize) {
+                MaxCode *= 2;
+                ++CodeSize;
+            }
+        }
+    };
+    const auto finishEarly = [&] {
+        // Clear what short copies wrote past the last string.
+        if (p < total)
+            std::memset(pixels + p, 0, std::min<std::size_t>(16, total - p));
+        reader.SkipToTerminator();
+        return StringDecode{true, p};
+    };
+    constexpr StringDecode kFallback{false, 0};
+
+    int code;
+    do
+        code = reader.Read(CodeSize);
+    while (code == ClearCode);
+    if (code < 0)
+        return finishEarly();
+    if (!isPlainLiteral(code))
+        return kFallback;
+    if (total == 0)
+        return kFallback;
+    pixels[0] = static_cast<std::uint8_t>(code);
+    oldStart = 0;
+    oldLength = 1;
+    p = 1;
+
+    while (p < total) {
+        code = reader.Read(CodeSize);
+        if (static_cast<unsigned>(code) < static_cast<unsigned>(ClearCode)) {
+            addEntry();
+            pixels[p] = static_cast<std::uint8_t>(code);
+            oldStart = p;
+            oldLength = 1;
+            ++p;
+        } else if (code > EndCode && code < NextCode) {
+            addEntry();
+            const std::size_t n = length[code];
+            CopyString(pixels, p, start[code], n, total);
+            oldStart = p;
+            oldLength = n;
+            p += n;
+        } else if (code == NextCode) {
+            // Not yet in the table: the previous string followed by its own first byte.
+            const std::size_t n = oldLength + 1;
+            CopyString(pixels, p, oldStart, oldLength, total);
+            if (p + oldLength < total)
+                pixels[p + oldLength] = pixels[oldStart];
+            addEntry();
+            oldStart = p;
+            oldLength = n;
+            p += n;
+        } else if (code == ClearCode) {
+            CodeSize = minCodeSize + 1;
+            MaxCode = 2 * ClearCode;
+            NextCode = ClearCode + 2;
+            code = reader.Read(CodeSize);
+            if (code < 0)
+                return finishEarly();
+            if (!isPlainLiteral(code))
+                return kFallback;
+            pixels[p] = static_cast<std::uint8_t>(code);
+            oldStart = p;
+            oldLength = 1;
+            ++p;
+        } else if (code == EndCode || code < 0) {
+            return finishEarly();
+        } else {
+            return kFallback;
+        }
+    }
+
+    // The picture is complete. The rest of the stream is read through, as StackDecoder
+    // does, only to find where it ends: the code width still follows the table's growth.
+    for (;;) {
+        code = reader.Read(CodeSize);
+        if (code < 0)
+            break;
+        if (code == ClearCode) {
+            CodeSize = minCodeSize + 1;
+            MaxCode = 2 * ClearCode;
+            NextCode = ClearCode + 2;
+            if (reader.Read(CodeSize) < 0)
+                break;
+        } else if (code == EndCode) {
+            break;
+        } else if (NextCode < kTableSize) {
+            ++NextCode;
+            if (NextCode >= MaxCode && MaxCode < kTableSize) {
+                MaxCode *= 2;
+                ++CodeSize;
+            }
+        }
+    }
+    reader.SkipToTerminator();
+    return StringDecode{true, total};
+}
+
+} // namespace gif
