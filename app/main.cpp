@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
@@ -106,6 +107,13 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
             ShowBodyTag();
         }
     };
+
+    // Ctrl+A is Save As everywhere in the window; the text fields would take it for
+    // "select all" otherwise.
+    for (QWidget* field : std::initializer_list<QWidget*>{MemoTag, colorPanel->TxtRed, colorPanel->TxtGreen,
+                                                          colorPanel->TxtBlue}) {
+        field->installEventFilter(this);
+    }
 
     ChooseStyleToOpen = [this] { return ShowStyleDialog(QFileDialog::AcceptOpen); };
     ChooseStyleToSaveAs = [this] { return ShowStyleDialog(QFileDialog::AcceptSave); };
@@ -422,6 +430,17 @@ void TfrmMain::mnuOptionsOptionsClick() {
 bool TfrmMain::FormClose() {
     return ExitSteps(SettingsFile(), styleFileName_, AskToSave, [this] { WriteStyle(styleFileName_, style_); },
                      styleReadFailed_);
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (QKeySequence(key->keyCombination()) == mnuSaveAs->shortcut()) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // A close that fails to write is shown and abandoned: the window stays open with nothing lost.

@@ -172,3 +172,17 @@ TEST_F(MainWindowTest, OptionsDialogOpensFromTheMenu) {
     window->mnuOptionsOptions->trigger();
     EXPECT_TRUE(opened);
 }
+
+TEST_F(MainWindowTest, CtrlAIsSaveAsAlsoInTheTextFields) {
+    int asked = 0;
+    window->ChooseStyleToSaveAs = [&] {
+        ++asked;
+        return std::string();
+    };
+    for (QWidget* field : std::initializer_list<QWidget*>{window->MemoTag, Panel().TxtRed}) {
+        window->activateWindow();
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    }
+    EXPECT_EQ(asked, 2);
+}
