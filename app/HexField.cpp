@@ -2,17 +2,14 @@
 
 #include <cstdio>
 
+#include "platform/KeyCodes.h"
+
 namespace hexfield {
 
 namespace {
 
-constexpr int kBackspace = 8;
-constexpr int VK_PRIOR = 33;
-constexpr int VK_NEXT = 34;
-constexpr int VK_END = 35;
-constexpr int VK_HOME = 36;
-constexpr int VK_UP = 38;
-constexpr int VK_DOWN = 40;
+using platform::VK_BACK, platform::VK_DOWN, platform::VK_END, platform::VK_HOME, platform::VK_NEXT,
+    platform::VK_PRIOR, platform::VK_UP;
 constexpr int kPage = 15;
 
 bool IsHexDigit(char32_t c) {
@@ -41,7 +38,7 @@ KeyResult Set(const std::string& text) { return {text, true}; }
 
 }  // namespace
 
-bool KeyPasses(char32_t character) { return IsHexDigit(character) || character == kBackspace; }
+bool KeyPasses(char32_t character) { return IsHexDigit(character) || character == VK_BACK; }
 
 KeyResult NavigationKey(int key, std::string_view text) {
     if (key == VK_HOME) return Set("00");

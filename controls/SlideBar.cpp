@@ -33,7 +33,6 @@ constexpr int kMaxThickness = 5;
 constexpr int kHandHotX = 5;
 constexpr int kHandHotY = 0;
 
-platform::Rect ToCanvasRect(const BarRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 QRect ToQRect(const BarRect& r) { return {r.left, r.top, r.Width(), r.Height()}; }
 
 }  // namespace
@@ -272,7 +271,7 @@ void TSlideBar::SaveBackground() {
     // Where the thumb hangs over the control's edge there is nothing to save.
     savedBackground_.fill(BackgroundColor());
     platform::Canvas canvas(savedBackground_);
-    canvas.CopyRect({0, 0, thumb_.width(), thumb_.height()}, backing_, ToCanvasRect(thumbRect_), platform::SRCCOPY);
+    canvas.CopyRect({0, 0, thumb_.width(), thumb_.height()}, backing_, thumbRect_, platform::SRCCOPY);
 }
 
 void TSlideBar::DrawThumb() {
