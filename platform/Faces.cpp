@@ -53,8 +53,9 @@ std::vector<std::string> InstalledFaces() {
 void SetFaceSource(std::unique_ptr<FaceSource> source) { Source() = std::move(source); }
 
 void InstallFontSubstitutions() {
-    const QStringList sans = {"DejaVu Sans", "Liberation Sans", "Noto Sans", "Sans Serif"};
-    const QStringList serif = {"DejaVu Serif", "Liberation Serif", "Noto Serif", "Serif"};
+    // Liberation's faces have the metrics of the classic ones, so text fits the layout alike.
+    const QStringList sans = {"Liberation Sans", "DejaVu Sans", "Noto Sans", "Sans Serif"};
+    const QStringList serif = {"Liberation Serif", "DejaVu Serif", "Noto Serif", "Serif"};
     const Substitution substitutions[] = {
         {"MS Sans Serif", sans},
         {"Arial", sans},
