@@ -57,19 +57,42 @@ e2e_keys() {
   done
 }
 
-e2e_clipboard() { xclip -o -selection clipboard; }
+e2e_clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
 
-# Waits up to five seconds for the program to end by itself; fails when it does not.
+# Empties the clipboard, presses the keys of a copy command, and prints what the program put
+# on the clipboard, waiting up to ten seconds for it (the machine may be busy).
+e2e_copy() {
+  printf '' | xclip -i -selection clipboard
+  e2e_keys "$@"
+  local text=
+  for _ in $(seq 1 100); do
+    text=$(e2e_clipboard)
+    [ -n "$text" ] && break
+    sleep 0.1
+  done
+  printf '%s' "$text"
+}
+
+# Waits up to fifteen seconds for the program to end by itself; fails when it does not.
 e2e_wait_exit() {
-  for _ in $(seq 1 50); do
+  for _ in $(seq 1 150); do
     kill -0 "$E2E_PID" 2>/dev/null || { wait "$E2E_PID" || true; E2E_PID=; return 0; }
     sleep 0.1
   done
   echo "the program did not end"; return 1
 }
 
-# The id of a window whose title is exactly the given text, or nothing.
-e2e_window_titled() { xdotool search --name "^$1\$" 2>/dev/null | head -n 1 || true; }
+# The id of a window whose title is exactly the given text, waiting up to ten seconds for
+# it to appear; nothing when it does not.
+e2e_window_titled() {
+  local id=
+  for _ in $(seq 1 100); do
+    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1 || true)
+    [ -n "$id" ] && break
+    sleep 0.1
+  done
+  printf '%s' "$id"
+}
 
 FAILURES=0
 e2e_expect() {
