@@ -115,15 +115,14 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
         field->installEventFilter(this);
     }
 
-    ChooseStyleToOpen = [this] { return ShowStyleDialog(QFileDialog::AcceptOpen); };
-    ChooseStyleToSaveAs = [this] { return ShowStyleDialog(QFileDialog::AcceptSave); };
+    ChooseStyleToOpen = [this] { return ShowStyleDialog(true); };
+    ChooseStyleToSaveAs = [this] { return ShowStyleDialog(false); };
     AskToSave = [this](const std::string& question) { return AskYesNoCancel(question); };
 
     resize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
 }
 
-std::string TfrmMain::ShowStyleDialog(int mode) {
-    const bool open = mode == QFileDialog::AcceptOpen;
+std::string TfrmMain::ShowStyleDialog(bool open) {
     QFileDialog dialog(this, open ? "Select Style" : "Save Current Style As",
                        QString::fromStdString(programDir_), ".style files (*.vls)");
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
@@ -363,15 +362,14 @@ void TfrmMain::SelectRadio(QRadioButton* button, const std::function<void()>& cl
 }
 
 void TfrmMain::optColorClick() {
+    style_.PictureMode = false;
     if (!FontPageActive()) {
         PanelTop->lblBodyColor->show();
         PanelTop->lblBodyColor->lower();
-        style_.PictureMode = false;
         ShowBodyTag();
     } else {
         PanelTop->SetDisplayOpaque(true);
     }
-    style_.PictureMode = false;
 }
 
 void TfrmMain::optPictureClick() {

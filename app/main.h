@@ -136,7 +136,8 @@ private:
     // button was not selected already.
     void SelectRadio(QRadioButton* button, const std::function<void()>& click);
     void LoadStyle(const std::string& path);
-    std::string ShowStyleDialog(int mode);
+    // The Open (open) or Save As style file dialog; an empty path when cancelled.
+    std::string ShowStyleDialog(bool open);
     TSaveAnswer AskYesNoCancel(const std::string& question);
     std::string SettingsFile() const { return SettingsPath(programDir_); }
 

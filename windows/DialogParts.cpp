@@ -72,6 +72,15 @@ QPushButton* MakeGlyphButton(QDialog& dialog, const QString& caption, QStyle::St
     return button;
 }
 
+OkCancelButtons MakeOkCancelButtons(QDialog& dialog, const QRect& okPlace, const QRect& cancelPlace) {
+    QPushButton* ok = MakeGlyphButton(dialog, QStringLiteral("OK"), QStyle::SP_DialogOkButton, okPlace);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    QPushButton* cancel = MakeGlyphButton(dialog, QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, cancelPlace);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    return {ok, cancel};
+}
+
 void TKeyPreviewDialog::EnableKeyPreview() {
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);

@@ -34,4 +34,11 @@ void SetUpDialogFrame(QDialog& dialog, const QString& caption, QSize clientSize)
 QPushButton* MakeGlyphButton(QDialog& dialog, const QString& caption, QStyle::StandardPixmap glyph,
                              const QRect& place);
 
+// The dialog's "OK" (the default button) and "Cancel" buttons, named cmdOK and cmdCancel.
+struct OkCancelButtons {
+    QPushButton* ok;
+    QPushButton* cancel;
+};
+OkCancelButtons MakeOkCancelButtons(QDialog& dialog, const QRect& okPlace, const QRect& cancelPlace);
+
 }  // namespace windows

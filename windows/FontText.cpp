@@ -134,12 +134,9 @@ TfrmFontText::TfrmFontText(const QString& currentText, SetTextFn setText, QWidge
     // Lines wrap at the box's width, so there is never anything to scroll to sideways.
     MemoText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    cmdOK = MakeGlyphButton(*this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, kOKPlace);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = MakeGlyphButton(*this, QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton,
-                                kCancelPlace);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    const OkCancelButtons buttons = MakeOkCancelButtons(*this, kOKPlace, kCancelPlace);
+    cmdOK = buttons.ok;
+    cmdCancel = buttons.cancel;
 
     setTabOrder(MemoText, cmdOK);
     setTabOrder(cmdOK, cmdCancel);

@@ -78,12 +78,9 @@ TfrmSelectFont::TfrmSelectFont(AddAltFaceFn addAltFace, QWidget* parent)
     lblPreview->SetColor(platform::clSilver);
     lblPreview->setFont(platform::MakeFont("MS Sans Serif", kPreviewFontHeight));
 
-    cmdOK = MakeGlyphButton(*this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, kOKPlace);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = MakeGlyphButton(*this, QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton,
-                                kCancelPlace);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    const OkCancelButtons buttons = MakeOkCancelButtons(*this, kOKPlace, kCancelPlace);
+    cmdOK = buttons.ok;
+    cmdCancel = buttons.cancel;
 
     setTabOrder(LboAltFonts, cmdOK);
     setTabOrder(cmdOK, cmdCancel);

@@ -55,11 +55,9 @@ TfrmOptions::TfrmOptions(std::string settingsPath, QWidget* parent)
     }
     ArrangeItems();
 
-    cmdOK = MakeGlyphButton(*this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, kOKPlace);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = MakeGlyphButton(*this, QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, kCancelPlace);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    const OkCancelButtons buttons = MakeOkCancelButtons(*this, kOKPlace, kCancelPlace);
+    cmdOK = buttons.ok;
+    cmdCancel = buttons.cancel;
 
     connect(cmdOK, &QPushButton::clicked, this, &TfrmOptions::cmdOKClick);
     connect(cmdCancel, &QPushButton::clicked, this, &TfrmOptions::cmdCancelClick);
