@@ -94,9 +94,7 @@ TColorPanel::TColorPanel(QWidget* parent) : QWidget(parent) {
     pnlRGB->setObjectName("pnlRGB");
     pnlRGB->setFixedSize(kRgbPanelSize);
     pnlRGB->setAutoFillBackground(true);
-    QPalette silver = pnlRGB->palette();
-    silver.setColor(QPalette::Window, platform::ToQColor(platform::clSilver));
-    pnlRGB->setPalette(silver);
+    platform::SetPaletteColor(pnlRGB, QPalette::Window, platform::clSilver);
 
     const char* letters[] = {"R", "G", "B"};
     const char* bars[] = {"SlideBarRed", "SlideBarGreen", "SlideBarBlue"};

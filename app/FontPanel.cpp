@@ -107,7 +107,7 @@ TFontPanel::TFontPanel(TStyle& style, TPreview& preview, QWidget* parent)
     cmdText = new QPushButton("&Text...", this);
     cmdText->setObjectName("cmdText");
     cmdText->setGeometry(136, 28, 39, 21);
-    connect(cmdText, &QPushButton::clicked, this, [this] { platform::RunReportingErrors([this] { cmdTextClick(); }); });
+    connect(cmdText, &QPushButton::clicked, this, platform::ReportingErrors([this] { cmdTextClick(); }));
 
     cmdCopyFontTag = PictureButton(this, "cmdCopyFontTag", glyphs::CopyTag(), "Copy Font Tag ", {180, 28, 20, 20});
     cmdCopyFontTagText = PictureButton(this, "cmdCopyFontTagText", glyphs::CopyTagWithText(),
@@ -129,9 +129,7 @@ TFontPanel::TFontPanel(TStyle& style, TPreview& preview, QWidget* parent)
     // The starting position is part of the page's design, not a user's change: set it
     // before the change handling is connected, so the style keeps its own size step.
     SlideBarFontSize->SetPosition(kStartStep);
-    connect(SlideBarFontSize, &TSlideBar::OnChange, this, [this] {
-        platform::RunReportingErrors([this] { SlideBarFontSizeChange(); });
-    });
+    connect(SlideBarFontSize, &TSlideBar::OnChange, this, platform::ReportingErrors([this] { SlideBarFontSizeChange(); }));
 
     GroupBoxAltFonts = new QGroupBox("Alternate Fonts", this);
     GroupBoxAltFonts->setObjectName("GroupBoxAltFonts");
@@ -140,14 +138,12 @@ TFontPanel::TFontPanel(TStyle& style, TPreview& preview, QWidget* parent)
     LboAltFonts->setObjectName("LboAltFonts");
     LboAltFonts->setGeometry(4, 15, 119, 66);
     LboAltFonts->setUniformItemSizes(true);
-    connect(LboAltFonts, &TAltFontList::FaceDropped, this,
-            [this] { platform::RunReportingErrors([this] { LboAltFontsDragDrop(); }); });
+    connect(LboAltFonts, &TAltFontList::FaceDropped, this, platform::ReportingErrors([this] { LboAltFontsDragDrop(); }));
     cmdAdd = PictureButton(GroupBoxAltFonts, "cmdAdd", glyphs::Add(), "Add an alternate font", {127, 25, 20, 21});
     cmdDelete = PictureButton(GroupBoxAltFonts, "cmdDelete", glyphs::Delete(), "Remove the selected alternate font",
                               {127, 50, 20, 21});
-    connect(cmdAdd, &QToolButton::clicked, this, [this] { platform::RunReportingErrors([this] { cmdAddClick(); }); });
-    connect(cmdDelete, &QToolButton::clicked, this,
-            [this] { platform::RunReportingErrors([this] { cmdDeleteClick(); }); });
+    connect(cmdAdd, &QToolButton::clicked, this, platform::ReportingErrors([this] { cmdAddClick(); }));
+    connect(cmdDelete, &QToolButton::clicked, this, platform::ReportingErrors([this] { cmdDeleteClick(); }));
 }
 
 void TFontPanel::FillFaces(const std::vector<std::string>& faces) {

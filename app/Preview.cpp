@@ -24,12 +24,6 @@ constexpr SampleLine kSampleLines[] = {
      "Links will briefly appear in this color when clicked", 100},
 };
 
-void SetColorRole(QWidget* widget, QPalette::ColorRole role, TColor color) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, platform::ToQColor(color));
-    widget->setPalette(palette);
-}
-
 }  // namespace
 
 int PointSizeOfStep(int step) {
@@ -41,7 +35,7 @@ TPreview::TPreview(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     setAutoFillBackground(true);
-    SetColorRole(this, QPalette::Window, platform::clWhite);
+    platform::SetPaletteColor(this, QPalette::Window, platform::clWhite);
 
     lblDisplay = new QLabel(this);
     lblDisplay->setObjectName("lblDisplay");
@@ -83,20 +77,20 @@ void TPreview::ShowFont(const TStyle& style) {
     lblDisplay->setFont(font);
     lblDisplay->setAlignment(Qt::AlignTop | (style.Centered ? Qt::AlignHCenter : Qt::AlignLeft));
     lblDisplay->setText(QString::fromStdString(style.UserText));
-    SetColorRole(lblDisplay, QPalette::WindowText, style.FontColor);
+    platform::SetPaletteColor(lblDisplay, QPalette::WindowText, style.FontColor);
 }
 
-void TPreview::SetDisplayBackground(TColor color) { SetColorRole(lblDisplay, QPalette::Window, color); }
+void TPreview::SetDisplayBackground(TColor color) { platform::SetPaletteColor(lblDisplay, QPalette::Window, color); }
 
 void TPreview::SetDisplayOpaque(bool opaque) { lblDisplay->setAutoFillBackground(opaque); }
 
-void TPreview::SetBodyColor(TColor color) { SetColorRole(lblBodyColor, QPalette::Window, color); }
+void TPreview::SetBodyColor(TColor color) { platform::SetPaletteColor(lblBodyColor, QPalette::Window, color); }
 
 void TPreview::SetSampleColors(const TStyle& style) {
-    SetColorRole(lblNormalText, QPalette::WindowText, style.TextColor);
-    SetColorRole(lblVisitedLinkText, QPalette::WindowText, style.VisitedColor);
-    SetColorRole(lblNewLinkText, QPalette::WindowText, style.LinkColor);
-    SetColorRole(lblActiveLinkText, QPalette::WindowText, style.ActiveColor);
+    platform::SetPaletteColor(lblNormalText, QPalette::WindowText, style.TextColor);
+    platform::SetPaletteColor(lblVisitedLinkText, QPalette::WindowText, style.VisitedColor);
+    platform::SetPaletteColor(lblNewLinkText, QPalette::WindowText, style.LinkColor);
+    platform::SetPaletteColor(lblActiveLinkText, QPalette::WindowText, style.ActiveColor);
 }
 
 void TPreview::ShowSamples(bool visible) {

@@ -27,12 +27,6 @@ constexpr int kBottomHeight = 101;
 constexpr platform::TColor kDarkGreen = 0x008000;
 constexpr platform::TColor kNavy = 0x800000;
 
-void SetColorRole(QWidget* widget, QPalette::ColorRole role, TColor color) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, platform::ToQColor(color));
-    widget->setPalette(palette);
-}
-
 QRadioButton* Radio(const char* name, const char* caption, QWidget* parent, QPoint at) {
     auto* button = new QRadioButton(caption, parent);
     button->setObjectName(name);
@@ -48,14 +42,8 @@ QPushButton* BoldNavyButton(const char* name, const char* caption, QWidget* pare
     QFont font = button->font();
     font.setBold(true);
     button->setFont(font);
-    SetColorRole(button, QPalette::ButtonText, kNavy);
+    platform::SetPaletteColor(button, QPalette::ButtonText, kNavy);
     return button;
-}
-
-// Runs a handler the way the event loop runs one: a failure is shown in the error box.
-template <typename Handler>
-auto Reporting(Handler handler) {
-    return [handler] { platform::RunReportingErrors(handler); };
 }
 
 }  // namespace
@@ -79,7 +67,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     MemoTag->setFixedHeight(kMemoTagHeight);
     MemoTag->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     MemoTag->setTabChangesFocus(true);
-    SetColorRole(MemoTag, QPalette::Base, platform::clWhite);
+    platform::SetPaletteColor(MemoTag, QPalette::Base, platform::clWhite);
     bands->addWidget(MemoTag);
 
     PC1 = new QTabWidget(client);
@@ -95,10 +83,10 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(client);
     BuildMenu();
 
-    connect(fontPanel->cmdCopyFontTag, &QToolButton::clicked, this, Reporting([this] { cmdCopyFontTagClick(); }));
+    connect(fontPanel->cmdCopyFontTag, &QToolButton::clicked, this, platform::ReportingErrors([this] { cmdCopyFontTagClick(); }));
     connect(fontPanel->cmdCopyFontTagText, &QToolButton::clicked, this,
-            Reporting([this] { cmdCopyFontTagTextClick(); }));
-    connect(PC1, &QTabWidget::currentChanged, this, Reporting([this] { PC1Change(); }));
+            platform::ReportingErrors([this] { cmdCopyFontTagTextClick(); }));
+    connect(PC1, &QTabWidget::currentChanged, this, platform::ReportingErrors([this] { PC1Change(); }));
     colorPanel->OnBarChanged = [this] {
         ApplyBarsToTarget();
         if (FontPageActive()) {
@@ -159,16 +147,14 @@ QWidget* TfrmMain::BuildBodyPage() {
     chkHighlight = Radio("chkHighlight", "Highlighted Links", GroupBoxSelectBodyColor, {184, 47});
     chkBackground->setChecked(true);
     for (QRadioButton* radio : {chkBackground, chkNormal, chkVisited, chkLinks, chkHighlight}) {
-        connect(radio, &QRadioButton::toggled, this, [this](bool checked) {
-            if (checked && !selectingRadio_) platform::RunReportingErrors([this] { TargetRadioClick(); });
-        });
+        OnRadioClick(radio, [this] { TargetRadioClick(); });
     }
     cmdBodyTag = new QToolButton(TabSheetBody);
     cmdBodyTag->setObjectName("cmdBodyTag");
     cmdBodyTag->setIcon(glyphs::CopyTag());
     cmdBodyTag->setToolTip("Copy Body Tag ");
     cmdBodyTag->setGeometry(312, 28, 20, 20);
-    connect(cmdBodyTag, &QToolButton::clicked, this, Reporting([this] { cmdBodyTagClick(); }));
+    connect(cmdBodyTag, &QToolButton::clicked, this, platform::ReportingErrors([this] { cmdBodyTagClick(); }));
     return TabSheetBody;
 }
 
@@ -177,7 +163,7 @@ QWidget* TfrmMain::BuildBottomBand() {
     PnlBottom->setObjectName("PnlBottom");
     PnlBottom->setFixedHeight(kBottomHeight);
     PnlBottom->setAutoFillBackground(true);
-    SetColorRole(PnlBottom, QPalette::Window, platform::clSilver);
+    platform::SetPaletteColor(PnlBottom, QPalette::Window, platform::clSilver);
 
     colorPanel = new TColorPanel(PnlBottom);
     colorPanel->move(5, 5);
@@ -185,7 +171,7 @@ QWidget* TfrmMain::BuildBottomBand() {
     GroupBoxBGImage = new QGroupBox("Background", PnlBottom);
     GroupBoxBGImage->setObjectName("GroupBoxBGImage");
     GroupBoxBGImage->setGeometry(258, 1, 130, 70);
-    SetColorRole(GroupBoxBGImage, QPalette::WindowText, kDarkGreen);
+    platform::SetPaletteColor(GroupBoxBGImage, QPalette::WindowText, kDarkGreen);
     ShapeBGcolor = new QWidget(GroupBoxBGImage);
     ShapeBGcolor->setObjectName("ShapeBGcolor");
     ShapeBGcolor->setGeometry(8, 18, 21, 21);
@@ -193,12 +179,8 @@ QWidget* TfrmMain::BuildBottomBand() {
     optColor = Radio("optColor", "Color", GroupBoxBGImage, {38, 14});
     optPicture = Radio("optPicture", "Picture", GroupBoxBGImage, {38, 31});
     optColor->setChecked(true);
-    connect(optColor, &QRadioButton::toggled, this, [this](bool checked) {
-        if (checked && !selectingRadio_) platform::RunReportingErrors([this] { optColorClick(); });
-    });
-    connect(optPicture, &QRadioButton::toggled, this, [this](bool checked) {
-        if (checked && !selectingRadio_) platform::RunReportingErrors([this] { optPictureClick(); });
-    });
+    OnRadioClick(optColor, [this] { optColorClick(); });
+    OnRadioClick(optPicture, [this] { optPictureClick(); });
     lblFilename = new controls::TBoxLabel(GroupBoxBGImage);
     lblFilename->setObjectName("lblFilename");
     lblFilename->setGeometry(8, 47, 85, 18);
@@ -236,9 +218,9 @@ void TfrmMain::BuildMenu() {
     mnuEditCopyFontTag = edit->addAction("&Copy Font Tag");
     CopyFontTagwithText = edit->addAction("C&opy Font Tag with Text");
     mnuEditCopyBodyTag = edit->addAction("Copy &Body Tag");
-    connect(mnuEditCopyFontTag, &QAction::triggered, this, Reporting([this] { cmdCopyFontTagClick(); }));
-    connect(CopyFontTagwithText, &QAction::triggered, this, Reporting([this] { cmdCopyFontTagTextClick(); }));
-    connect(mnuEditCopyBodyTag, &QAction::triggered, this, Reporting([this] { cmdBodyTagClick(); }));
+    connect(mnuEditCopyFontTag, &QAction::triggered, this, platform::ReportingErrors([this] { cmdCopyFontTagClick(); }));
+    connect(CopyFontTagwithText, &QAction::triggered, this, platform::ReportingErrors([this] { cmdCopyFontTagTextClick(); }));
+    connect(mnuEditCopyBodyTag, &QAction::triggered, this, platform::ReportingErrors([this] { cmdBodyTagClick(); }));
 
     QMenu* options = menuBar()->addMenu("&Options");
     mnuOptionsOptions = options->addAction("&Options...");
@@ -250,10 +232,10 @@ void TfrmMain::BuildMenu() {
     help->addSeparator();
     mnuHelpAbout = help->addAction("&About...");
 
-    connect(mnuFileOpen, &QAction::triggered, this, Reporting([this] { mnuFileOpenClick(); }));
-    connect(mnuFileSave, &QAction::triggered, this, Reporting([this] { mnuFileSaveClick(); }));
-    connect(mnuSaveAs, &QAction::triggered, this, Reporting([this] { mnuSaveAsClick(); }));
-    connect(mnuOptionsOptions, &QAction::triggered, this, Reporting([this] { mnuOptionsOptionsClick(); }));
+    connect(mnuFileOpen, &QAction::triggered, this, platform::ReportingErrors([this] { mnuFileOpenClick(); }));
+    connect(mnuFileSave, &QAction::triggered, this, platform::ReportingErrors([this] { mnuFileSaveClick(); }));
+    connect(mnuSaveAs, &QAction::triggered, this, platform::ReportingErrors([this] { mnuSaveAsClick(); }));
+    connect(mnuOptionsOptions, &QAction::triggered, this, platform::ReportingErrors([this] { mnuOptionsOptionsClick(); }));
 
     // Commands whose windows are not part of the program yet stay visible but disabled.
     for (QAction* pending : {mnuOptionsRefresh, mnuHelpContents, mnuHelpAbout}) {
@@ -311,7 +293,7 @@ void TfrmMain::ApplyBarsToTarget() {
 }
 
 void TfrmMain::ShowBackColor() {
-    SetColorRole(ShapeBGcolor, QPalette::Window, style_.BackColor);
+    platform::SetPaletteColor(ShapeBGcolor, QPalette::Window, style_.BackColor);
     PanelTop->SetBodyColor(style_.BackColor);
     PanelTop->SetDisplayBackground(style_.BackColor);
 }
@@ -351,6 +333,14 @@ void TfrmMain::TargetRadioClick() {
         default: PanelTop->SetSampleColors(style_); break;
     }
     SetBarsFromColor(TargetColor());
+}
+
+// A radio button's click handling runs when the user selects it; selecting it from code runs
+// the handling through SelectRadio instead, and only when it was not selected already.
+void TfrmMain::OnRadioClick(QRadioButton* button, std::function<void()> click) {
+    connect(button, &QRadioButton::toggled, this, [this, click = std::move(click)](bool checked) {
+        if (checked && !selectingRadio_) platform::RunReportingErrors(click);
+    });
 }
 
 void TfrmMain::SelectRadio(QRadioButton* button, const std::function<void()>& click) {

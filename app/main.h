@@ -135,6 +135,7 @@ private:
     // Selects a radio button as the program does: its click handling runs only when the
     // button was not selected already.
     void SelectRadio(QRadioButton* button, const std::function<void()>& click);
+    void OnRadioClick(QRadioButton* button, std::function<void()> click);
     void LoadStyle(const std::string& path);
     // The Open (open) or Save As style file dialog; an empty path when cancelled.
     std::string ShowStyleDialog(bool open);

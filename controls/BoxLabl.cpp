@@ -124,17 +124,14 @@ void TCustomBoxLabel::changeEvent(QEvent* event) {
 }
 
 void TCustomBoxLabel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) leftPressed_ = true;
+    clicks_.Press(*event);
     emit OnMouseDown(this, event->button(), event->modifiers(), event->position().toPoint());
 }
 
 // A click is a left press and release both inside the label; Qt keeps the mouse with the
 // label in between, so a release outside arrives here too and is no click.
 void TCustomBoxLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = event->button() == Qt::LeftButton && leftPressed_ &&
-                       rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton) leftPressed_ = false;
-    if (click) emit OnClick(this);
+    if (clicks_.Release(*event, rect())) emit OnClick(this);
     emit OnMouseUp(this, event->button(), event->modifiers(), event->position().toPoint());
 }
 

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "controls/ClickTracker.h"
+
 #include <cstdint>
 
 #include "controls/BoxLabelLayout.h"
@@ -102,7 +104,7 @@ private:
     int textBorder_ = kDefaultTextBorder;
     QString formatString_;
     std::int8_t decimals_ = 0;
-    bool leftPressed_ = false;
+    ClickTracker clicks_;
 };
 
 // The box label the windows place; it adds nothing to TCustomBoxLabel.

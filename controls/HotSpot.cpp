@@ -15,17 +15,14 @@ THotspot::THotspot(QWidget* parent) : QWidget(parent) {
 }
 
 void THotspot::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) leftPressed_ = true;
+    clicks_.Press(*event);
     emit OnMouseDown(this, event->button(), event->modifiers(), event->position().toPoint());
 }
 
 // Qt keeps the mouse with the hotspot from press to release, so a release dragged outside
 // arrives here too; only a release inside is a click.
 void THotspot::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = event->button() == Qt::LeftButton && leftPressed_ &&
-                       rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton) leftPressed_ = false;
-    if (click) emit OnClick(this);
+    if (clicks_.Release(*event, rect())) emit OnClick(this);
     emit OnMouseUp(this, event->button(), event->modifiers(), event->position().toPoint());
 }
 

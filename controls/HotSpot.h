@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "controls/ClickTracker.h"
+
 namespace controls {
 
 // An invisible rectangle laid over something another control draws, turning clicks on that
@@ -35,7 +37,7 @@ protected:
 private:
     static constexpr int kDefaultSize = 25;
 
-    bool leftPressed_ = false;
+    ClickTracker clicks_;
 };
 
 }  // namespace controls

@@ -37,4 +37,10 @@ bool RunReportingErrors(Operation&& operation) {
     return false;
 }
 
+// The handler wrapped to run as RunReportingErrors runs it, for connecting to a signal.
+template <typename Handler>
+auto ReportingErrors(Handler handler) {
+    return [handler] { RunReportingErrors(handler); };
+}
+
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/SysColors.h"
 
 #include <QApplication>
+#include <QWidget>
 
 namespace platform {
 
@@ -83,6 +84,12 @@ QColor ToQColor(TColor color) {
 TColor FromQColor(const QColor& color) {
     return static_cast<TColor>(color.red()) | (static_cast<TColor>(color.green()) << 8) |
            (static_cast<TColor>(color.blue()) << 16);
+}
+
+void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, TColor color) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, ToQColor(color));
+    widget->setPalette(palette);
 }
 
 QPalette ClassicPalette() {

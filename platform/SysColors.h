@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QPalette>
 
+class QWidget;
+
 #include "platform/Color.h"
 
 namespace platform {
@@ -35,6 +37,9 @@ TColor GetSysColor(int index);
 TColor ColorToRGB(TColor color);
 QColor ToQColor(TColor color);
 TColor FromQColor(const QColor& color);
+
+// Gives one colour role of a widget's own palette a style colour.
+void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, TColor color);
 
 // The classic desktop palette (button face silver, shadow gray, white highlights, black
 // text). Tests install it so that pixel checks do not depend on the desktop's theme.

@@ -8,22 +8,17 @@
 #include "app/main.h"
 #include "platform/Faces.h"
 #include "platform/Paths.h"
+#include "tests/widgets/FixedFaces.h"
 
 // A main window started as the program starts it, in a program folder of its own, with a
 // fixed list of installed faces.
 class MainWindowTest : public ::testing::Test {
 protected:
-    class FixedFaces : public platform::FaceSource {
-    public:
-        std::vector<std::string> Families() const override {
-            return {"Verdana", "Comic Sans MS", "Abadi", "Times New Roman", "Arial [Monotype]", "Arial"};
-        }
-    };
-
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
         platform::SetProgramDirForTests(folder.path().toStdString() + "/");
-        platform::SetFaceSource(std::make_unique<FixedFaces>());
+        platform::SetFaceSource(std::make_unique<FixedFaces>(std::vector<std::string>{
+            "Verdana", "Comic Sans MS", "Abadi", "Times New Roman", "Arial [Monotype]", "Arial"}));
         window = std::make_unique<TfrmMain>();
         window->FormCreate();
         window->show();

@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include "tests/widgets/FixedFaces.h"
+
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
 #include "platform/Error.h"
@@ -16,15 +18,6 @@ namespace {
 class ThrowingWidget : public QWidget {
 protected:
     void mousePressEvent(QMouseEvent*) override { throw platform::Error("Unable to write to /x/y.vls"); }
-};
-
-class FixedFaces : public platform::FaceSource {
-public:
-    explicit FixedFaces(std::vector<std::string> faces) : faces_(std::move(faces)) {}
-    std::vector<std::string> Families() const override { return faces_; }
-
-private:
-    std::vector<std::string> faces_;
 };
 
 }  // namespace

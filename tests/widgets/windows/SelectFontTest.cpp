@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "tests/widgets/FixedFaces.h"
+
 #include <memory>
 #include <vector>
 
@@ -19,15 +21,6 @@
 using windows::TfrmSelectFont;
 
 namespace {
-
-class FixedFaces : public platform::FaceSource {
-public:
-    explicit FixedFaces(std::vector<std::string> faces) : faces_(std::move(faces)) {}
-    std::vector<std::string> Families() const override { return faces_; }
-
-private:
-    std::vector<std::string> faces_;
-};
 
 void UseFaces(std::vector<std::string> faces) {
     platform::SetFaceSource(std::make_unique<FixedFaces>(std::move(faces)));
