@@ -2,11 +2,11 @@
 
 #include <QPainter>
 
-#include "app/ColorValue.h"
 #include "platform/Application.h"
 #include "platform/Canvas.h"
 #include "platform/Faces.h"
 #include "platform/SysColors.h"
+#include "style/ColorValue.h"
 
 using controls::TSlideBar;
 
@@ -127,19 +127,16 @@ TColorPanel::TColorPanel(QWidget* parent) : QWidget(parent) {
         field->setFont(fieldFont);
         *fieldSlots[row] = field;
 
-        connect(bar, &TSlideBar::OnChange, this, [this, field, bar] {
-            platform::RunReportingErrors([&] { BarChanged(field, bar); });
-        });
-        connect(field, &QLineEdit::textChanged, this, [this, field, bar] {
-            platform::RunReportingErrors([&] { FieldChanged(field, bar); });
-        });
+        connect(bar, &TSlideBar::OnChange, this,
+                [this, field, bar] { platform::RunReportingErrors([&] { BarChanged(field, bar); }); });
+        connect(field, &QLineEdit::textChanged, this,
+                [this, field, bar] { platform::RunReportingErrors([&] { FieldChanged(field, bar); }); });
     }
 
     pnlColor = new TSwatchRow(this);
     pnlColor->move(kSwatchPanelAt);
-    connect(pnlColor, &TSwatchRow::SwatchClicked, this, [this](TColor color) {
-        platform::RunReportingErrors([&] { SetBarsFromColor(color); });
-    });
+    connect(pnlColor, &TSwatchRow::SwatchClicked, this,
+            [this](TColor color) { platform::RunReportingErrors([&] { SetBarsFromColor(color); }); });
 }
 
 void TColorPanel::SetBarsFromColor(TColor color) {

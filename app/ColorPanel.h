@@ -6,9 +6,9 @@
 #include <functional>
 
 #include "app/HexEdit.h"
-#include "app/Style.h"
 #include "controls/HotSpot.h"
 #include "controls/SlideBar.h"
+#include "style/Style.h"
 
 // The sixteen named colours, each a swatch under a hotspot, in a lowered box.
 class TSwatchRow : public QWidget {

@@ -19,7 +19,8 @@ constexpr int kMinStep = 1;
 constexpr int kMaxStep = 7;
 constexpr int kStartStep = 4;
 
-QToolButton* ToggleButton(QWidget* parent, const char* name, const QIcon& icon, const char* hint, QRect place) {
+QToolButton* ToggleButton(QWidget* parent, const char* name, const QIcon& icon, const char* hint,
+                          QRect place) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setIcon(icon);
@@ -30,7 +31,8 @@ QToolButton* ToggleButton(QWidget* parent, const char* name, const QIcon& icon, 
     return button;
 }
 
-QToolButton* PictureButton(QWidget* parent, const char* name, const QIcon& icon, const char* hint, QRect place) {
+QToolButton* PictureButton(QWidget* parent, const char* name, const QIcon& icon, const char* hint,
+                           QRect place) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setIcon(icon);
@@ -109,7 +111,8 @@ TFontPanel::TFontPanel(TStyle& style, TPreview& preview, QWidget* parent)
     cmdText->setGeometry(136, 28, 39, 21);
     connect(cmdText, &QPushButton::clicked, this, platform::ReportingErrors([this] { cmdTextClick(); }));
 
-    cmdCopyFontTag = PictureButton(this, "cmdCopyFontTag", glyphs::CopyTag(), "Copy Font Tag ", {180, 28, 20, 20});
+    cmdCopyFontTag =
+        PictureButton(this, "cmdCopyFontTag", glyphs::CopyTag(), "Copy Font Tag ", {180, 28, 20, 20});
     cmdCopyFontTagText = PictureButton(this, "cmdCopyFontTagText", glyphs::CopyTagWithText(),
                                        "Copy Font Tag Including Text", {204, 28, 20, 20});
 
@@ -129,7 +132,8 @@ TFontPanel::TFontPanel(TStyle& style, TPreview& preview, QWidget* parent)
     // The starting position is part of the page's design, not a user's change: set it
     // before the change handling is connected, so the style keeps its own size step.
     SlideBarFontSize->SetPosition(kStartStep);
-    connect(SlideBarFontSize, &TSlideBar::OnChange, this, platform::ReportingErrors([this] { SlideBarFontSizeChange(); }));
+    connect(SlideBarFontSize, &TSlideBar::OnChange, this,
+            platform::ReportingErrors([this] { SlideBarFontSizeChange(); }));
 
     GroupBoxAltFonts = new QGroupBox("Alternate Fonts", this);
     GroupBoxAltFonts->setObjectName("GroupBoxAltFonts");
@@ -138,10 +142,12 @@ TFontPanel::TFontPanel(TStyle& style, TPreview& preview, QWidget* parent)
     LboAltFonts->setObjectName("LboAltFonts");
     LboAltFonts->setGeometry(4, 15, 119, 66);
     LboAltFonts->setUniformItemSizes(true);
-    connect(LboAltFonts, &TAltFontList::FaceDropped, this, platform::ReportingErrors([this] { LboAltFontsDragDrop(); }));
-    cmdAdd = PictureButton(GroupBoxAltFonts, "cmdAdd", glyphs::Add(), "Add an alternate font", {127, 25, 20, 21});
-    cmdDelete = PictureButton(GroupBoxAltFonts, "cmdDelete", glyphs::Delete(), "Remove the selected alternate font",
-                              {127, 50, 20, 21});
+    connect(LboAltFonts, &TAltFontList::FaceDropped, this,
+            platform::ReportingErrors([this] { LboAltFontsDragDrop(); }));
+    cmdAdd =
+        PictureButton(GroupBoxAltFonts, "cmdAdd", glyphs::Add(), "Add an alternate font", {127, 25, 20, 21});
+    cmdDelete = PictureButton(GroupBoxAltFonts, "cmdDelete", glyphs::Delete(),
+                              "Remove the selected alternate font", {127, 50, 20, 21});
     connect(cmdAdd, &QToolButton::clicked, this, platform::ReportingErrors([this] { cmdAddClick(); }));
     connect(cmdDelete, &QToolButton::clicked, this, platform::ReportingErrors([this] { cmdDeleteClick(); }));
 }
@@ -211,18 +217,23 @@ void TFontPanel::ApplyFontStyle() {
 }
 
 void TFontPanel::cmdTextClick() {
-    windows::TfrmFontText dialog(QString::fromStdString(style_.UserText), [this](const QString& text) {
-        style_.UserText = text.toStdString();
-        Refresh();
-    }, window());
+    windows::TfrmFontText dialog(
+        QString::fromStdString(style_.UserText),
+        [this](const QString& text) {
+            style_.UserText = text.toStdString();
+            Refresh();
+        },
+        window());
     dialog.exec();
 }
 
 void TFontPanel::cmdAddClick() {
-    windows::TfrmSelectFont dialog([this](const QString& face) {
-        AppendAltFace(face);
-        ShowTag();
-    }, window());
+    windows::TfrmSelectFont dialog(
+        [this](const QString& face) {
+            AppendAltFace(face);
+            ShowTag();
+        },
+        window());
     dialog.exec();
 }
 
@@ -250,5 +261,6 @@ void TFontPanel::Refresh() { preview_.ShowFont(style_); }
 
 void TFontPanel::SyncAltFaces() {
     style_.AltFaces.clear();
-    for (int i = 0; i < LboAltFonts->count(); ++i) style_.AltFaces.push_back(LboAltFonts->item(i)->text().toStdString());
+    for (int i = 0; i < LboAltFonts->count(); ++i)
+        style_.AltFaces.push_back(LboAltFonts->item(i)->text().toStdString());
 }

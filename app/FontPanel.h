@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Style.h"
 #include "controls/SlideBar.h"
+#include "style/Style.h"
 
 class TPreview;
 

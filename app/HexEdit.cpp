@@ -3,8 +3,8 @@
 #include <QKeyEvent>
 #include <QValidator>
 
-#include "app/HexField.h"
 #include "platform/Keys.h"
+#include "style/HexField.h"
 
 namespace {
 

@@ -26,9 +26,7 @@ constexpr SampleLine kSampleLines[] = {
 
 }  // namespace
 
-int PointSizeOfStep(int step) {
-    return step >= 1 && step <= 7 ? kStepPointSizes[step - 1] : 0;
-}
+int PointSizeOfStep(int step) { return step >= 1 && step <= 7 ? kStepPointSizes[step - 1] : 0; }
 
 TPreview::TPreview(QWidget* parent) : QFrame(parent) {
     setObjectName("PanelTop");
@@ -80,11 +78,15 @@ void TPreview::ShowFont(const TStyle& style) {
     platform::SetPaletteColor(lblDisplay, QPalette::WindowText, style.FontColor);
 }
 
-void TPreview::SetDisplayBackground(TColor color) { platform::SetPaletteColor(lblDisplay, QPalette::Window, color); }
+void TPreview::SetDisplayBackground(TColor color) {
+    platform::SetPaletteColor(lblDisplay, QPalette::Window, color);
+}
 
 void TPreview::SetDisplayOpaque(bool opaque) { lblDisplay->setAutoFillBackground(opaque); }
 
-void TPreview::SetBodyColor(TColor color) { platform::SetPaletteColor(lblBodyColor, QPalette::Window, color); }
+void TPreview::SetBodyColor(TColor color) {
+    platform::SetPaletteColor(lblBodyColor, QPalette::Window, color);
+}
 
 void TPreview::SetSampleColors(const TStyle& style) {
     platform::SetPaletteColor(lblNormalText, QPalette::WindowText, style.TextColor);

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <array>
 
-#include "app/Style.h"
+#include "style/Style.h"
 
 // The preview band at the top of the main window: the font preview on the Font page, the
 // body colour fill and the four sample lines on the Body page, stacked in that order over

@@ -10,12 +10,12 @@
 #include <QVBoxLayout>
 
 #include "app/Glyphs.h"
-#include "app/TagText.h"
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
 #include "platform/Faces.h"
 #include "platform/Paths.h"
 #include "platform/SysColors.h"
+#include "style/TagText.h"
 #include "windows/options.h"
 
 namespace {
@@ -50,8 +50,8 @@ QPushButton* BoldNavyButton(const char* name, const char* caption, QWidget* pare
 
 TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmMain");
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(platform::MakeFont("MS Sans Serif", -11));
 
     auto* client = new QWidget(this);
@@ -83,7 +83,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(client);
     BuildMenu();
 
-    connect(fontPanel->cmdCopyFontTag, &QToolButton::clicked, this, platform::ReportingErrors([this] { cmdCopyFontTagClick(); }));
+    connect(fontPanel->cmdCopyFontTag, &QToolButton::clicked, this,
+            platform::ReportingErrors([this] { cmdCopyFontTagClick(); }));
     connect(fontPanel->cmdCopyFontTagText, &QToolButton::clicked, this,
             platform::ReportingErrors([this] { cmdCopyFontTagTextClick(); }));
     connect(PC1, &QTabWidget::currentChanged, this, platform::ReportingErrors([this] { PC1Change(); }));
@@ -122,7 +123,8 @@ std::string TfrmMain::ShowStyleDialog(bool open) {
 }
 
 TSaveAnswer TfrmMain::AskYesNoCancel(const std::string& question) {
-    QMessageBox box(QMessageBox::Question, "Confirm", QString::fromStdString(question), QMessageBox::NoButton, this);
+    QMessageBox box(QMessageBox::Question, "Confirm", QString::fromStdString(question), QMessageBox::NoButton,
+                    this);
     QPushButton* yes = box.addButton("&Yes", QMessageBox::YesRole);
     QPushButton* no = box.addButton("&No", QMessageBox::NoRole);
     QPushButton* cancel = box.addButton("Cancel", QMessageBox::RejectRole);
@@ -154,7 +156,8 @@ QWidget* TfrmMain::BuildBodyPage() {
     cmdBodyTag->setIcon(glyphs::CopyTag());
     cmdBodyTag->setToolTip("Copy Body Tag ");
     cmdBodyTag->setGeometry(312, 28, 20, 20);
-    connect(cmdBodyTag, &QToolButton::clicked, this, platform::ReportingErrors([this] { cmdBodyTagClick(); }));
+    connect(cmdBodyTag, &QToolButton::clicked, this,
+            platform::ReportingErrors([this] { cmdBodyTagClick(); }));
     return TabSheetBody;
 }
 
@@ -218,9 +221,12 @@ void TfrmMain::BuildMenu() {
     mnuEditCopyFontTag = edit->addAction("&Copy Font Tag");
     CopyFontTagwithText = edit->addAction("C&opy Font Tag with Text");
     mnuEditCopyBodyTag = edit->addAction("Copy &Body Tag");
-    connect(mnuEditCopyFontTag, &QAction::triggered, this, platform::ReportingErrors([this] { cmdCopyFontTagClick(); }));
-    connect(CopyFontTagwithText, &QAction::triggered, this, platform::ReportingErrors([this] { cmdCopyFontTagTextClick(); }));
-    connect(mnuEditCopyBodyTag, &QAction::triggered, this, platform::ReportingErrors([this] { cmdBodyTagClick(); }));
+    connect(mnuEditCopyFontTag, &QAction::triggered, this,
+            platform::ReportingErrors([this] { cmdCopyFontTagClick(); }));
+    connect(CopyFontTagwithText, &QAction::triggered, this,
+            platform::ReportingErrors([this] { cmdCopyFontTagTextClick(); }));
+    connect(mnuEditCopyBodyTag, &QAction::triggered, this,
+            platform::ReportingErrors([this] { cmdBodyTagClick(); }));
 
     QMenu* options = menuBar()->addMenu("&Options");
     mnuOptionsOptions = options->addAction("&Options...");
@@ -232,10 +238,13 @@ void TfrmMain::BuildMenu() {
     help->addSeparator();
     mnuHelpAbout = help->addAction("&About...");
 
-    connect(mnuFileOpen, &QAction::triggered, this, platform::ReportingErrors([this] { mnuFileOpenClick(); }));
-    connect(mnuFileSave, &QAction::triggered, this, platform::ReportingErrors([this] { mnuFileSaveClick(); }));
+    connect(mnuFileOpen, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuFileOpenClick(); }));
+    connect(mnuFileSave, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuFileSaveClick(); }));
     connect(mnuSaveAs, &QAction::triggered, this, platform::ReportingErrors([this] { mnuSaveAsClick(); }));
-    connect(mnuOptionsOptions, &QAction::triggered, this, platform::ReportingErrors([this] { mnuOptionsOptionsClick(); }));
+    connect(mnuOptionsOptions, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuOptionsOptionsClick(); }));
 
     // Commands whose windows are not part of the program yet stay visible but disabled.
     for (QAction* pending : {mnuOptionsRefresh, mnuHelpContents, mnuHelpAbout}) {
@@ -416,8 +425,9 @@ void TfrmMain::mnuOptionsOptionsClick() {
 }
 
 bool TfrmMain::FormClose() {
-    return ExitSteps(SettingsFile(), styleFileName_, AskToSave, [this] { WriteStyle(styleFileName_, style_); },
-                     styleReadFailed_);
+    return ExitSteps(
+        SettingsFile(), styleFileName_, AskToSave, [this] { WriteStyle(styleFileName_, style_); },
+        styleReadFailed_);
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -487,7 +497,11 @@ void TfrmMain::SetPicture(const std::string& path, const std::string& name) {
     lblFilename->SetCaption(QString::fromStdString(name));
 }
 
-void TfrmMain::SelectPictureMode() { SelectRadio(optPicture, [this] { optPictureClick(); }); }
-void TfrmMain::SelectColorMode() { SelectRadio(optColor, [this] { optColorClick(); }); }
+void TfrmMain::SelectPictureMode() {
+    SelectRadio(optPicture, [this] { optPictureClick(); });
+}
+void TfrmMain::SelectColorMode() {
+    SelectRadio(optColor, [this] { optColorClick(); });
+}
 
 void TfrmMain::SetAltFaces(std::vector<std::string> faces) { fontPanel->SetAltFaces(faces); }

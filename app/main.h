@@ -14,10 +14,10 @@
 #include "app/ColorPanel.h"
 #include "app/FontPanel.h"
 #include "app/Preview.h"
-#include "app/Settings.h"
-#include "app/Style.h"
-#include "app/StyleFile.h"
 #include "controls/BoxLabl.h"
+#include "style/Settings.h"
+#include "style/Style.h"
+#include "style/StyleFile.h"
 
 // The main window: it owns the one style, shows it in the preview, shows the tag of the
 // active page in the tag area, and hosts the colour and font panels. Reading a style file

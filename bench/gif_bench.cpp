@@ -17,8 +17,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-giftest::FrameLayout Frame(int w, int h, bool interlaced, const auto& pixel)
-{
+giftest::FrameLayout Frame(int w, int h, bool interlaced, const auto& pixel) {
     giftest::FrameLayout f;
     f.width = w;
     f.height = h;
@@ -30,8 +29,7 @@ giftest::FrameLayout Frame(int w, int h, bool interlaced, const auto& pixel)
     return f;
 }
 
-Bytes OneFrame(int size, giftest::FrameLayout frame)
-{
+Bytes OneFrame(int size, giftest::FrameLayout frame) {
     giftest::FileLayout layout;
     layout.width = layout.height = size;
     layout.frames.push_back(std::move(frame));
@@ -39,8 +37,7 @@ Bytes OneFrame(int size, giftest::FrameLayout frame)
 }
 
 // A smooth picture with some texture, like a photograph reduced to 256 colours.
-int PhotoLike(int x, int y, int t, std::mt19937& rng)
-{
+int PhotoLike(int x, int y, int t, std::mt19937& rng) {
     const double v = 128 + 60 * std::sin((x + 3 * t) / 97.0) * std::cos((y - 2 * t) / 53.0) +
                      40 * std::sin((x + y) / 31.0) + static_cast<int>(rng() % 7) - 3;
     return std::clamp(static_cast<int>(v), 0, 255);
@@ -52,28 +49,27 @@ struct File {
     std::int64_t pixels;
 };
 
-std::vector<File> MakeFiles()
-{
+std::vector<File> MakeFiles() {
     std::mt19937 rng(1);
     std::vector<File> files;
-    files.push_back({"noise", OneFrame(2000, Frame(2000, 2000, false, [&](int, int) { return rng() & 0xFF; })),
+    files.push_back({"noise",
+                     OneFrame(2000, Frame(2000, 2000, false, [&](int, int) { return rng() & 0xFF; })),
                      2000 * 2000});
-    files.push_back({"gradient", OneFrame(2000, Frame(2000, 2000, false, [](int x, int y) {
-                                              return (x + y / 2) * 255 / 2999;
-                                          })),
-                     2000 * 2000});
-    files.push_back({"photo-interlaced", OneFrame(2000, Frame(2000, 2000, true, [&](int x, int y) {
-                                                      return PhotoLike(x, y, 0, rng);
-                                                  })),
-                     2000 * 2000});
+    files.push_back(
+        {"gradient",
+         OneFrame(2000, Frame(2000, 2000, false, [](int x, int y) { return (x + y / 2) * 255 / 2999; })),
+         2000 * 2000});
+    files.push_back(
+        {"photo-interlaced",
+         OneFrame(2000, Frame(2000, 2000, true, [&](int x, int y) { return PhotoLike(x, y, 0, rng); })),
+         2000 * 2000});
     giftest::FileLayout animation;
     animation.width = animation.height = 500;
     animation.loopCount = 0;
     for (int t = 0; t < 50; ++t) {
         // A moving plasma without noise, with a transparent corner.
         auto frame = Frame(500, 500, false, [&](int x, int y) {
-            if (x < 60 && y < 60)
-                return 0;
+            if (x < 60 && y < 60) return 0;
             const double v = 128 + 60 * std::sin((x + 6 * t) / 47.0) + 60 * std::cos((y + 4 * t) / 39.0);
             return std::clamp(static_cast<int>(v), 1, 255);
         });
@@ -86,24 +82,20 @@ std::vector<File> MakeFiles()
     return files;
 }
 
-void DecodeOurs(benchmark::State& state, const File& file)
-{
+void DecodeOurs(benchmark::State& state, const File& file) {
     for (auto _ : state) {
         gif::TGIFDecoding gif;
-        if (!gif.Decode(file.bytes) || gif.FrameCount() == 0)
-            state.SkipWithError("our decoder failed");
+        if (!gif.Decode(file.bytes) || gif.FrameCount() == 0) state.SkipWithError("our decoder failed");
         benchmark::DoNotOptimize(gif.Frames.data());
     }
     state.SetItemsProcessed(state.iterations() * file.pixels);
 }
 
-void DecodeGiflib(benchmark::State& state, const File& file)
-{
+void DecodeGiflib(benchmark::State& state, const File& file) {
     for (auto _ : state) {
         giftest::MemoryReader reader;
         const giftest::GiflibFile gif = giftest::SlurpWithGiflib(file.bytes, reader);
-        if (!gif)
-            state.SkipWithError("giflib failed");
+        if (!gif) state.SkipWithError("giflib failed");
         benchmark::DoNotOptimize(gif.get());
     }
     state.SetItemsProcessed(state.iterations() * file.pixels);
@@ -112,25 +104,26 @@ void DecodeGiflib(benchmark::State& state, const File& file)
 // The console report, plus the time per iteration of every run for the ratios.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
+    void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                seconds[run.benchmark_name()] = run.real_accumulated_time / static_cast<double>(run.iterations);
+                seconds[run.benchmark_name()] =
+                    run.real_accumulated_time / static_cast<double>(run.iterations);
     }
     std::map<std::string, double> seconds;
 };
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     const std::vector<File> files = MakeFiles();
     for (const File& file : files) {
-        benchmark::RegisterBenchmark(("ours/" + file.name).c_str(), DecodeOurs, file)->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("giflib/" + file.name).c_str(), DecodeGiflib, file)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("ours/" + file.name).c_str(), DecodeOurs, file)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("giflib/" + file.name).c_str(), DecodeGiflib, file)
+            ->Unit(benchmark::kMillisecond);
     }
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -8,8 +8,8 @@ namespace {
 
 // Appends the rings of one bevel whose outermost ring lies `offset` pixels inside the
 // control. Raised bevels are lit from the top left, lowered ones from the bottom right.
-void AddBevel(std::vector<FrameStroke>& strokes, TBevelStyle bevel, int bevelWidth, int offset,
-              int width, int height) {
+void AddBevel(std::vector<FrameStroke>& strokes, TBevelStyle bevel, int bevelWidth, int offset, int width,
+              int height) {
     if (bevel == TBevelStyle::bvNone) return;
     const FrameColor first = bevel == TBevelStyle::bvRaised ? FrameColor::White : FrameColor::Shadow;
     const FrameColor second = bevel == TBevelStyle::bvRaised ? FrameColor::Shadow : FrameColor::White;

@@ -70,10 +70,10 @@ public:
 signals:
     void OnClick(controls::TCustomBoxLabel* sender);
     void OnDblClick(controls::TCustomBoxLabel* sender);
-    void OnMouseDown(controls::TCustomBoxLabel* sender, Qt::MouseButton button,
-                     Qt::KeyboardModifiers shift, QPoint point);
-    void OnMouseUp(controls::TCustomBoxLabel* sender, Qt::MouseButton button,
-                   Qt::KeyboardModifiers shift, QPoint point);
+    void OnMouseDown(controls::TCustomBoxLabel* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                     QPoint point);
+    void OnMouseUp(controls::TCustomBoxLabel* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                   QPoint point);
     void OnMouseMove(controls::TCustomBoxLabel* sender, Qt::KeyboardModifiers shift, QPoint point);
 
 protected:

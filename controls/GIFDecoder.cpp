@@ -18,11 +18,11 @@ constexpr std::uint8_t kApplicationLabel = 0xFF;
 constexpr std::uint8_t kPlainTextLabel = 0x01;
 
 // Sizes of the fixed parts, counted from the block's first byte.
-constexpr std::size_t kHeaderSize = 6;             // "GIF" and three version bytes
+constexpr std::size_t kHeaderSize = 6;  // "GIF" and three version bytes
 constexpr std::size_t kScreenDescriptorSize = 7;
-constexpr std::size_t kImageDescriptorSize = 10;   // separator and the 9-byte descriptor
-constexpr std::size_t kGraphicControlSize = 8;     // introducer, label and the 6-byte body
-constexpr std::size_t kLoopExtensionSize = 19;     // the whole NETSCAPE2.0 extension
+constexpr std::size_t kImageDescriptorSize = 10;  // separator and the 9-byte descriptor
+constexpr std::size_t kGraphicControlSize = 8;    // introducer, label and the 6-byte body
+constexpr std::size_t kLoopExtensionSize = 19;    // the whole NETSCAPE2.0 extension
 
 // Packed bytes of the screen and image descriptors.
 constexpr std::uint8_t fColorTable = 1 << 7;
@@ -47,8 +47,7 @@ constexpr std::array<std::uint8_t, 8> kDisposalOfMethod = {0, 0, 1, 2, 1, 1, 1, 
 constexpr std::array<std::int32_t, 4> kPassStart = {0, 4, 2, 1};
 constexpr std::array<std::int32_t, 4> kPassStep = {8, 8, 4, 2};
 
-std::uint16_t ReadU16(std::span<const std::uint8_t> bytes, std::size_t at)
-{
+std::uint16_t ReadU16(std::span<const std::uint8_t> bytes, std::size_t at) {
     return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
 }
 
@@ -59,19 +58,15 @@ std::int32_t PaddedRow(std::int32_t bits) { return (bits + 31) / 32 * 4; }
 class RowOrder {
 public:
     RowOrder(std::int32_t height, bool interlaced)
-        : height_(height), passes_(interlaced ? 4 : 1), step_(interlaced ? kPassStep[0] : 1)
-    {
-    }
+        : height_(height), passes_(interlaced ? 4 : 1), step_(interlaced ? kPassStep[0] : 1) {}
 
     // The next row to fill, or -1 when every row has been filled. Passes whose first row
     // lies beyond the picture are skipped.
-    std::int32_t Next()
-    {
+    std::int32_t Next() {
         row_ = started_ ? row_ + step_ : kPassStart[0];
         started_ = true;
         while (row_ >= height_) {
-            if (++pass_ >= passes_)
-                return -1;
+            if (++pass_ >= passes_) return -1;
             row_ = kPassStart[pass_];
             step_ = kPassStep[pass_];
         }
@@ -88,31 +83,25 @@ private:
 };
 
 // Where the data of an interlaced image stores picture row `row`: the inverse of RowOrder.
-std::int32_t StoredPosition(std::int32_t row, std::int32_t height)
-{
+std::int32_t StoredPosition(std::int32_t row, std::int32_t height) {
     const std::int32_t pass0 = (height + 7) / 8;
     const std::int32_t pass1 = (height + 3) / 8;
     const std::int32_t pass2 = (height + 1) / 4;
-    if (row % 8 == 0)
-        return row / 8;
-    if (row % 8 == 4)
-        return pass0 + row / 8;
-    if (row % 4 == 2)
-        return pass0 + pass1 + row / 4;
+    if (row % 8 == 0) return row / 8;
+    if (row % 8 == 4) return pass0 + row / 8;
+    if (row % 4 == 2) return pass0 + pass1 + row / 4;
     return pass0 + pass1 + pass2 + row / 2;
 }
 
-} // namespace
+}  // namespace
 
 // ---------------------------------------------------------------------------------------
 // Block parser
 
-bool TGIFDecoding::Decode(std::span<const std::uint8_t> data, LzwMethod method)
-{
+bool TGIFDecoding::Decode(std::span<const std::uint8_t> data, LzwMethod method) {
     *this = TGIFDecoding{};
     constexpr std::string_view kSignature = "GIF";
-    if (data.size() < kSignature.size() ||
-        !std::equal(kSignature.begin(), kSignature.end(), data.begin()))
+    if (data.size() < kSignature.size() || !std::equal(kSignature.begin(), kSignature.end(), data.begin()))
         return false;
 
     Cursor cursor(data);
@@ -121,15 +110,9 @@ bool TGIFDecoding::Decode(std::span<const std::uint8_t> data, LzwMethod method)
         // extension label it does not know, at a 257th image, and wherever the data ends.
         for (bool more = true; more;) {
             switch (cursor.Peek()) {
-            case kExtensionIntroducer:
-                more = ReadExtension(cursor);
-                break;
-            case kImageSeparator:
-                more = ReadFrame(cursor, method);
-                break;
-            default:
-                more = false;
-                break;
+                case kExtensionIntroducer: more = ReadExtension(cursor); break;
+                case kImageSeparator: more = ReadFrame(cursor, method); break;
+                default: more = false; break;
             }
         }
     }
@@ -139,60 +122,47 @@ bool TGIFDecoding::Decode(std::span<const std::uint8_t> data, LzwMethod method)
 
 // The header and logical screen descriptor, then the global colour table. The version bytes,
 // the background colour index and the aspect ratio are not used.
-bool TGIFDecoding::ReadScreen(Cursor& cursor)
-{
-    if (cursor.Take(kHeaderSize).empty())
-        return false;
+bool TGIFDecoding::ReadScreen(Cursor& cursor) {
+    if (cursor.Take(kHeaderSize).empty()) return false;
     const auto screen = cursor.Take(kScreenDescriptorSize);
-    if (screen.empty())
-        return false;
+    if (screen.empty()) return false;
     ScreenWidth = ReadU16(screen, 0);
     ScreenHeight = ReadU16(screen, 2);
     const std::uint8_t packed = screen[4];
     if (packed & fColorTable) {
         const auto table = cursor.Take(std::size_t{3} << ((packed & fColorTableSize) + 1));
-        if (table.empty())
-            return false;
+        if (table.empty()) return false;
         std::copy(table.begin(), table.end(), GlobalColorTable.begin());
     }
     return true;
 }
 
-bool TGIFDecoding::ReadExtension(Cursor& cursor)
-{
+bool TGIFDecoding::ReadExtension(Cursor& cursor) {
     switch (cursor.Peek(1)) {
-    case kGraphicControlLabel:
-        return ReadGraphicControl(cursor);
-    case kCommentLabel:
-        cursor.Take(2);
-        return cursor.SkipSubBlocks();
-    case kApplicationLabel:
-        return ReadApplication(cursor);
-    case kPlainTextLabel:
-        // Skipped, and the pending control block stays for the next image. The first
-        // sub-block is the text's fixed header and is skipped whatever its length.
-        cursor.Take(2);
-        return cursor.SkipSubBlock() && cursor.SkipSubBlocks();
-    default:
-        return false;
+        case kGraphicControlLabel: return ReadGraphicControl(cursor);
+        case kCommentLabel: cursor.Take(2); return cursor.SkipSubBlocks();
+        case kApplicationLabel: return ReadApplication(cursor);
+        case kPlainTextLabel:
+            // Skipped, and the pending control block stays for the next image. The first
+            // sub-block is the text's fixed header and is skipped whatever its length.
+            cursor.Take(2);
+            return cursor.SkipSubBlock() && cursor.SkipSubBlocks();
+        default: return false;
     }
 }
 
 // The control block applies to the next image. Its block size byte is taken to be 4, as every
 // encoder writes it, and is not checked.
-bool TGIFDecoding::ReadGraphicControl(Cursor& cursor)
-{
+bool TGIFDecoding::ReadGraphicControl(Cursor& cursor) {
     const auto block = cursor.Take(kGraphicControlSize);
-    if (block.empty())
-        return false;
+    if (block.empty()) return false;
     std::copy(block.begin() + 2, block.end(), PendingControl.begin());
     return true;
 }
 
 // The NETSCAPE2.0 extension carries the loop count. The sub-block's size and its first byte
 // (the sub-block's id, 1) are not checked: the count is read from where every encoder puts it.
-bool TGIFDecoding::ReadApplication(Cursor& cursor)
-{
+bool TGIFDecoding::ReadApplication(Cursor& cursor) {
     constexpr std::string_view kNetscape = "NETSCAPE2.0";
     constexpr std::size_t kIdentifierAt = 3;
     constexpr std::size_t kLoopCountAt = 16;
@@ -201,8 +171,7 @@ bool TGIFDecoding::ReadApplication(Cursor& cursor)
         isLoop = cursor.Peek(kIdentifierAt + i) == static_cast<std::uint8_t>(kNetscape[i]);
     if (isLoop) {
         const auto block = cursor.Take(kLoopExtensionSize);
-        if (block.empty())
-            return false;
+        if (block.empty()) return false;
         LoopCount = ReadU16(block, kLoopCountAt);
         return true;
     }
@@ -210,13 +179,10 @@ bool TGIFDecoding::ReadApplication(Cursor& cursor)
     return cursor.SkipSubBlock() && cursor.SkipSubBlocks();
 }
 
-bool TGIFDecoding::ReadFrame(Cursor& cursor, LzwMethod method)
-{
-    if (FrameCount() == kMaxFrames)
-        return false;
+bool TGIFDecoding::ReadFrame(Cursor& cursor, LzwMethod method) {
+    if (FrameCount() == kMaxFrames) return false;
     TGIF frame;
-    if (!frame.ReadImage(cursor, GlobalColorTable, PendingControl, kMaxTotalPixels - pixelsUsed_,
-                         method))
+    if (!frame.ReadImage(cursor, GlobalColorTable, PendingControl, kMaxTotalPixels - pixelsUsed_, method))
         return false;
     pixelsUsed_ += std::int64_t{frame.Width} * frame.Height;
     AnyTransparent = AnyTransparent || frame.Transparent;
@@ -230,13 +196,10 @@ bool TGIFDecoding::ReadFrame(Cursor& cursor, LzwMethod method)
 // One image
 
 bool TGIF::ReadImage(Cursor& cursor, const RgbTable& globalColorTable, const ControlBlock& control,
-                     std::int64_t pixelBudget, LzwMethod method)
-{
-    if (cursor.Peek() != kImageSeparator)
-        return false;
+                     std::int64_t pixelBudget, LzwMethod method) {
+    if (cursor.Peek() != kImageSeparator) return false;
     const auto descriptor = cursor.Take(kImageDescriptorSize);
-    if (descriptor.empty())
-        return false;
+    if (descriptor.empty()) return false;
     Left = ReadU16(descriptor, 1);
     Top = ReadU16(descriptor, 3);
     Width = ReadU16(descriptor, 5);
@@ -247,8 +210,7 @@ bool TGIF::ReadImage(Cursor& cursor, const RgbTable& globalColorTable, const Con
     if (HasLocalTable) {
         ColorBits = (packed & fColorTableSize) + 1;
         const auto table = cursor.Take(std::size_t{3} << ColorBits);
-        if (table.empty())
-            return false;
+        if (table.empty()) return false;
         std::copy(table.begin(), table.end(), ColorTable.begin());
     } else {
         ColorBits = 0;
@@ -258,8 +220,7 @@ bool TGIF::ReadImage(Cursor& cursor, const RgbTable& globalColorTable, const Con
     ApplyControl(control);
 
     const std::int64_t pixels = std::int64_t{Width} * Height;
-    if (Width > kMaxFrameSide || Height > kMaxFrameSide || pixels > kMaxFramePixels ||
-        pixels > pixelBudget)
+    if (Width > kMaxFrameSide || Height > kMaxFrameSide || pixels > kMaxFramePixels || pixels > pixelBudget)
         return false;
 
     ImageStride = PaddedRow(Width * 8);
@@ -269,14 +230,12 @@ bool TGIF::ReadImage(Cursor& cursor, const RgbTable& globalColorTable, const Con
         Mask.assign(static_cast<std::size_t>(MaskStride) * Height, 0);
     }
     DecodePixels(cursor, method);
-    if (Transparent)
-        BuildMaskedColorTable();
+    if (Transparent) BuildMaskedColorTable();
     return true;
 }
 
 // With no control block (all zero) a frame stays in place, lasts 10 ms and is opaque.
-void TGIF::ApplyControl(const ControlBlock& control)
-{
+void TGIF::ApplyControl(const ControlBlock& control) {
     const std::uint8_t packed = control[kControlPacked];
     Disposal = kDisposalOfMethod[(packed >> kDisposalShift) & kDisposalMask];
     const int hundredths = control[kControlDelay] | control[kControlDelay + 1] << 8;
@@ -287,11 +246,9 @@ void TGIF::ApplyControl(const ControlBlock& control)
 
 // Decodes the image data at the cursor (the minimum code size byte and the sub-blocks) into
 // Image and Mask, and leaves the cursor after the data's terminator.
-void TGIF::DecodePixels(Cursor& cursor, LzwMethod method)
-{
+void TGIF::DecodePixels(Cursor& cursor, LzwMethod method) {
     const int minCodeSize = cursor.Peek();
-    if (minCodeSize < 0)
-        return;
+    if (minCodeSize < 0) return;
     cursor.Take(1);
     const Cursor data = cursor;
 
@@ -311,8 +268,7 @@ void TGIF::DecodePixels(Cursor& cursor, LzwMethod method)
         const StringDecode result = DecodeStrings(reader, minCodeSize, std::span(Image.data(), pixelCount));
         if (result.done) {
             cursor.Seek(reader.Position());
-            if (Transparent)
-                BuildMask(result.pixels);
+            if (Transparent) BuildMask(result.pixels);
             ArrangeRows();
             return;
         }
@@ -326,8 +282,7 @@ void TGIF::DecodePixels(Cursor& cursor, LzwMethod method)
 
 // The straightforward way: each pixel from StackDecoder goes straight to its row, and its
 // mask bit is set as it is placed.
-void TGIF::PlacePixels(CodeReader& reader, int minCodeSize)
-{
+void TGIF::PlacePixels(CodeReader& reader, int minCodeSize) {
     StackDecoder lzw(reader, minCodeSize);
     int v = lzw.FirstPixel();
     RowOrder rows(Height, Interlaced);
@@ -342,8 +297,7 @@ void TGIF::PlacePixels(CodeReader& reader, int minCodeSize)
         if (++x == Width) {
             x = 0;
             y = rows.Next();
-            if (y < 0)
-                break;
+            if (y < 0) break;
         }
         v = lzw.NextPixel();
     }
@@ -357,8 +311,7 @@ void TGIF::PlacePixels(CodeReader& reader, int minCodeSize)
 // Moves the packed, stream-ordered pixels that DecodeStrings wrote to their rows: first the
 // interlaced rows to picture order, then each row out to its padded place, from the bottom so
 // that no row is overwritten before it has moved.
-void TGIF::ArrangeRows()
-{
+void TGIF::ArrangeRows() {
     const std::size_t width = static_cast<std::size_t>(Width);
     std::uint8_t* const pixels = Image.data();
     if (Interlaced && Height > 2) {
@@ -367,8 +320,7 @@ void TGIF::ArrangeRows()
         std::array<std::uint8_t, kMaxFrameSide> spare;
         const auto row = [&](std::int32_t r) { return pixels + static_cast<std::size_t>(r) * width; };
         for (std::int32_t first = 0; first < Height; ++first) {
-            if (placed[first])
-                continue;
+            if (placed[first]) continue;
             std::memcpy(spare.data(), row(first), width);
             for (std::int32_t r = first;;) {
                 placed[r] = true;
@@ -383,8 +335,7 @@ void TGIF::ArrangeRows()
         }
     }
     const std::size_t stride = static_cast<std::size_t>(ImageStride);
-    if (stride == width)
-        return;
+    if (stride == width) return;
     for (std::size_t r = static_cast<std::size_t>(Height); r-- > 0;) {
         std::memmove(pixels + r * stride, pixels + r * width, width);
         std::memset(pixels + r * stride + width, 0, stride - width);
@@ -394,8 +345,7 @@ void TGIF::ArrangeRows()
 // Sets the mask bits from the packed, stream-ordered pixels, before ArrangeRows moves them:
 // only the `decoded` pixels the stream gave count, as pixels it did not reach have clear mask
 // bits even when index 0 is the transparent one.
-void TGIF::BuildMask(std::size_t decoded)
-{
+void TGIF::BuildMask(std::size_t decoded) {
     RowOrder rows(Height, Interlaced);
     const std::uint8_t* pixel = Image.data();
     for (std::size_t done = 0; done < decoded;) {
@@ -403,8 +353,7 @@ void TGIF::BuildMask(std::size_t decoded)
         std::uint8_t* bits = Mask.data() + static_cast<std::size_t>(y) * MaskStride;
         const std::int32_t count = static_cast<std::int32_t>(std::min<std::size_t>(Width, decoded - done));
         for (std::int32_t x = 0; x < count; ++x)
-            if (pixel[x] == TransparentIndex)
-                bits[x / 8] |= 0x80 >> (x % 8);
+            if (pixel[x] == TransparentIndex) bits[x / 8] |= 0x80 >> (x % 8);
         pixel += Width;
         done += static_cast<std::size_t>(count);
     }
@@ -412,14 +361,12 @@ void TGIF::BuildMask(std::size_t decoded)
 
 // The masked image blackens by colour, not by index: every entry with the transparent entry's
 // colour turns black.
-void TGIF::BuildMaskedColorTable()
-{
+void TGIF::BuildMaskedColorTable() {
     MaskedColorTable = ColorTable;
     const std::size_t key = std::size_t{TransparentIndex} * 3;
     for (std::size_t entry = 0; entry < MaskedColorTable.size(); entry += 3)
-        if (std::equal(ColorTable.begin() + entry, ColorTable.begin() + entry + 3,
-                       ColorTable.begin() + key))
+        if (std::equal(ColorTable.begin() + entry, ColorTable.begin() + entry + 3, ColorTable.begin() + key))
             std::fill_n(MaskedColorTable.begin() + entry, 3, 0);
 }
 
-} // namespace gif
+}  // namespace gif

@@ -44,9 +44,9 @@ public:
     std::int32_t Top = 0;
     std::int32_t Width = 0;
     std::int32_t Height = 0;
-    std::int32_t ColorBits = 0; // local table size exponent 1..8; 0 when the global table is used
-    std::int32_t Delay = 0;     // display time in milliseconds
-    std::uint8_t Disposal = 0;  // 0 leave in place, 1 restore the background, 2 restore what was under it
+    std::int32_t ColorBits = 0;  // local table size exponent 1..8; 0 when the global table is used
+    std::int32_t Delay = 0;      // display time in milliseconds
+    std::uint8_t Disposal = 0;   // 0 leave in place, 1 restore the background, 2 restore what was under it
     bool HasLocalTable = false;
     bool Interlaced = false;
     bool Transparent = false;
@@ -76,8 +76,7 @@ public:
     // The index of pixel (x, y) of Image.
     std::uint8_t Pixel(std::int32_t x, std::int32_t y) const { return Image[y * ImageStride + x]; }
     // Whether Mask marks pixel (x, y).
-    bool Masked(std::int32_t x, std::int32_t y) const
-    {
+    bool Masked(std::int32_t x, std::int32_t y) const {
         return (Mask[y * MaskStride + x / 8] >> (7 - x % 8)) & 1;
     }
 
@@ -105,7 +104,7 @@ struct TGIFDecoding {
     std::int32_t ScreenHeight = 0;
     RgbTable GlobalColorTable{};
     std::int32_t LoopCount = 0;
-    std::vector<TGIF> Frames; // in file order; the program numbers them from 1
+    std::vector<TGIF> Frames;  // in file order; the program numbers them from 1
     bool Animated = false;
     bool AnyTransparent = false;
     ControlBlock PendingControl{};
@@ -126,4 +125,4 @@ private:
     std::int64_t pixelsUsed_ = 0;
 };
 
-} // namespace gif
+}  // namespace gif

@@ -4,11 +4,9 @@
 
 namespace gif {
 
-bool Cursor::SkipSubBlock()
-{
+bool Cursor::SkipSubBlock() {
     const int length = Peek();
-    if (length < 0)
-        return false;
+    if (length < 0) return false;
     if (static_cast<std::size_t>(length) + 1 > Remaining()) {
         pos_ = data_.size();
         return false;
@@ -17,18 +15,15 @@ bool Cursor::SkipSubBlock()
     return true;
 }
 
-bool Cursor::SkipSubBlocks()
-{
+bool Cursor::SkipSubBlocks() {
     for (;;) {
         const int length = Peek();
-        if (length < 0)
-            return false;
+        if (length < 0) return false;
         if (length == 0) {
             ++pos_;
             return true;
         }
-        if (!SkipSubBlock())
-            return false;
+        if (!SkipSubBlock()) return false;
     }
 }
 
@@ -39,16 +34,12 @@ CodeReader::CodeReader(const Cursor& cursor)
     : data_(cursor.Data().data()),
       size_(cursor.Data().size()),
       pos_(cursor.Position()),
-      blockEnd_(cursor.Position())
-{
-}
+      blockEnd_(cursor.Position()) {}
 
 // Moves to the next sub-block. False at the terminator, and at the end of the data, which
 // counts as the terminator: a file cut inside its image data keeps what was decoded.
-bool CodeReader::NextSubBlock()
-{
-    if (terminatorRead_)
-        return false;
+bool CodeReader::NextSubBlock() {
+    if (terminatorRead_) return false;
     if (blockEnd_ >= size_) {
         terminatorRead_ = true;
         return false;
@@ -65,11 +56,9 @@ bool CodeReader::NextSubBlock()
 }
 
 // Fills bits_ to at least 56 bits, or with all that is left of the image's data.
-void CodeReader::Refill()
-{
+void CodeReader::Refill() {
     while (count_ < 56) {
-        if (pos_ == blockEnd_ && !NextSubBlock())
-            return;
+        if (pos_ == blockEnd_ && !NextSubBlock()) return;
         if (blockEnd_ - pos_ >= 8) {
             // Take as many whole bytes as fit; the rest of the load is masked off so that
             // the bits above count_ stay zero.
@@ -87,11 +76,9 @@ void CodeReader::Refill()
     }
 }
 
-void CodeReader::SkipToTerminator()
-{
+void CodeReader::SkipToTerminator() {
     pos_ = blockEnd_;
-    while (NextSubBlock())
-        pos_ = blockEnd_;
+    while (NextSubBlock()) pos_ = blockEnd_;
     bits_ = 0;
     count_ = 0;
 }
@@ -100,42 +87,33 @@ void CodeReader::SkipToTerminator()
 // Stack decoder
 
 StackDecoder::StackDecoder(CodeReader& reader, int minCodeSize)
-    : reader_(reader), MinCodeSize(minCodeSize), ClearCode(1 << minCodeSize),
-      EndCode(ClearCode + 1)
-{
+    : reader_(reader), MinCodeSize(minCodeSize), ClearCode(1 << minCodeSize), EndCode(ClearCode + 1) {
     ResetTable();
 }
 
-void StackDecoder::ResetTable()
-{
+void StackDecoder::ResetTable() {
     prefix_.fill(0);
     suffix_.fill(0);
-    for (int i = 0; i < ClearCode; ++i)
-        suffix_[i] = static_cast<std::uint16_t>(i);
+    for (int i = 0; i < ClearCode; ++i) suffix_[i] = static_cast<std::uint16_t>(i);
     stackSize_ = 0;
     CodeSize = MinCodeSize + 1;
     MaxCode = 2 * ClearCode;
     NextCode = ClearCode + 2;
 }
 
-int StackDecoder::FirstPixel()
-{
+int StackDecoder::FirstPixel() {
     int code;
-    do
-        code = reader_.Read(CodeSize);
+    do code = reader_.Read(CodeSize);
     while (code == ClearCode);
     FirstCode = OldCode = code;
     return code;
 }
 
-int StackDecoder::NextPixel()
-{
-    if (stackSize_ > 0)
-        return stack_[--stackSize_];
+int StackDecoder::NextPixel() {
+    if (stackSize_ > 0) return stack_[--stackSize_];
 
     int code = reader_.Read(CodeSize);
-    if (code < 0)
-        return code;
+    if (code < 0) return code;
     if (code == ClearCode) {
         ResetTable();
         // Whatever follows a clear code is a pixel as it stands, even another clear code or
@@ -158,13 +136,11 @@ int StackDecoder::NextPixel()
     // Every step pushes a byte, so the bound on the stack also bounds a chain that a
     // malformed table has closed into a loop.
     while (code >= ClearCode) {
-        if (!Push(suffix_[code]))
-            return kBrokenTable;
+        if (!Push(suffix_[code])) return kBrokenTable;
         code = prefix_[code];
     }
     FirstCode = suffix_[code];
-    if (!Push(FirstCode))
-        return kBrokenTable;
+    if (!Push(FirstCode)) return kBrokenTable;
 
     if (NextCode < kTableSize) {
         suffix_[NextCode] = static_cast<std::uint16_t>(FirstCode);
@@ -189,8 +165,7 @@ namespace {
 // `limit`; the bytes written past the string are overwritten by the strings that follow, and
 // DecodeStrings clears any that remain when the stream ends early.
 inline void CopyString(std::uint8_t* out, std::size_t to, std::size_t from, std::size_t length,
-                       std::size_t limit)
-{
+                       std::size_t limit) {
     if (length <= 16 && to + 16 <= limit) {
         std::uint64_t low, high;
         std::memcpy(&low, out + from, 8);
@@ -202,10 +177,9 @@ inline void CopyString(std::uint8_t* out, std::size_t to, std::size_t from, std:
     std::memcpy(out + to, out + from, std::min(length, limit - to));
 }
 
-} // namespace
+}  // namespace
 
-StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::uint8_t> out)
-{
+StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::uint8_t> out) {
     const int ClearCode = 1 << minCodeSize;
     const int EndCode = ClearCode + 1;
     int CodeSize = minCodeSize + 1;
@@ -240,23 +214,18 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
     };
     const auto finishEarly = [&] {
         // Clear what short copies wrote past the last string.
-        if (p < total)
-            std::memset(pixels + p, 0, std::min<std::size_t>(16, total - p));
+        if (p < total) std::memset(pixels + p, 0, std::min<std::size_t>(16, total - p));
         reader.SkipToTerminator();
         return StringDecode{true, p};
     };
     constexpr StringDecode kFallback{false, 0};
 
     int code;
-    do
-        code = reader.Read(CodeSize);
+    do code = reader.Read(CodeSize);
     while (code == ClearCode);
-    if (code < 0)
-        return finishEarly();
-    if (!isPlainLiteral(code))
-        return kFallback;
-    if (total == 0)
-        return kFallback;
+    if (code < 0) return finishEarly();
+    if (!isPlainLiteral(code)) return kFallback;
+    if (total == 0) return kFallback;
     pixels[0] = static_cast<std::uint8_t>(code);
     oldStart = 0;
     oldLength = 1;
@@ -281,8 +250,7 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
             // Not yet in the table: the previous string followed by its own first byte.
             const std::size_t n = oldLength + 1;
             CopyString(pixels, p, oldStart, oldLength, total);
-            if (p + oldLength < total)
-                pixels[p + oldLength] = pixels[oldStart];
+            if (p + oldLength < total) pixels[p + oldLength] = pixels[oldStart];
             addEntry();
             oldStart = p;
             oldLength = n;
@@ -292,10 +260,8 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
             MaxCode = 2 * ClearCode;
             NextCode = ClearCode + 2;
             code = reader.Read(CodeSize);
-            if (code < 0)
-                return finishEarly();
-            if (!isPlainLiteral(code))
-                return kFallback;
+            if (code < 0) return finishEarly();
+            if (!isPlainLiteral(code)) return kFallback;
             pixels[p] = static_cast<std::uint8_t>(code);
             oldStart = p;
             oldLength = 1;
@@ -311,14 +277,12 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
     // does, only to find where it ends: the code width still follows the table's growth.
     for (;;) {
         code = reader.Read(CodeSize);
-        if (code < 0)
-            break;
+        if (code < 0) break;
         if (code == ClearCode) {
             CodeSize = minCodeSize + 1;
             MaxCode = 2 * ClearCode;
             NextCode = ClearCode + 2;
-            if (reader.Read(CodeSize) < 0)
-                break;
+            if (reader.Read(CodeSize) < 0) break;
         } else if (code == EndCode) {
             break;
         } else if (NextCode < kTableSize) {
@@ -333,4 +297,4 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
     return StringDecode{true, total};
 }
 
-} // namespace gif
+}  // namespace gif

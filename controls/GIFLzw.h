@@ -24,17 +24,12 @@ public:
     std::span<const std::uint8_t> Data() const { return data_; }
 
     // The byte `offset` places ahead, or -1 past the end of the data.
-    int Peek(std::size_t offset = 0) const
-    {
-        return offset < Remaining() ? data_[pos_ + offset] : -1;
-    }
+    int Peek(std::size_t offset = 0) const { return offset < Remaining() ? data_[pos_ + offset] : -1; }
 
     // The next `count` bytes, moving past them. Empty, with the cursor left where it was,
     // when fewer remain: the caller then stops, as the file was cut short.
-    std::span<const std::uint8_t> Take(std::size_t count)
-    {
-        if (count > Remaining())
-            return {};
+    std::span<const std::uint8_t> Take(std::size_t count) {
+        if (count > Remaining()) return {};
         auto taken = data_.subspan(pos_, count);
         pos_ += count;
         return taken;
@@ -53,9 +48,9 @@ private:
 };
 
 // What the code reader and the decoders give instead of a code or a pixel.
-inline constexpr int kEndOfData = -1;   // the codes ran out before an end code
-inline constexpr int kEndCode = -2;     // the end code came
-inline constexpr int kBrokenTable = -3; // a string longer than the output stack: the table is malformed
+inline constexpr int kEndOfData = -1;    // the codes ran out before an end code
+inline constexpr int kEndCode = -2;      // the end code came
+inline constexpr int kBrokenTable = -3;  // a string longer than the output stack: the table is malformed
 
 inline constexpr int kMaxCodeWidth = 12;
 inline constexpr int kTableSize = 1 << kMaxCodeWidth;
@@ -82,12 +77,10 @@ public:
     // Where the block walk goes on: after the last sub-block (or terminator) read.
     std::size_t Position() const { return blockEnd_; }
 
-    int Read(int width)
-    {
+    int Read(int width) {
         if (count_ < width) {
             Refill();
-            if (count_ < width)
-                return kEndOfData;
+            if (count_ < width) return kEndOfData;
         }
         const int code = static_cast<int>(bits_ & ((std::uint64_t{1} << width) - 1));
         bits_ >>= width;
@@ -108,7 +101,7 @@ private:
     std::size_t pos_;       // next byte of the current sub-block to take into bits_
     std::size_t blockEnd_;  // end of the current sub-block: the next length byte
     std::uint64_t bits_ = 0;
-    int count_ = 0;         // valid bits in bits_; the bits above them are zero
+    int count_ = 0;  // valid bits in bits_; the bits above them are zero
     bool terminatorRead_ = false;
 };
 
@@ -128,10 +121,8 @@ public:
 
 private:
     void ResetTable();
-    bool Push(int value)
-    {
-        if (stackSize_ == kStackSize)
-            return false;
+    bool Push(int value) {
+        if (stackSize_ == kStackSize) return false;
         stack_[stackSize_++] = static_cast<std::uint8_t>(value);
         return true;
     }
@@ -172,4 +163,4 @@ struct StringDecode {
 // written and `done` false.
 StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::uint8_t> out);
 
-} // namespace gif
+}  // namespace gif

@@ -51,7 +51,8 @@ TSlideBar::~TSlideBar() = default;
 
 QImage TSlideBar::LoadBitmapResource(std::string_view name) {
     InitSlideBarResources();
-    const QString path = QStringLiteral(":/slidebar/thumbs/%1.xpm").arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    const QString path = QStringLiteral(":/slidebar/thumbs/%1.xpm")
+                             .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     const QImage image(path);
     return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
 }
@@ -263,7 +264,8 @@ void TSlideBar::PaintTrack(platform::Canvas& canvas) {
 }
 
 void TSlideBar::PlaceThumb() {
-    thumbRect_ = controls::PlaceThumb(Layout(), position_, dragging_ ? std::optional<int>(dragCoordinate_) : std::nullopt);
+    thumbRect_ = controls::PlaceThumb(Layout(), position_,
+                                      dragging_ ? std::optional<int>(dragCoordinate_) : std::nullopt);
 }
 
 void TSlideBar::SaveBackground() {

@@ -96,9 +96,12 @@ std::vector<int> TickPositions(const SlideBarLayout& layout, int frequency) {
     const long long last = LastMultipleAtOrBelow(layout.max, step);
     if (first > last) return positions;
 
-    const auto offsetOf = [&](long long k) { return Truncate(Product(first + k * step - layout.min, scale)); };
+    const auto offsetOf = [&](long long k) {
+        return Truncate(Product(first + k * step - layout.min, scale));
+    };
     const auto push = [&](long long offset) {
-        const int at = vertical ? static_cast<int>(box.bottom - offset - 1) : static_cast<int>(box.left + offset);
+        const int at =
+            vertical ? static_cast<int>(box.bottom - offset - 1) : static_cast<int>(box.left + offset);
         if (positions.empty() || positions.back() != at) positions.push_back(at);
     };
 

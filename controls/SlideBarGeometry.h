@@ -76,8 +76,8 @@ using BarRect = platform::Rect;
 
 // Everything the geometry depends on.
 struct SlideBarLayout {
-    int width = 100;   // the control's client width
-    int height = 15;   // and height
+    int width = 100;  // the control's client width
+    int height = 15;  // and height
     int thumbWidth = 8;
     int thumbHeight = 8;
     int min = 1;

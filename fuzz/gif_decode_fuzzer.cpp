@@ -7,8 +7,7 @@
 
 namespace {
 
-bool SameFrames(const gif::TGIFDecoding& a, const gif::TGIFDecoding& b)
-{
+bool SameFrames(const gif::TGIFDecoding& a, const gif::TGIFDecoding& b) {
     if (a.FrameCount() != b.FrameCount() || a.LoopCount != b.LoopCount ||
         a.AnyTransparent != b.AnyTransparent)
         return false;
@@ -23,10 +22,9 @@ bool SameFrames(const gif::TGIFDecoding& a, const gif::TGIFDecoding& b)
     return true;
 }
 
-} // namespace
+}  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> bytes(data, size);
     gif::TGIFDecoding strings;
     gif::TGIFDecoding reference;

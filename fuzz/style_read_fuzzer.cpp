@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/StyleFile.h"
 #include "platform/Error.h"
 #include "platform/IniText.h"
+#include "style/StyleFile.h"
 
 namespace {
 

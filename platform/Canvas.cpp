@@ -153,11 +153,11 @@ void Canvas::Pixel(int x, int y, TColor color) { painter_->fillRect(x, y, 1, 1, 
 
 void Canvas::CopyRect(const Rect& dest, const QImage& source, const Rect& sourceRect, RasterOp op) {
     Rect d = dest, s = sourceRect;
-    const QSize targetSize = image_ != nullptr ? image_->size()
-                                               : QSize(painter_->device()->width(), painter_->device()->height());
+    const QSize targetSize =
+        image_ != nullptr ? image_->size() : QSize(painter_->device()->width(), painter_->device()->height());
     if (!ClipCopy(d, s, source.size(), targetSize)) return;
-    const QImage piece = source.copy(s.left, s.top, s.Width(), s.Height())
-                             .convertToFormat(QImage::Format_RGB32);
+    const QImage piece =
+        source.copy(s.left, s.top, s.Width(), s.Height()).convertToFormat(QImage::Format_RGB32);
     if (image_ == nullptr || op == RasterOp::SrcCopy) {
         // Through the painter: exact for a plain copy, and the raster composition modes
         // stand in for the bitwise operations on a device we cannot touch directly.
@@ -188,8 +188,8 @@ void Canvas::CopyRect(const Rect& dest, const QImage& source, const Rect& source
 }
 
 void Canvas::Draw(int x, int y, const QImage& image) {
-    CopyRect({x, y, x + image.width(), y + image.height()}, image,
-             {0, 0, image.width(), image.height()}, RasterOp::SrcCopy);
+    CopyRect({x, y, x + image.width(), y + image.height()}, image, {0, 0, image.width(), image.height()},
+             RasterOp::SrcCopy);
 }
 
 void Canvas::StretchDraw(const Rect& dest, const QImage& source, const Rect& sourceRect) {

@@ -7,8 +7,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <optional>
-#include <string_view>
 #include <random>
+#include <string_view>
 #include <utility>
 
 #include "platform/Error.h"
@@ -143,7 +143,8 @@ std::string TemporaryNameFor(const std::string& target) {
     std::uniform_int_distribution<std::size_t> pick(0, kSuffixChars.size() - 1);
 
     const auto slash = target.rfind('/');
-    const std::string stem = target.substr(slash == std::string::npos ? 0 : slash + 1).substr(0, kTemporaryStemLength);
+    const std::string stem =
+        target.substr(slash == std::string::npos ? 0 : slash + 1).substr(0, kTemporaryStemLength);
     std::string name = FolderOf(target) + "/." + stem + ".tmp-";
     for (int i = 0; i < 8; ++i) {
         name += kSuffixChars[pick(generator)];
@@ -155,7 +156,8 @@ std::string TemporaryNameFor(const std::string& target) {
 
 TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
 
-std::string TIniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const {
+std::string TIniFile::ReadString(std::string_view section, std::string_view key,
+                                 std::string_view defaultValue) const {
     return Load().Value(section, key).value_or(std::string(defaultValue));
 }
 

@@ -30,7 +30,8 @@ public:
 
     const std::string& FileName() const { return fileName_; }
 
-    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const;
     // The value as ParseIniInteger reads it; the default when the key is missing or its value
     // is no such integer.
     int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;

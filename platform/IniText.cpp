@@ -24,8 +24,8 @@ struct Line {
     std::size_t contentEnd = 0;  // first byte of its line end
     std::size_t end = 0;         // first byte of the next line
     LineKind kind = LineKind::Blank;
-    std::string_view name;       // section name or key, trimmed
-    std::string_view value;      // key lines only, trimmed
+    std::string_view name;   // section name or key, trimmed
+    std::string_view value;  // key lines only, trimmed
 };
 
 std::string_view Trim(std::string_view s) {
@@ -93,7 +93,8 @@ public:
         line.contentEnd = std::min(text_.find_first_of(kLineBreaks, pos_), text_.size());
         line.end = line.contentEnd;
         if (line.end < text_.size()) {
-            const bool crlf = text_[line.end] == '\r' && line.end + 1 < text_.size() && text_[line.end + 1] == '\n';
+            const bool crlf =
+                text_[line.end] == '\r' && line.end + 1 < text_.size() && text_[line.end + 1] == '\n';
             line.end += crlf ? 2 : 1;
         }
         pos_ = line.end;
@@ -177,7 +178,8 @@ std::string CheckedSectionName(std::string_view section) {
 
 std::string CheckedKeyName(std::string_view key) {
     std::string name = NormalName(key);
-    if (name.find(kKeyEnd) != std::string::npos || name.starts_with(kSectionStart) || name.starts_with(kCommentStart)) {
+    if (name.find(kKeyEnd) != std::string::npos || name.starts_with(kSectionStart) ||
+        name.starts_with(kCommentStart)) {
         throw std::invalid_argument("INI key cannot be stored: " + name);
     }
     return name;

@@ -10,10 +10,10 @@
 // --decode-only prints only the first line. Exit status: 0 decoded, 1 not a GIF, 2 the file
 // could not be read or the arguments were wrong.
 
+#include <cerrno>
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
-#include <cerrno>
 #include <string_view>
 #include <vector>
 
@@ -21,8 +21,7 @@
 
 namespace {
 
-std::uint64_t Fnv1a(const gif::TGIF& frame)
-{
+std::uint64_t Fnv1a(const gif::TGIF& frame) {
     constexpr std::uint64_t kOffsetBasis = 0xcbf29ce484222325;
     constexpr std::uint64_t kPrime = 0x100000001b3;
     std::uint64_t hash = kOffsetBasis;
@@ -36,11 +35,9 @@ std::uint64_t Fnv1a(const gif::TGIF& frame)
 
 // Reads the whole file; false with errno set when it cannot be opened or read (a directory
 // opens but does not read).
-bool ReadFile(const char* path, std::vector<std::uint8_t>& data)
-{
+bool ReadFile(const char* path, std::vector<std::uint8_t>& data) {
     std::FILE* file = std::fopen(path, "rb");
-    if (file == nullptr)
-        return false;
+    if (file == nullptr) return false;
     std::uint8_t chunk[65536];
     std::size_t count;
     while ((count = std::fread(chunk, 1, sizeof chunk, file)) > 0)
@@ -52,16 +49,14 @@ bool ReadFile(const char* path, std::vector<std::uint8_t>& data)
     return ok;
 }
 
-int Usage()
-{
+int Usage() {
     std::fprintf(stderr, "usage: gifdump [--decode-only] FILE\n");
     return 2;
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     bool decodeOnly = false;
     const char* path = nullptr;
     for (int i = 1; i < argc; ++i) {
@@ -72,8 +67,7 @@ int main(int argc, char** argv)
         else
             return Usage();
     }
-    if (path == nullptr)
-        return Usage();
+    if (path == nullptr) return Usage();
 
     std::vector<std::uint8_t> data;
     if (!ReadFile(path, data)) {
@@ -86,16 +80,15 @@ int main(int argc, char** argv)
         std::printf("not a gif\n");
         return 1;
     }
-    std::printf("screen %d %d loop %d frames %d\n", gif.ScreenWidth, gif.ScreenHeight,
-                gif.LoopCount, gif.FrameCount());
-    if (decodeOnly)
-        return 0;
+    std::printf("screen %d %d loop %d frames %d\n", gif.ScreenWidth, gif.ScreenHeight, gif.LoopCount,
+                gif.FrameCount());
+    if (decodeOnly) return 0;
     int number = 1;
     for (const gif::TGIF& frame : gif.Frames)
-        std::printf("frame %d left %d top %d width %d height %d delay %d disposal %d "
-                    "interlaced %d transparent %d tindex %d colorbits %d fnv %016" PRIx64 "\n",
-                    number++, frame.Left, frame.Top, frame.Width, frame.Height, frame.Delay,
-                    frame.Disposal, frame.Interlaced, frame.Transparent, frame.TransparentIndex,
-                    frame.ColorBits, Fnv1a(frame));
+        std::printf(
+            "frame %d left %d top %d width %d height %d delay %d disposal %d "
+            "interlaced %d transparent %d tindex %d colorbits %d fnv %016" PRIx64 "\n",
+            number++, frame.Left, frame.Top, frame.Width, frame.Height, frame.Delay, frame.Disposal,
+            frame.Interlaced, frame.Transparent, frame.TransparentIndex, frame.ColorBits, Fnv1a(frame));
     return 0;
 }

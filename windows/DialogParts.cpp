@@ -76,7 +76,8 @@ OkCancelButtons MakeOkCancelButtons(QDialog& dialog, const QRect& okPlace, const
     QPushButton* ok = MakeGlyphButton(dialog, QStringLiteral("OK"), QStyle::SP_DialogOkButton, okPlace);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    QPushButton* cancel = MakeGlyphButton(dialog, QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, cancelPlace);
+    QPushButton* cancel =
+        MakeGlyphButton(dialog, QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, cancelPlace);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     return {ok, cancel};
 }

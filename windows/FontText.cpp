@@ -6,8 +6,8 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextDocument>
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include "platform/Faces.h"
 #include "platform/Keys.h"

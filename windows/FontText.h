@@ -2,9 +2,9 @@
 
 #include <QDialog>
 
-#include "windows/DialogParts.h"
 #include <QString>
 #include <functional>
+#include "windows/DialogParts.h"
 
 class QKeyEvent;
 class QPlainTextEdit;
@@ -31,7 +31,6 @@ public:
     TfrmFontText(const QString& currentText, SetTextFn setText, QWidget* parent = nullptr);
 
 protected:
-
 private:
     void FormCreate(const QString& currentText);
     // The dialog sees every key before the focused control does.

@@ -2,9 +2,9 @@
 
 #include <QDialog>
 
-#include "windows/DialogParts.h"
 #include <QString>
 #include <functional>
+#include "windows/DialogParts.h"
 
 class QKeyEvent;
 class QListWidget;
@@ -32,7 +32,6 @@ public:
     explicit TfrmSelectFont(AddAltFaceFn addAltFace, QWidget* parent = nullptr);
 
 protected:
-
 private:
     void FormCreate();
     void LboAltFontsClick();

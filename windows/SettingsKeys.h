@@ -25,5 +25,5 @@ enum TSavePolicy { spSaveOnExit = 0, spPromptBeforeSaving = 1, spDoNotSave = 2 }
 // that a damaged settings file never loses the user's style.
 constexpr TSavePolicy SavePolicyOf(int stored) {
     return stored == spPromptBeforeSaving || stored == spDoNotSave ? static_cast<TSavePolicy>(stored)
-                                                                    : spSaveOnExit;
+                                                                   : spSaveOnExit;
 }

@@ -72,12 +72,14 @@ void TfrmOptions::ArrangeItems() {
     const int itemHeight = inside.height() / count;
     const int top = inside.top() + (inside.height() % count) / 2;
     const int width = inside.right() + 1 - kItemLeft;
-    for (int i = 0; i < count; ++i) items_->button(i)->setGeometry(kItemLeft, top + i * itemHeight, width, itemHeight);
+    for (int i = 0; i < count; ++i)
+        items_->button(i)->setGeometry(kItemLeft, top + i * itemHeight, width, itemHeight);
 }
 
 void TfrmOptions::FormCreate() {
-    const int stored = platform::TIniFile(settingsPath_)
-                           .ReadInteger(settingskeys::kSection, settingskeys::kSave, settingskeys::kSaveMissing);
+    const int stored =
+        platform::TIniFile(settingsPath_)
+            .ReadInteger(settingskeys::kSection, settingskeys::kSave, settingskeys::kSaveMissing);
     items_->button(SavePolicyOf(stored))->setChecked(true);
 }
 
@@ -85,7 +87,8 @@ void TfrmOptions::cmdOKClick() {
     // A settings file that cannot be written is reported, and the dialog closes all the same:
     // the user has nothing to retry here, and the stored policy stays as it was.
     platform::RunReportingErrors([&] {
-        platform::TIniFile(settingsPath_).WriteInteger(settingskeys::kSection, settingskeys::kSave, items_->checkedId());
+        platform::TIniFile(settingsPath_)
+            .WriteInteger(settingskeys::kSection, settingskeys::kSave, items_->checkedId());
     });
     accept();
 }

@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-#include "windows/DialogParts.h"
 #include <string>
+#include "windows/DialogParts.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -25,7 +25,6 @@ public:
     explicit TfrmOptions(std::string settingsPath, QWidget* parent = nullptr);
 
 protected:
-
 private:
     void FormCreate();
     // The dialog sees every key before the focused control does.

@@ -203,7 +203,7 @@ TEST(BoxLabelText, StaysInsideTheFrameWhenTheTextOrFrameIsTooBig) {
 }
 
 TEST(BoxLabelText, HalfRoundsToEven) {
-    const std::pair<int, int> cases[] = {{5, 2}, {7, 4}, {4, 2}, {1, 0}, {3, 2},
+    const std::pair<int, int> cases[] = {{5, 2}, {7, 4},  {4, 2},   {1, 0},   {3, 2},
                                          {0, 0}, {-1, 0}, {-3, -2}, {-5, -2}, {-4, -2}};
     for (const auto& [value, expected] : cases) {
         EXPECT_EQ(HalfRoundedToEven(value), expected) << value << " / 2";

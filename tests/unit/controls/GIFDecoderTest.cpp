@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -23,8 +23,7 @@ Bytes Le16(int v) { return {static_cast<std::uint8_t>(v & 0xFF), static_cast<std
 
 // Codes of given widths packed least significant bit first, cut into sub-blocks of at most
 // `chunk` bytes, with the terminator.
-Bytes SubBlocks(const std::vector<std::pair<int, int>>& codes, std::size_t chunk = 255)
-{
+Bytes SubBlocks(const std::vector<std::pair<int, int>>& codes, std::size_t chunk = 255) {
     Bytes packed;
     unsigned long long bits = 0;
     int count = 0;
@@ -33,8 +32,7 @@ Bytes SubBlocks(const std::vector<std::pair<int, int>>& codes, std::size_t chunk
         for (count += width; count >= 8; count -= 8, bits >>= 8)
             packed.push_back(static_cast<std::uint8_t>(bits));
     }
-    if (count > 0)
-        packed.push_back(static_cast<std::uint8_t>(bits));
+    if (count > 0) packed.push_back(static_cast<std::uint8_t>(bits));
     Bytes out;
     for (std::size_t at = 0; at < packed.size(); at += chunk) {
         const std::size_t n = std::min(chunk, packed.size() - at);
@@ -47,65 +45,56 @@ Bytes SubBlocks(const std::vector<std::pair<int, int>>& codes, std::size_t chunk
 
 // Image data that writes every pixel as a literal: clear code, the literals, end code, with
 // the code width growing as the decoder's table does.
-std::vector<std::pair<int, int>> LiteralCodes(const Bytes& pixels, int minCodeSize)
-{
+std::vector<std::pair<int, int>> LiteralCodes(const Bytes& pixels, int minCodeSize) {
     const int clear = 1 << minCodeSize;
     int width = minCodeSize + 1, next = clear + 2;
     std::vector<std::pair<int, int>> codes = {{clear, width}};
     for (std::size_t i = 0; i < pixels.size(); ++i) {
         codes.push_back({pixels[i], width});
-        if (i > 0 && next < 4096 && ++next == (1 << width) && width < 12)
-            ++width;
+        if (i > 0 && next < 4096 && ++next == (1 << width) && width < 12) ++width;
     }
     codes.push_back({clear + 1, width});
     return codes;
 }
-Bytes LiteralData(const Bytes& pixels, int minCodeSize = 2, std::size_t chunk = 255)
-{
-    return Bytes{static_cast<std::uint8_t>(minCodeSize)} << SubBlocks(LiteralCodes(pixels, minCodeSize), chunk);
+Bytes LiteralData(const Bytes& pixels, int minCodeSize = 2, std::size_t chunk = 255) {
+    return Bytes{static_cast<std::uint8_t>(minCodeSize)}
+           << SubBlocks(LiteralCodes(pixels, minCodeSize), chunk);
 }
 
 // Header, a W x H logical screen and a 4-entry global table: black, red, red, blue.
-Bytes Screen(int w = 4, int h = 1)
-{
+Bytes Screen(int w = 4, int h = 1) {
     Bytes b;
-    b << "GIF89a" << Le16(w) << Le16(h) << Bytes{0x81, 0, 0}; // packed: table of 2^(1+1); bg; aspect
+    b << "GIF89a" << Le16(w) << Le16(h) << Bytes{0x81, 0, 0};  // packed: table of 2^(1+1); bg; aspect
     return b << Bytes{0, 0, 0, 255, 0, 0, 255, 0, 0, 0, 0, 255};
 }
 // Image separator and descriptor: left 0, top 0, width, height, packed byte.
-Bytes Descriptor(int w, int h, int packed = 0)
-{
+Bytes Descriptor(int w, int h, int packed = 0) {
     return Bytes{0x2C, 0, 0, 0, 0} << Le16(w) << Le16(h) << Bytes{static_cast<std::uint8_t>(packed)};
 }
-Bytes Image(int w, int h, const Bytes& pixels, int packed = 0, int minCodeSize = 2)
-{
+Bytes Image(int w, int h, const Bytes& pixels, int packed = 0, int minCodeSize = 2) {
     return Descriptor(w, h, packed) << LiteralData(pixels, minCodeSize);
 }
 // Graphic control extension: introducer, label, size 4, packed, delay, transparent index, terminator.
-Bytes Control(int packed, int delay, int index = 0)
-{
-    return Bytes{0x21, 0xF9, 4, static_cast<std::uint8_t>(packed)} << Le16(delay)
-                                                                   << Bytes{static_cast<std::uint8_t>(index), 0};
+Bytes Control(int packed, int delay, int index = 0) {
+    return Bytes{0x21, 0xF9, 4, static_cast<std::uint8_t>(packed)}
+           << Le16(delay) << Bytes{static_cast<std::uint8_t>(index), 0};
 }
 const Bytes kPixel = Image(1, 1, {1});
 const Bytes kTrailer = {0x3B};
 
 class GIFDecoderTest : public testing::TestWithParam<LzwMethod> {
 protected:
-    TGIFDecoding Decode(const Bytes& file, bool expected = true)
-    {
+    TGIFDecoding Decode(const Bytes& file, bool expected = true) {
         TGIFDecoding gif;
         EXPECT_EQ(gif.Decode(file, GetParam()), expected);
         return gif;
     }
-    Bytes Row(const gif::TGIF& f, int y)
-    {
+    Bytes Row(const gif::TGIF& f, int y) {
         return Bytes(f.Image.begin() + y * f.ImageStride, f.Image.begin() + y * f.ImageStride + f.Width);
     }
 };
 
-TEST_P(GIFDecoderTest, SignatureDecidesAcceptanceWhateverTheVersion)
-{
+TEST_P(GIFDecoderTest, SignatureDecidesAcceptanceWhateverTheVersion) {
     Decode({}, false);
     Decode(Bytes{'G', 'I', 'X', '8', '9', 'a'}, false);
     Decode(Bytes{'G', 'I'}, false);
@@ -121,12 +110,14 @@ TEST_P(GIFDecoderTest, SignatureDecidesAcceptanceWhateverTheVersion)
     }
 }
 
-TEST_P(GIFDecoderTest, ControlBlockGivesDelayDisposalAndTransparency)
-{
-    struct Row { int packed, delay, wantDelay, wantDisposal; bool transparent; };
-    for (const Row& r : {Row{0 << 2, 0, 10, 0, false}, Row{1 << 2, 5, 50, 0, false},
-                         Row{2 << 2, 65535, 655350, 1, false}, Row{3 << 2 | 1, 1, 10, 2, true},
-                         Row{4 << 2, 2, 20, 1, false}, Row{7 << 2 | 1, 3, 30, 1, true}}) {
+TEST_P(GIFDecoderTest, ControlBlockGivesDelayDisposalAndTransparency) {
+    struct Row {
+        int packed, delay, wantDelay, wantDisposal;
+        bool transparent;
+    };
+    for (const Row& r :
+         {Row{0 << 2, 0, 10, 0, false}, Row{1 << 2, 5, 50, 0, false}, Row{2 << 2, 65535, 655350, 1, false},
+          Row{3 << 2 | 1, 1, 10, 2, true}, Row{4 << 2, 2, 20, 1, false}, Row{7 << 2 | 1, 3, 30, 1, true}}) {
         const auto gif = Decode(Screen() << Control(r.packed, r.delay, 3) << kPixel);
         ASSERT_EQ(gif.FrameCount(), 1);
         const auto& f = gif.Frames[0];
@@ -138,10 +129,9 @@ TEST_P(GIFDecoderTest, ControlBlockGivesDelayDisposalAndTransparency)
     }
 }
 
-TEST_P(GIFDecoderTest, LastControlBlockCountsAndAppliesToOneImageOnly)
-{
-    const auto gif = Decode(Screen() << Control(3 << 2, 7) << Control(2 << 2 | 1, 9, 1) << kPixel
-                                     << kPixel << kTrailer);
+TEST_P(GIFDecoderTest, LastControlBlockCountsAndAppliesToOneImageOnly) {
+    const auto gif =
+        Decode(Screen() << Control(3 << 2, 7) << Control(2 << 2 | 1, 9, 1) << kPixel << kPixel << kTrailer);
     ASSERT_EQ(gif.FrameCount(), 2);
     EXPECT_TRUE(gif.Animated);
     EXPECT_EQ(std::tuple(gif.Frames[0].Delay, gif.Frames[0].Disposal, gif.Frames[0].Transparent),
@@ -150,8 +140,7 @@ TEST_P(GIFDecoderTest, LastControlBlockCountsAndAppliesToOneImageOnly)
               std::tuple(10, 0, false));
 }
 
-TEST_P(GIFDecoderTest, ApplicationExtensionsSetLoopCountOrAreSkipped)
-{
+TEST_P(GIFDecoderTest, ApplicationExtensionsSetLoopCountOrAreSkipped) {
     const auto app = [](std::string_view id, int count) {
         Bytes b{0x21, 0xFF, 11};
         return b << id << Bytes{3, 1} << Le16(count) << Bytes{0};
@@ -170,32 +159,26 @@ TEST_P(GIFDecoderTest, ApplicationExtensionsSetLoopCountOrAreSkipped)
     EXPECT_EQ(skipped.Frames[0].Delay, 40);
 }
 
-TEST_P(GIFDecoderTest, UnknownBlockEndsParsingKeepingFrames)
-{
+TEST_P(GIFDecoderTest, UnknownBlockEndsParsingKeepingFrames) {
     for (const Bytes& stop : {Bytes{0x21, 0x02, 1, 0, 0}, Bytes{0x00}, Bytes{0x42}}) {
         EXPECT_EQ(Decode(Screen() << kPixel << stop << kPixel).FrameCount(), 1);
     }
 }
 
-TEST_P(GIFDecoderTest, KeepsTheFirst256Images)
-{
+TEST_P(GIFDecoderTest, KeepsTheFirst256Images) {
     Bytes file = Screen();
-    for (int i = 0; i < 300; ++i)
-        file << kPixel;
+    for (int i = 0; i < 300; ++i) file << kPixel;
     EXPECT_EQ(Decode(file << kTrailer).FrameCount(), gif::kMaxFrames);
 }
 
-TEST_P(GIFDecoderTest, InterlacedRowsFillInPassOrder)
-{
+TEST_P(GIFDecoderTest, InterlacedRowsFillInPassOrder) {
     for (const auto& order : {Bytes{0}, Bytes{0, 2, 1}, Bytes{0, 8, 4, 2, 6, 1, 3, 5, 7, 9}}) {
         const int h = static_cast<int>(order.size());
         Bytes stream;
-        for (int i = 0; i < h; ++i)
-            stream.push_back(static_cast<std::uint8_t>(i + 1));
+        for (int i = 0; i < h; ++i) stream.push_back(static_cast<std::uint8_t>(i + 1));
         // Width 5 pads each row to 8 bytes, so the rows also move to padded places.
         Bytes wide;
-        for (auto v : stream)
-            wide << Bytes{v, v, v, v, v};
+        for (auto v : stream) wide << Bytes{v, v, v, v, v};
         const auto gif = Decode(Screen(5, h) << Image(5, h, wide, 0x40, 4));
         ASSERT_EQ(gif.FrameCount(), 1);
         const auto& f = gif.Frames[0];
@@ -206,28 +189,26 @@ TEST_P(GIFDecoderTest, InterlacedRowsFillInPassOrder)
     }
 }
 
-TEST_P(GIFDecoderTest, CodeNotYetInTableRepeatsThePreviousString)
-{
+TEST_P(GIFDecoderTest, CodeNotYetInTableRepeatsThePreviousString) {
     // clear, literal 1, then code 6, the next free entry: 1, 1 1. The fourth pixel stays 0.
-    const auto gif = Decode(Screen() << Descriptor(4, 1) << Bytes{2} << SubBlocks({{4, 3}, {1, 3}, {6, 3}, {5, 3}}));
+    const auto gif =
+        Decode(Screen() << Descriptor(4, 1) << Bytes{2} << SubBlocks({{4, 3}, {1, 3}, {6, 3}, {5, 3}}));
     ASSERT_EQ(gif.FrameCount(), 1);
     EXPECT_EQ(Row(gif.Frames[0], 0), (Bytes{1, 1, 1, 0}));
 }
 
-TEST_P(GIFDecoderTest, SubBlockBoundariesDoNotMatter)
-{
+TEST_P(GIFDecoderTest, SubBlockBoundariesDoNotMatter) {
     Bytes pixels;
-    for (int i = 0; i < 300; ++i)
-        pixels.push_back(static_cast<std::uint8_t>(i * i % 16));
+    for (int i = 0; i < 300; ++i) pixels.push_back(static_cast<std::uint8_t>(i * i % 16));
     for (std::size_t chunk : {1, 2, 3, 255}) {
-        const auto gif = Decode(Screen(300, 1) << Descriptor(300, 1) << LiteralData(pixels, 4, chunk) << kPixel);
+        const auto gif =
+            Decode(Screen(300, 1) << Descriptor(300, 1) << LiteralData(pixels, 4, chunk) << kPixel);
         ASSERT_EQ(gif.FrameCount(), 2) << chunk;
         EXPECT_EQ(Row(gif.Frames[0], 0), pixels) << chunk;
     }
 }
 
-TEST_P(GIFDecoderTest, ColorTablesHoldOnlyTheirEntriesAndTheRestIsBlack)
-{
+TEST_P(GIFDecoderTest, ColorTablesHoldOnlyTheirEntriesAndTheRestIsBlack) {
     // Local table, packed bits 0: two entries, 6 bytes, then the image data.
     Bytes local = Descriptor(2, 1, 0x80) << Bytes{1, 2, 3, 4, 5, 6};
     const auto gif = Decode(Screen() << (local << LiteralData({1, 3})) << kPixel);
@@ -243,8 +224,7 @@ TEST_P(GIFDecoderTest, ColorTablesHoldOnlyTheirEntriesAndTheRestIsBlack)
     EXPECT_EQ(Bytes(g.ColorTable.begin() + 9, g.ColorTable.begin() + 15), (Bytes{0, 0, 255, 0, 0, 0}));
 }
 
-TEST_P(GIFDecoderTest, MaskMarksTheIndexWhileMaskedImageBlackensTheColour)
-{
+TEST_P(GIFDecoderTest, MaskMarksTheIndexWhileMaskedImageBlackensTheColour) {
     // Entries 1 and 2 are both red; index 1 is transparent.
     const auto gif = Decode(Screen() << Control(1, 0, 1) << Image(4, 1, {0, 1, 2, 3}));
     ASSERT_EQ(gif.FrameCount(), 1);
@@ -255,17 +235,19 @@ TEST_P(GIFDecoderTest, MaskMarksTheIndexWhileMaskedImageBlackensTheColour)
               (Bytes{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255}));
 }
 
-TEST_P(GIFDecoderTest, ShortDataLeavesIndexZeroAndTheNextBlockParses)
-{
-    const auto gif = Decode(Screen() << Descriptor(4, 1) << Bytes{2} << SubBlocks({{4, 3}, {3, 3}, {2, 3}, {5, 3}}) << kPixel);
+TEST_P(GIFDecoderTest, ShortDataLeavesIndexZeroAndTheNextBlockParses) {
+    const auto gif = Decode(Screen() << Descriptor(4, 1) << Bytes{2}
+                                     << SubBlocks({{4, 3}, {3, 3}, {2, 3}, {5, 3}}) << kPixel);
     ASSERT_EQ(gif.FrameCount(), 2);
     EXPECT_EQ(Row(gif.Frames[0], 0), (Bytes{3, 2, 0, 0}));
 }
 
-TEST_P(GIFDecoderTest, MalformedCodeStreamsStopTheirImageOnly)
-{
+TEST_P(GIFDecoderTest, MalformedCodeStreamsStopTheirImageOnly) {
     const Bytes head = Screen(20, 1) << Descriptor(20, 1);
-    struct Case { Bytes data; Bytes pixels; };
+    struct Case {
+        Bytes data;
+        Bytes pixels;
+    };
     const Case cases[] = {
         // Minimum code sizes outside 2..11: index 0, data skipped.
         {Bytes{1} << SubBlocks({{2, 2}, {1, 2}, {3, 2}}), {}},
@@ -285,22 +267,19 @@ TEST_P(GIFDecoderTest, MalformedCodeStreamsStopTheirImageOnly)
     }
 }
 
-TEST_P(GIFDecoderTest, OversizedFramesEndTheParseKeepingEarlierFrames)
-{
+TEST_P(GIFDecoderTest, OversizedFramesEndTheParseKeepingEarlierFrames) {
     const auto big = [](int w, int h) { return Descriptor(w, h) << LiteralData({1}); };
     EXPECT_EQ(Decode(Screen() << kPixel << big(16385, 1) << kPixel).FrameCount(), 1);
     EXPECT_EQ(Decode(Screen() << kPixel << big(8192, 8193) << kPixel).FrameCount(), 1);
     // Four frames of 8192 x 8192 use the whole budget shared by the frames of one file.
     Bytes file = Screen();
-    for (int i = 0; i < 5; ++i)
-        file << big(8192, 8192);
+    for (int i = 0; i < 5; ++i) file << big(8192, 8192);
     EXPECT_EQ(Decode(file).FrameCount(), 4);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothDecoders, GIFDecoderTest,
-                         testing::Values(LzwMethod::Strings, LzwMethod::Reference),
-                         [](const auto& info) {
+                         testing::Values(LzwMethod::Strings, LzwMethod::Reference), [](const auto& info) {
                              return info.param == LzwMethod::Strings ? "Strings" : "Reference";
                          });
 
-} // namespace
+}  // namespace

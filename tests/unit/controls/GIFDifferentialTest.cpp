@@ -15,8 +15,7 @@ using gif::TGIFDecoding;
 using Bytes = std::vector<std::uint8_t>;
 
 // A picture of one of several kinds, so that the strings range from single pixels to long runs.
-Bytes Picture(std::mt19937& rng, int w, int h, int bits)
-{
+Bytes Picture(std::mt19937& rng, int w, int h, int bits) {
     const int colors = 1 << bits;
     const int kind = static_cast<int>(rng() % 4);
     Bytes pixels(static_cast<std::size_t>(w) * h);
@@ -24,18 +23,17 @@ Bytes Picture(std::mt19937& rng, int w, int h, int bits)
         for (int x = 0; x < w; ++x) {
             int v = 0;
             switch (kind) {
-            case 0: v = static_cast<int>(rng()); break;                        // noise
-            case 1: v = (x + y) / 3; break;                                    // gradient
-            case 2: v = (x / 7 + y / 5) % 3 ? 1 : static_cast<int>(rng() % 3); break; // flat with specks
-            case 3: v = static_cast<int>(rng() % 64) ? 0 : static_cast<int>(rng()); break; // nearly flat
+                case 0: v = static_cast<int>(rng()); break;                                // noise
+                case 1: v = (x + y) / 3; break;                                            // gradient
+                case 2: v = (x / 7 + y / 5) % 3 ? 1 : static_cast<int>(rng() % 3); break;  // flat with specks
+                case 3: v = static_cast<int>(rng() % 64) ? 0 : static_cast<int>(rng()); break;  // nearly flat
             }
             pixels[static_cast<std::size_t>(y) * w + x] = static_cast<std::uint8_t>(v % colors);
         }
     return pixels;
 }
 
-giftest::FileLayout RandomSpec(std::mt19937& rng, int frames)
-{
+giftest::FileLayout RandomSpec(std::mt19937& rng, int frames) {
     const auto pick = [&](int low, int high) { return low + static_cast<int>(rng() % (high - low + 1)); };
     giftest::FileLayout layout;
     layout.width = pick(1, 90);
@@ -61,8 +59,7 @@ giftest::FileLayout RandomSpec(std::mt19937& rng, int frames)
     return layout;
 }
 
-testing::AssertionResult SameDecoding(const TGIFDecoding& a, const TGIFDecoding& b)
-{
+testing::AssertionResult SameDecoding(const TGIFDecoding& a, const TGIFDecoding& b) {
     if (std::tie(a.ScreenWidth, a.ScreenHeight, a.LoopCount, a.Animated, a.AnyTransparent) !=
         std::tie(b.ScreenWidth, b.ScreenHeight, b.LoopCount, b.Animated, b.AnyTransparent))
         return testing::AssertionFailure() << "screen or flags differ";
@@ -81,8 +78,7 @@ testing::AssertionResult SameDecoding(const TGIFDecoding& a, const TGIFDecoding&
 }
 
 // Ours against DGifSlurp: every frame field and every pixel index.
-void ExpectSameAsGiflib(const Bytes& file)
-{
+void ExpectSameAsGiflib(const Bytes& file) {
     giftest::MemoryReader reader;
     const giftest::GiflibFile ref = giftest::SlurpWithGiflib(file, reader);
     ASSERT_TRUE(ref);
@@ -123,8 +119,7 @@ void ExpectSameAsGiflib(const Bytes& file)
     }
 }
 
-TEST(GIFDifferentialTest, DecodesLikeGiflib)
-{
+TEST(GIFDifferentialTest, DecodesLikeGiflib) {
     std::mt19937 rng(5);
     for (int n = 0; n < 150; ++n) {
         giftest::FileLayout layout = RandomSpec(rng, n % 10 == 9 ? 60 : 1 + n % 4);
@@ -146,8 +141,7 @@ TEST(GIFDifferentialTest, DecodesLikeGiflib)
 }
 
 // Damaged files: both decoders give the same frames, whatever the damage.
-TEST(GIFDifferentialTest, StringDecoderMatchesStackDecoderOnDamagedFiles)
-{
+TEST(GIFDifferentialTest, StringDecoderMatchesStackDecoderOnDamagedFiles) {
     std::mt19937 rng(17);
     for (int n = 0; n < 400; ++n) {
         Bytes file = giftest::WriteGif(RandomSpec(rng, 1 + n % 3));
@@ -155,9 +149,12 @@ TEST(GIFDifferentialTest, StringDecoderMatchesStackDecoderOnDamagedFiles)
         for (int d = 0; d < damage; ++d) {
             const std::size_t at = rng() % file.size();
             switch (rng() % 3) {
-            case 0: file[at] = static_cast<std::uint8_t>(rng()); break;
-            case 1: file[at] ^= static_cast<std::uint8_t>(1u << rng() % 8); break;
-            case 2: file.insert(file.begin() + static_cast<std::ptrdiff_t>(at), static_cast<std::uint8_t>(rng())); break;
+                case 0: file[at] = static_cast<std::uint8_t>(rng()); break;
+                case 1: file[at] ^= static_cast<std::uint8_t>(1u << rng() % 8); break;
+                case 2:
+                    file.insert(file.begin() + static_cast<std::ptrdiff_t>(at),
+                                static_cast<std::uint8_t>(rng()));
+                    break;
             }
         }
         TGIFDecoding reference, strings;
@@ -169,8 +166,7 @@ TEST(GIFDifferentialTest, StringDecoderMatchesStackDecoderOnDamagedFiles)
 
 // Every prefix of valid files loads, keeps every frame whose data it holds whole, and both
 // decoders agree on it.
-TEST(GIFDifferentialTest, EveryPrefixDecodes)
-{
+TEST(GIFDifferentialTest, EveryPrefixDecodes) {
     std::mt19937 rng(23);
     for (int n = 0; n < 4; ++n) {
         const Bytes file = giftest::WriteGif(RandomSpec(rng, 3));
@@ -189,4 +185,4 @@ TEST(GIFDifferentialTest, EveryPrefixDecodes)
     }
 }
 
-} // namespace
+}  // namespace

@@ -18,24 +18,23 @@ namespace giftest {
 struct FrameLayout {
     int left = 0, top = 0, width = 1, height = 1;
     bool interlaced = false;
-    int localBits = 0;               // 0: use the global table
-    int transparent = -1;            // -1: opaque
-    int delay = 0;                   // hundredths of a second
-    int disposal = 0;                // the control block's method, 0..7
-    bool control = false;            // write a graphic control extension
-    std::vector<std::uint8_t> pixels; // width x height indices, top row first
+    int localBits = 0;                 // 0: use the global table
+    int transparent = -1;              // -1: opaque
+    int delay = 0;                     // hundredths of a second
+    int disposal = 0;                  // the control block's method, 0..7
+    bool control = false;              // write a graphic control extension
+    std::vector<std::uint8_t> pixels;  // width x height indices, top row first
 };
 
 struct FileLayout {
     int width = 1, height = 1;
     int globalBits = 8;
-    int loopCount = -1;              // -1: no NETSCAPE2.0 extension
+    int loopCount = -1;  // -1: no NETSCAPE2.0 extension
     std::vector<FrameLayout> frames;
 };
 
 // A colour table of 2^bits entries whose colours depend on `seed`, all distinct.
-inline ColorMapObject* MakeColorMap(int bits, int seed)
-{
+inline ColorMapObject* MakeColorMap(int bits, int seed) {
     std::vector<GifColorType> colors(std::size_t{1} << bits);
     for (std::size_t i = 0; i < colors.size(); ++i)
         colors[i] = {static_cast<GifByteType>(i), static_cast<GifByteType>(i * 7 + seed),
@@ -43,18 +42,19 @@ inline ColorMapObject* MakeColorMap(int bits, int seed)
     return GifMakeMapObject(static_cast<int>(colors.size()), colors.data());
 }
 
-inline std::vector<std::uint8_t> WriteGif(const FileLayout& layout)
-{
+inline std::vector<std::uint8_t> WriteGif(const FileLayout& layout) {
     std::vector<std::uint8_t> out;
     int error = 0;
-    GifFileType* gif = EGifOpen(&out, [](GifFileType* g, const GifByteType* bytes, int n) {
-        auto* sink = static_cast<std::vector<std::uint8_t>*>(g->UserData);
-        sink->insert(sink->end(), bytes, bytes + n);
-        return n;
-    }, &error);
+    GifFileType* gif = EGifOpen(
+        &out,
+        [](GifFileType* g, const GifByteType* bytes, int n) {
+            auto* sink = static_cast<std::vector<std::uint8_t>*>(g->UserData);
+            sink->insert(sink->end(), bytes, bytes + n);
+            return n;
+        },
+        &error);
     const auto check = [&](int result) {
-        if (result == GIF_ERROR)
-            throw std::runtime_error("giflib could not write the test file");
+        if (result == GIF_ERROR) throw std::runtime_error("giflib could not write the test file");
     };
     EGifSetGifVersion(gif, true);
     ColorMapObject* global = layout.globalBits ? MakeColorMap(layout.globalBits, 0) : nullptr;
@@ -108,20 +108,21 @@ struct MemoryReader {
 };
 
 // Decodes a whole file with giflib's DGifSlurp; null when giflib rejects it.
-inline GiflibFile SlurpWithGiflib(const std::vector<std::uint8_t>& bytes, MemoryReader& reader)
-{
+inline GiflibFile SlurpWithGiflib(const std::vector<std::uint8_t>& bytes, MemoryReader& reader) {
     reader = {bytes.data(), bytes.size()};
     int error = 0;
-    GiflibFile gif(DGifOpen(&reader, [](GifFileType* g, GifByteType* to, int n) {
-        auto* r = static_cast<MemoryReader*>(g->UserData);
-        const std::size_t count = std::min<std::size_t>(static_cast<std::size_t>(n), r->size - r->pos);
-        std::memcpy(to, r->data + r->pos, count);
-        r->pos += count;
-        return static_cast<int>(count);
-    }, &error));
-    if (gif && DGifSlurp(gif.get()) != GIF_OK)
-        gif.reset();
+    GiflibFile gif(DGifOpen(
+        &reader,
+        [](GifFileType* g, GifByteType* to, int n) {
+            auto* r = static_cast<MemoryReader*>(g->UserData);
+            const std::size_t count = std::min<std::size_t>(static_cast<std::size_t>(n), r->size - r->pos);
+            std::memcpy(to, r->data + r->pos, count);
+            r->pos += count;
+            return static_cast<int>(count);
+        },
+        &error));
+    if (gif && DGifSlurp(gif.get()) != GIF_OK) gif.reset();
     return gif;
 }
 
-} // namespace giftest
+}  // namespace giftest

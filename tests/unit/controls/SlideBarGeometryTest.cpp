@@ -106,7 +106,7 @@ TEST(SlideBarGeometryTest, NoTicksWithoutARangeOrFrequency) {
     EXPECT_TRUE(TickPositions(bar, 0).empty());
     EXPECT_TRUE(TickPositions(bar, -2).empty());
     EXPECT_TRUE(TickPositions(bar, 100).empty());  // no multiple of 100 in 1..7
-    bar.max = 0;                                     // Max below Min
+    bar.max = 0;                                   // Max below Min
     EXPECT_TRUE(TickPositions(bar, 1).empty());
     bar.max = 1;  // Max = Min: the one value is the far end
     EXPECT_EQ(TickPositions(bar, 1), (std::vector<int>{79}));

@@ -122,7 +122,8 @@ TEST_F(IniFileTest, WriteKeepsUntouchedBytesAndPermissions) {
     ::chmod(path.c_str(), 0640);
     TIniFile ini(path.string());
     ini.WriteString("FONT", "Caption", "new\r\ntext");
-    EXPECT_EQ(ReadFile(path), "; mine\r\n[Font]\r\nCaption=new text\r\nx=1\r\nx=2\r\n\r\n[Other]\r\nk = v\r\n");
+    EXPECT_EQ(ReadFile(path),
+              "; mine\r\n[Font]\r\nCaption=new text\r\nx=1\r\nx=2\r\n\r\n[Other]\r\nk = v\r\n");
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
@@ -190,33 +191,46 @@ TEST_P(IniFileFailure, ReportsAndChangesNothing) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, IniFileFailure, testing::Values(
-    FailureCase{"ReadOnlyFile", [](const fs::path& folder) {
-        WriteFile(folder / "ro.ini", "[S]\nk=old\n");
-        fs::permissions(folder / "ro.ini", fs::perms::owner_read | fs::perms::group_read);
-        return folder / "ro.ini";
-    }, false},
-    FailureCase{"MissingFolder", [](const fs::path& folder) { return folder / "gone" / "x.ini"; }, false},
-    FailureCase{"TargetIsAFolder", [](const fs::path& folder) {
-        fs::create_directories(folder / "dir.ini" / "inside");
-        return folder / "dir.ini";
-    }, false},
-    // Far larger than any real settings file: refused rather than read into memory.
-    FailureCase{"HugeFile", [](const fs::path& folder) {
-        WriteFile(folder / "huge.ini", "[S]\nk=old\n");
-        fs::resize_file(folder / "huge.ini", 65 * 1024 * 1024);
-        return folder / "huge.ini";
-    }, false},
-    FailureCase{"UnwritableFolder", [](const fs::path& folder) {
-        WriteFile(folder / "u.ini", "[S]\nk=old\n");
-        fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-        return folder / "u.ini";
-    }, true},
-    FailureCase{"UnreadableFile", [](const fs::path& folder) {
-        WriteFile(folder / "wo.ini", "[S]\nk=old\n");
-        fs::permissions(folder / "wo.ini", fs::perms::owner_write);
-        return folder / "wo.ini";
-    }, true}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, IniFileFailure,
+    testing::Values(FailureCase{"ReadOnlyFile",
+                                [](const fs::path& folder) {
+                                    WriteFile(folder / "ro.ini", "[S]\nk=old\n");
+                                    fs::permissions(folder / "ro.ini",
+                                                    fs::perms::owner_read | fs::perms::group_read);
+                                    return folder / "ro.ini";
+                                },
+                                false},
+                    FailureCase{"MissingFolder",
+                                [](const fs::path& folder) { return folder / "gone" / "x.ini"; }, false},
+                    FailureCase{"TargetIsAFolder",
+                                [](const fs::path& folder) {
+                                    fs::create_directories(folder / "dir.ini" / "inside");
+                                    return folder / "dir.ini";
+                                },
+                                false},
+                    // Far larger than any real settings file: refused rather than read into memory.
+                    FailureCase{"HugeFile",
+                                [](const fs::path& folder) {
+                                    WriteFile(folder / "huge.ini", "[S]\nk=old\n");
+                                    fs::resize_file(folder / "huge.ini", 65 * 1024 * 1024);
+                                    return folder / "huge.ini";
+                                },
+                                false},
+                    FailureCase{"UnwritableFolder",
+                                [](const fs::path& folder) {
+                                    WriteFile(folder / "u.ini", "[S]\nk=old\n");
+                                    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+                                    return folder / "u.ini";
+                                },
+                                true},
+                    FailureCase{"UnreadableFile",
+                                [](const fs::path& folder) {
+                                    WriteFile(folder / "wo.ini", "[S]\nk=old\n");
+                                    fs::permissions(folder / "wo.ini", fs::perms::owner_write);
+                                    return folder / "wo.ini";
+                                },
+                                true}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
 // A disk that fills up halfway through the write: the file size limit stands in for it.

@@ -37,7 +37,9 @@ struct ReadCase {
     std::optional<std::string> expected;
 };
 
-void PrintTo(const ReadCase& row, std::ostream* out) { *out << '"' << row.section << "\" \"" << row.key << '"'; }
+void PrintTo(const ReadCase& row, std::ostream* out) {
+    *out << '"' << row.section << "\" \"" << row.key << '"';
+}
 
 class IniTextRead : public testing::TestWithParam<ReadCase> {};
 
@@ -46,28 +48,29 @@ TEST_P(IniTextRead, FindsKeysByTheFileRules) {
     EXPECT_EQ(text.Value(GetParam().section, GetParam().key), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, IniTextRead, testing::Values(
-    ReadCase{"Body", "colorBG", "000000"},
-    ReadCase{"BODY", "colortext", "FFFFFF"},           // names ignore case, blanks trimmed
-    ReadCase{"Body", "colorNew", "FFFF00"},            // tabs are blanks too
-    ReadCase{"Body", "empty", ""},                     // present, empty: not the default
-    ReadCase{"Body", "dup", "first"},
-    ReadCase{"Body", "eq", "a=b"},                     // the first '=' ends the key
-    ReadCase{"Body", "quoted", "\"x\""},               // quotes are kept
-    ReadCase{"Body", "colorActive", std::nullopt},     // commented out
-    ReadCase{"Body", "stray line", std::nullopt},
-    ReadCase{"Body", "late", std::nullopt},            // only the first Body counts
-    ReadCase{"Font", "caption", "Hello World"},        // header text after ']' ignored
-    ReadCase{" font ", "CAPTION ", "Hello World"},    // the caller's names are trimmed
-    ReadCase{"Font", "colorBG", std::nullopt},         // keys belong to their own section
-    ReadCase{"", "orphan", std::nullopt},
-    ReadCase{"Missing", "colorBG", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(
+    Rows, IniTextRead,
+    testing::Values(ReadCase{"Body", "colorBG", "000000"},
+                    ReadCase{"BODY", "colortext", "FFFFFF"},  // names ignore case, blanks trimmed
+                    ReadCase{"Body", "colorNew", "FFFF00"},   // tabs are blanks too
+                    ReadCase{"Body", "empty", ""},            // present, empty: not the default
+                    ReadCase{"Body", "dup", "first"},
+                    ReadCase{"Body", "eq", "a=b"},                  // the first '=' ends the key
+                    ReadCase{"Body", "quoted", "\"x\""},            // quotes are kept
+                    ReadCase{"Body", "colorActive", std::nullopt},  // commented out
+                    ReadCase{"Body", "stray line", std::nullopt},
+                    ReadCase{"Body", "late", std::nullopt},         // only the first Body counts
+                    ReadCase{"Font", "caption", "Hello World"},     // header text after ']' ignored
+                    ReadCase{" font ", "CAPTION ", "Hello World"},  // the caller's names are trimmed
+                    ReadCase{"Font", "colorBG", std::nullopt},      // keys belong to their own section
+                    ReadCase{"", "orphan", std::nullopt}, ReadCase{"Missing", "colorBG", std::nullopt}));
 
 class IniTextLineEnds : public testing::TestWithParam<const char*> {};
 
 TEST_P(IniTextLineEnds, ReadTheSame) {
     const std::string end = GetParam();
-    const IniText text("\xEF\xBB\xBF[Font]" + end + "caption=Hi " + end + end + "[Body]" + end + "colorBG=FF" + end);
+    const IniText text("\xEF\xBB\xBF[Font]" + end + "caption=Hi " + end + end + "[Body]" + end +
+                       "colorBG=FF" + end);
     EXPECT_EQ(text.Value("Font", "caption"), "Hi");
     EXPECT_EQ(text.Value("Body", "colorBG"), "FF");
     EXPECT_EQ(text.SectionValues("Font"), std::vector<std::string>{"caption=Hi"});
@@ -91,8 +94,8 @@ TEST(IniText, CutsValuesAt1023Characters) {
 TEST(IniText, ListsASectionsKeyLines) {
     const IniText text{std::string(kAwkwardFile)};
     EXPECT_EQ(text.SectionValues("body"),
-              (std::vector<std::string>{"colorBG=000000", "ColorText=FFFFFF", "colorNew=FFFF00", "empty=",
-                                        "dup=first", "dup=second", "eq=a=b", "quoted=\"x\""}));
+              (std::vector<std::string>{"colorBG=000000", "ColorText=FFFFFF", "colorNew=FFFF00",
+                                        "empty=", "dup=first", "dup=second", "eq=a=b", "quoted=\"x\""}));
     EXPECT_TRUE(text.SectionValues("Missing").empty());
     EXPECT_EQ(IniText("[AltFonts]\nAltFonts1=Arial\n").SectionValues("AltFonts"),
               std::vector<std::string>{"AltFonts1=Arial"});
@@ -111,19 +114,22 @@ TEST_P(IniInteger, ParsesOnlyWholeNumbers) {
     EXPECT_EQ(ParseIniInteger(GetParam().text), GetParam().expected) << '"' << GetParam().text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, IniInteger, testing::Values(
-    IntegerCase{"12", 12}, IntegerCase{"-3", -3}, IntegerCase{"+7", 7}, IntegerCase{"007", 7},
-    IntegerCase{"$1F", 31}, IntegerCase{"$1f", 31}, IntegerCase{"0x1f", 31}, IntegerCase{"0X1F", 31},
-    IntegerCase{"-$10", -16}, IntegerCase{"+0x10", 16},
-    IntegerCase{"2147483647", 2147483647}, IntegerCase{"-2147483648", INT32_MIN},
-    IntegerCase{"$7FFFFFFF", 2147483647}, IntegerCase{"-$80000000", INT32_MIN},
-    IntegerCase{"2147483648", std::nullopt}, IntegerCase{"$80000000", std::nullopt},
-    IntegerCase{"99999999999", std::nullopt}, IntegerCase{"$FFFFFFFFF", std::nullopt},
-    IntegerCase{"", std::nullopt}, IntegerCase{"-", std::nullopt}, IntegerCase{"$", std::nullopt},
-    IntegerCase{"0x", std::nullopt}, IntegerCase{"12abc", std::nullopt}, IntegerCase{"big", std::nullopt},
-    IntegerCase{"1F", std::nullopt}, IntegerCase{"--5", std::nullopt}, IntegerCase{"$-5", std::nullopt},
-    IntegerCase{"0x+5", std::nullopt}, IntegerCase{"- 5", std::nullopt}, IntegerCase{"1.5", std::nullopt},
-    IntegerCase{"#10", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(
+    Rows, IniInteger,
+    testing::Values(IntegerCase{"12", 12}, IntegerCase{"-3", -3}, IntegerCase{"+7", 7}, IntegerCase{"007", 7},
+                    IntegerCase{"$1F", 31}, IntegerCase{"$1f", 31}, IntegerCase{"0x1f", 31},
+                    IntegerCase{"0X1F", 31}, IntegerCase{"-$10", -16}, IntegerCase{"+0x10", 16},
+                    IntegerCase{"2147483647", 2147483647}, IntegerCase{"-2147483648", INT32_MIN},
+                    IntegerCase{"$7FFFFFFF", 2147483647}, IntegerCase{"-$80000000", INT32_MIN},
+                    IntegerCase{"2147483648", std::nullopt}, IntegerCase{"$80000000", std::nullopt},
+                    IntegerCase{"99999999999", std::nullopt}, IntegerCase{"$FFFFFFFFF", std::nullopt},
+                    IntegerCase{"", std::nullopt}, IntegerCase{"-", std::nullopt},
+                    IntegerCase{"$", std::nullopt}, IntegerCase{"0x", std::nullopt},
+                    IntegerCase{"12abc", std::nullopt}, IntegerCase{"big", std::nullopt},
+                    IntegerCase{"1F", std::nullopt}, IntegerCase{"--5", std::nullopt},
+                    IntegerCase{"$-5", std::nullopt}, IntegerCase{"0x+5", std::nullopt},
+                    IntegerCase{"- 5", std::nullopt}, IntegerCase{"1.5", std::nullopt},
+                    IntegerCase{"#10", std::nullopt}));
 
 struct EditCase {
     const char* name;
@@ -144,35 +150,43 @@ TEST_P(IniTextSetValue, ChangesOnlyWhatItMust) {
     EXPECT_EQ(text.Text(), GetParam().after);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, IniTextSetValue, testing::Values(
-    EditCase{"ReplacesInPlace", "; c\n[A]\n  X = 1 \r\nkeep = 2\n\n[B]\nx=3\n", "a", "x", "9",
-             "; c\n[A]\nx=9\r\nkeep = 2\n\n[B]\nx=3\n"},
-    EditCase{"ReplacesFirstDuplicate", "[A]\nk=1\nk=2\n", "A", "k", "9", "[A]\nk=9\nk=2\n"},
-    EditCase{"AddsAfterLastKeyNotAfterBlankOrComment", "[A]\na=1\nodd\n\n; B next\n[B]\nb=1\n", "A", "c", "3",
-             "[A]\na=1\nodd\nc=3\n\n; B next\n[B]\nb=1\n"},
-    EditCase{"AddsUnderEmptySectionsHeader", "[A]\n\n[B]\n", "A", "c", "3", "[A]\nc=3\n\n[B]\n"},
-    EditCase{"TerminatesAnUnendedLastLine", "[A]\na=1", "A", "c", "3", "[A]\na=1\nc=3\n"},
-    EditCase{"CopiesCrlf", "[A]\r\na=1\r\n", "A", "c", "3", "[A]\r\na=1\r\nc=3\r\n"},
-    // The file's first line end is a lone CR; copying it here would join the next LF into a
-    // CRLF and swallow the blank line.
-    EditCase{"CopiesTheNeighboursLineEnd", "[X]\r[A]\na=1\n\n;", "A", "c", "3", "[X]\r[A]\na=1\nc=3\n\n;"},
-    EditCase{"IgnoresKeysOutsideTheSection", "k=0\n[A]\n", "A", "k", "1", "k=0\n[A]\nk=1\n"},
-    EditCase{"AppendsSectionAfterBlankLine", "[A]\na=1\n", "B", "b", "2", "[A]\na=1\n\n[B]\nb=2\n"},
-    EditCase{"ReusesTrailingBlankLine", "[A]\na=1\n\n", "B", "b", "2", "[A]\na=1\n\n[B]\nb=2\n"},
-    EditCase{"AppendsAfterUnendedLine", "[A]\na=1", "B", "b", "2", "[A]\na=1\n\n[B]\nb=2\n"},
-    EditCase{"AppendsSectionWithCrlf", "[A]\r\na=1\r\n", "B", "b", "2", "[A]\r\na=1\r\n\r\n[B]\r\nb=2\r\n"},
-    EditCase{"StartsEmptyText", "", " B ", " b ", "2", "[B]\nb=2\n"},
-    EditCase{"KeepsByteOrderMark", "\xEF\xBB\xBF", "B", "b", "2", "\xEF\xBB\xBF[B]\nb=2\n"},
-    EditCase{"MendsLineBreaks", "[S]\nk=old\n", "S\r\n", "k", "one\r\ntwo\nthree\rfour",
-             "[S]\nk=one two three four\n"},
-    EditCase{"MendsLineBreaksInKeys", "", "S", "x\ny", "v", "[S]\nx y=v\n"}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, IniTextSetValue,
+    testing::Values(
+        EditCase{"ReplacesInPlace", "; c\n[A]\n  X = 1 \r\nkeep = 2\n\n[B]\nx=3\n", "a", "x", "9",
+                 "; c\n[A]\nx=9\r\nkeep = 2\n\n[B]\nx=3\n"},
+        EditCase{"ReplacesFirstDuplicate", "[A]\nk=1\nk=2\n", "A", "k", "9", "[A]\nk=9\nk=2\n"},
+        EditCase{"AddsAfterLastKeyNotAfterBlankOrComment", "[A]\na=1\nodd\n\n; B next\n[B]\nb=1\n", "A", "c",
+                 "3", "[A]\na=1\nodd\nc=3\n\n; B next\n[B]\nb=1\n"},
+        EditCase{"AddsUnderEmptySectionsHeader", "[A]\n\n[B]\n", "A", "c", "3", "[A]\nc=3\n\n[B]\n"},
+        EditCase{"TerminatesAnUnendedLastLine", "[A]\na=1", "A", "c", "3", "[A]\na=1\nc=3\n"},
+        EditCase{"CopiesCrlf", "[A]\r\na=1\r\n", "A", "c", "3", "[A]\r\na=1\r\nc=3\r\n"},
+        // The file's first line end is a lone CR; copying it here would join the next LF into a
+        // CRLF and swallow the blank line.
+        EditCase{"CopiesTheNeighboursLineEnd", "[X]\r[A]\na=1\n\n;", "A", "c", "3",
+                 "[X]\r[A]\na=1\nc=3\n\n;"},
+        EditCase{"IgnoresKeysOutsideTheSection", "k=0\n[A]\n", "A", "k", "1", "k=0\n[A]\nk=1\n"},
+        EditCase{"AppendsSectionAfterBlankLine", "[A]\na=1\n", "B", "b", "2", "[A]\na=1\n\n[B]\nb=2\n"},
+        EditCase{"ReusesTrailingBlankLine", "[A]\na=1\n\n", "B", "b", "2", "[A]\na=1\n\n[B]\nb=2\n"},
+        EditCase{"AppendsAfterUnendedLine", "[A]\na=1", "B", "b", "2", "[A]\na=1\n\n[B]\nb=2\n"},
+        EditCase{"AppendsSectionWithCrlf", "[A]\r\na=1\r\n", "B", "b", "2",
+                 "[A]\r\na=1\r\n\r\n[B]\r\nb=2\r\n"},
+        EditCase{"StartsEmptyText", "", " B ", " b ", "2", "[B]\nb=2\n"},
+        EditCase{"KeepsByteOrderMark", "\xEF\xBB\xBF", "B", "b", "2", "\xEF\xBB\xBF[B]\nb=2\n"},
+        EditCase{"MendsLineBreaks", "[S]\nk=old\n", "S\r\n", "k", "one\r\ntwo\nthree\rfour",
+                 "[S]\nk=one two three four\n"},
+        EditCase{"MendsLineBreaksInKeys", "", "S", "x\ny", "v", "[S]\nx y=v\n"}),
     [](const testing::TestParamInfo<EditCase>& info) { return std::string(info.param.name); });
 
 TEST(IniText, WrittenValuesReadBackTrimmedAndCut) {
     const std::string longValue(1500, 'z');
-    const std::vector<std::pair<std::string, std::string>> rows = {
-        {" padded\t", "padded"}, {"", ""}, {"a=b", "a=b"}, {"[not a section]", "[not a section]"},
-        {"; not a comment", "; not a comment"}, {"line\nbreak", "line break"}, {longValue, longValue.substr(0, 1023)}};
+    const std::vector<std::pair<std::string, std::string>> rows = {{" padded\t", "padded"},
+                                                                   {"", ""},
+                                                                   {"a=b", "a=b"},
+                                                                   {"[not a section]", "[not a section]"},
+                                                                   {"; not a comment", "; not a comment"},
+                                                                   {"line\nbreak", "line break"},
+                                                                   {longValue, longValue.substr(0, 1023)}};
     for (const auto& [written, read] : rows) {
         IniText text("[S]\nbefore=1\n[T]\nafter=2\n");
         text.SetValue("S", "k", written);
@@ -212,12 +226,16 @@ TEST_P(IniTextErase, RemovesWholeSections) {
     EXPECT_FALSE(text.SectionExists(GetParam().section));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, IniTextErase, testing::Values(
-    EraseCase{"Middle", "[A]\na=1\n\n[B]\nb=1\n; c\n\n[C]\nc=1\n", "b", true, "[A]\na=1\n\n[C]\nc=1\n"},
-    EraseCase{"EveryOccurrence", "\xEF\xBB\xBF[a]\n1=1\n[B]\n[A]\n2=2\n", "A", true, "\xEF\xBB\xBF[B]\n"},
-    EraseCase{"Last", "[A]\na=1\n\n[B]\nb=1", "B", true, "[A]\na=1\n\n"},
-    EraseCase{"Missing", "[A]\na=1\n", "B", false, "[A]\na=1\n"}),
-    [](const testing::TestParamInfo<EraseCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, IniTextErase,
+                         testing::Values(EraseCase{"Middle", "[A]\na=1\n\n[B]\nb=1\n; c\n\n[C]\nc=1\n", "b",
+                                                   true, "[A]\na=1\n\n[C]\nc=1\n"},
+                                         EraseCase{"EveryOccurrence", "\xEF\xBB\xBF[a]\n1=1\n[B]\n[A]\n2=2\n",
+                                                   "A", true, "\xEF\xBB\xBF[B]\n"},
+                                         EraseCase{"Last", "[A]\na=1\n\n[B]\nb=1", "B", true, "[A]\na=1\n\n"},
+                                         EraseCase{"Missing", "[A]\na=1\n", "B", false, "[A]\na=1\n"}),
+                         [](const testing::TestParamInfo<EraseCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 }  // namespace
 }  // namespace platform

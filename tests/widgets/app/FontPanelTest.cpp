@@ -20,7 +20,7 @@ void WhileModal(Interact interact) {
 }  // namespace
 
 TEST_F(MainWindowTest, FaceClickChangesTheMainFaceOnly) {
-    Font().LboAltFontsDragDrop();  // an alternate face, to see that it stays
+    Font().LboAltFontsDragDrop();      // an alternate face, to see that it stays
     Font().lboFont->setCurrentRow(4);  // Verdana, as a click does
     EXPECT_EQ(window->Style().FaceName, "Verdana");
     EXPECT_EQ(window->PanelTop->lblDisplay->font().family(), "Verdana");

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "app/main.h"
@@ -46,7 +46,8 @@ protected:
         QTest::mouseClick(hotspot, Qt::LeftButton, {}, QPoint(8, 8));
     }
     std::array<int, 3> Bars() const {
-        return {Panel().SlideBarRed->Position(), Panel().SlideBarGreen->Position(), Panel().SlideBarBlue->Position()};
+        return {Panel().SlideBarRed->Position(), Panel().SlideBarGreen->Position(),
+                Panel().SlideBarBlue->Position()};
     }
     QStringList Fields() const {
         return {Panel().TxtRed->text(), Panel().TxtGreen->text(), Panel().TxtBlue->text()};

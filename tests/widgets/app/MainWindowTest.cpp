@@ -20,7 +20,8 @@ TEST_F(MainWindowTest, FirstStartShowsTheDefaultStyle) {
 }
 
 TEST_F(MainWindowTest, FaceListIsSortedIgnoringCaseWithPlainNamesOnce) {
-    EXPECT_EQ(Font().Faces(), (std::vector<std::string>{"Abadi", "Arial", "Comic Sans MS", "Times New Roman", "Verdana"}));
+    EXPECT_EQ(Font().Faces(),
+              (std::vector<std::string>{"Abadi", "Arial", "Comic Sans MS", "Times New Roman", "Verdana"}));
     ASSERT_NE(Font().lboFont->currentItem(), nullptr);
     EXPECT_EQ(Font().lboFont->currentItem()->text(), "Comic Sans MS");
 }
@@ -124,12 +125,14 @@ TEST_F(MainWindowTest, PastedNonHexTextIsReportedAndChangesNothing) {
 
 TEST_F(MainWindowTest, CopyCommandsPutExactlyTheirTagOnTheClipboard) {
     window->fontPanel->cmdCopyFontTagText->click();
-    EXPECT_EQ(platform::ClipboardText(),
-              "<CENTER><FONT COLOR=\"#FFFF00\"  SIZE=\"6\" FACE=\"'Comic Sans MS'\">Velloran</FONT></CENTER>");
+    EXPECT_EQ(
+        platform::ClipboardText(),
+        "<CENTER><FONT COLOR=\"#FFFF00\"  SIZE=\"6\" FACE=\"'Comic Sans MS'\">Velloran</FONT></CENTER>");
     ShowBodyPage();
     window->cmdBodyTag->click();
-    EXPECT_EQ(platform::ClipboardText(),
-              "<BODY BGCOLOR=\"#000000\" TEXT=\"#FFFFFF\" LINK=\"#00FFFF\" VLINK=\"#008000\" ALINK=\"#FFFF00\" >");
+    EXPECT_EQ(
+        platform::ClipboardText(),
+        "<BODY BGCOLOR=\"#000000\" TEXT=\"#FFFFFF\" LINK=\"#00FFFF\" VLINK=\"#008000\" ALINK=\"#FFFF00\" >");
     // The menu copies the font tag with the font colour from the Body page too.
     window->mnuEditCopyFontTag->trigger();
     EXPECT_EQ(platform::ClipboardText(),

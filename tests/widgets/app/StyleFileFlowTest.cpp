@@ -1,8 +1,8 @@
+#include <sys/stat.h>
 #include <QFile>
 #include <QTimer>
 #include <fstream>
 #include <sstream>
-#include <sys/stat.h>
 
 #include "platform/Error.h"
 #include "tests/widgets/ErrorLog.h"
@@ -10,7 +10,9 @@
 
 namespace {
 
-void WriteText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+void WriteText(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
 
 std::string ReadText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -2,12 +2,12 @@
 // widget under the point and keeps the mouse with it from press to release.
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include <gtest/gtest.h>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <set>
 #include <utility>
@@ -137,7 +137,8 @@ TEST(BoxLabelPaint, FilenameLabelSunkenRingAndCentredText) {
     // Centred in (1, d, 84, d + h), d the half of the free height rounded to even.
     const int h = LineHeight();
     const int d = HalfEven(18 - h);
-    const Pixels expected = ReferenceInk(QStringLiteral("stone.gif"), {1, d, 84, d + h}, platform::DT_CENTER, 85, 18);
+    const Pixels expected =
+        ReferenceInk(QStringLiteral("stone.gif"), {1, d, 84, d + h}, platform::DT_CENTER, 85, 18);
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(PixelsOf(img, kBlack, 0, 0, 85, 18), expected);
 }
@@ -267,8 +268,8 @@ TEST(BoxLabelPaint, AmpersandUnderlinesTheNextLetterAndIsNotShown) {
     const int h = LineHeight();
     const int d = HalfEven(20 - h);
     EXPECT_EQ(PixelsOf(Render(l.label), kBlack, 2, 2, 68, 18),
-              ReferenceInk(QStringLiteral("A&B"), {2, d, 68, d + h}, platform::DT_CENTER | platform::DT_NOPREFIX,
-                           70, 20));
+              ReferenceInk(QStringLiteral("A&B"), {2, d, 68, d + h},
+                           platform::DT_CENTER | platform::DT_NOPREFIX, 70, 20));
 }
 
 // Text that would fit the whole control's width on one line but not the frame's inside

@@ -2,10 +2,10 @@
 // widget under the point and keeps the mouse with it from press to release.
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include <gtest/gtest.h>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "controls/HotSpot.h"
 

@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <vector>
 
@@ -234,15 +234,15 @@ TEST(SlideBar, EveryThumbHasItsSizeAndAMaskThatMatchesIt) {
         int width, height, maskHeight;
     };
     const Expected table[] = {
-        {TThumbStyle::tsBar1, 5, 10, 10},       {TThumbStyle::tsBar2, 6, 12, 12},
-        {TThumbStyle::tsBar3, 10, 5, 5},        {TThumbStyle::tsBar4, 12, 6, 6},
-        {TThumbStyle::tsCircle1, 8, 8, 8},      {TThumbStyle::tsSquare1, 8, 8, 8},
-        {TThumbStyle::tsDiamond1, 8, 8, 8},     {TThumbStyle::tsDiamond2, 12, 12, 12},
-        {TThumbStyle::tsDiamond3, 9, 9, 9},     {TThumbStyle::tsDiamond4, 11, 11, 11},
-        {TThumbStyle::tsStdDown, 13, 26, 27},   {TThumbStyle::tsStdUp, 13, 26, 26},
-        {TThumbStyle::tsStdVBar, 13, 26, 26},   {TThumbStyle::tsStdUpDown, 13, 26, 26},
-        {TThumbStyle::tsStdLeft, 26, 12, 12},   {TThumbStyle::tsStdRight, 26, 12, 12},
-        {TThumbStyle::tsStdHBar, 26, 13, 13},   {TThumbStyle::stStdLeftRight, 26, 12, 12},
+        {TThumbStyle::tsBar1, 5, 10, 10},     {TThumbStyle::tsBar2, 6, 12, 12},
+        {TThumbStyle::tsBar3, 10, 5, 5},      {TThumbStyle::tsBar4, 12, 6, 6},
+        {TThumbStyle::tsCircle1, 8, 8, 8},    {TThumbStyle::tsSquare1, 8, 8, 8},
+        {TThumbStyle::tsDiamond1, 8, 8, 8},   {TThumbStyle::tsDiamond2, 12, 12, 12},
+        {TThumbStyle::tsDiamond3, 9, 9, 9},   {TThumbStyle::tsDiamond4, 11, 11, 11},
+        {TThumbStyle::tsStdDown, 13, 26, 27}, {TThumbStyle::tsStdUp, 13, 26, 26},
+        {TThumbStyle::tsStdVBar, 13, 26, 26}, {TThumbStyle::tsStdUpDown, 13, 26, 26},
+        {TThumbStyle::tsStdLeft, 26, 12, 12}, {TThumbStyle::tsStdRight, 26, 12, 12},
+        {TThumbStyle::tsStdHBar, 26, 13, 13}, {TThumbStyle::stStdLeftRight, 26, 12, 12},
     };
     TSlideBar bar;
     for (const Expected& row : table) {
@@ -280,9 +280,9 @@ TEST(SlideBar, KeysFollowTheTableOnAHorizontalBar) {
         int expected;
     };
     const Step steps[] = {
-        {Qt::Key_PageUp, 75},  {Qt::Key_PageDown, 100}, {Qt::Key_Left, 99}, {Qt::Key_Down, 98},
-        {Qt::Key_Right, 99},   {Qt::Key_Up, 100},       {Qt::Key_End, 255}, {Qt::Key_Home, 0},
-        {Qt::Key_PageUp, 0},
+        {Qt::Key_PageUp, 75}, {Qt::Key_PageDown, 100}, {Qt::Key_Left, 99},
+        {Qt::Key_Down, 98},   {Qt::Key_Right, 99},     {Qt::Key_Up, 100},
+        {Qt::Key_End, 255},   {Qt::Key_Home, 0},       {Qt::Key_PageUp, 0},
     };
     for (const Step& step : steps) {
         const int before = w.changes;
@@ -383,8 +383,8 @@ TEST(SlideBar, RgbBarPixels) {
     // Raised: white top and left edges, gray bottom and right, the inside rows 4..6 silver.
     EXPECT_EQ(pixels.pixel(5, 3), kWhite);
     EXPECT_EQ(pixels.pixel(100, 3), kWhite);
-    EXPECT_EQ(pixels.pixel(5, 6), kWhite);   // the left edge stops short of B
-    EXPECT_EQ(pixels.pixel(5, 7), kGray);    // where the bottom edge starts
+    EXPECT_EQ(pixels.pixel(5, 6), kWhite);  // the left edge stops short of B
+    EXPECT_EQ(pixels.pixel(5, 7), kGray);   // where the bottom edge starts
     EXPECT_EQ(pixels.pixel(100, 7), kGray);
     for (int y = 4; y <= 6; ++y) EXPECT_EQ(pixels.pixel(100, y), kSilver) << y;
     EXPECT_EQ(pixels.pixel(100, 2), kBackground);
@@ -597,4 +597,3 @@ TEST(SlideBar, HandCursorCoversTheControlUntilSwitchedOff) {
     bar.SetHandCursor(true);
     EXPECT_EQ(bar.cursor().shape(), Qt::BitmapCursor);
 }
-

@@ -1,5 +1,5 @@
-#include <QImage>
 #include <gtest/gtest.h>
+#include <QImage>
 
 #include "platform/Canvas.h"
 #include "platform/SysColors.h"
@@ -27,7 +27,9 @@ int CountOf(const QImage& image, TColor color) {
 }  // namespace
 
 TEST(CanvasLines, StopShortOfTheEndPointInEveryDirection) {
-    struct Case { int x0, y0, x1, y1, endX, endY, lastX, lastY; };
+    struct Case {
+        int x0, y0, x1, y1, endX, endY, lastX, lastY;
+    };
     const Case cases[] = {
         {1, 5, 8, 5, 8, 5, 7, 5},  // rightwards
         {8, 5, 1, 5, 1, 5, 2, 5},  // leftwards
@@ -94,7 +96,10 @@ TEST(CanvasRectangle, SolidPenOutlinesInsideTheExclusiveEdges) {
 }
 
 TEST(CanvasCopy, RasterOperationsCombineBitwiseAndStayOpaque) {
-    struct Case { RasterOp op; TColor expected; };
+    struct Case {
+        RasterOp op;
+        TColor expected;
+    };
     const TColor source = 0x0F0F33, dest = 0x3355F0;
     const Case cases[] = {
         {SRCCOPY, source},

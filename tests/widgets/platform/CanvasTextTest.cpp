@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
-#include <gtest/gtest.h>
 
 #include "platform/Canvas.h"
 #include "platform/SysColors.h"
@@ -186,8 +186,7 @@ TEST(DrawTextCells, SolidBrushFillsTheCellClearBrushLeavesTheBackground) {
     const int cellPixels = Advance(QStringLiteral("Ab")) * LineHeight();
     const QImage solid = Draw(QStringLiteral("Ab"), r, 0, 120, 40, BrushStyle::bsSolid, clSilver);
     EXPECT_EQ(InkBox(solid, clSilver), (Rect{0, 0, Advance(QStringLiteral("Ab")), LineHeight()}));
-    EXPECT_EQ(CountOf(solid, clSilver) + CountOf(solid, clBlack), cellPixels)
-        << "only the cell is touched";
+    EXPECT_EQ(CountOf(solid, clSilver) + CountOf(solid, clBlack), cellPixels) << "only the cell is touched";
     const QImage clear = Draw(QStringLiteral("Ab"), r, 0, 120, 40, BrushStyle::bsClear, clSilver);
     EXPECT_EQ(CountOf(clear, clSilver), 0);
     EXPECT_GT(CountOf(clear, clBlack), 0);

@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include "tests/widgets/FixedFaces.h"
 
@@ -24,8 +24,8 @@ protected:
 
 TEST(ErrorBackstop, AnExceptionInAnEventIsShownAndTheProgramGoesOn) {
     ThrowingWidget widget;
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(&widget, &press);
     EXPECT_EQ(TakeErrors(), QStringList{"Unable to write to /x/y.vls"});
 

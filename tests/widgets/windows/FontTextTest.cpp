@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -6,7 +7,6 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <optional>
 #include <vector>

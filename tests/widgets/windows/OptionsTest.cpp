@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -6,8 +8,6 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <fstream>
 #include <iterator>
@@ -45,7 +45,9 @@ public:
         EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     }
 
-    QRadioButton* Item(int index) { return dialog->findChild<QRadioButton*>(QStringLiteral("RGSave%1").arg(index)); }
+    QRadioButton* Item(int index) {
+        return dialog->findChild<QRadioButton*>(QStringLiteral("RGSave%1").arg(index));
+    }
     QPushButton* Button(const char* name) { return dialog->findChild<QPushButton*>(name); }
     int Selected() {
         for (int i = 0; i < 3; ++i) {
@@ -106,14 +108,10 @@ TEST(Options, OpensWithTheStoredPolicyAndItemZeroForAnythingElse) {
         std::optional<std::string> file;
         int item;
     } cases[] = {
-        {std::nullopt, 0},
-        {"[Options]\nsave=0\n", 0},
-        {"[Options]\nsave=1\n", 1},
-        {"[Options]\r\nstartup=/s/a.vls\r\nSAVE = 2\r\n", 2},
-        {"[Options]\nsave=3\n", 0},
-        {"[Options]\nsave=-1\n", 0},
-        {"[Options]\nsave=x\n", 0},
-        {"[Other]\nsave=2\n", 0},
+        {std::nullopt, 0},          {"[Options]\nsave=0\n", 0},
+        {"[Options]\nsave=1\n", 1}, {"[Options]\r\nstartup=/s/a.vls\r\nSAVE = 2\r\n", 2},
+        {"[Options]\nsave=3\n", 0}, {"[Options]\nsave=-1\n", 0},
+        {"[Options]\nsave=x\n", 0}, {"[Other]\nsave=2\n", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file.value_or("(no file)"));
@@ -157,8 +155,8 @@ TEST(Options, CancelAndEscapeWriteNothingAfterAChangedSelection) {
         Qt::KeyboardModifiers modifiers;
         bool onItem;  // Escape pressed with a radio button focused, else with Cancel focused
     } cases[] = {
-        {"Cancel", Qt::NoModifier, false},      {"Escape", Qt::NoModifier, true},
-        {"Escape", Qt::ShiftModifier, true},    {"Escape", Qt::ControlModifier, false},
+        {"Cancel", Qt::NoModifier, false},   {"Escape", Qt::NoModifier, true},
+        {"Escape", Qt::ShiftModifier, true}, {"Escape", Qt::ControlModifier, false},
         {"Escape", Qt::AltModifier, true},
     };
     for (const auto& c : cases) {

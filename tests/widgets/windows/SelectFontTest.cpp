@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -7,7 +8,6 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "tests/widgets/FixedFaces.h"
 

@@ -1,4 +1,4 @@
-#include "app/StyleFile.h"
+#include "style/StyleFile.h"
 
 #include <gtest/gtest.h>
 
@@ -7,14 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "app/ColorValue.h"
 #include "platform/Error.h"
 #include "platform/IniFile.h"
-#include "tests/unit/app/TempFolder.h"
+#include "style/ColorValue.h"
+#include "tests/unit/style/TempFolder.h"
 
 namespace {
 
-const std::vector<std::string> kFaces = {"Arial", "Comic Sans MS", "Courier New", "arial", "Verdana", "Courier New"};
+const std::vector<std::string> kFaces = {"Arial", "Comic Sans MS", "Courier New",
+                                         "arial", "Verdana",       "Courier New"};
 constexpr int kComicSans = 1;
 const std::string kPicture = "/pictures/tile.gif";
 
@@ -87,12 +88,12 @@ private:
 // Every field on its own line, so that a mismatch names the field.
 std::string Describe(const TStyle& s) {
     std::ostringstream out;
-    out << "BackColor " << colorvalue::FileForm(s.BackColor) << "\nTextColor " << colorvalue::FileForm(s.TextColor)
-        << "\nLinkColor " << colorvalue::FileForm(s.LinkColor) << "\nVisitedColor "
-        << colorvalue::FileForm(s.VisitedColor) << "\nActiveColor " << colorvalue::FileForm(s.ActiveColor)
-        << "\nPictureMode " << s.PictureMode << "\nPicturePath " << s.PicturePath << "\nPictureName "
-        << s.PictureName << "\nFontColor " << colorvalue::FileForm(s.FontColor) << "\nFaceName " << s.FaceName
-        << "\nAltFaces";
+    out << "BackColor " << colorvalue::FileForm(s.BackColor) << "\nTextColor "
+        << colorvalue::FileForm(s.TextColor) << "\nLinkColor " << colorvalue::FileForm(s.LinkColor)
+        << "\nVisitedColor " << colorvalue::FileForm(s.VisitedColor) << "\nActiveColor "
+        << colorvalue::FileForm(s.ActiveColor) << "\nPictureMode " << s.PictureMode << "\nPicturePath "
+        << s.PicturePath << "\nPictureName " << s.PictureName << "\nFontColor "
+        << colorvalue::FileForm(s.FontColor) << "\nFaceName " << s.FaceName << "\nAltFaces";
     for (const std::string& face : s.AltFaces) out << " [" << face << "]";
     out << "\nSizeStep " << s.SizeStep << "\nBold " << s.Bold << "\nItalic " << s.Italic << "\nCentered "
         << s.Centered << "\nUserText [" << s.UserText << "]\n";
@@ -134,7 +135,7 @@ TStyle ReadOfEmptyFile(const TStyle& before) {
 struct ReadCase {
     const char* name;
     std::string file;
-    std::function<void(TStyle&)> expect;               // applied to ReadOfEmptyFile(before)
+    std::function<void(TStyle&)> expect;                   // applied to ReadOfEmptyFile(before)
     std::function<void(TStyle&)> before = [](TStyle&) {};  // applied to Before()
 };
 
@@ -177,22 +178,19 @@ const ReadCase kReadCases[] = {
     {"EmptyCaptionIsEmptyText", "[Font]\ncaption=\n", [](TStyle& s) { s.UserText = ""; }},
     {"CaptionIsCutAt1023Characters", "[Font]\ncaption=" + std::string(1100, 'x') + "\n",
      [](TStyle& s) { s.UserText = std::string(1023, 'x'); }},
-    {"ExistingBackgroundWithPictureSelectsPictureMode",
-     "[Font]\nbackground=" + kPicture + "\npicture=1\n",
+    {"ExistingBackgroundWithPictureSelectsPictureMode", "[Font]\nbackground=" + kPicture + "\npicture=1\n",
      [](TStyle& s) {
          s.PicturePath = kPicture;
          s.PictureName = "tile.gif";
          s.PictureMode = true;
      }},
-    {"ExistingBackgroundWithoutPictureLeavesPictureMode",
-     "[Font]\nbackground=" + kPicture + "\npicture=0\n",
+    {"ExistingBackgroundWithoutPictureLeavesPictureMode", "[Font]\nbackground=" + kPicture + "\npicture=0\n",
      [](TStyle& s) {
          s.PicturePath = kPicture;
          s.PictureName = "tile.gif";
      },
      [](TStyle& s) { s.PictureMode = true; }},
-    {"ExistingBackgroundWithoutPictureLeavesColorMode",
-     "[Font]\nbackground=" + kPicture + "\npicture=0\n",
+    {"ExistingBackgroundWithoutPictureLeavesColorMode", "[Font]\nbackground=" + kPicture + "\npicture=0\n",
      [](TStyle& s) {
          s.PicturePath = kPicture;
          s.PictureName = "tile.gif";
@@ -210,13 +208,19 @@ const ReadCase kReadCases[] = {
     {"NoBackgroundKeyLeavesPictureAndMode", "[Font]\npicture=0\n", [](TStyle&) {},
      [](TStyle& s) { s.PictureMode = true; }},
     {"AltFontsInOrderWithKeysInAnyCase", "[AltFonts]\nAltFonts0=Arial\naltfonts1=Verdana\nALTFONTS2=Arial\n",
-     [](TStyle& s) { s.AltFaces = {"Arial", "Verdana", "Arial"}; }},
-    {"AltFontsOneOnlyGivesOneEmptyEntry", "[AltFonts]\nAltFonts1=Arial\n", [](TStyle& s) { s.AltFaces = {""}; }},
+     [](TStyle& s) {
+         s.AltFaces = {"Arial", "Verdana", "Arial"};
+     }},
+    {"AltFontsOneOnlyGivesOneEmptyEntry", "[AltFonts]\nAltFonts1=Arial\n",
+     [](TStyle& s) { s.AltFaces = {""}; }},
     {"AltFontsCountsEveryKeyLine", "[AltFonts]\nAltFonts0=Arial\nOther=x\nAltFonts0=Verdana\n",
-     [](TStyle& s) { s.AltFaces = {"Arial", "", ""}; }},
+     [](TStyle& s) {
+         s.AltFaces = {"Arial", "", ""};
+     }},
     {"AltFontsOfErrorIsEmpty", "[AltFonts]\nAltFonts0=ERROR\n", [](TStyle& s) { s.AltFaces = {""}; }},
     {"HandEditedFileWithCrlfCommentsAndSpacing",
-     "; my style\r\n[Other]\r\ncolorBG=FFFFFF\r\n\r\n  [ body ]  \r\n colorBG = 00FF00 \r\n; colorText=123456\r\n"
+     "; my style\r\n[Other]\r\ncolorBG=FFFFFF\r\n\r\n  [ body ]  \r\n colorBG = 00FF00 \r\n; "
+     "colorText=123456\r\n"
      "stray line\r\n[FONT]\r\nfaceFont =  Verdana\r\n   fontsize\t=\t3\r\nCAPTION= two  words \r\n"
      "[Body]\r\ncolorText=ABCDEF\r\n[altfonts]\r\n; none\r\naltfonts0 = Courier New \r\n",
      [](TStyle& s) {
@@ -250,7 +254,9 @@ TEST_P(ReadStyleCases, FromFileAndFromText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(StyleFile, ReadStyleCases, testing::ValuesIn(kReadCases),
-                         [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<ReadCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(ReadStyle, MissingFileReadsAsEmpty) {
     TempFolder folder;
@@ -263,12 +269,23 @@ TEST(ReadStyle, ChangesTheWindowInItsOrder) {
     RecordingTarget target;
     ReadStyleText(platform::IniText("[Font]\nbackground=" + kPicture + "\npicture=1\n"), target,
                   OnlyThePictureExists);
-    const std::vector<std::string> expected = {
-        "SetColor " + std::to_string(ctBackground), "SetColor " + std::to_string(ctText),
-        "SetColor " + std::to_string(ctVisited),    "SetColor " + std::to_string(ctLink),
-        "SetColor " + std::to_string(ctActive),     "SetColor " + std::to_string(ctFont),
-        "SelectFace", "SetCentered", "SetBold", "SetItalic", "SetSizeStep", "SetUserText",
-        "SetPicture", "SelectPictureMode", "SetAltFaces", "ShowFontTag", "ShowBackColor"};
+    const std::vector<std::string> expected = {"SetColor " + std::to_string(ctBackground),
+                                               "SetColor " + std::to_string(ctText),
+                                               "SetColor " + std::to_string(ctVisited),
+                                               "SetColor " + std::to_string(ctLink),
+                                               "SetColor " + std::to_string(ctActive),
+                                               "SetColor " + std::to_string(ctFont),
+                                               "SelectFace",
+                                               "SetCentered",
+                                               "SetBold",
+                                               "SetItalic",
+                                               "SetSizeStep",
+                                               "SetUserText",
+                                               "SetPicture",
+                                               "SelectPictureMode",
+                                               "SetAltFaces",
+                                               "ShowFontTag",
+                                               "ShowBackColor"};
     EXPECT_EQ(target.calls, expected);
 }
 
@@ -326,7 +343,9 @@ TEST_P(ReadStyleBadColor, StopsAtTheKeyWithTheKeysBeforeItInEffect) {
 }
 
 INSTANTIATE_TEST_SUITE_P(StyleFile, ReadStyleBadColor, testing::ValuesIn(kBadColorCases),
-                         [](const testing::TestParamInfo<BadColorCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<BadColorCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 // ---- writing
 
@@ -340,10 +359,11 @@ TEST(WriteStyle, DefaultStyleGivesTheKnownLines) {
     TempFolder folder;
     const std::string path = folder.File("Default.vls");
     WriteStyle(path, ExampleStyle());
-    EXPECT_EQ(ReadFile(path),
-              "[Body]\ncolorBG=000000\ncolorText=FFFFFF\ncolorVisited=008000\ncolorNew=FFFF00\ncolorActive=00FFFF\n"
-              "\n[Font]\ncolorFont=00FFFF\nfaceFont=Comic Sans MS\njustify=c\nweight=p\nitalic=p\nfontsize=6\n"
-              "caption=Velloran\nbackground=\npicture=0\n\n[AltFonts]\nAltFonts0=Arial\n");
+    EXPECT_EQ(
+        ReadFile(path),
+        "[Body]\ncolorBG=000000\ncolorText=FFFFFF\ncolorVisited=008000\ncolorNew=FFFF00\ncolorActive=00FFFF\n"
+        "\n[Font]\ncolorFont=00FFFF\nfaceFont=Comic Sans MS\njustify=c\nweight=p\nitalic=p\nfontsize=6\n"
+        "caption=Velloran\nbackground=\npicture=0\n\n[AltFonts]\nAltFonts0=Arial\n");
 }
 
 TEST(WriteStyle, ShorterAltFontsListLeavesNoOlderEntry) {

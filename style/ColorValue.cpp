@@ -1,4 +1,4 @@
-#include "app/ColorValue.h"
+#include "style/ColorValue.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -68,9 +68,7 @@ std::string FileForm(TColor color) { return Hex(color, 6); }
 // its colour bits, so that every later text form is six digits again.
 TColor FileFormToColor(std::string_view text) { return ParseDollarHex(text) & kRgbBits; }
 
-int ChannelFormToChannel(std::string_view text) {
-    return static_cast<int>(ParseDollarHex(text) & 0xFF);
-}
+int ChannelFormToChannel(std::string_view text) { return static_cast<int>(ParseDollarHex(text) & 0xFF); }
 
 std::string ChannelForm(int channel) { return Hex(static_cast<std::uint32_t>(channel & 0xFF), 2); }
 

@@ -1,4 +1,4 @@
-#include "app/Settings.h"
+#include "style/Settings.h"
 
 #include "platform/IniFile.h"
 
@@ -20,14 +20,18 @@ std::size_t BytesOfLastCharacters(std::string_view s, std::size_t count) {
 
 }  // namespace
 
-std::string SettingsPath(const std::string& programDir) { return programDir + std::string(settingskeys::kFileName); }
+std::string SettingsPath(const std::string& programDir) {
+    return programDir + std::string(settingskeys::kFileName);
+}
 
 std::string ReadStartup(const std::string& settingsPath) {
-    return platform::TIniFile(settingsPath).ReadString(settingskeys::kSection, settingskeys::kStartup, kMissing);
+    return platform::TIniFile(settingsPath)
+        .ReadString(settingskeys::kSection, settingskeys::kStartup, kMissing);
 }
 
 void WriteStartup(const std::string& settingsPath, const std::string& styleFileName) {
-    platform::TIniFile(settingsPath).WriteString(settingskeys::kSection, settingskeys::kStartup, styleFileName);
+    platform::TIniFile(settingsPath)
+        .WriteString(settingskeys::kSection, settingskeys::kStartup, styleFileName);
 }
 
 int ReadSaveValue(const std::string& settingsPath) {
@@ -50,7 +54,9 @@ std::string CaptionName(const std::string& styleFileName) {
     return name.substr(0, name.size() - BytesOfLastCharacters(name, kExtensionLength));
 }
 
-std::string CaptionFor(const std::string& styleFileName) { return " Velloran - " + CaptionName(styleFileName); }
+std::string CaptionFor(const std::string& styleFileName) {
+    return " Velloran - " + CaptionName(styleFileName);
+}
 
 std::string SaveQuestion(const std::string& styleFileName) {
     return "Save changes to Style \"" + CaptionName(styleFileName) + "\"?";
@@ -63,9 +69,7 @@ bool ExitSteps(const std::string& settingsPath, const std::string& styleFileName
     TSavePolicy policy = SavePolicyOf(ReadSaveValue(settingsPath));
     if (policy == spSaveOnExit && styleReadFailed) policy = spPromptBeforeSaving;
     switch (policy) {
-        case spSaveOnExit:
-            writeStyle();
-            return true;
+        case spSaveOnExit: writeStyle(); return true;
         case spPromptBeforeSaving:
             switch (askToSave(SaveQuestion(styleFileName))) {
                 case TSaveAnswer::Yes: writeStyle(); return true;
@@ -73,8 +77,7 @@ bool ExitSteps(const std::string& settingsPath, const std::string& styleFileName
                 case TSaveAnswer::Cancel: return false;
             }
             return false;
-        case spDoNotSave:
-            return true;
+        case spDoNotSave: return true;
     }
     return true;
 }

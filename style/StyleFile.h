@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Style.h"
 #include "platform/IniText.h"
+#include "style/Style.h"
 
 // Style files: INI files with the sections "Body", "Font" and "AltFonts", read and written
 // one key at a time.

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/ColorValue.h"
 #include "platform/Error.h"
+#include "style/ColorValue.h"
 
 using namespace colorvalue;
 
@@ -12,11 +12,14 @@ TEST(ColorValue, ChannelsComeFromTheLowThreeBytesOnly) {
 }
 
 TEST(ColorValue, TextFormsOfOneColour) {
-    struct Case { TColor color; const char* tag; const char* file; };
+    struct Case {
+        TColor color;
+        const char* tag;
+        const char* file;
+    };
     const Case cases[] = {
         {0x0080FF, "FF8000", "0080FF"},  // red FF, green 80, blue 00
-        {0x000000, "000000", "000000"},
-        {0xFFFF00, "00FFFF", "FFFF00"},
+        {0x000000, "000000", "000000"}, {0xFFFF00, "00FFFF", "FFFF00"},
         {0x00000A, "0A0000", "00000A"},  // digits are padded, upper case
         {0xABCDEF, "EFCDAB", "ABCDEF"},
     };

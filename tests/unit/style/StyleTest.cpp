@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/Style.h"
+#include "style/Style.h"
 
 TEST(DefaultStyle, PicksTheFirstPreferredFaceAsTheListWritesIt) {
     EXPECT_EQ(DefaultFaceName({"Arial", "comic sans ms", "Verdana"}), "comic sans ms");

@@ -1,6 +1,6 @@
-#include "app/TagText.h"
+#include "style/TagText.h"
 
-#include "app/ColorValue.h"
+#include "style/ColorValue.h"
 
 std::string MakeFontTag(const TStyle& style, bool withText) {
     std::string tag;

@@ -1,4 +1,4 @@
-#include "app/HexField.h"
+#include "style/HexField.h"
 
 #include <cstdio>
 

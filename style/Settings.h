@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "app/StyleFile.h"
+#include "style/StyleFile.h"
 #include "windows/SettingsKeys.h"
 
 // The settings file and the steps of the main window's start and close that use it. Nothing

@@ -20,8 +20,8 @@ public:
     }
     ~TempFolder() {
         std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
-                                     ignored);
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
         std::filesystem::remove_all(path_, ignored);
     }
     TempFolder(const TempFolder&) = delete;
@@ -33,7 +33,8 @@ public:
 
     std::set<std::string> Names() const {
         std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(path_)) names.insert(entry.path().filename());
+        for (const auto& entry : std::filesystem::directory_iterator(path_))
+            names.insert(entry.path().filename());
         return names;
     }
 
@@ -51,6 +52,7 @@ inline std::string ReadFile(const std::string& path) {
 }
 
 inline void MakeReadOnly(const std::string& path) {
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read |
                                            std::filesystem::perms::others_read);
 }

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "app/HexField.h"
+#include "style/HexField.h"
 
 using namespace hexfield;
 
@@ -11,12 +11,19 @@ constexpr int kPageUp = 33, kPageDown = 34, kEnd = 35, kHome = 36, kLeft = 37, k
 }
 
 TEST(HexFieldKeys, OnlyHexDigitsAndBackspacePass) {
-    for (char32_t c : std::u32string_view(U"0123456789ABCDEFabcdef\b")) EXPECT_TRUE(KeyPasses(c)) << static_cast<int>(c);
-    for (char32_t c : std::u32string_view(U"GgZz -+$x\r\t\u00e9")) EXPECT_FALSE(KeyPasses(c)) << static_cast<int>(c);
+    for (char32_t c : std::u32string_view(U"0123456789ABCDEFabcdef\b"))
+        EXPECT_TRUE(KeyPasses(c)) << static_cast<int>(c);
+    for (char32_t c : std::u32string_view(U"GgZz -+$x\r\t\u00e9"))
+        EXPECT_FALSE(KeyPasses(c)) << static_cast<int>(c);
 }
 
 TEST(HexFieldKeys, NavigationTable) {
-    struct Case { int key; const char* text; const char* expected; bool consumed; };
+    struct Case {
+        int key;
+        const char* text;
+        const char* expected;
+        bool consumed;
+    };
     const Case cases[] = {
         {kUp, "", "00", true},
         {kUp, "7F", "80", true},
@@ -35,7 +42,7 @@ TEST(HexFieldKeys, NavigationTable) {
         {kHome, "AB", "00", true},
         {kEnd, "", "FF", true},
         {kEnd, "0", "FF", true},
-        {kUp, "9", "0A", true},   // one digit reads as its value
+        {kUp, "9", "0A", true},  // one digit reads as its value
         {kLeft, "12", nullptr, false},
         {kUp, "ZZ", nullptr, false},  // a pasted non-number is left to the change handling
     };
@@ -43,7 +50,8 @@ TEST(HexFieldKeys, NavigationTable) {
         const KeyResult result = NavigationKey(c.key, c.text);
         EXPECT_EQ(result.consumed, c.consumed) << c.key << " on '" << c.text << "'";
         if (c.expected) {
-            EXPECT_EQ(result.text, std::optional<std::string>(c.expected)) << c.key << " on '" << c.text << "'";
+            EXPECT_EQ(result.text, std::optional<std::string>(c.expected))
+                << c.key << " on '" << c.text << "'";
         } else {
             EXPECT_FALSE(result.text.has_value()) << c.key << " on '" << c.text << "'";
         }

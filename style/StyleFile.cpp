@@ -1,12 +1,12 @@
-#include "app/StyleFile.h"
+#include "style/StyleFile.h"
 
 #include <algorithm>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
 
-#include "app/ColorValue.h"
 #include "platform/IniFile.h"
+#include "style/ColorValue.h"
 
 namespace {
 
@@ -37,7 +37,8 @@ class TextReader {
 public:
     explicit TextReader(const platform::IniText& text) : text_(text) {}
 
-    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const {
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const {
         return text_.Value(section, key).value_or(std::string(defaultValue));
     }
     int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {

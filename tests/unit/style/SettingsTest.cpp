@@ -1,4 +1,4 @@
-#include "app/Settings.h"
+#include "style/Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 
 #include "platform/Error.h"
 #include "platform/IniFile.h"
-#include "tests/unit/app/TempFolder.h"
+#include "tests/unit/style/TempFolder.h"
 
 namespace {
 
@@ -39,8 +39,8 @@ TEST(Settings, SaveValuesOutsideThePoliciesActAsSaveOnExit) {
         TSavePolicy policy;
     };
     const Case cases[] = {
-        {nullptr, -1, spSaveOnExit}, {"0", 0, spSaveOnExit}, {"1", 1, spPromptBeforeSaving},
-        {"2", 2, spDoNotSave},       {"3", 3, spSaveOnExit}, {"-1", -1, spSaveOnExit},
+        {nullptr, -1, spSaveOnExit}, {"0", 0, spSaveOnExit},  {"1", 1, spPromptBeforeSaving},
+        {"2", 2, spDoNotSave},       {"3", 3, spSaveOnExit},  {"-1", -1, spSaveOnExit},
         {"x", -1, spSaveOnExit},     {"0x2", 2, spDoNotSave}, {"", -1, spSaveOnExit},
     };
     for (const Case& c : cases) {

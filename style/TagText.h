@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/Style.h"
+#include "style/Style.h"
 
 // The two tags the program exists to produce, built by plain concatenation: no line
 // breaks, no escaping, no checks. Web authors paste them as they stand.

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/Style.h"
-#include "app/TagText.h"
+#include "style/Style.h"
+#include "style/TagText.h"
 
 namespace {
 
@@ -31,12 +31,16 @@ TEST(FontTag, WorkedExampleWithAndWithoutText) {
 }
 
 TEST(FontTag, EachWrapperAppearsOnlyWithItsChoice) {
-    struct Case { bool bold, italic, centered; const char* tag; };
+    struct Case {
+        bool bold, italic, centered;
+        const char* tag;
+    };
     const Case cases[] = {
         {false, false, false, "<FONT COLOR=\"#FFFF00\"  SIZE=\"6\" FACE=\"'Arial'\">x</FONT>"},
         {true, false, false, "<FONT COLOR=\"#FFFF00\"  SIZE=\"6\" FACE=\"'Arial'\"><B>x</B></FONT>"},
         {false, true, false, "<FONT COLOR=\"#FFFF00\"  SIZE=\"6\" FACE=\"'Arial'\"><I>x</I></FONT>"},
-        {false, false, true, "<CENTER><FONT COLOR=\"#FFFF00\"  SIZE=\"6\" FACE=\"'Arial'\">x</FONT></CENTER>"},
+        {false, false, true,
+         "<CENTER><FONT COLOR=\"#FFFF00\"  SIZE=\"6\" FACE=\"'Arial'\">x</FONT></CENTER>"},
     };
     for (const auto& c : cases) {
         TStyle style;
@@ -57,8 +61,9 @@ TEST(FontTag, FieldsPassThroughUnescapedAndRepeatedFacesStay) {
     style.FaceName = "Times";
     style.AltFaces = {"Arial", "Arial"};
     style.UserText = "<a href=\"x\">&</a>";
-    EXPECT_EQ(MakeFontTag(style, true),
-              "<FONT COLOR=\"#FF8000\"  SIZE=\"1\" FACE=\"'Times','Arial','Arial'\"><a href=\"x\">&</a></FONT>");
+    EXPECT_EQ(
+        MakeFontTag(style, true),
+        "<FONT COLOR=\"#FF8000\"  SIZE=\"1\" FACE=\"'Times','Arial','Arial'\"><a href=\"x\">&</a></FONT>");
 }
 
 TEST(FontTag, EmptyTextMakesBothFormsEqual) {
@@ -69,8 +74,9 @@ TEST(FontTag, EmptyTextMakesBothFormsEqual) {
 
 TEST(BodyTag, DefaultStyleInColourAndPictureMode) {
     TStyle style;
-    EXPECT_EQ(MakeBodyTag(style),
-              "<BODY BGCOLOR=\"#000000\" TEXT=\"#FFFFFF\" LINK=\"#00FFFF\" VLINK=\"#008000\" ALINK=\"#FFFF00\" >");
+    EXPECT_EQ(
+        MakeBodyTag(style),
+        "<BODY BGCOLOR=\"#000000\" TEXT=\"#FFFFFF\" LINK=\"#00FFFF\" VLINK=\"#008000\" ALINK=\"#FFFF00\" >");
     style.PictureMode = true;
     style.PicturePath = "/home/a/tile.gif";
     style.PictureName = "tile.gif";
@@ -96,6 +102,7 @@ TEST(BodyTag, EachColourGoesToItsOwnAttribute) {
     style.LinkColor = 0x070809;
     style.VisitedColor = 0x0A0B0C;
     style.ActiveColor = 0x0D0E0F;
-    EXPECT_EQ(MakeBodyTag(style),
-              "<BODY BGCOLOR=\"#030201\" TEXT=\"#060504\" LINK=\"#090807\" VLINK=\"#0C0B0A\" ALINK=\"#0F0E0D\" >");
+    EXPECT_EQ(
+        MakeBodyTag(style),
+        "<BODY BGCOLOR=\"#030201\" TEXT=\"#060504\" LINK=\"#090807\" VLINK=\"#0C0B0A\" ALINK=\"#0F0E0D\" >");
 }

@@ -1,4 +1,4 @@
-#include "app/Style.h"
+#include "style/Style.h"
 
 #include <algorithm>
 #include <array>
@@ -11,9 +11,8 @@ constexpr std::size_t kMaxFileNameLength = 255;
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-               return std::tolower(x) == std::tolower(y);
-           });
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
 }  // namespace
