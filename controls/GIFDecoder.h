@@ -31,6 +31,9 @@ inline constexpr std::int64_t kMaxFramePixels = std::int64_t{64} << 20;
 // Within the per-frame limits 256 frames could still ask for 16 GiB, so the frames of one
 // file share a budget too: 256 frames of 1024 x 1024, or four of the largest frames.
 inline constexpr std::int64_t kMaxTotalPixels = std::int64_t{256} << 20;
+// The largest logical screen a file may declare. The image control allocates a frame buffer
+// of the screen's size, so a larger screen makes the whole decode fail.
+inline constexpr std::int64_t kMaxScreenPixels = kMaxFramePixels;
 
 // How DecodePixels turns the code stream into pixels. Both give the same frames; Reference
 // exists so that the two can be compared.
