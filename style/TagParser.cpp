@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 
 #include "platform/Color.h"
 #include "style/ColorValue.h"
@@ -89,23 +90,21 @@ bool AllHex(std::string_view digits) {
     return std::all_of(digits.begin(), digits.end(), [](char c) { return HexDigit(c) >= 0; });
 }
 
-struct Attribute {
-    std::string name;  // lower case
-    std::string value;
-};
+// An attribute's lower-case name and its value.
+using Attribute = std::pair<const std::string, std::string>;
 
 struct Tag {
     std::string name;  // lower case
     bool endTag = false;
-    std::vector<Attribute> attributes;
+    // By lower-case name. As in a browser, the first of two equal attributes counts; a map keeps
+    // that check cheap on a hostile paste of thousands of attributes.
+    std::map<std::string, std::string, std::less<>> attributes;
     std::size_t begin = 0;  // the "<"
     std::size_t end = 0;    // just past the ">", or the end of the text
 
-    const Attribute* Find(std::string_view attribute) const {
-        for (const Attribute& a : attributes) {
-            if (a.name == attribute) return &a;
-        }
-        return nullptr;
+    const Attribute* Find(std::string_view name) const {
+        const auto found = attributes.find(name);
+        return found == attributes.end() ? nullptr : &*found;
     }
 };
 
@@ -154,20 +153,20 @@ private:
                 ++pos_;
                 return;
             }
-            Attribute attribute;
+            std::string name;
             // The first character belongs to the name whatever it is, so every turn moves on.
             do {
-                attribute.name += Lower(text_[pos_++]);
+                name += Lower(text_[pos_++]);
             } while (pos_ < text_.size() && !IsSpace(text_[pos_]) && text_[pos_] != '/' &&
                      text_[pos_] != '>' && text_[pos_] != '=');
             SkipSpace();
+            std::string value;
             if (pos_ < text_.size() && text_[pos_] == '=') {
                 ++pos_;
                 SkipSpace();
-                attribute.value = ReadValue();
+                value = ReadValue();
             }
-            // As in a browser, the first of two equal attributes counts.
-            if (tag.Find(attribute.name) == nullptr) tag.attributes.push_back(std::move(attribute));
+            tag.attributes.try_emplace(std::move(name), std::move(value));
         }
     }
 
@@ -194,13 +193,13 @@ std::string Cut(const std::string& text) {
 }
 
 std::string Shown(const Attribute& attribute) {
-    return UpperText(Cut(attribute.name)) + "=\"" + Cut(attribute.value) + "\"";
+    return UpperText(Cut(attribute.first)) + "=\"" + Cut(attribute.second) + "\"";
 }
 
 void ReadColor(const Tag& tag, std::string_view name, TColorTarget target, TPastedTag& pasted) {
     const Attribute* attribute = tag.Find(name);
     if (attribute == nullptr) return;
-    if (const std::optional<TColor> color = ParseTagColor(attribute->value)) {
+    if (const std::optional<TColor> color = ParseTagColor(attribute->second)) {
         pasted.colors.emplace_back(target, *color);
     } else {
         pasted.problems.push_back(Shown(*attribute) + " is not a color.");
@@ -236,11 +235,11 @@ void ReadBody(const Tag& body, TPastedTag& pasted) {
 void ReadFont(const Tag& font, std::string_view text, TPastedTag& pasted) {
     ReadColor(font, "color", ctFont, pasted);
     if (const Attribute* size = font.Find("size")) {
-        pasted.sizeStep = ParseTagSize(size->value);
+        pasted.sizeStep = ParseTagSize(size->second);
         if (!pasted.sizeStep) pasted.problems.push_back(Shown(*size) + " is not a size.");
     }
     if (const Attribute* face = font.Find("face")) {
-        pasted.faces = SplitFaces(face->value);
+        pasted.faces = SplitFaces(face->second);
         if (pasted.faces.empty()) pasted.problems.push_back(Shown(*face) + " names no face.");
     }
 
