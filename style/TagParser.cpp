@@ -189,7 +189,11 @@ private:
 };
 
 std::string Cut(const std::string& text) {
-    return text.size() > kShownValueLength ? text.substr(0, kShownValueLength) + "..." : text;
+    if (text.size() <= kShownValueLength) return text;
+    // Cut before a UTF-8 continuation byte's character, not through it.
+    std::size_t length = kShownValueLength;
+    while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) --length;
+    return text.substr(0, length) + "...";
 }
 
 std::string Shown(const Attribute& attribute) {

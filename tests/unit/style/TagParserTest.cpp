@@ -248,6 +248,14 @@ TEST(PasteTag, BadPartsAreNamedAndTheRestLoads) {
               "The face \"Helvetica\" is not installed; \"Abadi\" is used instead.");
 }
 
+// A long value is cut in the message, before a character rather than through its bytes.
+TEST(PasteTag, LongValuesAreCutInTheMessage) {
+    const std::string value = std::string(39, 'a') + "\xC3\xA9" + std::string(1000, 'b');
+    const Loaded loaded = Paste("<body text=\"" + value + "\">");
+    EXPECT_EQ(loaded.problems,
+              std::vector<std::string>{"TEXT=\"" + std::string(39, 'a') + "...\" is not a color."});
+}
+
 TEST(PasteTag, ColourAndSizeValues) {
     struct ColorCase {
         const char* value;
