@@ -109,14 +109,3 @@ TEST(Css, RealParserReadsEveryStyleWithoutError) {
     };
     for (const Case& c : cases) EXPECT_EQ(ParsedByTinycss2(MakeCss(c.style)), c.parsed) << c.what;
 }
-
-TEST(Css, SizeStepsFollowTheLegacyMapping) {
-    const char* expected[] = {"x-small", "small", "medium", "large", "x-large", "xx-large", "xxx-large"};
-    for (int step = 1; step <= 7; ++step) {
-        TStyle style = Styled("Arial");
-        style.SizeStep = step;
-        EXPECT_NE(MakeCss(style).find(std::string("font-size: ") + expected[step - 1] + ";\n"),
-                  std::string::npos)
-            << step;
-    }
-}

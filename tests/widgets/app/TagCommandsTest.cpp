@@ -63,15 +63,6 @@ TEST_F(MainWindowTest, PartlyBadTagLoadsTheRestAndNamesItInOneMessage) {
     EXPECT_EQ(Tag(), "<FONT COLOR=\"#FFFF00\"  SIZE=\"3\" FACE=\"'Abadi'\"></FONT>");
 }
 
-TEST_F(MainWindowTest, CopyAsCssTakesTheStyleAsItStands) {
-    ClickSwatch("Navy");
-    window->mnuEditCopyCss->trigger();
-    const std::string css = platform::ClipboardText();
-    EXPECT_EQ(css.rfind("body {\n  background-color: #000000;\n", 0), 0u);
-    EXPECT_NE(css.find(".velloran {\n  color: #000080;\n  font-family: \"Comic Sans MS\";\n"),
-              std::string::npos);
-}
-
 TEST_F(MainWindowTest, ContrastCheckFollowsTheColoursLive) {
     window->mnuOptionsContrast->trigger();
     windows::TfrmContrast* check = window->frmContrast;
