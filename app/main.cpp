@@ -227,11 +227,21 @@ void TfrmMain::BuildMenu() {
             platform::ReportingErrors([this] { cmdCopyFontTagTextClick(); }));
     connect(mnuEditCopyBodyTag, &QAction::triggered, this,
             platform::ReportingErrors([this] { cmdBodyTagClick(); }));
+    edit->addSeparator();
+    mnuEditCopyCss = edit->addAction("Copy as C&SS");
+    mnuEditPasteTag = edit->addAction("&Paste Tag");
+    connect(mnuEditCopyCss, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuEditCopyCssClick(); }));
+    connect(mnuEditPasteTag, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuEditPasteTagClick(); }));
 
     QMenu* options = menuBar()->addMenu("&Options");
     mnuOptionsOptions = options->addAction("&Options...");
     mnuOptionsRefresh = options->addAction("&Refresh");
     mnuOptionsRefresh->setShortcut(QKeySequence("Ctrl+R"));
+    mnuOptionsContrast = options->addAction("Contrast &Check...");
+    connect(mnuOptionsContrast, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuOptionsContrastClick(); }));
 
     QMenu* help = menuBar()->addMenu("&Help");
     mnuHelpContents = help->addAction("Contents...");
@@ -299,6 +309,7 @@ void TfrmMain::ApplyBarsToTarget() {
         case ctBackground: ShowBackColor(); break;
         default: PanelTop->SetSampleColors(style_); break;
     }
+    UpdateContrast();
 }
 
 void TfrmMain::ShowBackColor() {
@@ -307,7 +318,10 @@ void TfrmMain::ShowBackColor() {
     PanelTop->SetDisplayBackground(style_.BackColor);
 }
 
-void TfrmMain::ShowFontTag() { MemoTag->setPlainText(QString::fromStdString(MakeFontTag(style_, false))); }
+void TfrmMain::ShowFontTag() {
+    MemoTag->setPlainText(QString::fromStdString(MakeFontTag(style_, false)));
+    UpdateContrast();
+}
 void TfrmMain::ShowBodyTag() { MemoTag->setPlainText(QString::fromStdString(MakeBodyTag(style_))); }
 
 void TfrmMain::cmdCopyFontTagClick() { platform::SetClipboardText(MakeFontTag(style_, false)); }
@@ -362,6 +376,7 @@ void TfrmMain::SelectRadio(QRadioButton* button, const std::function<void()>& cl
 
 void TfrmMain::optColorClick() {
     style_.PictureMode = false;
+    UpdateContrast();
     if (!FontPageActive()) {
         PanelTop->lblBodyColor->show();
         PanelTop->lblBodyColor->lower();
@@ -373,6 +388,7 @@ void TfrmMain::optColorClick() {
 
 void TfrmMain::optPictureClick() {
     style_.PictureMode = true;
+    UpdateContrast();
     if (style_.PicturePath.empty()) {
         cmdBrowseClick();
         return;
@@ -459,6 +475,7 @@ void TfrmMain::SetColor(TColorTarget target, TColor color) {
         case ctBackground: ShowBackColor(); break;
         default: PanelTop->SetSampleColors(style_); break;
     }
+    UpdateContrast();
 }
 
 std::vector<std::string> TfrmMain::Faces() const { return fontPanel->Faces(); }
@@ -495,6 +512,7 @@ void TfrmMain::SetPicture(const std::string& path, const std::string& name) {
     style_.PicturePath = path;
     style_.PictureName = name;
     lblFilename->SetCaption(QString::fromStdString(name));
+    UpdateContrast();
 }
 
 void TfrmMain::SelectPictureMode() {

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -18,6 +19,10 @@
 #include "style/Settings.h"
 #include "style/Style.h"
 #include "style/StyleFile.h"
+
+namespace windows {
+class TfrmContrast;
+}
 
 // The main window: it owns the one style, shows it in the preview, shows the tag of the
 // active page in the tag area, and hosts the colour and font panels. Reading a style file
@@ -44,6 +49,10 @@ public:
     void cmdCopyFontTagClick();
     void cmdCopyFontTagTextClick();
     void cmdBodyTagClick();
+    // Copy as CSS, Paste Tag and the contrast check (TagCommands.cpp).
+    void mnuEditCopyCssClick();
+    void mnuEditPasteTagClick();
+    void mnuOptionsContrastClick();
 
     void PC1Change();
     bool FontPageActive() const;
@@ -114,6 +123,11 @@ public:
     QAction* mnuEditCopyFontTag;
     QAction* CopyFontTagwithText;
     QAction* mnuEditCopyBodyTag;
+    QAction* mnuEditCopyCss;
+    QAction* mnuEditPasteTag;
+    QAction* mnuOptionsContrast;
+    // The contrast check while it is open; it deletes itself when closed.
+    QPointer<windows::TfrmContrast> frmContrast;
     QAction* mnuOptionsOptions;
     QAction* mnuOptionsRefresh;
     QAction* mnuHelpContents;
@@ -127,6 +141,8 @@ private:
     QWidget* BuildBodyPage();
     QWidget* BuildBottomBand();
     void BuildMenu();
+    // The open contrast check follows every change of a colour, the size, the weight or the mode.
+    void UpdateContrast();
 
     void TargetRadioClick();
     void optColorClick();

@@ -11,3 +11,6 @@ set(FUZZ_style_read_SOURCES style/StyleFile.cpp style/ColorValue.cpp style/Style
 
 list(APPEND VELLORAN_FUZZERS gif_decode)
 set(FUZZ_gif_decode_SOURCES controls/GIFDecoder.cpp controls/GIFLzw.cpp)
+
+list(APPEND VELLORAN_FUZZERS tag_paste)
+set(FUZZ_tag_paste_SOURCES style/TagParser.cpp style/StyleFile.cpp style/ColorValue.cpp style/Style.cpp platform/IniText.cpp platform/IniFile.cpp)

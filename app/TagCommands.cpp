@@ -1,0 +1,37 @@
+// The main window's commands that carry a style out as CSS, read a pasted tag back into it,
+// and open the contrast check.
+#include "app/main.h"
+#include "platform/Clipboard.h"
+#include "platform/Error.h"
+#include "style/CssText.h"
+#include "style/TagParser.h"
+#include "windows/ContrastCheck.h"
+
+void TfrmMain::mnuEditCopyCssClick() { platform::SetClipboardText(MakeCss(style_)); }
+
+// The tag's values go in through the same controls a style file's do, so each control's own
+// handling runs as if the user had set the values one by one.
+void TfrmMain::mnuEditPasteTagClick() {
+    const TPastedTag tag = ParsePastedTag(platform::ClipboardText());
+    if (tag.kind == TPastedKind::None) throw platform::Error(std::string(kNoTagMessage));
+    const std::vector<std::string> problems = LoadPastedTag(tag, *this);
+    // The colour panel shows the current target's colour, which the tag may have changed, and
+    // moving it shows the active page's tag.
+    SetBarsFromColor(TargetColor());
+    if (!problems.empty()) throw platform::Error(PastedTagMessage(problems));
+}
+
+void TfrmMain::mnuOptionsContrastClick() {
+    if (frmContrast) {
+        frmContrast->raise();
+        frmContrast->activateWindow();
+        return;
+    }
+    frmContrast = new windows::TfrmContrast(this);
+    frmContrast->ShowStyle(style_);
+    frmContrast->show();
+}
+
+void TfrmMain::UpdateContrast() {
+    if (frmContrast) frmContrast->ShowStyle(style_);
+}

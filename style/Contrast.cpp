@@ -1,0 +1,84 @@
+#include "style/Contrast.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "platform/Color.h"
+
+namespace {
+
+constexpr double kRedWeight = 0.2126;
+constexpr double kGreenWeight = 0.7152;
+constexpr double kBlueWeight = 0.0722;
+// Below this a channel is on the linear part of the sRGB curve.
+constexpr double kLinearLimit = 0.03928;
+constexpr double kFlare = 0.05;
+
+constexpr double kAA = 4.5;
+constexpr double kAALarge = 3.0;
+constexpr double kAAA = 7.0;
+constexpr double kAAALarge = 4.5;
+
+constexpr int kLargeStep = 5;
+constexpr int kLargeBoldStep = 4;
+
+double Linear(int channel) {
+    const double c = channel / 255.0;
+    return c <= kLinearLimit ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+}  // namespace
+
+double RelativeLuminance(TColor color) {
+    return kRedWeight * Linear(platform::RedOf(color)) + kGreenWeight * Linear(platform::GreenOf(color)) +
+           kBlueWeight * Linear(platform::BlueOf(color));
+}
+
+double ContrastRatio(TColor a, TColor b) {
+    const double la = RelativeLuminance(a);
+    const double lb = RelativeLuminance(b);
+    return (std::max(la, lb) + kFlare) / (std::min(la, lb) + kFlare);
+}
+
+std::string ContrastText(double ratio) {
+    // The tiny allowance keeps a ratio that is a whole tenth, computed a hair below it (black on
+    // white comes out at 20.999...), from showing a tenth less.
+    const double tenths = std::floor(ratio * 10 + 1e-9);
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f:1", tenths / 10);
+    return text;
+}
+
+bool IsLargeText(int sizeStep, bool bold) {
+    return sizeStep >= kLargeStep || (sizeStep == kLargeBoldStep && bold);
+}
+
+double MinimumRatioAA(bool largeText) { return largeText ? kAALarge : kAA; }
+double MinimumRatioAAA(bool largeText) { return largeText ? kAAALarge : kAAA; }
+
+std::array<ContrastRow, 5> ContrastRows(const TStyle& style) {
+    struct Source {
+        std::string_view name;
+        TColor TStyle::*color;
+    };
+    static constexpr std::array<Source, 5> kSources = {{
+        {"Font color", &TStyle::FontColor},
+        {"Normal text", &TStyle::TextColor},
+        {"New links", &TStyle::LinkColor},
+        {"Visited links", &TStyle::VisitedColor},
+        {"Active links", &TStyle::ActiveColor},
+    }};
+    std::array<ContrastRow, 5> rows;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ContrastRow& row = rows[i];
+        row.name = kSources[i].name;
+        row.color = style.*kSources[i].color;
+        row.ratio = ContrastRatio(row.color, style.BackColor);
+        // Only the font's size and weight are the style's to know; body text is taken as normal.
+        row.largeText = i == 0 && IsLargeText(style.SizeStep, style.Bold);
+        row.passesAA = row.ratio >= MinimumRatioAA(row.largeText);
+        row.passesAAA = row.ratio >= MinimumRatioAAA(row.largeText);
+    }
+    return rows;
+}

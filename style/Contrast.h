@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "style/Style.h"
+
+// The contrast of the style's text colours against its background colour, by the WCAG 2
+// measure that web authors are held to.
+
+// The relative luminance of a colour, 0 (black) to 1 (white), by the WCAG 2 formula.
+double RelativeLuminance(TColor color);
+
+// (lighter + 0.05) / (darker + 0.05): 1 for equal colours, 21 for black against white. The
+// order of the two colours does not matter.
+double ContrastRatio(TColor a, TColor b);
+
+// The ratio as the check shows it, rounded down to one decimal, so that a figure shown never
+// passes a mark the ratio itself misses: 4.478 shows as "4.4:1".
+std::string ContrastText(double ratio);
+
+// Large text in WCAG's sense is 18 points, or 14 points bold: the size steps shown at 18
+// points and more, or the 14-point step in bold.
+bool IsLargeText(int sizeStep, bool bold);
+
+// The minimum ratios of the two levels; large text needs less.
+double MinimumRatioAA(bool largeText);
+double MinimumRatioAAA(bool largeText);
+
+// One text colour of the style checked against the background colour.
+struct ContrastRow {
+    std::string_view name;
+    TColor color = 0;
+    double ratio = 1;
+    bool largeText = false;
+    bool passesAA = false;
+    bool passesAAA = false;
+    bool operator==(const ContrastRow&) const = default;
+};
+
+// The font colour (large or not by the style's size and weight), normal text, new links,
+// visited links and active links, in that order, each against BackColor: in picture mode
+// too, since the colour is what shows while the picture loads.
+std::array<ContrastRow, 5> ContrastRows(const TStyle& style);

@@ -1,0 +1,80 @@
+#include "style/CssText.h"
+
+#include <array>
+#include <cstdio>
+
+#include "style/ColorValue.h"
+
+namespace {
+
+constexpr std::array<std::string_view, 7> kLegacySizes = {"x-small", "small",    "medium",   "large",
+                                                          "x-large", "xx-large", "xxx-large"};
+
+std::string Color(TColor color) { return "#" + colorvalue::TagForm(color); }
+
+std::string Declaration(std::string_view property, std::string_view value) {
+    return "  " + std::string(property) + ": " + std::string(value) + ";\n";
+}
+
+std::string Rule(std::string_view selector, const std::string& declarations) {
+    return std::string(selector) + " {\n" + declarations + "}\n";
+}
+
+std::string FontFamily(const TStyle& style) {
+    std::string family = CssString(style.FaceName);
+    for (const std::string& face : style.AltFaces) family += ", " + CssString(face);
+    return family;
+}
+
+}  // namespace
+
+std::string_view CssFontSize(int sizeStep) {
+    if (sizeStep < kMinSizeStep || sizeStep > kMaxSizeStep) return {};
+    return kLegacySizes[static_cast<std::size_t>(sizeStep - kMinSizeStep)];
+}
+
+std::string CssString(std::string_view text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        switch (c) {
+            case '"': quoted += "\\\""; break;
+            case '\\': quoted += "\\\\"; break;
+            // A raw line break ends a CSS string in error; a hexadecimal escape keeps it, and
+            // the space after it ends the escape.
+            case '\n':
+            case '\r':
+            case '\f': {
+                char escape[8];
+                std::snprintf(escape, sizeof escape, "\\%X ", static_cast<unsigned>(c));
+                quoted += escape;
+                break;
+            }
+            default: quoted += c; break;
+        }
+    }
+    return quoted + "\"";
+}
+
+std::string MakeCss(const TStyle& style) {
+    std::string body = Declaration("background-color", Color(style.BackColor)) +
+                       Declaration("color", Color(style.TextColor));
+    // The same condition as the body tag's picture: a picture chosen but not selected stays out.
+    if (style.PictureMode && !style.PictureName.empty()) {
+        body += Declaration("background-image", "url(" + CssString(style.PictureName) + ")");
+    }
+
+    std::string font =
+        Declaration("color", Color(style.FontColor)) + Declaration("font-family", FontFamily(style));
+    if (const std::string_view size = CssFontSize(style.SizeStep); !size.empty()) {
+        font += Declaration("font-size", size);
+    }
+    if (style.Bold) font += Declaration("font-weight", "bold");
+    if (style.Italic) font += Declaration("font-style", "italic");
+    if (style.Centered) font += Declaration("text-align", "center");
+
+    return Rule("body", body) + "\n" +                                                  //
+           Rule("a:link", Declaration("color", Color(style.LinkColor))) + "\n" +        //
+           Rule("a:visited", Declaration("color", Color(style.VisitedColor))) + "\n" +  //
+           Rule("a:active", Declaration("color", Color(style.ActiveColor))) + "\n" +    //
+           Rule("." + std::string(kCssFontClass), font);
+}

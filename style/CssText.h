@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "style/Style.h"
+
+// The style written as CSS, for pages that set their look in a style sheet rather than with
+// FONT and BODY attributes. The form is fixed, so that a sheet copied twice from the same
+// style is the same text:
+//
+//   body { background-color; color; background-image in picture mode with a picture }
+//   a:link, a:visited, a:active { color }
+//   .velloran { color; font-family; font-size; font-weight, font-style and text-align
+//               only when the style is bold, italic or centred }
+//
+// one declaration a line, indented by two spaces, a blank line between rules. Colours are
+// written as the tags write them: "#" and six upper-case digits RRGGBB.
+std::string MakeCss(const TStyle& style);
+
+// The class the font's rule is written for.
+inline constexpr std::string_view kCssFontClass = "velloran";
+
+// A CSS keyword for an HTML size step 1..7, by the legacy mapping browsers use for
+// <FONT SIZE>; empty outside 1..7.
+std::string_view CssFontSize(int sizeStep);
+
+// Text as a double-quoted CSS string: quotes, backslashes and line breaks are escaped, so
+// that any face or file name reads back as itself.
+std::string CssString(std::string_view text);

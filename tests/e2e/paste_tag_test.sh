@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Paste Tag reads a tag that another program holds on the clipboard; Copy Body Tag and Copy as
+# CSS then carry its colours out again. Text without a tag brings the message box.
+. "$(dirname "$0")/lib.sh"
+
+# Presses the keys, then waits up to ten seconds for the clipboard to hold something other
+# than the given text, and prints it. Keys reach the program in order, so a copy pressed after
+# a paste copies what the paste loaded.
+copy_after() {
+  local before=$1 text=
+  shift
+  e2e_keys "$@"
+  for _ in $(seq 1 100); do
+    text=$(e2e_clipboard)
+    [ -n "$text" ] && [ "$text" != "$before" ] && break
+    sleep 0.1
+  done
+  printf '%s' "$text"
+}
+
+e2e_start
+pasted='<BODY BGCOLOR=white TEXT=#333>'
+printf '%s' "$pasted" | xclip -i -selection clipboard
+copied=$(copy_after "$pasted" alt+e p alt+e b)
+e2e_expect "the body tag after Paste Tag" \
+  "<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"#333333\" LINK=\"#00FFFF\" VLINK=\"#008000\" ALINK=\"#FFFF00\" >" "$copied"
+
+copied=$(e2e_copy alt+e s)
+e2e_expect "the CSS body rule" "body {
+  background-color: #FFFFFF;
+  color: #333333;
+}" "$(printf '%s\n' "$copied" | head -n 4)"
+
+printf '%s' 'no tag here' | xclip -i -selection clipboard
+e2e_keys alt+e p
+e2e_expect "text without a tag brings a message" "yes" \
+  "$([ -n "$(e2e_window_titled Velloran)" ] && echo yes || echo no)"
+e2e_finish

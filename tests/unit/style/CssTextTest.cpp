@@ -1,0 +1,111 @@
+#include "style/CssText.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "tests/unit/style/TempFolder.h"
+
+namespace {
+
+TStyle Styled(const std::string& face) {
+    TStyle style;
+    style.FaceName = face;
+    return style;
+}
+
+// What tinycss2 reads from the sheet: "selector|property|value" lines and "ERROR" lines.
+std::string ParsedByTinycss2(const std::string& css) {
+    TempFolder folder;
+    const std::string path = folder.File("sheet.css");
+    WriteFile(path, css);
+    const std::string command = CSS_CHECK_COMMAND " '" + path + "' 2>&1";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    EXPECT_NE(pipe, nullptr);
+    std::string out;
+    std::array<char, 4096> buffer;
+    while (pipe && std::fgets(buffer.data(), buffer.size(), pipe.get()) != nullptr) out += buffer.data();
+    return out;
+}
+
+}  // namespace
+
+TEST(Css, DefaultStyleIsWrittenInTheFixedForm) {
+    EXPECT_EQ(MakeCss(Styled("Comic Sans MS")),
+              "body {\n"
+              "  background-color: #000000;\n"
+              "  color: #FFFFFF;\n"
+              "}\n"
+              "\n"
+              "a:link {\n"
+              "  color: #00FFFF;\n"
+              "}\n"
+              "\n"
+              "a:visited {\n"
+              "  color: #008000;\n"
+              "}\n"
+              "\n"
+              "a:active {\n"
+              "  color: #FFFF00;\n"
+              "}\n"
+              "\n"
+              ".velloran {\n"
+              "  color: #FFFF00;\n"
+              "  font-family: \"Comic Sans MS\";\n"
+              "  font-size: xx-large;\n"
+              "  text-align: center;\n"
+              "}\n");
+}
+
+// Each style's sheet read by a real CSS parser: no error, and every value, faces and picture
+// names with quotes, backslashes and line breaks included, reads back as the style holds it.
+TEST(Css, RealParserReadsEveryStyleWithoutError) {
+    TStyle picture = Styled("Arial");
+    picture.PictureMode = true;
+    picture.PictureName = "tile.gif";
+    picture.BackColor = 0x0080FF;  // red FF, green 80, blue 00
+
+    TStyle pictureNotSelected = picture;
+    pictureNotSelected.PictureMode = false;
+
+    TStyle awkward = Styled("My \"Best\" Face");
+    awkward.AltFaces = {"back\\slash", "two\nlines", "it's", ""};
+    awkward.PictureMode = true;
+    awkward.PictureName = "a \"b\").gif";
+    awkward.SizeStep = 1;
+    awkward.Bold = true;
+    awkward.Italic = true;
+    awkward.Centered = false;
+    awkward.FontColor = 0x123456;
+
+    struct Case {
+        const char* what;
+        TStyle style;
+        std::string parsed;
+    };
+    const std::string links = "a:link|color|#00FFFF\na:visited|color|#008000\na:active|color|#FFFF00\n";
+    const Case cases[] = {
+        {"picture mode", picture,
+         "body|background-color|#FF8000\nbody|color|#FFFFFF\nbody|background-image|url(string:\"tile.gif\")"
+         "\n" +
+             links +
+             ".velloran|color|#FFFF00\n.velloran|font-family|string:\"Arial\"\n.velloran|font-size|xx-large\n"
+             ".velloran|text-align|center\n"},
+        {"a picture chosen in colour mode stays out", pictureNotSelected,
+         "body|background-color|#FF8000\nbody|color|#FFFFFF\n" + links +
+             ".velloran|color|#FFFF00\n.velloran|font-family|string:\"Arial\"\n.velloran|font-size|xx-large\n"
+             ".velloran|text-align|center\n"},
+        {"awkward names, bold and italic, left-aligned", awkward,
+         "body|background-color|#000000\nbody|color|#FFFFFF\n"
+         "body|background-image|url(string:\"a \\\"b\\\").gif\")\n" +
+             links +
+             ".velloran|color|#563412\n"
+             ".velloran|font-family|string:\"My \\\"Best\\\" Face\" , string:\"back\\\\slash\" , "
+             "string:\"two\\nlines\" , string:\"it's\" , string:\"\"\n"
+             ".velloran|font-size|x-small\n.velloran|font-weight|bold\n.velloran|font-style|italic\n"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ParsedByTinycss2(MakeCss(c.style)), c.parsed) << c.what;
+}

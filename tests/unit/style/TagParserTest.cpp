@@ -1,0 +1,281 @@
+#include "style/TagParser.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "style/TagText.h"
+
+namespace {
+
+const std::vector<std::string> kFaces = {"Abadi", "Arial", "Comic Sans MS", "Times New Roman", "Verdana"};
+
+// Stands in for the main window: sets a style as its controls would. The size bar refuses a
+// step it cannot show.
+class StyleHolder : public StyleTarget {
+public:
+    explicit StyleHolder(TStyle start) : style(std::move(start)) {}
+
+    void SetColor(TColorTarget target, TColor color) override { TargetField(style, target) = color; }
+    std::vector<std::string> Faces() const override { return kFaces; }
+    void SelectFace(int index) override {
+        style.FaceName = index < 0 ? std::string() : kFaces[static_cast<std::size_t>(index)];
+    }
+    void SetCentered(bool centered) override { style.Centered = centered; }
+    void SetBold(bool bold) override { style.Bold = bold; }
+    void SetItalic(bool italic) override { style.Italic = italic; }
+    void SetSizeStep(int step) override {
+        if (step >= kMinSizeStep && step <= kMaxSizeStep) style.SizeStep = step;
+    }
+    void SetUserText(const std::string& text) override { style.UserText = text; }
+    void SetPicture(const std::string&, const std::string&) override { ADD_FAILURE() << "a picture was set"; }
+    void SelectPictureMode() override { ADD_FAILURE() << "picture mode was selected"; }
+    void SelectColorMode() override { ADD_FAILURE() << "colour mode was selected"; }
+    void SetAltFaces(std::vector<std::string> faces) override { style.AltFaces = std::move(faces); }
+    void ShowFontTag() override {}
+    void ShowBackColor() override {}
+
+    TStyle style;
+};
+
+// A style unlike the default in every field a tag carries, so that each field loaded shows.
+TStyle Before() {
+    TStyle style;
+    style.BackColor = 0x111111;
+    style.TextColor = 0x222222;
+    style.LinkColor = 0x333333;
+    style.VisitedColor = 0x444444;
+    style.ActiveColor = 0x555555;
+    style.FontColor = 0x666666;
+    style.FaceName = "Verdana";
+    style.AltFaces = {"Abadi"};
+    style.SizeStep = 2;
+    style.Bold = true;
+    style.Italic = true;
+    style.Centered = true;
+    style.UserText = "before";
+    style.PicturePath = "/p/old.gif";
+    style.PictureName = "old.gif";
+    return style;
+}
+
+struct Loaded {
+    TStyle style;
+    std::vector<std::string> problems;
+};
+
+Loaded Paste(std::string_view text, TStyle start = Before()) {
+    StyleHolder holder(std::move(start));
+    std::vector<std::string> problems = LoadPastedTag(ParsePastedTag(text), holder);
+    return {holder.style, problems};
+}
+
+}  // namespace
+
+TEST(PasteTag, FontTagsInManySpellings) {
+    struct Case {
+        const char* tag;
+        TColor color;
+        int size;
+        const char* face;
+        std::vector<std::string> altFaces;
+        bool bold, italic, centered;
+        const char* text;
+    };
+    // Missing attributes and text keep "before"'s values: colour 666666, size 2, Verdana + Abadi.
+    const Case cases[] = {
+        {"<font color=red size=5 face=Arial>", 0x0000FF, 5, "Arial", {}, false, false, false, "before"},
+        {"<FONT COLOR='#0a0B0c' SIZE='+1'>x</FONT>",
+         0x0C0B0A,
+         4,
+         "Verdana",
+         {"Abadi"},
+         false,
+         false,
+         false,
+         "x"},
+        {"<Font\n  Color = \"#abc\"\tSize=-2 >",
+         0xCCBBAA,
+         1,
+         "Verdana",
+         {"Abadi"},
+         false,
+         false,
+         false,
+         "before"},
+        {"<CENTER><FONT FACE=\"'Comic Sans MS', Arial ,'Times New Roman'\"><I><B>Hi "
+         "there</B></I></FONT></CENTER>",
+         0x666666,
+         2,
+         "Comic Sans MS",
+         {"Arial", "Times New Roman"},
+         true,
+         true,
+         true,
+         "Hi there"},
+        {"<b><i><font size=9 face=\"arial\" style=x unknown>t</font></i></b>",
+         0x666666,
+         7,
+         "Arial",
+         {},
+         true,
+         true,
+         false,
+         "t"},
+        {"<font size=0 color=123456 color=red>",
+         0x563412,
+         1,
+         "Verdana",
+         {"Abadi"},
+         false,
+         false,
+         false,
+         "before"},
+        {"<FONT SIZE=+9 FACE=\"Arial,,Abadi,\"> \n </FONT>",
+         0x666666,
+         7,
+         "Arial",
+         {"Abadi"},
+         false,
+         false,
+         false,
+         "before"},
+        {"Some text <font color=NAVY size=\"3px\">inside <u>a</u> tag</font> after",
+         0x800000,
+         3,
+         "Verdana",
+         {"Abadi"},
+         false,
+         false,
+         false,
+         "inside a tag"},
+        {"<font color=teal", 0x808000, 2, "Verdana", {"Abadi"}, false, false, false, "before"},
+    };
+    for (const Case& c : cases) {
+        const Loaded loaded = Paste(c.tag);
+        EXPECT_TRUE(loaded.problems.empty()) << c.tag;
+        EXPECT_EQ(loaded.style.FontColor, c.color) << c.tag;
+        EXPECT_EQ(loaded.style.SizeStep, c.size) << c.tag;
+        EXPECT_EQ(loaded.style.FaceName, c.face) << c.tag;
+        EXPECT_EQ(loaded.style.AltFaces, c.altFaces) << c.tag;
+        EXPECT_EQ(loaded.style.Bold, c.bold) << c.tag;
+        EXPECT_EQ(loaded.style.Italic, c.italic) << c.tag;
+        EXPECT_EQ(loaded.style.Centered, c.centered) << c.tag;
+        EXPECT_EQ(loaded.style.UserText, c.text) << c.tag;
+        // A font tag leaves the body alone.
+        EXPECT_EQ(loaded.style.BackColor, Before().BackColor) << c.tag;
+    }
+}
+
+TEST(PasteTag, BodyTagsSetOnlyTheColoursTheyName) {
+    const Loaded loaded = Paste("<body Bgcolor=white TEXT=#333 link='Lime'   vlink=\"#800080\" onload=x>");
+    EXPECT_TRUE(loaded.problems.empty());
+    EXPECT_EQ(loaded.style.BackColor, 0xFFFFFFu);
+    EXPECT_EQ(loaded.style.TextColor, 0x333333u);
+    EXPECT_EQ(loaded.style.LinkColor, 0x00FF00u);
+    EXPECT_EQ(loaded.style.VisitedColor, 0x800080u);
+    EXPECT_EQ(loaded.style.ActiveColor, Before().ActiveColor);
+    // The font half is not touched, B or not.
+    EXPECT_EQ(loaded.style.FontColor, Before().FontColor);
+    EXPECT_TRUE(loaded.style.Bold);
+    EXPECT_EQ(loaded.style.UserText, "before");
+}
+
+TEST(PasteTag, FirstFontOrBodyTagDecides) {
+    EXPECT_EQ(ParsePastedTag("<p><body text=red><font color=blue>").kind, TPastedKind::Body);
+    EXPECT_EQ(ParsePastedTag("</body><fonts><font color=blue><body>").kind, TPastedKind::Font);
+    EXPECT_EQ(ParsePastedTag("a < b, <3 <-- <!-- <bodyx> </font>").kind, TPastedKind::None);
+}
+
+// What the tag generator writes reads back field for field.
+TEST(PasteTag, RoundTripOfTheGeneratedTags) {
+    TStyle written;
+    written.BackColor = 0x0080FF;
+    written.TextColor = 0x010203;
+    written.LinkColor = 0xABCDEF;
+    written.VisitedColor = 0x000000;
+    written.ActiveColor = 0xFFFFFF;
+    written.FontColor = 0xC0FFEE;
+    written.FaceName = "Times New Roman";
+    written.AltFaces = {"Arial", "Not Installed Here", "Arial"};
+    written.SizeStep = 7;
+    written.UserText = " Welcome & goodbye ";
+    for (int wrappers = 0; wrappers < 8; ++wrappers) {
+        written.Bold = (wrappers & 1) != 0;
+        written.Italic = (wrappers & 2) != 0;
+        written.Centered = (wrappers & 4) != 0;
+        const Loaded font = Paste(MakeFontTag(written, true));
+        EXPECT_TRUE(font.problems.empty());
+        const Loaded body = Paste(MakeBodyTag(written), font.style);
+        EXPECT_TRUE(body.problems.empty());
+        TStyle expected = written;
+        expected.PicturePath = Before().PicturePath;
+        expected.PictureName = Before().PictureName;
+        EXPECT_EQ(MakeFontTag(body.style, true), MakeFontTag(expected, true));
+        EXPECT_EQ(MakeBodyTag(body.style), MakeBodyTag(expected));
+    }
+}
+
+TEST(PasteTag, BadPartsAreNamedAndTheRestLoads) {
+    const Loaded font = Paste("<FONT COLOR=\"#12\" SIZE=big FACE=\"Helvetica, Arial\">x</FONT>");
+    EXPECT_EQ(font.problems,
+              (std::vector<std::string>{"COLOR=\"#12\" is not a color.", "SIZE=\"big\" is not a size.",
+                                        "The face \"Helvetica\" is not installed; \"Abadi\" is used "
+                                        "instead."}));
+    EXPECT_EQ(font.style.FontColor, Before().FontColor);
+    EXPECT_EQ(font.style.SizeStep, Before().SizeStep);
+    // An unknown face is handled as a style file's: the list's first face, the alternates kept.
+    EXPECT_EQ(font.style.FaceName, "Abadi");
+    EXPECT_EQ(font.style.AltFaces, std::vector<std::string>{"Arial"});
+    EXPECT_EQ(font.style.UserText, "x");
+
+    const Loaded body =
+        Paste("<BODY  BGPICTURE=\"tile.gif\" BGCOLOR=\"#000000\" TEXT=purplish background='x.gif' LINK=>");
+    EXPECT_EQ(body.problems,
+              (std::vector<std::string>{
+                  "TEXT=\"purplish\" is not a color.", "LINK=\"\" is not a color.",
+                  "BACKGROUND=\"x.gif\" is not loaded: a tag does not say which folder holds "
+                  "the picture.",
+                  "BGPICTURE=\"tile.gif\" is not loaded: a tag does not say which folder holds "
+                  "the picture."}));
+    EXPECT_EQ(body.style.BackColor, 0x000000u);
+    EXPECT_EQ(body.style.TextColor, Before().TextColor);
+    EXPECT_EQ(body.style.PictureName, "old.gif");
+
+    EXPECT_EQ(PastedTagMessage(font.problems),
+              "The tag was loaded except for:\nCOLOR=\"#12\" is not a color.\nSIZE=\"big\" is not a size.\n"
+              "The face \"Helvetica\" is not installed; \"Abadi\" is used instead.");
+}
+
+// A long value is cut in the message, before a character rather than through its bytes.
+TEST(PasteTag, LongValuesAreCutInTheMessage) {
+    const std::string value = std::string(39, 'a') + "\xC3\xA9" + std::string(1000, 'b');
+    const Loaded loaded = Paste("<body text=\"" + value + "\">");
+    EXPECT_EQ(loaded.problems,
+              std::vector<std::string>{"TEXT=\"" + std::string(39, 'a') + "...\" is not a color."});
+}
+
+TEST(PasteTag, ColourAndSizeValues) {
+    struct ColorCase {
+        const char* value;
+        std::optional<TColor> color;
+    };
+    const ColorCase colors[] = {
+        {"#FF8000", 0x0080FF},    {" #ff8000 ", 0x0080FF},   {"ff8000", 0x0080FF},
+        {"#F80", 0x0088FF},       {"FuChSiA", 0xFF00FF},     {"F80", std::nullopt},
+        {"#FF800", std::nullopt}, {"#GG0000", std::nullopt}, {"orange", std::nullopt},
+        {"", std::nullopt},       {"#", std::nullopt},
+    };
+    for (const ColorCase& c : colors) EXPECT_EQ(ParseTagColor(c.value), c.color) << c.value;
+
+    struct SizeCase {
+        const char* value;
+        std::optional<int> size;
+    };
+    const SizeCase sizes[] = {
+        {"1", 1},   {"7", 7},           {"+4", 7},           {"-2", 1},           {"-3", 1},
+        {" 5 ", 5}, {"99999999999", 7}, {"+", std::nullopt}, {"x", std::nullopt}, {"", std::nullopt},
+    };
+    for (const SizeCase& c : sizes) EXPECT_EQ(ParseTagSize(c.value), c.size) << c.value;
+}

@@ -1,0 +1,109 @@
+#include <QKeyEvent>
+#include <QLabel>
+
+#include "platform/Clipboard.h"
+#include "style/TagParser.h"
+#include "style/TagText.h"
+#include "tests/widgets/ErrorLog.h"
+#include "tests/widgets/app/MainWindowFixture.h"
+#include "windows/ContrastCheck.h"
+
+namespace {
+
+void Paste(TfrmMain& window, const std::string& text) {
+    platform::SetClipboardText(text);
+    window.mnuEditPasteTag->trigger();
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, PastedFontTagLoadsThroughTheControls) {
+    Paste(*window, "<b><font color=red size=-1 face=\"arial, 'Verdana'\">Hi</font></b>");
+    EXPECT_EQ(Tag(), "<FONT COLOR=\"#FF0000\"  SIZE=\"2\" FACE=\"'Arial','Verdana'\"><B></B></FONT>");
+    EXPECT_EQ(Bars(), (std::array<int, 3>{255, 0, 0}));
+    EXPECT_EQ(Font().lboFont->currentItem()->text(), "Arial");
+    EXPECT_EQ(Font().LboAltFonts->count(), 1);
+    EXPECT_TRUE(Font().cmdBold->isChecked());
+    EXPECT_FALSE(Font().cmdCenter->isChecked());
+    EXPECT_EQ(Font().lblFontSize->text(), "Font Size = 10");
+    EXPECT_EQ(window->PanelTop->lblDisplay->text(), "Hi");
+    EXPECT_TRUE(window->PanelTop->lblDisplay->font().bold());
+}
+
+// On the Body page the colour panel keeps editing its target, now with the pasted colour.
+TEST_F(MainWindowTest, PastedBodyTagFollowsOnTheBodyPage) {
+    ShowBodyPage();
+    QTest::mouseClick(window->chkNormal, Qt::LeftButton, {}, QPoint(5, 5));
+    Paste(*window, "<BODY BGCOLOR=white TEXT=#333>");
+    EXPECT_EQ(
+        Tag(),
+        "<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"#333333\" LINK=\"#00FFFF\" VLINK=\"#008000\" ALINK=\"#FFFF00\" >");
+    EXPECT_EQ(Bars(), (std::array<int, 3>{0x33, 0x33, 0x33}));
+    EXPECT_EQ(window->ShapeBGcolor->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(window->PanelTop->lblNormalText->palette().color(QPalette::WindowText),
+              QColor(0x33, 0x33, 0x33));
+}
+
+TEST_F(MainWindowTest, ClipboardWithoutATagChangesNothing) {
+    const std::string tag = Tag();
+    const std::string before = MakeFontTag(window->Style(), true) + MakeBodyTag(window->Style());
+    for (const char* text : {"", "just words", "<p class=x>FONT BODY</p>", "<fontface color=red>"}) {
+        Paste(*window, text);
+        EXPECT_EQ(TakeErrors(), QStringList{QString::fromUtf8(kNoTagMessage.data())}) << text;
+        EXPECT_EQ(MakeFontTag(window->Style(), true) + MakeBodyTag(window->Style()), before) << text;
+        EXPECT_EQ(Tag(), tag) << text;
+    }
+}
+
+TEST_F(MainWindowTest, PartlyBadTagLoadsTheRestAndNamesItInOneMessage) {
+    Paste(*window, "<FONT COLOR=bogus SIZE=3 FACE=Helvetica>");
+    EXPECT_EQ(TakeErrors(),
+              QStringList{"The tag was loaded except for:\nCOLOR=\"bogus\" is not a color.\n"
+                          "The face \"Helvetica\" is not installed; \"Abadi\" is used instead."});
+    EXPECT_EQ(Tag(), "<FONT COLOR=\"#FFFF00\"  SIZE=\"3\" FACE=\"'Abadi'\"></FONT>");
+}
+
+TEST_F(MainWindowTest, ContrastCheckFollowsTheColoursLive) {
+    window->mnuOptionsContrast->trigger();
+    windows::TfrmContrast* check = window->frmContrast;
+    ASSERT_NE(check, nullptr);
+    EXPECT_TRUE(check->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(check->Rows[0].ratio->text(), "19.5:1");
+    EXPECT_EQ(check->Rows[0].name->text(), "Font color (large text)");
+
+    ClickSwatch("Gray");
+    EXPECT_EQ(check->Rows[0].ratio->text(), "5.3:1");
+    EXPECT_EQ(check->Rows[0].aaa->text(), "Pass");  // large text needs 4.5 for AAA
+
+    // Step 4 is large text only in bold.
+    Font().SlideBarFontSize->SetPosition(4);
+    EXPECT_EQ(check->Rows[0].name->text(), "Font color");
+    EXPECT_EQ(check->Rows[0].aaa->text(), "Fail");
+    QTest::mouseClick(Font().cmdBold, Qt::LeftButton);
+    EXPECT_EQ(check->Rows[0].name->text(), "Font color (large text)");
+
+    ShowBodyPage();
+    ClickSwatch("White");  // the background
+    EXPECT_EQ(check->Rows[1].ratio->text(), "1.0:1");
+    EXPECT_EQ(check->Rows[1].aa->text(), "Fail");
+    EXPECT_EQ(check->Rows[0].ratio->text(), "3.9:1");
+
+    EXPECT_FALSE(check->lblPicture->isVisibleTo(check));
+    window->SetPicture("/pictures/tile.gif", "tile.gif");
+    window->SelectPictureMode();
+    EXPECT_TRUE(check->lblPicture->isVisibleTo(check));
+}
+
+TEST_F(MainWindowTest, ContrastCheckOpensOnceAndEscapeClosesIt) {
+    window->mnuOptionsContrast->trigger();
+    QPointer<windows::TfrmContrast> first = window->frmContrast;
+    window->mnuOptionsContrast->trigger();
+    EXPECT_EQ(window->frmContrast, first);
+    EXPECT_EQ(window->findChildren<windows::TfrmContrast*>().size(), 1);
+
+    QTest::keyClick(first.data(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    window->mnuOptionsContrast->trigger();
+    EXPECT_NE(window->frmContrast, nullptr);
+}
