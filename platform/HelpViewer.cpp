@@ -113,7 +113,11 @@ void THelpViewer::keyPressEvent(QKeyEvent* event) {
 
 THelpViewer* ShowHelpContents(QWidget* owner, const std::string& helpFile) {
     QPointer<THelpViewer>& viewer = TheViewer();
-    if (viewer.isNull()) viewer = new THelpViewer(QString::fromStdString(helpFile), owner);
+    if (viewer.isNull()) {
+        viewer = new THelpViewer(QString::fromStdString(helpFile), owner);
+        // Over the window that asked for it, rather than wherever the desktop puts it.
+        if (owner != nullptr) viewer->move(owner->frameGeometry().center() - viewer->rect().center());
+    }
     viewer->ShowContents();
     viewer->show();
     viewer->raise();

@@ -77,6 +77,8 @@ TfrmColors* TfrmColors::ShowNew(QWidget* mainWindow, bool& colorsOpen, ColorSink
     const BusyCursor busy;
     auto* window = new TfrmColors(mainWindow, colorsOpen, std::move(setBarsFromColor));
     window->show();
+    // The window just opened takes the keyboard, so that Esc closes it at once.
+    window->activateWindow();
     return window;
 }
 
