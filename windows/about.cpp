@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <functional>
 
 #include "platform/Cursors.h"
 #include "platform/Faces.h"
@@ -74,7 +75,6 @@ QUrl ProductWebPage() {
 TfrmAbout::TfrmAbout(QWidget* parent) : TKeyPreviewDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     SetUpDialogFrame(*this, QStringLiteral("About Velloran"), kClientSize);
-    setAttribute(Qt::WA_DeleteOnClose, false);
 
     Label1 = new QLabel(QStringLiteral("Velloran v1.0"), this);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -64,9 +64,9 @@ TEST_F(WebPaletteTest, HoverShowsTheReversedCodeAndGapsEmptyIt) {
     };
     const Row rows[] = {
         {"Shape1", SwatchCentre(1), "000000"},
-        {"gap right of Shape1", SwatchCentre(1) + QPoint(22, 0), ""},
+        {"first gap pixel right of Shape1", SwatchCentre(1) + QPoint(20, 0), ""},
         {"Shape2", SwatchCentre(2), "000033"},
-        {"gap below Shape2", SwatchCentre(2) + QPoint(0, 12), ""},
+        {"first gap pixel below Shape2", SwatchCentre(2) + QPoint(0, 11), ""},
         {"Shape7", SwatchCentre(7), "330000"},
         {"Shape37", SwatchCentre(37), "003300"},
         {"right of the last column", {272, 10}, ""},
