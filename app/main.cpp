@@ -13,9 +13,12 @@
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
 #include "platform/Faces.h"
+#include "platform/HelpViewer.h"
 #include "platform/Paths.h"
 #include "platform/SysColors.h"
 #include "style/TagText.h"
+#include "windows/Colors.h"
+#include "windows/about.h"
 #include "windows/options.h"
 
 namespace {
@@ -199,8 +202,8 @@ QWidget* TfrmMain::BuildBottomBand() {
 
     cmdColors = BoldNavyButton("cmdColors", "&More...", PnlBottom, {258, 74, 58, 21});
     cmdSpecial = BoldNavyButton("cmdSpecial", "&Special...", PnlBottom, {320, 74, 68, 21});
-    // The web palette and the special characters windows are not part of the program yet.
-    cmdColors->setEnabled(false);
+    connect(cmdColors, &QPushButton::clicked, this, platform::ReportingErrors([this] { cmdColorsClick(); }));
+    // The special characters window is not part of the program yet.
     cmdSpecial->setEnabled(false);
     return PnlBottom;
 }
@@ -245,6 +248,7 @@ void TfrmMain::BuildMenu() {
 
     QMenu* help = menuBar()->addMenu("&Help");
     mnuHelpContents = help->addAction("Contents...");
+    mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator();
     mnuHelpAbout = help->addAction("&About...");
 
@@ -255,11 +259,13 @@ void TfrmMain::BuildMenu() {
     connect(mnuSaveAs, &QAction::triggered, this, platform::ReportingErrors([this] { mnuSaveAsClick(); }));
     connect(mnuOptionsOptions, &QAction::triggered, this,
             platform::ReportingErrors([this] { mnuOptionsOptionsClick(); }));
+    connect(mnuHelpContents, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuHelpContentsClick(); }));
+    connect(mnuHelpAbout, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuHelpAboutClick(); }));
 
     // Commands whose windows are not part of the program yet stay visible but disabled.
-    for (QAction* pending : {mnuOptionsRefresh, mnuHelpContents, mnuHelpAbout}) {
-        pending->setEnabled(false);
-    }
+    mnuOptionsRefresh->setEnabled(false);
 }
 
 void TfrmMain::FormCreate() {
@@ -438,6 +444,19 @@ void TfrmMain::mnuSaveAsClick() {
 void TfrmMain::mnuOptionsOptionsClick() {
     windows::TfrmOptions dialog(SettingsFile(), this);
     dialog.exec();
+}
+
+void TfrmMain::mnuHelpContentsClick() { platform::ShowHelpContents(this, programDir_ + "vlrhelp.hlp"); }
+
+void TfrmMain::mnuHelpAboutClick() {
+    windows::TfrmAbout dialog(this);
+    dialog.exec();
+}
+
+void TfrmMain::cmdColorsClick() {
+    // An open palette is left where it is: not raised, not moved.
+    if (ColorsOpen) return;
+    windows::TfrmColors::ShowNew(this, ColorsOpen, [this](TColor color) { SetBarsFromColor(color); });
 }
 
 bool TfrmMain::FormClose() {

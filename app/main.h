@@ -62,6 +62,9 @@ public:
     void mnuFileSaveClick();
     void mnuSaveAsClick();
     void mnuOptionsOptionsClick();
+    void mnuHelpContentsClick();
+    void mnuHelpAboutClick();
+    void cmdColorsClick();
     // The close steps: remember the style file, then save by the user's policy. Returns
     // whether the window may close.
     bool FormClose();

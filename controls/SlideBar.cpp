@@ -7,6 +7,7 @@
 #include <QPixmap>
 
 #include "platform/Canvas.h"
+#include "platform/Cursors.h"
 #include "platform/Error.h"
 #include "platform/Keys.h"
 #include "platform/SysColors.h"
@@ -29,9 +30,6 @@ constexpr int kDefaultWidth = 100;
 constexpr int kDefaultHeight = 15;
 constexpr int kMinThickness = 1;
 constexpr int kMaxThickness = 5;
-// The fingertip of the pointing hand.
-constexpr int kHandHotX = 5;
-constexpr int kHandHotY = 0;
 
 QRect ToQRect(const BarRect& r) { return {r.left, r.top, r.Width(), r.Height()}; }
 
@@ -57,10 +55,7 @@ QImage TSlideBar::LoadBitmapResource(std::string_view name) {
     return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
 }
 
-QCursor TSlideBar::LoadHandPointer() {
-    InitSlideBarResources();
-    return QCursor(QPixmap(QStringLiteral(":/slidebar/cursors/HandPointer.xpm")), kHandHotX, kHandHotY);
-}
+QCursor TSlideBar::LoadHandPointer() { return platform::LoadCursorResource("HANDPOINTER"); }
 
 // --- Properties -------------------------------------------------------------------------
 

@@ -154,9 +154,11 @@ TEST_F(MainWindowTest, MenuHoldsEveryCommandWithPendingOnesDisabled) {
     EXPECT_EQ(window->mnuOptionsRefresh->shortcut(), QKeySequence("Ctrl+R"));
     EXPECT_TRUE(window->mnuFileExit->isEnabled());
     EXPECT_TRUE(window->mnuEditCopyBodyTag->isEnabled());
-    EXPECT_FALSE(window->mnuHelpAbout->isEnabled());
+    EXPECT_TRUE(window->mnuHelpAbout->isEnabled());
+    EXPECT_TRUE(window->mnuHelpContents->isEnabled());
     EXPECT_TRUE(window->mnuFileOpen->isEnabled());
-    EXPECT_FALSE(window->cmdColors->isEnabled());
+    EXPECT_TRUE(window->cmdColors->isEnabled());
+    EXPECT_FALSE(window->cmdSpecial->isEnabled());
     window->mnuFileExit->trigger();
     EXPECT_FALSE(window->isVisible());
 }

@@ -1,0 +1,130 @@
+#include "platform/HelpViewer.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "platform/ShellOpen.h"
+
+namespace platform {
+
+namespace {
+
+constexpr QSize kViewerSize{560, 480};
+
+QPointer<THelpViewer>& TheViewer() {
+    static QPointer<THelpViewer> viewer;
+    return viewer;
+}
+
+// A file that exists but cannot be opened (a folder, no read permission) is as missing as
+// one that does not exist: the viewer would show an empty page otherwise.
+bool Readable(const QString& path) {
+    if (!QFileInfo(path).isFile()) return false;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly);
+}
+
+QString MissingFileText(const QString& path) {
+    return QStringLiteral(
+               "<h2>Help is not available</h2><p>The help file <b>%1</b> is missing or "
+               "cannot be read.</p><p>It belongs in the program's folder, beside the "
+               "program itself.</p>")
+        .arg(path.toHtmlEscaped());
+}
+
+}  // namespace
+
+THelpViewer::THelpViewer(QString helpFile, QWidget* owner)
+    : QWidget(owner, Qt::Window), helpFile_(std::move(helpFile)) {
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(QStringLiteral("Velloran Help"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(kViewerSize);
+
+    cmdContents = new QPushButton(QStringLiteral("&Contents"), this);
+    cmdBack = new QPushButton(QStringLiteral("&Back"), this);
+    cmdForward = new QPushButton(QStringLiteral("&Forward"), this);
+    Browser = new QTextBrowser(this);
+    Browser->setObjectName(QStringLiteral("Browser"));
+    // Links are ours to route: inside the manual here, anything else to the desktop.
+    Browser->setOpenLinks(false);
+    cmdBack->setEnabled(false);
+    cmdForward->setEnabled(false);
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {cmdContents, cmdBack, cmdForward}) {
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch(1);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(buttons);
+    column->addWidget(Browser, 1);
+
+    connect(cmdContents, &QPushButton::clicked, this, &THelpViewer::ShowContents);
+    connect(cmdBack, &QPushButton::clicked, Browser, &QTextBrowser::backward);
+    connect(cmdForward, &QPushButton::clicked, Browser, &QTextBrowser::forward);
+    connect(Browser, &QTextBrowser::backwardAvailable, cmdBack, &QPushButton::setEnabled);
+    connect(Browser, &QTextBrowser::forwardAvailable, cmdForward, &QPushButton::setEnabled);
+    connect(Browser, &QTextBrowser::anchorClicked, this, &THelpViewer::LinkClicked);
+}
+
+void THelpViewer::ShowContents() {
+    if (!Readable(helpFile_)) {
+        showsMissingFile_ = true;
+        Browser->clearHistory();
+        Browser->setHtml(MissingFileText(helpFile_));
+        return;
+    }
+    const bool wasMissing = showsMissingFile_;
+    showsMissingFile_ = false;
+    Browser->setSource(QUrl::fromLocalFile(helpFile_), QTextDocument::HtmlResource);
+    // The browser keeps a page it already shows; after the message it must read the file.
+    if (wasMissing) Browser->reload();
+    Browser->setFocus();
+}
+
+bool THelpViewer::InsideManual(const QUrl& address) const {
+    return address.isLocalFile() && QFileInfo(address.toLocalFile()) == QFileInfo(helpFile_);
+}
+
+void THelpViewer::LinkClicked(const QUrl& link) {
+    const QUrl address = Browser->source().resolved(link);
+    if (InsideManual(address)) {
+        Browser->setSource(address, QTextDocument::HtmlResource);
+    } else {
+        ShellOpen(address);
+    }
+}
+
+void THelpViewer::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+THelpViewer* ShowHelpContents(QWidget* owner, const std::string& helpFile) {
+    QPointer<THelpViewer>& viewer = TheViewer();
+    if (viewer.isNull()) {
+        viewer = new THelpViewer(QString::fromStdString(helpFile), owner);
+        // Over the window that asked for it, rather than wherever the desktop puts it.
+        if (owner != nullptr) viewer->move(owner->frameGeometry().center() - viewer->rect().center());
+    }
+    viewer->ShowContents();
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    return viewer.data();
+}
+
+THelpViewer* OpenHelpViewer() { return TheViewer().data(); }
+
+}  // namespace platform

@@ -1,0 +1,26 @@
+#include "platform/ShellOpen.h"
+
+#include <QDesktopServices>
+
+namespace platform {
+
+namespace {
+
+ShellOpener& OpenerOverride() {
+    static ShellOpener opener;
+    return opener;
+}
+
+}  // namespace
+
+void SetShellOpenerForTests(ShellOpener opener) { OpenerOverride() = std::move(opener); }
+
+void ShellOpen(const QUrl& address) {
+    if (OpenerOverride()) {
+        OpenerOverride()(address);
+        return;
+    }
+    QDesktopServices::openUrl(address);
+}
+
+}  // namespace platform

@@ -1,0 +1,54 @@
+#include "style/WebPalette.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace webpalette {
+
+namespace {
+
+constexpr int kLevels[] = {0x00, 0x33, 0x66, 0x99, 0xCC, 0xFF};
+
+constexpr Swatch MakeSwatch(int index) {
+    const int row = index / kColumns;
+    const int column = index % kColumns;
+    const TColor red = kLevels[row % 6];
+    const TColor green = kLevels[row / 6];
+    const TColor blue = kLevels[column];
+    return {kMargin + kStepAcross * column, kMargin + kStepDown * row, red | green << 8 | blue << 16};
+}
+
+constexpr std::array<Swatch, kCount> MakeSwatches() {
+    std::array<Swatch, kCount> swatches{};
+    for (int i = 0; i < kCount; ++i) swatches[static_cast<std::size_t>(i)] = MakeSwatch(i);
+    return swatches;
+}
+
+constexpr std::array<Swatch, kCount> kSwatches = MakeSwatches();
+
+}  // namespace
+
+Swatch SwatchAt(int index) { return kSwatches.at(static_cast<std::size_t>(index)); }
+
+const std::array<Swatch, kCount>& Swatches() { return kSwatches; }
+
+int SwatchIndexAt(int x, int y) {
+    if (x < kMargin || y < kMargin) return -1;
+    const int column = (x - kMargin) / kStepAcross;
+    const int row = (y - kMargin) / kStepDown;
+    if (column >= kColumns || row >= kRows) return -1;
+    const int insideX = (x - kMargin) % kStepAcross;
+    const int insideY = (y - kMargin) % kStepDown;
+    if (insideX >= kSwatchWidth || insideY >= kSwatchHeight) return -1;
+    return row * kColumns + column;
+}
+
+std::string HoverText(TColor color) {
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%06X", static_cast<unsigned>(color & 0xFFFFFF));
+    std::string text(digits);
+    std::reverse(text.begin(), text.end());
+    return text;
+}
+
+}  // namespace webpalette

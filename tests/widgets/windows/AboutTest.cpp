@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+#include "platform/Cursors.h"
+#include "platform/Paths.h"
+#include "platform/ShellOpen.h"
+#include "windows/about.h"
+
+using windows::TfrmAbout;
+
+namespace {
+
+// An About box shown as the main window shows it (modal), in a program folder of its own,
+// with the desktop's opener replaced by a recorder.
+class AboutTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform::SetProgramDirForTests("/opt/velloran/");
+        platform::SetShellOpenerForTests([this](const QUrl& address) { opened.push_back(address); });
+        dialog = std::make_unique<TfrmAbout>();
+        dialog->open();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    }
+    void TearDown() override {
+        dialog.reset();
+        platform::SetShellOpenerForTests({});
+        platform::SetProgramDirForTests("");
+    }
+
+    std::unique_ptr<TfrmAbout> dialog;
+    std::vector<QUrl> opened;
+};
+
+TEST_F(AboutTest, ShowsTheNameVersionAndLinkAtTheirPlaces) {
+    EXPECT_EQ(dialog->windowTitle(), "About Velloran");
+    EXPECT_EQ(dialog->size(), QSize(257, 154));
+    EXPECT_EQ(dialog->Label1->text(), "Velloran v1.0");
+    EXPECT_EQ(dialog->Label1->geometry(), QRect(19, 4, 219, 13));
+    EXPECT_EQ(dialog->Label6->text(), "Send Questions or Comments to:");
+    EXPECT_EQ(dialog->Label2->text(), "Help > Contents");
+    EXPECT_EQ(dialog->lblWeb->text(), "Velloran WebSite");
+    EXPECT_EQ(dialog->lblWeb->geometry(), QRect(7, 69, 204, 13));
+    EXPECT_TRUE(dialog->lblWeb->font().underline());
+    EXPECT_EQ(dialog->BitBtn1->geometry(), QRect(99, 122, 75, 25));
+    EXPECT_TRUE(dialog->BitBtn1->isDefault());
+}
+
+TEST_F(AboutTest, TheHandShowsOverTheWebLinkOnly) {
+    const QCursor hand = platform::LoadCursorResource("HANDPOINTER");
+    ASSERT_EQ(hand.shape(), Qt::BitmapCursor);
+    ASSERT_EQ(dialog->lblWeb->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(dialog->lblWeb->cursor().hotSpot(), hand.hotSpot());
+    EXPECT_EQ(dialog->lblWeb->cursor().pixmap().toImage(), hand.pixmap().toImage());
+    for (QWidget* other : std::initializer_list<QWidget*>{dialog.get(), dialog->Label1, dialog->pnlAbout,
+                                                          dialog->Label2, dialog->Label6, dialog->BitBtn1}) {
+        EXPECT_EQ(other->cursor().shape(), Qt::ArrowCursor) << other->objectName().toStdString();
+    }
+}
+
+TEST_F(AboutTest, ClickingTheLinkAsksTheDesktopForTheManualPageAndStaysOpen) {
+    QTest::mouseClick(dialog->lblWeb, Qt::LeftButton);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], QUrl("file:///opt/velloran/manual.html"));
+    EXPECT_EQ(opened[0], windows::ProductWebPage());
+    EXPECT_TRUE(dialog->isVisible());
+    // A press that ends off the label is no click.
+    QTest::mousePress(dialog->lblWeb, Qt::LeftButton);
+    QTest::mouseRelease(dialog->lblWeb, Qt::LeftButton, {}, QPoint(-20, -20));
+    QTest::mouseClick(dialog->lblWeb, Qt::RightButton);
+    EXPECT_EQ(opened.size(), 1u);
+}
+
+TEST_F(AboutTest, EnterEscOkAndTheCloseBoxCloseIt) {
+    struct Row {
+        const char* what;
+        std::function<void(TfrmAbout&)> act;
+    };
+    const Row rows[] = {
+        {"Enter", [](TfrmAbout& d) { QTest::keyClick(&d, Qt::Key_Return); }},
+        {"Esc", [](TfrmAbout& d) { QTest::keyClick(d.BitBtn1, Qt::Key_Escape); }},
+        {"OK", [](TfrmAbout& d) { QTest::mouseClick(d.BitBtn1, Qt::LeftButton); }},
+        {"close box", [](TfrmAbout& d) { d.close(); }},
+    };
+    for (const Row& row : rows) {
+        dialog = std::make_unique<TfrmAbout>();
+        dialog->open();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get())) << row.what;
+        row.act(*dialog);
+        EXPECT_FALSE(dialog->isVisible()) << row.what;
+        if (std::string(row.what) != "close box") {
+            EXPECT_EQ(dialog->result(), QDialog::Accepted) << row.what;
+        }
+    }
+    EXPECT_TRUE(opened.empty());
+}
+
+}  // namespace

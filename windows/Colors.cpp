@@ -1,0 +1,183 @@
+#include "windows/Colors.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "platform/Application.h"
+#include "platform/Faces.h"
+#include "platform/Keys.h"
+#include "platform/SysColors.h"
+#include "style/WebPalette.h"
+
+namespace windows {
+
+namespace {
+
+constexpr QSize kClientSize{297, 238};
+constexpr QPoint kOffsetFromMain{248, 192};
+constexpr QRect kColorPlace{8, 6, 64, 18};
+constexpr QRect kHidePlace{222, 3, 73, 25};
+constexpr QRect kScrollBoxPlace{0, 32, 297, 206};
+// The sunken border of the scroll box, two pixels on each side, leaves 202 pixels in view.
+constexpr int kScrollBoxBorder = 2;
+constexpr int kFontHeight = -11;
+
+QFont BoldFont(QFont font) {
+    font.setBold(true);
+    return font;
+}
+
+// The hourglass for as long as the window is being built and shown.
+class BusyCursor {
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+}  // namespace
+
+TPaletteSwatches::TPaletteSwatches(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("PaletteSwatches"));
+    setMouseTracking(true);
+    setFixedHeight(webpalette::kContentHeight);
+    setMinimumWidth(webpalette::kContentWidth);
+}
+
+void TPaletteSwatches::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::black, 1));
+    for (const webpalette::Swatch& swatch : webpalette::Swatches()) {
+        const QRect outline(swatch.left, swatch.top, webpalette::kSwatchWidth, webpalette::kSwatchHeight);
+        if (!event->rect().intersects(outline)) continue;
+        painter.setBrush(platform::ToQColor(swatch.color));
+        // A pen rectangle covers width + 1 pixels; the outline lies inside the shape's 40 x 21.
+        painter.drawRect(outline.adjusted(0, 0, -1, -1));
+    }
+}
+
+void TPaletteSwatches::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit SwatchMouseMove(webpalette::SwatchIndexAt(at.x(), at.y()));
+}
+
+void TPaletteSwatches::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    const int index = webpalette::SwatchIndexAt(at.x(), at.y());
+    if (index >= 0) emit SwatchMouseDown(index, event->button());
+}
+
+TfrmColors* TfrmColors::ShowNew(QWidget* mainWindow, bool& colorsOpen, ColorSink setBarsFromColor) {
+    const BusyCursor busy;
+    auto* window = new TfrmColors(mainWindow, colorsOpen, std::move(setBarsFromColor));
+    window->show();
+    // The window just opened takes the keyboard, so that Esc closes it at once.
+    window->activateWindow();
+    return window;
+}
+
+TfrmColors::TfrmColors(QWidget* mainWindow, bool& colorsOpen, ColorSink setBarsFromColor)
+    : QWidget(mainWindow, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                              Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      colorsOpen_(colorsOpen),
+      setBarsFromColor_(std::move(setBarsFromColor)) {
+    setObjectName(QStringLiteral("frmColors"));
+    setWindowTitle(QStringLiteral("Custom Palette"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(kClientSize);
+    setFont(platform::MakeFont("MS Sans Serif", kFontHeight));
+    setMouseTracking(true);
+
+    lblColor = new controls::TBoxLabel(this);
+    lblColor->setObjectName(QStringLiteral("lblColor"));
+    lblColor->setGeometry(kColorPlace);
+    lblColor->SetTextBorder(2);
+    lblColor->setFont(BoldFont(font()));
+    lblColor->SetFontColor(platform::clBlue);
+    lblColor->SetColor(platform::clBtnFace);
+    lblColor->SetCaption(QString());
+
+    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1->setGeometry(kScrollBoxPlace);
+    ScrollBox1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ScrollBox1->setLineWidth(kScrollBoxBorder);
+    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ScrollBox1->setWidgetResizable(true);
+    Swatches = new TPaletteSwatches;
+    ScrollBox1->setWidget(Swatches);
+
+    cmdHide = new QPushButton(QStringLiteral("&Close"), this);
+    cmdHide->setObjectName(QStringLiteral("cmdHide"));
+    cmdHide->setGeometry(kHidePlace);
+    cmdHide->setFont(BoldFont(font()));
+    setTabOrder(ScrollBox1, cmdHide);
+
+    connect(Swatches, &TPaletteSwatches::SwatchMouseMove, this, &TfrmColors::SwatchMouseMove);
+    connect(Swatches, &TPaletteSwatches::SwatchMouseDown, this, &TfrmColors::SwatchMouseDown);
+    connect(cmdHide, &QPushButton::clicked, this, &QWidget::close);
+
+    // Key preview: Escape closes the window whichever control has the focus.
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+
+    FormCreate(mainWindow);
+}
+
+void TfrmColors::FormCreate(QWidget* mainWindow) {
+    colorsOpen_ = true;
+    if (mainWindow != nullptr) move(mainWindow->pos() + kOffsetFromMain);
+}
+
+// The palette opens showing its last rows. The scroll range is known only once the scroll
+// box has its size, which it gets as the window is first shown.
+void TfrmColors::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (scrolledToEnd_) return;
+    scrolledToEnd_ = true;
+    QScrollBar* bar = ScrollBox1->verticalScrollBar();
+    bar->setValue(bar->maximum());
+}
+
+void TfrmColors::SwatchMouseMove(int index) {
+    if (index < 0) {
+        lblColor->SetCaption(QString());
+        return;
+    }
+    lblColor->SetCaption(QString::fromStdString(webpalette::HoverText(webpalette::SwatchAt(index).color)));
+}
+
+void TfrmColors::SwatchMouseDown(int index, Qt::MouseButton button) {
+    if (button != Qt::LeftButton) return;
+    const platform::TColor color = webpalette::SwatchAt(index).color;
+    platform::RunReportingErrors([&] { setBarsFromColor_(color); });
+}
+
+// Over the window's own background, the strip above the scroll box.
+void TfrmColors::mouseMoveEvent(QMouseEvent* event) {
+    lblColor->SetCaption(QString());
+    QWidget::mouseMoveEvent(event);
+}
+
+bool TfrmColors::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        platform::VirtualKeyOf(static_cast<QKeyEvent*>(event)->key()) == platform::VK_ESCAPE) {
+        close();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmColors::closeEvent(QCloseEvent* event) {
+    colorsOpen_ = false;
+    event->accept();
+}
+
+}  // namespace windows

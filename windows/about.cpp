@@ -1,0 +1,131 @@
+#include "windows/about.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <functional>
+
+#include "platform/Cursors.h"
+#include "platform/Faces.h"
+#include "platform/Keys.h"
+#include "platform/Paths.h"
+#include "platform/ShellOpen.h"
+#include "platform/SysColors.h"
+
+#ifndef VELLORAN_WEB_PAGE
+#define VELLORAN_WEB_PAGE ""
+#endif
+
+namespace windows {
+
+namespace {
+
+constexpr QSize kClientSize{257, 154};
+constexpr QRect kTitlePlace{19, 4, 219, 13};
+constexpr QRect kPanelPlace{20, 24, 217, 90};
+constexpr QRect kWebPlace{7, 69, 204, 13};
+constexpr QRect kOKPlace{99, 122, 75, 25};
+constexpr int kTitleFontHeight = -12;
+
+// The manual's HTML copy, which the build puts beside the program.
+constexpr char kManualPage[] = "manual.html";
+
+// A label that reports a click: a left press and release both on the label.
+class ClickLabel : public QLabel {
+public:
+    ClickLabel(const QString& text, QWidget* parent, std::function<void()> onClick)
+        : QLabel(text, parent), onClick_(std::move(onClick)) {}
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        pressed_ = event->button() == Qt::LeftButton;
+        event->accept();
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        const bool click =
+            pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+        pressed_ = false;
+        event->accept();
+        if (click) onClick_();
+    }
+
+private:
+    std::function<void()> onClick_;
+    bool pressed_ = false;
+};
+
+QLabel* PlacedLabel(const char* name, const QString& text, QWidget* parent, QPoint at) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+}  // namespace
+
+QUrl ProductWebPage() {
+    const QString configured = QStringLiteral(VELLORAN_WEB_PAGE);
+    if (!configured.isEmpty()) return QUrl(configured);
+    return QUrl::fromLocalFile(QString::fromStdString(platform::ProgramDir()) + QLatin1String(kManualPage));
+}
+
+TfrmAbout::TfrmAbout(QWidget* parent) : TKeyPreviewDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    SetUpDialogFrame(*this, QStringLiteral("About Velloran"), kClientSize);
+
+    Label1 = new QLabel(QStringLiteral("Velloran v1.0"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(kTitlePlace);
+    QFont titleFont = platform::MakeFont("MS Sans Serif", kTitleFontHeight);
+    titleFont.setBold(true);
+    Label1->setFont(titleFont);
+    platform::SetPaletteColor(Label1, QPalette::WindowText, platform::clNavy);
+
+    pnlAbout = new QFrame(this);
+    pnlAbout->setObjectName(QStringLiteral("pnlAbout"));
+    pnlAbout->setGeometry(kPanelPlace);
+    pnlAbout->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnlAbout->setLineWidth(1);
+
+    Label3 = PlacedLabel("Label3", QStringLiteral("Velloran \u00A9 2026"), pnlAbout, {73, 4});
+    Label8 = PlacedLabel("Label8", QStringLiteral("The Velloran developers"), pnlAbout, {76, 20});
+    Label6 = PlacedLabel("Label6", QStringLiteral("Send Questions or Comments to:"), pnlAbout, {32, 37});
+    platform::SetPaletteColor(Label6, QPalette::WindowText, platform::clMaroon);
+    Label2 = PlacedLabel("Label2", QStringLiteral("Help > Contents"), pnlAbout, {53, 53});
+
+    lblWeb = new ClickLabel(QStringLiteral("Velloran WebSite"), pnlAbout, [this] { lblWebClick(); });
+    lblWeb->setObjectName(QStringLiteral("lblWeb"));
+    lblWeb->setGeometry(kWebPlace);
+    lblWeb->setAlignment(Qt::AlignCenter);
+    QFont linkFont = font();
+    linkFont.setUnderline(true);
+    lblWeb->setFont(linkFont);
+    platform::SetPaletteColor(lblWeb, QPalette::WindowText, platform::clNavy);
+
+    BitBtn1 = MakeGlyphButton(*this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, kOKPlace);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setDefault(true);
+    platform::SetPaletteColor(BitBtn1, QPalette::ButtonText, platform::clNavy);
+    BitBtn1->setFocus();
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+
+    EnableKeyPreview();
+    FormCreate();
+}
+
+void TfrmAbout::FormCreate() { lblWeb->setCursor(platform::LoadCursorResource("HANDPOINTER")); }
+
+// The OK button is the cancel button too: Esc closes the box with the OK result.
+bool TfrmAbout::FormKeyDown(QKeyEvent* event) {
+    if (platform::VirtualKeyOf(event->key()) != platform::VK_ESCAPE) return false;
+    accept();
+    return true;
+}
+
+// The desktop opens the page and reports its own failures; the box stays open.
+void TfrmAbout::lblWebClick() { platform::ShellOpen(ProductWebPage()); }
+
+}  // namespace windows
