@@ -185,6 +185,7 @@ bool TGIFDecoding::ReadFrame(Cursor& cursor, LzwMethod method) {
     if (!frame.ReadImage(cursor, GlobalColorTable, PendingControl, kMaxTotalPixels - pixelsUsed_, method))
         return false;
     pixelsUsed_ += std::int64_t{frame.Width} * frame.Height;
+    DecodeSteps += frame.DecodeSteps;
     AnyTransparent = AnyTransparent || frame.Transparent;
     Frames.push_back(std::move(frame));
     // A control block applies to one image only.
@@ -257,6 +258,7 @@ void TGIF::DecodePixels(Cursor& cursor, LzwMethod method) {
         CodeReader reader(data);
         reader.SkipToTerminator();
         cursor.Seek(reader.Position());
+        DecodeSteps += reader.Steps();
         return;
     }
 
@@ -266,6 +268,7 @@ void TGIF::DecodePixels(Cursor& cursor, LzwMethod method) {
         // moves them to their rows. This needs no buffer beyond Image itself.
         CodeReader reader(data);
         const StringDecode result = DecodeStrings(reader, minCodeSize, std::span(Image.data(), pixelCount));
+        DecodeSteps += reader.Steps();
         if (result.done) {
             cursor.Seek(reader.Position());
             if (Transparent) BuildMask(result.pixels);
@@ -278,6 +281,7 @@ void TGIF::DecodePixels(Cursor& cursor, LzwMethod method) {
     CodeReader reader(data);
     PlacePixels(reader, minCodeSize);
     cursor.Seek(reader.Position());
+    DecodeSteps += reader.Steps();
 }
 
 // The straightforward way: each pixel from StackDecoder goes straight to its row, and its

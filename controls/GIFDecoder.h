@@ -76,6 +76,9 @@ public:
     // only the transparent index itself.
     RgbTable MaskedColorTable{};
 
+    // The work DecodePixels did for this frame, in the code reader's steps.
+    std::uint64_t DecodeSteps = 0;
+
     // The index of pixel (x, y) of Image.
     std::uint8_t Pixel(std::int32_t x, std::int32_t y) const { return Image[y * ImageStride + x]; }
     // Whether Mask marks pixel (x, y).
@@ -111,6 +114,9 @@ struct TGIFDecoding {
     bool Animated = false;
     bool AnyTransparent = false;
     ControlBlock PendingControl{};
+    // The work the frames' decoding took, in the code reader's steps: what a test bounds to
+    // show that no file makes a load work out of proportion to its size and pixel count.
+    std::uint64_t DecodeSteps = 0;
 
     std::int32_t FrameCount() const { return static_cast<std::int32_t>(Frames.size()); }
 

@@ -40,6 +40,7 @@ CodeReader::CodeReader(const Cursor& cursor)
 // counts as the terminator: a file cut inside its image data keeps what was decoded.
 bool CodeReader::NextSubBlock() {
     if (terminatorRead_) return false;
+    ++steps_;
     if (blockEnd_ >= size_) {
         terminatorRead_ = true;
         return false;
@@ -92,6 +93,7 @@ StackDecoder::StackDecoder(CodeReader& reader, int minCodeSize)
 }
 
 void StackDecoder::ResetTable() {
+    reader_.Count(2 * kTableSize);
     prefix_.fill(0);
     suffix_.fill(0);
     for (int i = 0; i < ClearCode; ++i) suffix_[i] = static_cast<std::uint16_t>(i);
@@ -242,6 +244,7 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
         } else if (code > EndCode && code < NextCode) {
             addEntry();
             const std::size_t n = length[code];
+            reader.Count(n);
             CopyString(pixels, p, start[code], n, total);
             oldStart = p;
             oldLength = n;
@@ -249,6 +252,7 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
         } else if (code == NextCode) {
             // Not yet in the table: the previous string followed by its own first byte.
             const std::size_t n = oldLength + 1;
+            reader.Count(n);
             CopyString(pixels, p, oldStart, oldLength, total);
             if (p + oldLength < total) pixels[p + oldLength] = pixels[oldStart];
             addEntry();
