@@ -253,8 +253,10 @@ void TGIF::DecodePixels(Cursor& cursor, LzwMethod method) {
     cursor.Take(1);
     const Cursor data = cursor;
 
-    if (minCodeSize < kMinCodeSizeLow || minCodeSize > kMinCodeSizeHigh) {
-        // The picture stays at index 0; skipping the data keeps the file's later blocks.
+    const std::size_t pixelCount = static_cast<std::size_t>(Width) * Height;
+    if (minCodeSize < kMinCodeSizeLow || minCodeSize > kMinCodeSizeHigh || pixelCount == 0) {
+        // The picture stays at index 0, or has no pixels at all; skipping the data keeps the
+        // file's later blocks.
         CodeReader reader(data);
         reader.SkipToTerminator();
         cursor.Seek(reader.Position());
@@ -262,8 +264,7 @@ void TGIF::DecodePixels(Cursor& cursor, LzwMethod method) {
         return;
     }
 
-    const std::size_t pixelCount = static_cast<std::size_t>(Width) * Height;
-    if (method == LzwMethod::Strings && pixelCount > 0) {
+    if (method == LzwMethod::Strings) {
         // The string decoder writes the pixels in stream order, packed; ArrangeRows then
         // moves them to their rows. This needs no buffer beyond Image itself.
         CodeReader reader(data);
@@ -305,10 +306,10 @@ void TGIF::PlacePixels(CodeReader& reader, int minCodeSize) {
         }
         v = lzw.NextPixel();
     }
-    // A picture completed before its data ended: the rest of the stream is read through.
-    if (v >= 0)
-        while (lzw.NextPixel() >= 0) {
-        }
+    // A picture completed before its data ended: the rest of its sub-blocks is skipped
+    // unread. Decoding them would change nothing, as the block walk goes on after the
+    // terminator either way, and it would cost as much as the longest strings the stream can
+    // build, again and again: quadratic in the data's length.
     reader.SkipToTerminator();
 }
 

@@ -89,14 +89,22 @@ void CodeReader::SkipToTerminator() {
 
 StackDecoder::StackDecoder(CodeReader& reader, int minCodeSize)
     : reader_(reader), MinCodeSize(minCodeSize), ClearCode(1 << minCodeSize), EndCode(ClearCode + 1) {
-    ResetTable();
-}
-
-void StackDecoder::ResetTable() {
     reader_.Count(2 * kTableSize);
     prefix_.fill(0);
     suffix_.fill(0);
     for (int i = 0; i < ClearCode; ++i) suffix_[i] = static_cast<std::uint16_t>(i);
+    NextCode = ClearCode + 2;
+    ResetTable();
+}
+
+// Only the entries made since the last reset, from ClearCode + 2 up to NextCode, differ from a
+// fresh table, so only they are cleared: a clear code costs what the codes before it built,
+// and a stream of clear codes stays as cheap as its length.
+void StackDecoder::ResetTable() {
+    const int first = ClearCode + 2;
+    reader_.Count(static_cast<std::uint64_t>(NextCode - first) + 1);
+    std::fill(prefix_.begin() + first, prefix_.begin() + NextCode, 0);
+    std::fill(suffix_.begin() + first, suffix_.begin() + NextCode, 0);
     stackSize_ = 0;
     CodeSize = MinCodeSize + 1;
     MaxCode = 2 * ClearCode;
@@ -277,26 +285,8 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
         }
     }
 
-    // The picture is complete. The rest of the stream is read through, as StackDecoder
-    // does, only to find where it ends: the code width still follows the table's growth.
-    for (;;) {
-        code = reader.Read(CodeSize);
-        if (code < 0) break;
-        if (code == ClearCode) {
-            CodeSize = minCodeSize + 1;
-            MaxCode = 2 * ClearCode;
-            NextCode = ClearCode + 2;
-            if (reader.Read(CodeSize) < 0) break;
-        } else if (code == EndCode) {
-            break;
-        } else if (NextCode < kTableSize) {
-            ++NextCode;
-            if (NextCode >= MaxCode && MaxCode < kTableSize) {
-                MaxCode *= 2;
-                ++CodeSize;
-            }
-        }
-    }
+    // The picture is complete: the rest of its sub-blocks is skipped unread, as StackDecoder
+    // does.
     reader.SkipToTerminator();
     return StringDecode{true, total};
 }
