@@ -22,7 +22,6 @@ constexpr std::size_t kHeaderSize = 6;  // "GIF" and three version bytes
 constexpr std::size_t kScreenDescriptorSize = 7;
 constexpr std::size_t kImageDescriptorSize = 10;  // separator and the 9-byte descriptor
 constexpr std::size_t kGraphicControlSize = 8;    // introducer, label and the 6-byte body
-constexpr std::size_t kLoopExtensionSize = 19;    // the whole NETSCAPE2.0 extension
 
 // Packed bytes of the screen and image descriptors.
 constexpr std::uint8_t fColorTable = 1 << 7;
@@ -106,8 +105,8 @@ bool TGIFDecoding::Decode(std::span<const std::uint8_t> data, LzwMethod method) 
 
     Cursor cursor(data);
     if (ReadScreen(cursor)) {
-        // Each step reports whether the walk goes on. It stops at the trailer, at a byte or
-        // extension label it does not know, at a 257th image, and wherever the data ends.
+        // Each step reports whether the walk goes on. It stops at the trailer, at a byte it
+        // does not know, at a 257th image, and wherever the data ends.
         for (bool more = true; more;) {
             switch (cursor.Peek()) {
                 case kExtensionIntroducer: more = ReadExtension(cursor); break;
@@ -140,14 +139,16 @@ bool TGIFDecoding::ReadScreen(Cursor& cursor) {
 bool TGIFDecoding::ReadExtension(Cursor& cursor) {
     switch (cursor.Peek(1)) {
         case kGraphicControlLabel: return ReadGraphicControl(cursor);
-        case kCommentLabel: cursor.Take(2); return cursor.SkipSubBlocks();
         case kApplicationLabel: return ReadApplication(cursor);
         case kPlainTextLabel:
             // Skipped, and the pending control block stays for the next image. The first
             // sub-block is the text's fixed header and is skipped whatever its length.
-            cursor.Take(2);
-            return cursor.SkipSubBlock() && cursor.SkipSubBlocks();
-        default: return false;
+            return !cursor.Take(2).empty() && cursor.SkipSubBlock() && cursor.SkipSubBlocks();
+        case kCommentLabel:  // the text is not used
+        default:
+            // Any label this decoder does not know too: GIF89a has decoders skip an extension
+            // they do not know, so that the images after it still show.
+            return !cursor.Take(2).empty() && cursor.SkipSubBlocks();
     }
 }
 
@@ -160,23 +161,28 @@ bool TGIFDecoding::ReadGraphicControl(Cursor& cursor) {
     return true;
 }
 
-// The NETSCAPE2.0 extension carries the loop count. The sub-block's size and its first byte
-// (the sub-block's id, 1) are not checked: the count is read from where every encoder puts it.
+// The NETSCAPE2.0 extension carries the loop count in the data sub-block whose first byte (its
+// id) is 1. Encoders may add other sub-blocks, such as a buffer size with id 2, so every
+// sub-block is walked; of several loop sub-blocks the last counts.
 bool TGIFDecoding::ReadApplication(Cursor& cursor) {
     constexpr std::string_view kNetscape = "NETSCAPE2.0";
     constexpr std::size_t kIdentifierAt = 3;
-    constexpr std::size_t kLoopCountAt = 16;
+    constexpr int kLoopSubBlockId = 1;
+    constexpr int kLoopSubBlockSize = 3;  // id and the 16-bit count
     bool isLoop = cursor.Remaining() >= kIdentifierAt + kNetscape.size();
     for (std::size_t i = 0; isLoop && i < kNetscape.size(); ++i)
         isLoop = cursor.Peek(kIdentifierAt + i) == static_cast<std::uint8_t>(kNetscape[i]);
-    if (isLoop) {
-        const auto block = cursor.Take(kLoopExtensionSize);
-        if (block.empty()) return false;
-        LoopCount = ReadU16(block, kLoopCountAt);
-        return true;
+    // The introducer, the label, then the identifier's sub-block whatever its length.
+    if (cursor.Take(2).empty() || !cursor.SkipSubBlock()) return false;
+    if (!isLoop) return cursor.SkipSubBlocks();
+    for (int length; (length = cursor.Peek()) != 0;) {
+        const bool whole = length >= 0 && static_cast<std::size_t>(length) < cursor.Remaining();
+        if (whole && length >= kLoopSubBlockSize && cursor.Peek(1) == kLoopSubBlockId)
+            LoopCount = cursor.Peek(2) | cursor.Peek(3) << 8;
+        if (!cursor.SkipSubBlock()) return false;
     }
-    cursor.Take(2);
-    return cursor.SkipSubBlock() && cursor.SkipSubBlocks();
+    cursor.Take(1);
+    return true;
 }
 
 bool TGIFDecoding::ReadFrame(Cursor& cursor, LzwMethod method) {

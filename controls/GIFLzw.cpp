@@ -111,10 +111,19 @@ void StackDecoder::ResetTable() {
     NextCode = ClearCode + 2;
 }
 
-int StackDecoder::FirstPixel() {
+int StackDecoder::FirstPixel() { return AfterClear(); }
+
+// The code after a clear code. Clear codes in a row count as one, and an end code there ends
+// the image as anywhere else; both carry no pixel. Any other code is the pixel as it stands,
+// even one that is not a literal, though only a literal belongs here in a well-formed stream.
+int StackDecoder::AfterClear() {
     int code;
     do code = reader_.Read(CodeSize);
     while (code == ClearCode);
+    if (code == EndCode) {
+        reader_.SkipToTerminator();
+        return kEndCode;
+    }
     FirstCode = OldCode = code;
     return code;
 }
@@ -126,11 +135,7 @@ int StackDecoder::NextPixel() {
     if (code < 0) return code;
     if (code == ClearCode) {
         ResetTable();
-        // Whatever follows a clear code is a pixel as it stands, even another clear code or
-        // the end code; only a well-formed stream puts a literal here.
-        code = reader_.Read(CodeSize);
-        FirstCode = OldCode = code;
-        return code;
+        return AfterClear();
     }
     if (code == EndCode) {
         reader_.SkipToTerminator();
@@ -230,10 +235,16 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
     };
     constexpr StringDecode kFallback{false, 0};
 
-    int code;
-    do code = reader.Read(CodeSize);
-    while (code == ClearCode);
-    if (code < 0) return finishEarly();
+    // The code after a clear code, skipping clear codes in a row as StackDecoder does.
+    const auto afterClear = [&] {
+        int code;
+        do code = reader.Read(CodeSize);
+        while (code == ClearCode);
+        return code;
+    };
+
+    int code = afterClear();
+    if (code < 0 || code == EndCode) return finishEarly();
     if (!isPlainLiteral(code)) return kFallback;
     if (total == 0) return kFallback;
     pixels[0] = static_cast<std::uint8_t>(code);
@@ -271,8 +282,8 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
             CodeSize = minCodeSize + 1;
             MaxCode = 2 * ClearCode;
             NextCode = ClearCode + 2;
-            code = reader.Read(CodeSize);
-            if (code < 0) return finishEarly();
+            code = afterClear();
+            if (code < 0 || code == EndCode) return finishEarly();
             if (!isPlainLiteral(code)) return kFallback;
             pixels[p] = static_cast<std::uint8_t>(code);
             oldStart = p;

@@ -122,12 +122,13 @@ public:
     StackDecoder(CodeReader& reader, int minCodeSize);
 
     // The first pixel value: leading clear codes are skipped and the code after them is taken
-    // as it is, even when it is not a literal. Negative when the data ends first.
+    // as it is, even when it is not a literal. Negative when the data or the image ends first.
     int FirstPixel();
     // The next pixel value, or kEndOfData, kEndCode or kBrokenTable.
     int NextPixel();
 
 private:
+    int AfterClear();
     void ResetTable();
     bool Push(int value) {
         reader_.Count(1);

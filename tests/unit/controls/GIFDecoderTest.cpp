@@ -158,15 +158,29 @@ TEST_P(GIFDecoderTest, LastControlBlockCountsAndAppliesToOneImageOnly) {
 }
 
 TEST_P(GIFDecoderTest, ApplicationExtensionsSetLoopCountOrAreSkipped) {
-    const auto app = [](std::string_view id, int count) {
+    // An application extension with the given identifier and data sub-blocks.
+    const auto app = [](std::string_view id, const std::vector<Bytes>& subBlocks) {
         Bytes b{0x21, 0xFF, 11};
-        return b << id << Bytes{3, 1} << Le16(count) << Bytes{0};
+        b << id;
+        for (const Bytes& sub : subBlocks) b << Bytes{static_cast<std::uint8_t>(sub.size())} << sub;
+        return b << Bytes{0};
     };
-    EXPECT_EQ(Decode(Screen() << app("NETSCAPE2.0", 3) << kPixel).LoopCount, 3);
-    EXPECT_EQ(Decode(Screen() << app("NETSCAPE2.0", 0) << kPixel).LoopCount, 0);
-    const auto other = Decode(Screen() << app("ANIMEXTS1.0", 5) << kPixel);
-    EXPECT_EQ(other.LoopCount, 0);
-    EXPECT_EQ(other.FrameCount(), 1);
+    const Bytes loop3 = Bytes{1} << Le16(3), buffer = {2, 0, 0x10, 0, 0};
+    struct Row {
+        std::string_view id;
+        std::vector<Bytes> subBlocks;
+        int loopCount;
+    };
+    for (const Row& r : {Row{"NETSCAPE2.0", {loop3}, 3}, Row{"NETSCAPE2.0", {Bytes{1} << Le16(0)}, 0},
+                         // A buffer-size sub-block after the loop count, or before it.
+                         Row{"NETSCAPE2.0", {loop3, buffer}, 3}, Row{"NETSCAPE2.0", {buffer, loop3}, 3},
+                         // Only the sub-block with id 1 holds the count.
+                         Row{"NETSCAPE2.0", {Bytes{0} << Le16(5)}, 0}, Row{"NETSCAPE2.0", {buffer}, 0},
+                         Row{"ANIMEXTS1.0", {loop3}, 0}}) {
+        const auto gif = Decode(Screen() << app(r.id, r.subBlocks) << kPixel << kPixel);
+        EXPECT_EQ(gif.LoopCount, r.loopCount) << r.id << " " << r.subBlocks.size();
+        EXPECT_EQ(gif.FrameCount(), 2) << r.id << " " << r.subBlocks.size();
+    }
     // A comment and a plain text extension are skipped; the control block before the plain
     // text still applies to the image after it.
     Bytes comment{0x21, 0xFE, 2, 'h', 'i', 1, '!', 0};
@@ -176,9 +190,38 @@ TEST_P(GIFDecoderTest, ApplicationExtensionsSetLoopCountOrAreSkipped) {
     EXPECT_EQ(skipped.Frames[0].Delay, 40);
 }
 
-TEST_P(GIFDecoderTest, UnknownBlockEndsParsingKeepingFrames) {
-    for (const Bytes& stop : {Bytes{0x21, 0x02, 1, 0, 0}, Bytes{0x00}, Bytes{0x42}}) {
-        EXPECT_EQ(Decode(Screen() << kPixel << stop << kPixel).FrameCount(), 1);
+TEST_P(GIFDecoderTest, UnknownExtensionIsSkippedWhileAStrayByteEndsParsing) {
+    struct Row {
+        Bytes between;
+        int frames;
+    };
+    for (const Row& r :
+         {Row{{0x21, 0x02, 1, 0, 0}, 2}, Row{{0x21, 0x99, 3, 'a', 'b', 'c', 2, 'd', 'e', 0}, 2},
+          Row{{0x21, 0x02, 0}, 2}, Row{{0x00}, 1}, Row{{0x42}, 1},
+          // An unknown extension whose sub-blocks run past the data.
+          Row{{0x21, 0x02, 200, 0}, 1}}) {
+        EXPECT_EQ(Decode(Screen() << kPixel << r.between << kPixel).FrameCount(), r.frames);
+    }
+}
+
+TEST_P(GIFDecoderTest, ClearCodesInARowCountAsOneAndAnEndCodeAfterOneEndsTheImage) {
+    // Minimum code size 2: clear code 4, end code 5, 3-bit codes throughout.
+    struct Stream {
+        std::vector<int> codes;
+        Bytes pixels;
+    };
+    const Stream rows[] = {
+        {{4, 1, 4, 4, 2, 5}, {1, 2, 0, 0}},
+        {{4, 4, 4, 3, 5}, {3, 0, 0, 0}},
+        {{4, 5, 3, 3, 3}, {0, 0, 0, 0}},
+        {{4, 1, 4, 5, 3, 3}, {1, 0, 0, 0}},
+    };
+    for (const Stream& r : rows) {
+        std::vector<std::pair<int, int>> codes;
+        for (int code : r.codes) codes.push_back({code, 3});
+        const auto gif = Decode(Screen() << Descriptor(4, 1) << Bytes{2} << SubBlocks(codes) << kPixel);
+        ASSERT_EQ(gif.FrameCount(), 2);
+        EXPECT_EQ(Row(gif.Frames[0], 0), r.pixels);
     }
 }
 
