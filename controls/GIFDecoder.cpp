@@ -1,7 +1,6 @@
 #include "controls/GIFDecoder.h"
 
 #include <algorithm>
-#include <bitset>
 #include <cstring>
 #include <string_view>
 
@@ -104,7 +103,14 @@ bool TGIFDecoding::Decode(std::span<const std::uint8_t> data, LzwMethod method) 
         return false;
 
     Cursor cursor(data);
-    if (ReadScreen(cursor)) {
+    const bool screenRead = ReadScreen(cursor);
+    // Shown at another size the picture would be wrong, so a screen too large for the frame
+    // buffer fails the load rather than being clamped.
+    if (std::int64_t{ScreenWidth} * ScreenHeight > kMaxScreenPixels) {
+        *this = TGIFDecoding{};
+        return false;
+    }
+    if (screenRead) {
         // Each step reports whether the walk goes on. It stops at the trailer, at a byte it
         // does not know, at a 257th image, and wherever the data ends.
         for (bool more = true; more;) {
@@ -227,8 +233,7 @@ bool TGIF::ReadImage(Cursor& cursor, const RgbTable& globalColorTable, const Con
     ApplyControl(control);
 
     const std::int64_t pixels = std::int64_t{Width} * Height;
-    if (Width > kMaxFrameSide || Height > kMaxFrameSide || pixels > kMaxFramePixels || pixels > pixelBudget)
-        return false;
+    if (pixels > kMaxFramePixels || pixels > pixelBudget) return false;
 
     ImageStride = PaddedRow(Width * 8);
     Image.assign(static_cast<std::size_t>(ImageStride) * Height, 0);
@@ -326,9 +331,10 @@ void TGIF::ArrangeRows() {
     const std::size_t width = static_cast<std::size_t>(Width);
     std::uint8_t* const pixels = Image.data();
     if (Interlaced && Height > 2) {
-        // Follows each cycle of the row permutation with one spare row.
-        std::bitset<kMaxFrameSide> placed;
-        std::array<std::uint8_t, kMaxFrameSide> spare;
+        // Follows each cycle of the row permutation with one spare row. Both buffers are on
+        // the heap, as a side may be 65535 long.
+        std::vector<bool> placed(static_cast<std::size_t>(Height));
+        std::vector<std::uint8_t> spare(width);
         const auto row = [&](std::int32_t r) { return pixels + static_cast<std::size_t>(r) * width; };
         for (std::int32_t first = 0; first < Height; ++first) {
             if (placed[first]) continue;

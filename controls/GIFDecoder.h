@@ -25,8 +25,8 @@ using RgbTable = std::array<std::uint8_t, 256 * 3>;
 using ControlBlock = std::array<std::uint8_t, 6>;
 
 // Frames the decoder refuses, so that a hostile header cannot make a load ask for gigabytes.
-// The frame that would pass a limit ends the parse; the frames before it are kept.
-inline constexpr std::int32_t kMaxFrameSide = 16384;
+// The frame that would pass a limit ends the parse; the frames before it are kept. Either side
+// may be as long as the format allows, 65535, while the frame stays within the pixel limits.
 inline constexpr std::int64_t kMaxFramePixels = std::int64_t{64} << 20;
 // Within the per-frame limits 256 frames could still ask for 16 GiB, so the frames of one
 // file share a budget too: 256 frames of 1024 x 1024, or four of the largest frames.
@@ -120,9 +120,10 @@ struct TGIFDecoding {
 
     std::int32_t FrameCount() const { return static_cast<std::int32_t>(Frames.size()); }
 
-    // Parses a whole file, starting from an empty state. False when the data is empty or does
-    // not begin with "GIF"; true otherwise, even when the file holds no image or is cut short,
-    // in which case the frames read before the fault are kept.
+    // Parses a whole file, starting from an empty state. False, with the state left empty,
+    // when the data is empty, does not begin with "GIF", or declares a logical screen of more
+    // than kMaxScreenPixels; true otherwise, even when the file holds no image or is cut
+    // short, in which case the frames read before the fault are kept.
     bool Decode(std::span<const std::uint8_t> data, LzwMethod method = LzwMethod::Strings);
 
 private:

@@ -329,7 +329,7 @@ TEST_P(GIFDecoderTest, MalformedCodeStreamsStopTheirImageOnly) {
 
 TEST_P(GIFDecoderTest, OversizedFramesEndTheParseKeepingEarlierFrames) {
     const auto big = [](int w, int h) { return Descriptor(w, h) << LiteralData({1}); };
-    EXPECT_EQ(Decode(Screen() << kPixel << big(16385, 1) << kPixel).FrameCount(), 1);
+    EXPECT_EQ(Decode(Screen() << kPixel << big(65535, 1) << kPixel).FrameCount(), 3);
     EXPECT_EQ(Decode(Screen() << kPixel << big(8192, 8193) << kPixel).FrameCount(), 1);
     // Four frames of 8192 x 8192 use the whole budget shared by the frames of one file.
     Bytes file = Screen();
@@ -366,6 +366,33 @@ TEST_P(GIFDecoderTest, DecodeWorkGrowsLinearlyWithFileSizeAndPixels) {
         // A few steps per byte and per pixel, and a fixed amount per frame for its tables.
         const std::uint64_t pixels = static_cast<std::uint64_t>(c.width) * c.height + 1;
         EXPECT_LE(gif.DecodeSteps, 16 * (file.size() + pixels) + 16384 * 2) << c.what;
+    }
+}
+
+TEST_P(GIFDecoderTest, AColumnAsTallAsTheFormatAllowsDecodesInterlaced) {
+    // Each pixel in stream order is its pass number plus one: 8192, 8192, 16384 and 32767 rows.
+    Bytes stream;
+    const int passRows[] = {8192, 8192, 16384, 32767};
+    for (int pass = 0; pass < 4; ++pass) stream.insert(stream.end(), passRows[pass], pass + 1);
+    const auto gif = Decode(Screen(1, 65535) << Image(1, 65535, stream, 0x40, 3));
+    ASSERT_EQ(gif.FrameCount(), 1);
+    const auto& f = gif.Frames[0];
+    for (int y = 0; y < 65535; ++y) {
+        const int pass = y % 8 == 0 ? 1 : y % 8 == 4 ? 2 : y % 4 == 2 ? 3 : 4;
+        ASSERT_EQ(f.Pixel(0, y), pass) << y;
+    }
+}
+
+TEST_P(GIFDecoderTest, ALogicalScreenOverTheBudgetFailsTheLoad) {
+    struct Row {
+        int width, height;
+        bool loads;
+    };
+    for (const Row& r : {Row{65535, 65535, false}, Row{8192, 8193, false}, Row{8192, 8192, true},
+                         Row{65535, 1, true}, Row{1, 65535, true}}) {
+        const auto gif = Decode(Screen(r.width, r.height) << kPixel << kTrailer, r.loads);
+        EXPECT_EQ(gif.FrameCount(), r.loads ? 1 : 0) << r.width << " x " << r.height;
+        EXPECT_EQ(gif.ScreenWidth, r.loads ? r.width : 0) << r.width << " x " << r.height;
     }
 }
 
