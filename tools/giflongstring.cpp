@@ -1,9 +1,10 @@
-// giflongstring WIDTH HEIGHT BYTES FILE: writes a well-formed GIF of about BYTES bytes whose one
-// WIDTH x HEIGHT frame has a code stream that builds ever longer strings: the minimum code size
-// is 9, and after the clear code comes the literal 300, above 255, then each code is the next
-// free table entry until the table is full, and then the longest entry over and over. A decoder that expands codes the
-// picture no longer needs does work quadratic in the stream's length. The fuzz target's
-// long-string seed is made with it.
+// giflongstring WIDTH HEIGHT BYTES FILE: writes a well-formed GIF of about BYTES bytes whose
+// one WIDTH x HEIGHT frame has a code stream that builds ever longer strings: the minimum
+// code size is 9, and after the clear code comes the literal 300, above 255, then each code
+// is the next free table entry until the table is full, and then the longest entry over and
+// over. A decoder that expands codes the picture no longer needs does work quadratic in the
+// stream's length. The fuzz target's seed fuzz/corpus/gif_decode/long-strings.gif is
+// `giflongstring 1 1 200000 long-strings.gif`.
 
 #include <cstdio>
 #include <cstdlib>
