@@ -152,8 +152,8 @@ bool TGIFDecoding::ReadExtension(Cursor& cursor) {
             return !cursor.Take(2).empty() && cursor.SkipSubBlock() && cursor.SkipSubBlocks();
         case kCommentLabel:  // the text is not used
         default:
-            // Any label this decoder does not know too: GIF89a has decoders skip an extension
-            // they do not know, so that the images after it still show.
+            // An extension with a label this decoder does not know is skipped as a comment is:
+            // GIF89a asks decoders to skip those, so that the images after them still show.
             return !cursor.Take(2).empty() && cursor.SkipSubBlocks();
     }
 }

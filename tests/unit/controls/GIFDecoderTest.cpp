@@ -1,6 +1,7 @@
 // The decoder on tiny files built byte by byte. Every test runs with both LZW decoders.
 
 #include "controls/GIFDecoder.h"
+#include "tests/unit/controls/LongStringGif.h"
 
 #include <gtest/gtest.h>
 
@@ -79,23 +80,6 @@ Bytes Control(int packed, int delay, int index = 0) {
     return Bytes{0x21, 0xF9, 4, static_cast<std::uint8_t>(packed)}
            << Le16(delay) << Bytes{static_cast<std::uint8_t>(index), 0};
 }
-// Minimum code size 9: the clear code is 512 and the end code 513.
-constexpr int kWideClear = 512, kWideEnd = 513;
-
-// A stream that starts with the literal 300, wider than a byte, which only the stack decoder
-// takes; then each code is the next free entry, one byte longer than the one before, and once
-// the table is full the longest entry, about 3600 bytes, again and again.
-std::vector<std::pair<int, int>> LongStrings(int count) {
-    std::vector<std::pair<int, int>> codes = {{kWideClear, 10}, {300, 10}};
-    int width = 10;
-    for (int next = kWideEnd + 1; count-- > 0;) {
-        codes.push_back({std::min(next, 4095), width});
-        if (next < 4096 && ++next == 1 << width && width < 12) ++width;
-    }
-    codes.push_back({kWideEnd, width});
-    return codes;
-}
-
 const Bytes kPixel = Image(1, 1, {1});
 const Bytes kTrailer = {0x3B};
 
@@ -340,28 +324,31 @@ TEST_P(GIFDecoderTest, OversizedFramesEndTheParseKeepingEarlierFrames) {
 TEST_P(GIFDecoderTest, DecodeWorkGrowsLinearlyWithFileSizeAndPixels) {
     // Alternating clear codes and wide literals: every pixel resets the table.
     std::vector<std::pair<int, int>> resets;
-    for (int i = 0; i < 10000; ++i) resets.insert(resets.end(), {{kWideClear, 10}, {300, 10}});
-    resets.push_back({kWideEnd, 10});
+    for (int i = 0; i < 10000; ++i)
+        resets.insert(resets.end(), {{giftest::kLongStringClear, 10}, {giftest::kLongStringLiteral, 10}});
+    resets.push_back({giftest::kLongStringEnd, 10});
     struct Case {
         const char* what;
         int width, height;
         std::vector<std::pair<int, int>> codes;
     };
     const Case cases[] = {
-        {"long strings after a 1 x 1 picture", 1, 1, LongStrings(8000)},
-        {"long strings in a zero-size frame", 0, 0, LongStrings(8000)},
-        {"long strings in a zero-width frame", 0, 5, LongStrings(8000)},
+        {"long strings after a 1 x 1 picture", 1, 1, giftest::LongStringCodes(8000)},
+        {"long strings in a zero-size frame", 0, 0, giftest::LongStringCodes(8000)},
+        {"long strings in a zero-width frame", 0, 5, giftest::LongStringCodes(8000)},
         {"a table reset per pixel", 100, 100, resets},
     };
     for (const Case& c : cases) {
-        const Bytes file = Screen() << Descriptor(c.width, c.height) << Bytes{9} << SubBlocks(c.codes)
+        const Bytes file = Screen() << Descriptor(c.width, c.height)
+                                    << Bytes{giftest::LongStringStart{}.minCodeSize} << SubBlocks(c.codes)
                                     << kPixel << kTrailer;
         const auto gif = Decode(file);
         // The image after the long one is found where its data ends.
         ASSERT_EQ(gif.FrameCount(), 2) << c.what;
         EXPECT_EQ(gif.Frames[1].Pixel(0, 0), 1) << c.what;
         if (c.width * c.height > 0) {
-            EXPECT_EQ(gif.Frames[0].Pixel(c.width - 1, c.height - 1), 300 & 0xFF) << c.what;
+            EXPECT_EQ(gif.Frames[0].Pixel(c.width - 1, c.height - 1), giftest::kLongStringLiteral & 0xFF)
+                << c.what;
         }
         // A few steps per byte and per pixel, and a fixed amount per frame for its tables.
         const std::uint64_t pixels = static_cast<std::uint64_t>(c.width) * c.height + 1;
