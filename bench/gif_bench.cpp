@@ -1,9 +1,13 @@
-// The GIF decoder against giflib's DGifSlurp on the same files, in one run. The files are
-// written by giflib's encoder at start-up; at the end one line per file gives the ratio
-// "ratio <file> giflib/ours = X.XX" (above 1: ours is faster).
+// The GIF decoder, with each of its two LZW methods, against giflib's DGifSlurp on the same
+// files, in one run. The files are written by giflib's encoder at start-up, plus one whose
+// code stream builds ever longer strings after a 1 x 1 picture. Before any timing, the three decoders' frames
+// are compared pixel by pixel; a difference ends the run with status 1. Each benchmark is repeated, and at
+// the end one line per file gives the ratios of the median CPU times, "ratio <file> giflib/strings = X.XX
+// giflib/reference = Y.YY" (above 1: ours is faster).
 
 #include "controls/GIFDecoder.h"
 #include "tests/unit/controls/GifWriter.h"
+#include "tests/unit/controls/LongStringGif.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,6 +20,9 @@
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using gif::LzwMethod;
+
+constexpr int kRepetitions = 9;
 
 giftest::FrameLayout Frame(int w, int h, bool interlaced, const auto& pixel) {
     giftest::FrameLayout f;
@@ -79,13 +86,37 @@ std::vector<File> MakeFiles() {
         animation.frames.push_back(std::move(frame));
     }
     files.push_back({"animation", giftest::WriteGif(animation), 50 * 500 * 500});
+    // A 1 x 1 picture followed by 1.5 MB of ever longer strings, in a stream that giflib
+    // takes too: code size 8, a literal first.
+    files.push_back({"long-strings", giftest::LongStringGif(1, 1, 1'500'000, {8, 1}), 1});
     return files;
 }
 
-void DecodeOurs(benchmark::State& state, const File& file) {
+// Whether our decoder, with `method`, gives giflib's frames: their number, sizes and every
+// pixel index.
+bool SameAsGiflib(const File& file, LzwMethod method) {
+    gif::TGIFDecoding ours;
+    giftest::MemoryReader reader;
+    const giftest::GiflibFile ref = giftest::SlurpWithGiflib(file.bytes, reader);
+    if (!ref || !ours.Decode(file.bytes, method) || ours.FrameCount() != ref->ImageCount) return false;
+    for (int i = 0; i < ref->ImageCount; ++i) {
+        const gif::TGIF& f = ours.Frames[i];
+        const GifImageDesc& d = ref->SavedImages[i].ImageDesc;
+        if (f.Width != d.Width || f.Height != d.Height) return false;
+        const GifByteType* raster = ref->SavedImages[i].RasterBits;
+        for (int y = 0; y < f.Height; ++y)
+            if (!std::equal(raster + y * f.Width, raster + (y + 1) * f.Width,
+                            f.Image.begin() + y * f.ImageStride))
+                return false;
+    }
+    return true;
+}
+
+void DecodeOurs(benchmark::State& state, const File& file, LzwMethod method) {
     for (auto _ : state) {
         gif::TGIFDecoding gif;
-        if (!gif.Decode(file.bytes) || gif.FrameCount() == 0) state.SkipWithError("our decoder failed");
+        if (!gif.Decode(file.bytes, method) || gif.FrameCount() == 0)
+            state.SkipWithError("our decoder failed");
         benchmark::DoNotOptimize(gif.Frames.data());
     }
     state.SetItemsProcessed(state.iterations() * file.pixels);
@@ -101,17 +132,16 @@ void DecodeGiflib(benchmark::State& state, const File& file) {
     state.SetItemsProcessed(state.iterations() * file.pixels);
 }
 
-// The console report, plus the time per iteration of every run for the ratios.
+// The console report, plus the median CPU time of every benchmark's repetitions.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                seconds[run.benchmark_name()] =
-                    run.real_accumulated_time / static_cast<double>(run.iterations);
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median" && !run.error_occurred)
+                medianCpu[run.run_name.function_name] = run.GetAdjustedCPUTime();
     }
-    std::map<std::string, double> seconds;
+    std::map<std::string, double> medianCpu;
 };
 
 }  // namespace
@@ -119,19 +149,38 @@ public:
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     const std::vector<File> files = MakeFiles();
+    const char* const kSides[] = {"strings", "reference", "giflib"};
+    bool same = true;
+    for (const File& file : files)
+        for (LzwMethod method : {LzwMethod::Strings, LzwMethod::Reference})
+            if (!SameAsGiflib(file, method)) {
+                std::fprintf(stderr, "%s: our %s decoder and giflib differ\n", file.name.c_str(),
+                             kSides[method == LzwMethod::Strings ? 0 : 1]);
+                same = false;
+            }
+    if (!same) return 1;
+
     for (const File& file : files) {
-        benchmark::RegisterBenchmark(("ours/" + file.name).c_str(), DecodeOurs, file)
-            ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("giflib/" + file.name).c_str(), DecodeGiflib, file)
-            ->Unit(benchmark::kMillisecond);
+        for (const char* side : kSides) {
+            const std::string name = std::string(side) + "/" + file.name;
+            auto* bench = side == kSides[2]
+                              ? benchmark::RegisterBenchmark(name.c_str(), DecodeGiflib, file)
+                              : benchmark::RegisterBenchmark(
+                                    name.c_str(), DecodeOurs, file,
+                                    side == kSides[0] ? LzwMethod::Strings : LzwMethod::Reference);
+            bench->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
+        }
     }
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     for (const File& file : files) {
-        const auto ours = reporter.seconds.find("ours/" + file.name);
-        const auto giflib = reporter.seconds.find("giflib/" + file.name);
-        if (ours != reporter.seconds.end() && giflib != reporter.seconds.end())
-            std::printf("ratio %s giflib/ours = %.2f\n", file.name.c_str(), giflib->second / ours->second);
+        const auto time = [&](const char* side) {
+            const auto found = reporter.medianCpu.find(std::string(side) + "/" + file.name);
+            return found == reporter.medianCpu.end() ? NAN : found->second;
+        };
+        std::printf("ratio %s giflib/strings = %.2f giflib/reference = %.2f (median CPU time of %d)\n",
+                    file.name.c_str(), time("giflib") / time("strings"), time("giflib") / time("reference"),
+                    kRepetitions);
     }
     benchmark::Shutdown();
     return 0;

@@ -20,9 +20,10 @@ foreach(name IN LISTS VELLORAN_FUZZERS)
   set(binary ${CMAKE_BINARY_DIR}/fuzz/${name}_fuzzer)
   set(corpus ${CMAKE_SOURCE_DIR}/fuzz/corpus/${name})
   set(fresh ${CMAKE_BINARY_DIR}/fuzz/fresh/${name})
-  add_test(NAME fuzz_${name}_corpus COMMAND ${binary} -runs=0 ${corpus})
+  add_test(NAME fuzz_${name}_corpus COMMAND ${binary} -runs=0 ${FUZZ_${name}_OPTIONS} ${corpus})
   add_test(NAME fuzz_${name}_fresh
     COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
-            ${CMAKE_SOURCE_DIR}/scripts/fuzz-fresh ${binary} ${fresh} ${corpus} ${VELLORAN_FUZZ_SECONDS})
+            ${CMAKE_SOURCE_DIR}/scripts/fuzz-fresh ${binary} ${fresh} ${corpus} ${VELLORAN_FUZZ_SECONDS}
+            ${FUZZ_${name}_OPTIONS})
   set_tests_properties(fuzz_${name}_corpus fuzz_${name}_fresh PROPERTIES LABELS fuzz)
 endforeach()

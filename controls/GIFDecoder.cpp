@@ -1,7 +1,6 @@
 #include "controls/GIFDecoder.h"
 
 #include <algorithm>
-#include <bitset>
 #include <cstring>
 #include <string_view>
 
@@ -22,7 +21,6 @@ constexpr std::size_t kHeaderSize = 6;  // "GIF" and three version bytes
 constexpr std::size_t kScreenDescriptorSize = 7;
 constexpr std::size_t kImageDescriptorSize = 10;  // separator and the 9-byte descriptor
 constexpr std::size_t kGraphicControlSize = 8;    // introducer, label and the 6-byte body
-constexpr std::size_t kLoopExtensionSize = 19;    // the whole NETSCAPE2.0 extension
 
 // Packed bytes of the screen and image descriptors.
 constexpr std::uint8_t fColorTable = 1 << 7;
@@ -105,9 +103,16 @@ bool TGIFDecoding::Decode(std::span<const std::uint8_t> data, LzwMethod method) 
         return false;
 
     Cursor cursor(data);
-    if (ReadScreen(cursor)) {
-        // Each step reports whether the walk goes on. It stops at the trailer, at a byte or
-        // extension label it does not know, at a 257th image, and wherever the data ends.
+    const bool screenRead = ReadScreen(cursor);
+    // Shown at another size the picture would be wrong, so a screen too large for the frame
+    // buffer fails the load rather than being clamped.
+    if (std::int64_t{ScreenWidth} * ScreenHeight > kMaxScreenPixels) {
+        *this = TGIFDecoding{};
+        return false;
+    }
+    if (screenRead) {
+        // Each step reports whether the walk goes on. It stops at the trailer, at a byte it
+        // does not know, at a 257th image, and wherever the data ends.
         for (bool more = true; more;) {
             switch (cursor.Peek()) {
                 case kExtensionIntroducer: more = ReadExtension(cursor); break;
@@ -140,14 +145,16 @@ bool TGIFDecoding::ReadScreen(Cursor& cursor) {
 bool TGIFDecoding::ReadExtension(Cursor& cursor) {
     switch (cursor.Peek(1)) {
         case kGraphicControlLabel: return ReadGraphicControl(cursor);
-        case kCommentLabel: cursor.Take(2); return cursor.SkipSubBlocks();
         case kApplicationLabel: return ReadApplication(cursor);
         case kPlainTextLabel:
             // Skipped, and the pending control block stays for the next image. The first
             // sub-block is the text's fixed header and is skipped whatever its length.
-            cursor.Take(2);
-            return cursor.SkipSubBlock() && cursor.SkipSubBlocks();
-        default: return false;
+            return !cursor.Take(2).empty() && cursor.SkipSubBlock() && cursor.SkipSubBlocks();
+        case kCommentLabel:  // the text is not used
+        default:
+            // An extension with a label this decoder does not know is skipped as a comment is:
+            // GIF89a asks decoders to skip those, so that the images after them still show.
+            return !cursor.Take(2).empty() && cursor.SkipSubBlocks();
     }
 }
 
@@ -160,23 +167,28 @@ bool TGIFDecoding::ReadGraphicControl(Cursor& cursor) {
     return true;
 }
 
-// The NETSCAPE2.0 extension carries the loop count. The sub-block's size and its first byte
-// (the sub-block's id, 1) are not checked: the count is read from where every encoder puts it.
+// The NETSCAPE2.0 extension carries the loop count in the data sub-block whose first byte (its
+// id) is 1. Encoders may add other sub-blocks, such as a buffer size with id 2, so every
+// sub-block is walked; of several loop sub-blocks the last counts.
 bool TGIFDecoding::ReadApplication(Cursor& cursor) {
     constexpr std::string_view kNetscape = "NETSCAPE2.0";
     constexpr std::size_t kIdentifierAt = 3;
-    constexpr std::size_t kLoopCountAt = 16;
+    constexpr int kLoopSubBlockId = 1;
+    constexpr int kLoopSubBlockSize = 3;  // id and the 16-bit count
     bool isLoop = cursor.Remaining() >= kIdentifierAt + kNetscape.size();
     for (std::size_t i = 0; isLoop && i < kNetscape.size(); ++i)
         isLoop = cursor.Peek(kIdentifierAt + i) == static_cast<std::uint8_t>(kNetscape[i]);
-    if (isLoop) {
-        const auto block = cursor.Take(kLoopExtensionSize);
-        if (block.empty()) return false;
-        LoopCount = ReadU16(block, kLoopCountAt);
-        return true;
+    // The introducer, the label, then the identifier's sub-block whatever its length.
+    if (cursor.Take(2).empty() || !cursor.SkipSubBlock()) return false;
+    if (!isLoop) return cursor.SkipSubBlocks();
+    for (int length; (length = cursor.Peek()) != 0;) {
+        const bool whole = length >= 0 && static_cast<std::size_t>(length) < cursor.Remaining();
+        if (whole && length >= kLoopSubBlockSize && cursor.Peek(1) == kLoopSubBlockId)
+            LoopCount = cursor.Peek(2) | cursor.Peek(3) << 8;
+        if (!cursor.SkipSubBlock()) return false;
     }
-    cursor.Take(2);
-    return cursor.SkipSubBlock() && cursor.SkipSubBlocks();
+    cursor.Take(1);
+    return true;
 }
 
 bool TGIFDecoding::ReadFrame(Cursor& cursor, LzwMethod method) {
@@ -185,6 +197,7 @@ bool TGIFDecoding::ReadFrame(Cursor& cursor, LzwMethod method) {
     if (!frame.ReadImage(cursor, GlobalColorTable, PendingControl, kMaxTotalPixels - pixelsUsed_, method))
         return false;
     pixelsUsed_ += std::int64_t{frame.Width} * frame.Height;
+    DecodeSteps += frame.DecodeSteps;
     AnyTransparent = AnyTransparent || frame.Transparent;
     Frames.push_back(std::move(frame));
     // A control block applies to one image only.
@@ -220,8 +233,7 @@ bool TGIF::ReadImage(Cursor& cursor, const RgbTable& globalColorTable, const Con
     ApplyControl(control);
 
     const std::int64_t pixels = std::int64_t{Width} * Height;
-    if (Width > kMaxFrameSide || Height > kMaxFrameSide || pixels > kMaxFramePixels || pixels > pixelBudget)
-        return false;
+    if (pixels > kMaxFramePixels || pixels > pixelBudget) return false;
 
     ImageStride = PaddedRow(Width * 8);
     Image.assign(static_cast<std::size_t>(ImageStride) * Height, 0);
@@ -252,20 +264,23 @@ void TGIF::DecodePixels(Cursor& cursor, LzwMethod method) {
     cursor.Take(1);
     const Cursor data = cursor;
 
-    if (minCodeSize < kMinCodeSizeLow || minCodeSize > kMinCodeSizeHigh) {
-        // The picture stays at index 0; skipping the data keeps the file's later blocks.
+    const std::size_t pixelCount = static_cast<std::size_t>(Width) * Height;
+    if (minCodeSize < kMinCodeSizeLow || minCodeSize > kMinCodeSizeHigh || pixelCount == 0) {
+        // The picture stays at index 0, or has no pixels at all; skipping the data keeps the
+        // file's later blocks.
         CodeReader reader(data);
         reader.SkipToTerminator();
         cursor.Seek(reader.Position());
+        DecodeSteps += reader.Steps();
         return;
     }
 
-    const std::size_t pixelCount = static_cast<std::size_t>(Width) * Height;
-    if (method == LzwMethod::Strings && pixelCount > 0) {
+    if (method == LzwMethod::Strings) {
         // The string decoder writes the pixels in stream order, packed; ArrangeRows then
         // moves them to their rows. This needs no buffer beyond Image itself.
         CodeReader reader(data);
         const StringDecode result = DecodeStrings(reader, minCodeSize, std::span(Image.data(), pixelCount));
+        DecodeSteps += reader.Steps();
         if (result.done) {
             cursor.Seek(reader.Position());
             if (Transparent) BuildMask(result.pixels);
@@ -278,6 +293,7 @@ void TGIF::DecodePixels(Cursor& cursor, LzwMethod method) {
     CodeReader reader(data);
     PlacePixels(reader, minCodeSize);
     cursor.Seek(reader.Position());
+    DecodeSteps += reader.Steps();
 }
 
 // The straightforward way: each pixel from StackDecoder goes straight to its row, and its
@@ -301,10 +317,10 @@ void TGIF::PlacePixels(CodeReader& reader, int minCodeSize) {
         }
         v = lzw.NextPixel();
     }
-    // A picture completed before its data ended: the rest of the stream is read through.
-    if (v >= 0)
-        while (lzw.NextPixel() >= 0) {
-        }
+    // A picture completed before its data ended: the rest of its sub-blocks is skipped
+    // unread. Decoding them would change nothing, as the block walk goes on after the
+    // terminator either way, and it would cost as much as the longest strings the stream can
+    // build, again and again: quadratic in the data's length.
     reader.SkipToTerminator();
 }
 
@@ -315,9 +331,10 @@ void TGIF::ArrangeRows() {
     const std::size_t width = static_cast<std::size_t>(Width);
     std::uint8_t* const pixels = Image.data();
     if (Interlaced && Height > 2) {
-        // Follows each cycle of the row permutation with one spare row.
-        std::bitset<kMaxFrameSide> placed;
-        std::array<std::uint8_t, kMaxFrameSide> spare;
+        // Follows each cycle of the row permutation with one spare row. Both buffers are on
+        // the heap, as a side may be 65535 long.
+        std::vector<bool> placed(static_cast<std::size_t>(Height));
+        std::vector<std::uint8_t> spare(width);
         const auto row = [&](std::int32_t r) { return pixels + static_cast<std::size_t>(r) * width; };
         for (std::int32_t first = 0; first < Height; ++first) {
             if (placed[first]) continue;

@@ -25,8 +25,8 @@ using RgbTable = std::array<std::uint8_t, 256 * 3>;
 using ControlBlock = std::array<std::uint8_t, 6>;
 
 // Frames the decoder refuses, so that a hostile header cannot make a load ask for gigabytes.
-// The frame that would pass a limit ends the parse; the frames before it are kept.
-inline constexpr std::int32_t kMaxFrameSide = 16384;
+// The frame that would pass a limit ends the parse; the frames before it are kept. Either side
+// may be as long as the format allows, 65535, while the frame stays within the pixel limits.
 inline constexpr std::int64_t kMaxFramePixels = std::int64_t{64} << 20;
 // Within the per-frame limits 256 frames could still ask for 16 GiB, so the frames of one
 // file share a budget too: 256 frames of 1024 x 1024, or four of the largest frames.
@@ -76,6 +76,9 @@ public:
     // only the transparent index itself.
     RgbTable MaskedColorTable{};
 
+    // The work DecodePixels did for this frame, in the code reader's steps.
+    std::uint64_t DecodeSteps = 0;
+
     // The index of pixel (x, y) of Image.
     std::uint8_t Pixel(std::int32_t x, std::int32_t y) const { return Image[y * ImageStride + x]; }
     // Whether Mask marks pixel (x, y).
@@ -111,12 +114,16 @@ struct TGIFDecoding {
     bool Animated = false;
     bool AnyTransparent = false;
     ControlBlock PendingControl{};
+    // The work the frames' decoding took, in the code reader's steps: what a test bounds to
+    // show that no file makes a load work out of proportion to its size and pixel count.
+    std::uint64_t DecodeSteps = 0;
 
     std::int32_t FrameCount() const { return static_cast<std::int32_t>(Frames.size()); }
 
-    // Parses a whole file, starting from an empty state. False when the data is empty or does
-    // not begin with "GIF"; true otherwise, even when the file holds no image or is cut short,
-    // in which case the frames read before the fault are kept.
+    // Parses a whole file, starting from an empty state. False, with the state left empty,
+    // when the data is empty, does not begin with "GIF", or declares a logical screen of more
+    // than kMaxScreenPixels; true otherwise, even when the file holds no image or is cut
+    // short, in which case the frames read before the fault are kept.
     bool Decode(std::span<const std::uint8_t> data, LzwMethod method = LzwMethod::Strings);
 
 private:

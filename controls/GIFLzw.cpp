@@ -40,6 +40,7 @@ CodeReader::CodeReader(const Cursor& cursor)
 // counts as the terminator: a file cut inside its image data keeps what was decoded.
 bool CodeReader::NextSubBlock() {
     if (terminatorRead_) return false;
+    ++steps_;
     if (blockEnd_ >= size_) {
         terminatorRead_ = true;
         return false;
@@ -88,23 +89,41 @@ void CodeReader::SkipToTerminator() {
 
 StackDecoder::StackDecoder(CodeReader& reader, int minCodeSize)
     : reader_(reader), MinCodeSize(minCodeSize), ClearCode(1 << minCodeSize), EndCode(ClearCode + 1) {
-    ResetTable();
-}
-
-void StackDecoder::ResetTable() {
+    reader_.Count(2 * kTableSize);
     prefix_.fill(0);
     suffix_.fill(0);
     for (int i = 0; i < ClearCode; ++i) suffix_[i] = static_cast<std::uint16_t>(i);
+    NextCode = ClearCode + 2;
+    ResetTable();
+}
+
+// Only the entries made since the last reset, from ClearCode + 2 up to NextCode, differ from a
+// fresh table, so only they are cleared: a clear code costs what the codes before it built,
+// and a stream of clear codes stays as cheap as its length.
+void StackDecoder::ResetTable() {
+    const int first = ClearCode + 2;
+    reader_.Count(static_cast<std::uint64_t>(NextCode - first) + 1);
+    std::fill(prefix_.begin() + first, prefix_.begin() + NextCode, 0);
+    std::fill(suffix_.begin() + first, suffix_.begin() + NextCode, 0);
     stackSize_ = 0;
     CodeSize = MinCodeSize + 1;
     MaxCode = 2 * ClearCode;
     NextCode = ClearCode + 2;
 }
 
-int StackDecoder::FirstPixel() {
+int StackDecoder::FirstPixel() { return AfterClear(); }
+
+// The code after a clear code. Clear codes in a row count as one, and an end code there ends
+// the image as anywhere else; both carry no pixel. Any other code is the pixel as it stands,
+// even one that is not a literal, though only a literal belongs here in a well-formed stream.
+int StackDecoder::AfterClear() {
     int code;
     do code = reader_.Read(CodeSize);
     while (code == ClearCode);
+    if (code == EndCode) {
+        reader_.SkipToTerminator();
+        return kEndCode;
+    }
     FirstCode = OldCode = code;
     return code;
 }
@@ -116,11 +135,7 @@ int StackDecoder::NextPixel() {
     if (code < 0) return code;
     if (code == ClearCode) {
         ResetTable();
-        // Whatever follows a clear code is a pixel as it stands, even another clear code or
-        // the end code; only a well-formed stream puts a literal here.
-        code = reader_.Read(CodeSize);
-        FirstCode = OldCode = code;
-        return code;
+        return AfterClear();
     }
     if (code == EndCode) {
         reader_.SkipToTerminator();
@@ -220,10 +235,16 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
     };
     constexpr StringDecode kFallback{false, 0};
 
-    int code;
-    do code = reader.Read(CodeSize);
-    while (code == ClearCode);
-    if (code < 0) return finishEarly();
+    // The code after a clear code, skipping clear codes in a row as StackDecoder does.
+    const auto afterClear = [&] {
+        int code;
+        do code = reader.Read(CodeSize);
+        while (code == ClearCode);
+        return code;
+    };
+
+    int code = afterClear();
+    if (code < 0 || code == EndCode) return finishEarly();
     if (!isPlainLiteral(code)) return kFallback;
     if (total == 0) return kFallback;
     pixels[0] = static_cast<std::uint8_t>(code);
@@ -242,6 +263,7 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
         } else if (code > EndCode && code < NextCode) {
             addEntry();
             const std::size_t n = length[code];
+            reader.Count(n);
             CopyString(pixels, p, start[code], n, total);
             oldStart = p;
             oldLength = n;
@@ -249,6 +271,7 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
         } else if (code == NextCode) {
             // Not yet in the table: the previous string followed by its own first byte.
             const std::size_t n = oldLength + 1;
+            reader.Count(n);
             CopyString(pixels, p, oldStart, oldLength, total);
             if (p + oldLength < total) pixels[p + oldLength] = pixels[oldStart];
             addEntry();
@@ -259,8 +282,8 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
             CodeSize = minCodeSize + 1;
             MaxCode = 2 * ClearCode;
             NextCode = ClearCode + 2;
-            code = reader.Read(CodeSize);
-            if (code < 0) return finishEarly();
+            code = afterClear();
+            if (code < 0 || code == EndCode) return finishEarly();
             if (!isPlainLiteral(code)) return kFallback;
             pixels[p] = static_cast<std::uint8_t>(code);
             oldStart = p;
@@ -273,26 +296,8 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
         }
     }
 
-    // The picture is complete. The rest of the stream is read through, as StackDecoder
-    // does, only to find where it ends: the code width still follows the table's growth.
-    for (;;) {
-        code = reader.Read(CodeSize);
-        if (code < 0) break;
-        if (code == ClearCode) {
-            CodeSize = minCodeSize + 1;
-            MaxCode = 2 * ClearCode;
-            NextCode = ClearCode + 2;
-            if (reader.Read(CodeSize) < 0) break;
-        } else if (code == EndCode) {
-            break;
-        } else if (NextCode < kTableSize) {
-            ++NextCode;
-            if (NextCode >= MaxCode && MaxCode < kTableSize) {
-                MaxCode *= 2;
-                ++CodeSize;
-            }
-        }
-    }
+    // The picture is complete: the rest of its sub-blocks is skipped unread, as StackDecoder
+    // does.
     reader.SkipToTerminator();
     return StringDecode{true, total};
 }

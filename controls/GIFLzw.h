@@ -78,6 +78,7 @@ public:
     std::size_t Position() const { return blockEnd_; }
 
     int Read(int width) {
+        ++steps_;
         if (count_ < width) {
             Refill();
             if (count_ < width) return kEndOfData;
@@ -92,6 +93,12 @@ public:
     // unless the terminator has been read already.
     void SkipToTerminator();
 
+    // The decoding work done through this reader, counted in steps so that a test can bound
+    // it without a clock: one per code read and per sub-block entered, plus what a decoder
+    // adds for each byte it outputs and each table entry it clears.
+    std::uint64_t Steps() const { return steps_; }
+    void Count(std::uint64_t steps) { steps_ += steps; }
+
 private:
     bool NextSubBlock();
     void Refill();
@@ -103,6 +110,7 @@ private:
     std::uint64_t bits_ = 0;
     int count_ = 0;  // valid bits in bits_; the bits above them are zero
     bool terminatorRead_ = false;
+    std::uint64_t steps_ = 0;
 };
 
 // The straightforward decoder: the prefix and suffix tables and an output stack, one pixel
@@ -114,14 +122,16 @@ public:
     StackDecoder(CodeReader& reader, int minCodeSize);
 
     // The first pixel value: leading clear codes are skipped and the code after them is taken
-    // as it is, even when it is not a literal. Negative when the data ends first.
+    // as it is, even when it is not a literal. Negative when the data or the image ends first.
     int FirstPixel();
     // The next pixel value, or kEndOfData, kEndCode or kBrokenTable.
     int NextPixel();
 
 private:
+    int AfterClear();
     void ResetTable();
     bool Push(int value) {
+        reader_.Count(1);
         if (stackSize_ == kStackSize) return false;
         stack_[stackSize_++] = static_cast<std::uint8_t>(value);
         return true;

@@ -1,6 +1,7 @@
 # Every fuzz target: its name, and the sources of ours it exercises (paths from the top of
 # the tree). The target's entry point is fuzz/<name>_fuzzer.cpp and its seed corpus
-# fuzz/corpus/<name>/. Read by fuzz/CMakeLists.txt and by the test tree.
+# fuzz/corpus/<name>/; FUZZ_<name>_OPTIONS, when set, are libFuzzer options for both of the
+# target's test runs, after the defaults. Read by fuzz/CMakeLists.txt and by the test tree.
 set(VELLORAN_FUZZERS)
 
 list(APPEND VELLORAN_FUZZERS ini_read)
@@ -11,6 +12,9 @@ set(FUZZ_style_read_SOURCES style/StyleFile.cpp style/ColorValue.cpp style/Style
 
 list(APPEND VELLORAN_FUZZERS gif_decode)
 set(FUZZ_gif_decode_SOURCES controls/GIFDecoder.cpp controls/GIFLzw.cpp)
+# Inputs up to 4 MB, so that a stream long enough to make decoding quadratic fits, and a
+# timeout short enough that such a stream counts as a failure.
+set(FUZZ_gif_decode_OPTIONS -max_len=4194304 -timeout=2)
 
 list(APPEND VELLORAN_FUZZERS tag_paste)
 set(FUZZ_tag_paste_SOURCES style/TagParser.cpp style/StyleFile.cpp style/ColorValue.cpp style/Style.cpp platform/IniText.cpp platform/IniFile.cpp)

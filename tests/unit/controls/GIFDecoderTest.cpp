@@ -1,6 +1,7 @@
 // The decoder on tiny files built byte by byte. Every test runs with both LZW decoders.
 
 #include "controls/GIFDecoder.h"
+#include "tests/unit/controls/LongStringGif.h"
 
 #include <gtest/gtest.h>
 
@@ -141,15 +142,29 @@ TEST_P(GIFDecoderTest, LastControlBlockCountsAndAppliesToOneImageOnly) {
 }
 
 TEST_P(GIFDecoderTest, ApplicationExtensionsSetLoopCountOrAreSkipped) {
-    const auto app = [](std::string_view id, int count) {
+    // An application extension with the given identifier and data sub-blocks.
+    const auto app = [](std::string_view id, const std::vector<Bytes>& subBlocks) {
         Bytes b{0x21, 0xFF, 11};
-        return b << id << Bytes{3, 1} << Le16(count) << Bytes{0};
+        b << id;
+        for (const Bytes& sub : subBlocks) b << Bytes{static_cast<std::uint8_t>(sub.size())} << sub;
+        return b << Bytes{0};
     };
-    EXPECT_EQ(Decode(Screen() << app("NETSCAPE2.0", 3) << kPixel).LoopCount, 3);
-    EXPECT_EQ(Decode(Screen() << app("NETSCAPE2.0", 0) << kPixel).LoopCount, 0);
-    const auto other = Decode(Screen() << app("ANIMEXTS1.0", 5) << kPixel);
-    EXPECT_EQ(other.LoopCount, 0);
-    EXPECT_EQ(other.FrameCount(), 1);
+    const Bytes loop3 = Bytes{1} << Le16(3), buffer = {2, 0, 0x10, 0, 0};
+    struct Row {
+        std::string_view id;
+        std::vector<Bytes> subBlocks;
+        int loopCount;
+    };
+    for (const Row& r : {Row{"NETSCAPE2.0", {loop3}, 3}, Row{"NETSCAPE2.0", {Bytes{1} << Le16(0)}, 0},
+                         // A buffer-size sub-block after the loop count, or before it.
+                         Row{"NETSCAPE2.0", {loop3, buffer}, 3}, Row{"NETSCAPE2.0", {buffer, loop3}, 3},
+                         // Only the sub-block with id 1 holds the count.
+                         Row{"NETSCAPE2.0", {Bytes{0} << Le16(5)}, 0}, Row{"NETSCAPE2.0", {buffer}, 0},
+                         Row{"ANIMEXTS1.0", {loop3}, 0}}) {
+        const auto gif = Decode(Screen() << app(r.id, r.subBlocks) << kPixel << kPixel);
+        EXPECT_EQ(gif.LoopCount, r.loopCount) << r.id << " " << r.subBlocks.size();
+        EXPECT_EQ(gif.FrameCount(), 2) << r.id << " " << r.subBlocks.size();
+    }
     // A comment and a plain text extension are skipped; the control block before the plain
     // text still applies to the image after it.
     Bytes comment{0x21, 0xFE, 2, 'h', 'i', 1, '!', 0};
@@ -159,9 +174,38 @@ TEST_P(GIFDecoderTest, ApplicationExtensionsSetLoopCountOrAreSkipped) {
     EXPECT_EQ(skipped.Frames[0].Delay, 40);
 }
 
-TEST_P(GIFDecoderTest, UnknownBlockEndsParsingKeepingFrames) {
-    for (const Bytes& stop : {Bytes{0x21, 0x02, 1, 0, 0}, Bytes{0x00}, Bytes{0x42}}) {
-        EXPECT_EQ(Decode(Screen() << kPixel << stop << kPixel).FrameCount(), 1);
+TEST_P(GIFDecoderTest, UnknownExtensionIsSkippedWhileAStrayByteEndsParsing) {
+    struct Row {
+        Bytes between;
+        int frames;
+    };
+    for (const Row& r :
+         {Row{{0x21, 0x02, 1, 0, 0}, 2}, Row{{0x21, 0x99, 3, 'a', 'b', 'c', 2, 'd', 'e', 0}, 2},
+          Row{{0x21, 0x02, 0}, 2}, Row{{0x00}, 1}, Row{{0x42}, 1},
+          // An unknown extension whose sub-blocks run past the data.
+          Row{{0x21, 0x02, 200, 0}, 1}}) {
+        EXPECT_EQ(Decode(Screen() << kPixel << r.between << kPixel).FrameCount(), r.frames);
+    }
+}
+
+TEST_P(GIFDecoderTest, ClearCodesInARowCountAsOneAndAnEndCodeAfterOneEndsTheImage) {
+    // Minimum code size 2: clear code 4, end code 5, 3-bit codes throughout.
+    struct Stream {
+        std::vector<int> codes;
+        Bytes pixels;
+    };
+    const Stream rows[] = {
+        {{4, 1, 4, 4, 2, 5}, {1, 2, 0, 0}},
+        {{4, 4, 4, 3, 5}, {3, 0, 0, 0}},
+        {{4, 5, 3, 3, 3}, {0, 0, 0, 0}},
+        {{4, 1, 4, 5, 3, 3}, {1, 0, 0, 0}},
+    };
+    for (const Stream& r : rows) {
+        std::vector<std::pair<int, int>> codes;
+        for (int code : r.codes) codes.push_back({code, 3});
+        const auto gif = Decode(Screen() << Descriptor(4, 1) << Bytes{2} << SubBlocks(codes) << kPixel);
+        ASSERT_EQ(gif.FrameCount(), 2);
+        EXPECT_EQ(Row(gif.Frames[0], 0), r.pixels);
     }
 }
 
@@ -269,12 +313,74 @@ TEST_P(GIFDecoderTest, MalformedCodeStreamsStopTheirImageOnly) {
 
 TEST_P(GIFDecoderTest, OversizedFramesEndTheParseKeepingEarlierFrames) {
     const auto big = [](int w, int h) { return Descriptor(w, h) << LiteralData({1}); };
-    EXPECT_EQ(Decode(Screen() << kPixel << big(16385, 1) << kPixel).FrameCount(), 1);
+    EXPECT_EQ(Decode(Screen() << kPixel << big(65535, 1) << kPixel).FrameCount(), 3);
     EXPECT_EQ(Decode(Screen() << kPixel << big(8192, 8193) << kPixel).FrameCount(), 1);
     // Four frames of 8192 x 8192 use the whole budget shared by the frames of one file.
     Bytes file = Screen();
     for (int i = 0; i < 5; ++i) file << big(8192, 8192);
     EXPECT_EQ(Decode(file).FrameCount(), 4);
+}
+
+TEST_P(GIFDecoderTest, DecodeWorkGrowsLinearlyWithFileSizeAndPixels) {
+    // Alternating clear codes and wide literals: every pixel resets the table.
+    std::vector<std::pair<int, int>> resets;
+    for (int i = 0; i < 10000; ++i)
+        resets.insert(resets.end(), {{giftest::kLongStringClear, 10}, {giftest::kLongStringLiteral, 10}});
+    resets.push_back({giftest::kLongStringEnd, 10});
+    struct Case {
+        const char* what;
+        int width, height;
+        std::vector<std::pair<int, int>> codes;
+    };
+    const Case cases[] = {
+        {"long strings after a 1 x 1 picture", 1, 1, giftest::LongStringCodes(8000)},
+        {"long strings in a zero-size frame", 0, 0, giftest::LongStringCodes(8000)},
+        {"long strings in a zero-width frame", 0, 5, giftest::LongStringCodes(8000)},
+        {"a table reset per pixel", 100, 100, resets},
+    };
+    for (const Case& c : cases) {
+        const Bytes file = Screen() << Descriptor(c.width, c.height)
+                                    << Bytes{giftest::LongStringStart{}.minCodeSize} << SubBlocks(c.codes)
+                                    << kPixel << kTrailer;
+        const auto gif = Decode(file);
+        // The image after the long one is found where its data ends.
+        ASSERT_EQ(gif.FrameCount(), 2) << c.what;
+        EXPECT_EQ(gif.Frames[1].Pixel(0, 0), 1) << c.what;
+        if (c.width * c.height > 0) {
+            EXPECT_EQ(gif.Frames[0].Pixel(c.width - 1, c.height - 1), giftest::kLongStringLiteral & 0xFF)
+                << c.what;
+        }
+        // A few steps per byte and per pixel, and a fixed amount per frame for its tables.
+        const std::uint64_t pixels = static_cast<std::uint64_t>(c.width) * c.height + 1;
+        EXPECT_LE(gif.DecodeSteps, 16 * (file.size() + pixels) + 16384 * 2) << c.what;
+    }
+}
+
+TEST_P(GIFDecoderTest, AColumnAsTallAsTheFormatAllowsDecodesInterlaced) {
+    // Each pixel in stream order is its pass number plus one: 8192, 8192, 16384 and 32767 rows.
+    Bytes stream;
+    const int passRows[] = {8192, 8192, 16384, 32767};
+    for (int pass = 0; pass < 4; ++pass) stream.insert(stream.end(), passRows[pass], pass + 1);
+    const auto gif = Decode(Screen(1, 65535) << Image(1, 65535, stream, 0x40, 3));
+    ASSERT_EQ(gif.FrameCount(), 1);
+    const auto& f = gif.Frames[0];
+    for (int y = 0; y < 65535; ++y) {
+        const int pass = y % 8 == 0 ? 1 : y % 8 == 4 ? 2 : y % 4 == 2 ? 3 : 4;
+        ASSERT_EQ(f.Pixel(0, y), pass) << y;
+    }
+}
+
+TEST_P(GIFDecoderTest, ALogicalScreenOverTheBudgetFailsTheLoad) {
+    struct Row {
+        int width, height;
+        bool loads;
+    };
+    for (const Row& r : {Row{65535, 65535, false}, Row{8192, 8193, false}, Row{8192, 8192, true},
+                         Row{65535, 1, true}, Row{1, 65535, true}}) {
+        const auto gif = Decode(Screen(r.width, r.height) << kPixel << kTrailer, r.loads);
+        EXPECT_EQ(gif.FrameCount(), r.loads ? 1 : 0) << r.width << " x " << r.height;
+        EXPECT_EQ(gif.ScreenWidth, r.loads ? r.width : 0) << r.width << " x " << r.height;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothDecoders, GIFDecoderTest,
