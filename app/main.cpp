@@ -344,8 +344,15 @@ void TfrmMain::ShowBackColor() {
     PanelTop->SetDisplayBackground(style_.BackColor);
 }
 
-void TfrmMain::ShowFontTag() { MemoTag->setPlainText(QString::fromStdString(MakeFontTag(style_, false))); }
-void TfrmMain::ShowBodyTag() { MemoTag->setPlainText(QString::fromStdString(MakeBodyTag(style_))); }
+void TfrmMain::ShowFontTag() { ShowTag(MakeFontTag(style_, false)); }
+void TfrmMain::ShowBodyTag() { ShowTag(MakeBodyTag(style_)); }
+
+// The tag area is shown again after every step of a read and every bar of a colour; laying
+// out the same text anew each time would cost most of an Open with a long list of faces.
+void TfrmMain::ShowTag(const std::string& tag) {
+    const QString text = QString::fromStdString(tag);
+    if (MemoTag->toPlainText() != text) MemoTag->setPlainText(text);
+}
 
 void TfrmMain::cmdCopyFontTagClick() { platform::SetClipboardText(MakeFontTag(style_, false)); }
 void TfrmMain::cmdCopyFontTagTextClick() { platform::SetClipboardText(MakeFontTag(style_, true)); }

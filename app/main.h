@@ -140,6 +140,7 @@ private:
     // platform::ReadError with nothing changed. A read that stops at a damaged value leaves the
     // style partly read, remembers that, shows the font tag of what was read, and rethrows.
     void LoadStyle(const std::string& path);
+    void ShowTag(const std::string& tag);
     enum class TReadOutcome { Read, Damaged, Unreadable };
     // One start-up read, its failure shown as the event loop would show it.
     TReadOutcome LoadStartupFile(const std::string& path);

@@ -161,17 +161,9 @@ std::optional<std::string> ToWindows1252(std::string_view utf8) {
 
 DecodedText DecodeText(std::string_view bytes) {
     if (bytes.starts_with(kUtf8Mark)) {
-        // A marked file is UTF-8 by its own word; a broken sequence in it still reads as
-        // U+FFFD rather than as bytes the rest of the program would have to doubt.
-        const std::string_view rest = bytes.substr(kUtf8Mark.size());
-        if (IsValidUtf8(rest)) return {std::string(rest), TextEncoding::Utf8Bom};
-        std::string out;
-        for (std::size_t pos = 0; pos < rest.size();) {
-            const auto next = NextUtf8(rest, pos);
-            AppendUtf8(out, next ? next->first : kReplacement);
-            pos += next ? next->second : 1;
-        }
-        return {std::move(out), TextEncoding::Utf8Bom};
+        // A marked file is UTF-8 by its own word. A broken sequence in it is kept as it is, so
+        // that writing the file back does not change bytes nobody edited.
+        return {std::string(bytes.substr(kUtf8Mark.size())), TextEncoding::Utf8Bom};
     }
     if (bytes.starts_with(kUtf16LEMark)) {
         return {FromUtf16(bytes.substr(kUtf16LEMark.size()), false), TextEncoding::Utf16LE};

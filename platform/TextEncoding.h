@@ -23,8 +23,9 @@ struct DecodedText {
 };
 
 // A file's bytes as UTF-8. A byte order mark says what the file is; without one the file is
-// UTF-8 when all of it is valid UTF-8, else Windows-1252. Broken UTF-16 (a lone surrogate, an
-// odd last byte) decodes to U+FFFD.
+// UTF-8 when all of it is valid UTF-8, else Windows-1252. Every file but broken UTF-16 comes
+// back byte for byte from EncodeText: a broken sequence after a UTF-8 mark is kept as it is,
+// while a lone surrogate or an odd last byte of UTF-16 decodes to U+FFFD.
 DecodedText DecodeText(std::string_view bytes);
 
 // UTF-8 text as the bytes of a file in the encoding, mark included. Nothing when a character
