@@ -8,8 +8,9 @@
 #include "platform/IniText.h"
 #include "style/Style.h"
 
-// Style files: INI files with the sections "Body", "Font" and "AltFonts", read and written
-// one key at a time.
+// Style files: INI files with the sections "Body", "Font" and "AltFonts". A read takes the
+// whole file once and looks its keys up in memory; a write changes the keys in memory and
+// replaces the file once.
 
 // Whether a path names an existing file. The program passes platform::FileExists; tests
 // pass their own.
