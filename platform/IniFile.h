@@ -27,9 +27,10 @@ namespace platform {
 // the file it names). An existing file keeps its permission bits, owner and group. Where the
 // folder refuses the temporary file, or the owner cannot be kept, an existing writable file
 // is rewritten in place instead (room for the longer text is reserved first, then the text
-// written, cut to length and synced). A change that cannot be made throws platform::Error
-// with the text "Unable to write to " + the path as given, and leaves the file as it was; no
-// temporary file remains. That covers a missing folder, a new file in an unwritable folder, a
+// written, cut to length and synced); only an I/O error in the middle of that can leave the
+// file partly written. A change that cannot be made throws platform::Error with the text
+// "Unable to write to " + the path as given, and leaves the file as it was; no temporary file
+// remains. That covers a missing folder, a new file in an unwritable folder, a
 // file that cannot be written (including one with no write permission bits at all, which is
 // refused even where the user could replace it), a file that exists but cannot be read
 // (rewriting it would lose its other keys), and any write, sync or rename error.
