@@ -2,6 +2,7 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 #include "app/Glyphs.h"
@@ -40,6 +41,18 @@ QToolButton* PictureButton(QWidget* parent, const char* name, const QIcon& icon,
     button->setGeometry(place);
     return button;
 }
+
+// Rows of a fixed height, whatever the font's line spacing.
+class FixedHeightRows : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(kItemHeight);
+        return size;
+    }
+};
 
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
     return QString::compare(QString::fromStdString(a), QString::fromStdString(b), Qt::CaseInsensitive) < 0;
@@ -90,8 +103,15 @@ TFontPanel::TFontPanel(TStyle& style, TPreview& preview, QWidget* parent)
     lboFont->setDragEnabled(true);
     lboFont->setDragDropMode(QAbstractItemView::DragOnly);
     lboFont->setDefaultDropAction(Qt::CopyAction);
+    lboFont->setItemDelegate(new FixedHeightRows(lboFont));
     connect(lboFont, &QListWidget::currentRowChanged, this, [this] {
         if (!selecting_) platform::RunReportingErrors([this] { lboFontClick(); });
+    });
+    // The list always shows the style's face: Ctrl+click on it must not leave it unselected
+    // while the face stays the style's.
+    connect(lboFont, &QListWidget::itemSelectionChanged, this, [this] {
+        QListWidgetItem* current = lboFont->currentItem();
+        if (current != nullptr && lboFont->selectedItems().isEmpty()) current->setSelected(true);
     });
 
     cmdBold = ToggleButton(this, "cmdBold", glyphs::Bold(), "Bold", {135, 0, 20, 20});
@@ -142,6 +162,7 @@ TFontPanel::TFontPanel(TStyle& style, TPreview& preview, QWidget* parent)
     LboAltFonts->setObjectName("LboAltFonts");
     LboAltFonts->setGeometry(4, 15, 119, 66);
     LboAltFonts->setUniformItemSizes(true);
+    LboAltFonts->setItemDelegate(new FixedHeightRows(LboAltFonts));
     connect(LboAltFonts, &TAltFontList::FaceDropped, this,
             platform::ReportingErrors([this] { LboAltFontsDragDrop(); }));
     cmdAdd =
@@ -157,10 +178,9 @@ void TFontPanel::FillFaces(const std::vector<std::string>& faces) {
     std::stable_sort(sorted.begin(), sorted.end(), LessIgnoringCase);
     selecting_ = true;
     lboFont->clear();
-    for (const std::string& face : sorted) {
-        auto* item = new QListWidgetItem(QString::fromStdString(face), lboFont);
-        item->setSizeHint(QSize(0, kItemHeight));
-    }
+    QStringList items;
+    for (const std::string& face : sorted) items.append(QString::fromStdString(face));
+    lboFont->addItems(items);
     lboFont->setCurrentRow(-1);
     selecting_ = false;
 }
@@ -179,15 +199,20 @@ void TFontPanel::SelectFace(int index) {
     Refresh();
 }
 
-void TFontPanel::SetAltFaces(const std::vector<std::string>& faces) {
+// The style takes the list as it is, also when it is empty, and the list box is filled in one
+// insertion: adding the faces one by one costs time that grows with the square of the list.
+void TFontPanel::SetAltFaces(std::vector<std::string> faces) {
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(faces.size()));
+    for (const std::string& face : faces) items.append(QString::fromStdString(face));
     LboAltFonts->clear();
-    for (const std::string& face : faces) AppendAltFace(QString::fromStdString(face));
+    LboAltFonts->addItems(items);
+    style_.AltFaces = std::move(faces);
 }
 
 void TFontPanel::AppendAltFace(const QString& face) {
-    auto* item = new QListWidgetItem(face, LboAltFonts);
-    item->setSizeHint(QSize(0, kItemHeight));
-    SyncAltFaces();
+    LboAltFonts->addItem(face);
+    style_.AltFaces.push_back(face.toStdString());
 }
 
 void TFontPanel::lboFontClick() {
@@ -241,7 +266,11 @@ void TFontPanel::cmdDeleteClick() {
     const int row = LboAltFonts->currentRow();
     if (row >= 0 && LboAltFonts->currentItem() != nullptr && LboAltFonts->currentItem()->isSelected()) {
         delete LboAltFonts->takeItem(row);
-        SyncAltFaces();
+        style_.AltFaces.erase(style_.AltFaces.begin() + row);
+        // The list would move the selection to the next face, and a second click would
+        // delete that one too; after a deletion nothing is selected.
+        LboAltFonts->setCurrentRow(-1);
+        LboAltFonts->clearSelection();
     }
     ShowTag();
 }
@@ -258,9 +287,3 @@ void TFontPanel::ShowTag() {
 }
 
 void TFontPanel::Refresh() { preview_.ShowFont(style_); }
-
-void TFontPanel::SyncAltFaces() {
-    style_.AltFaces.clear();
-    for (int i = 0; i < LboAltFonts->count(); ++i)
-        style_.AltFaces.push_back(LboAltFonts->item(i)->text().toStdString());
-}

@@ -48,7 +48,7 @@ public:
     std::vector<std::string> Faces() const;
     // Selects a face as the program does (no click handling) and makes it the style's face.
     void SelectFace(int index);
-    void SetAltFaces(const std::vector<std::string>& faces);
+    void SetAltFaces(std::vector<std::string> faces);
     void AppendAltFace(const QString& face);
 
     QListWidget* lboFont;
@@ -76,7 +76,6 @@ public:
 private:
     void ShowTag();
     void Refresh();
-    void SyncAltFaces();
 
     TStyle& style_;
     TPreview& preview_;

@@ -12,6 +12,7 @@
 #include "app/Glyphs.h"
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
+#include "platform/Error.h"
 #include "platform/Faces.h"
 #include "platform/HelpViewer.h"
 #include "platform/Paths.h"
@@ -131,7 +132,8 @@ TSaveAnswer TfrmMain::AskYesNoCancel(const std::string& question) {
     QPushButton* yes = box.addButton("&Yes", QMessageBox::YesRole);
     QPushButton* no = box.addButton("&No", QMessageBox::NoRole);
     QPushButton* cancel = box.addButton("Cancel", QMessageBox::RejectRole);
-    box.setDefaultButton(yes);
+    // Yes would write a partly read style over a file; that must be a deliberate choice.
+    box.setDefaultButton(origin_.partlyReadFrom ? no : yes);
     box.setEscapeButton(cancel);
     box.exec();
     if (box.clickedButton() == yes) return TSaveAnswer::Yes;
@@ -274,20 +276,55 @@ void TfrmMain::FormCreate() {
         ColorsOpen = false;
         SpecialOpen = false;
         fontPanel->FillFaces(platform::InstalledFaces());
-        // The file is named before it is read, so that a read that stops at a damaged key
-        // still leaves Save and the close steps a file to work on.
-        styleFileName_ = StartupStyleFile(programDir_, ReadStartup(SettingsFile()), platform::FileExists);
-        LoadStyle(styleFileName_);
+        LoadStartupStyle();
+        // Also after a failed read: the caption is the only sign of which file Save and the
+        // close steps will write.
         SetCaptionFromStyleFile();
         SetBarsFromColor(style_.FontColor);
         colorPanel->SetHotspotHints(true);
     });
 }
 
+// The file is named before it is read, so that a read that stops at a damaged key still
+// leaves Save and the close steps a file to work on. A start-up file that cannot be read at
+// all gives way to the program folder's default style file; when that cannot be read either,
+// the window starts with the default style and never writes over the file.
+void TfrmMain::LoadStartupStyle() {
+    const std::string chosen =
+        StartupStyleFile(programDir_, ReadStartup(SettingsFile()), platform::FileExists);
+    const std::string fallback = programDir_ + std::string(kDefaultStyleFileName);
+    styleFileName_ = chosen;
+    if (LoadStartupFile(chosen) != TReadOutcome::Unreadable) return;
+    styleFileName_ = fallback;
+    if (chosen != fallback && LoadStartupFile(fallback) != TReadOutcome::Unreadable) return;
+    origin_.styleFileUnreadable = true;
+    ReadStyleText(platform::IniText(), *this, platform::FileExists);
+}
+
+TfrmMain::TReadOutcome TfrmMain::LoadStartupFile(const std::string& path) {
+    try {
+        LoadStyle(path);
+        return TReadOutcome::Read;
+    } catch (const platform::ReadError& e) {
+        platform::TApplication::ShowError(QString::fromUtf8(e.what()));
+        return TReadOutcome::Unreadable;
+    } catch (const platform::Error& e) {
+        platform::TApplication::ShowError(QString::fromUtf8(e.what()));
+        return TReadOutcome::Damaged;
+    }
+}
+
 void TfrmMain::LoadStyle(const std::string& path) {
-    styleReadFailed_ = true;
-    ReadStyle(path, *this, platform::FileExists);
-    styleReadFailed_ = false;
+    try {
+        ReadStyle(path, *this, platform::FileExists);
+    } catch (const platform::ReadError&) {
+        throw;
+    } catch (const platform::Error&) {
+        origin_.partlyReadFrom = path;
+        ShowFontTag();
+        throw;
+    }
+    origin_ = {};
 }
 
 void TfrmMain::SetCaptionFromStyleFile() {
@@ -325,10 +362,17 @@ void TfrmMain::ShowBackColor() {
 }
 
 void TfrmMain::ShowFontTag() {
-    MemoTag->setPlainText(QString::fromStdString(MakeFontTag(style_, false)));
+    ShowTag(MakeFontTag(style_, false));
     UpdateContrast();
 }
-void TfrmMain::ShowBodyTag() { MemoTag->setPlainText(QString::fromStdString(MakeBodyTag(style_))); }
+void TfrmMain::ShowBodyTag() { ShowTag(MakeBodyTag(style_)); }
+
+// The tag area is shown again after every step of a read and every bar of a colour; laying
+// out the same text anew each time would cost most of an Open with a long list of faces.
+void TfrmMain::ShowTag(const std::string& tag) {
+    const QString text = QString::fromStdString(tag);
+    if (MemoTag->toPlainText() != text) MemoTag->setPlainText(text);
+}
 
 void TfrmMain::cmdCopyFontTagClick() { platform::SetClipboardText(MakeFontTag(style_, false)); }
 void TfrmMain::cmdCopyFontTagTextClick() { platform::SetClipboardText(MakeFontTag(style_, true)); }
@@ -427,9 +471,14 @@ void TfrmMain::mnuFileOpenClick() {
     SetBarsFromColor(style_.FontColor);
 }
 
+// A partly read style is written over its file only when the user says so.
 void TfrmMain::mnuFileSaveClick() {
+    if (origin_.partlyReadFrom &&
+        AskToSave(PartlyReadQuestion(styleFileName_, *origin_.partlyReadFrom)) != TSaveAnswer::Yes) {
+        return;
+    }
     WriteStyle(styleFileName_, style_);
-    styleReadFailed_ = false;
+    origin_ = {};
 }
 
 void TfrmMain::mnuSaveAsClick() {
@@ -437,7 +486,7 @@ void TfrmMain::mnuSaveAsClick() {
     if (path.empty()) return;
     WriteStyle(path, style_);
     styleFileName_ = path;
-    styleReadFailed_ = false;
+    origin_ = {};
     SetCaptionFromStyleFile();
 }
 
@@ -462,7 +511,10 @@ void TfrmMain::cmdColorsClick() {
 bool TfrmMain::FormClose() {
     return ExitSteps(
         SettingsFile(), styleFileName_, AskToSave, [this] { WriteStyle(styleFileName_, style_); },
-        styleReadFailed_);
+        [](const std::string& message) {
+            platform::TApplication::ShowError(QString::fromStdString(message));
+        },
+        origin_);
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -541,4 +593,4 @@ void TfrmMain::SelectColorMode() {
     SelectRadio(optColor, [this] { optColorClick(); });
 }
 
-void TfrmMain::SetAltFaces(std::vector<std::string> faces) { fontPanel->SetAltFaces(faces); }
+void TfrmMain::SetAltFaces(std::vector<std::string> faces) { fontPanel->SetAltFaces(std::move(faces)); }

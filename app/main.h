@@ -155,7 +155,15 @@ private:
     // button was not selected already.
     void SelectRadio(QRadioButton* button, const std::function<void()>& click);
     void OnRadioClick(QRadioButton* button, std::function<void()> click);
+    // Reads a style file into the window. A file that cannot be read at all throws
+    // platform::ReadError with nothing changed. A read that stops at a damaged value leaves the
+    // style partly read, remembers that, shows the font tag of what was read, and rethrows.
     void LoadStyle(const std::string& path);
+    void ShowTag(const std::string& tag);
+    enum class TReadOutcome { Read, Damaged, Unreadable };
+    // One start-up read, its failure shown as the event loop would show it.
+    TReadOutcome LoadStartupFile(const std::string& path);
+    void LoadStartupStyle();
     // The Open (open) or Save As style file dialog; an empty path when cancelled.
     std::string ShowStyleDialog(bool open);
     TSaveAnswer AskYesNoCancel(const std::string& question);
@@ -165,6 +173,6 @@ private:
     std::string programDir_;
     std::string styleFileName_;
     bool selectingRadio_ = false;
-    // Set while the style in memory comes from a read that stopped at a damaged key.
-    bool styleReadFailed_ = false;
+    // Whether the style in memory came from a partial read, or its file could not be read.
+    TStyleOrigin origin_;
 };

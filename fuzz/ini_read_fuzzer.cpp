@@ -1,7 +1,8 @@
-// Feeds arbitrary bytes to the INI reader as a file's content and edits them in memory, the
-// same line handling a file goes through on disk. Besides crashes, it checks the promises the
-// program relies on: a value is never longer than the read limit, a written key reads back,
-// and a change to one key or section leaves every other key reading as it did.
+// Feeds arbitrary bytes to the INI reader as a file's content, decoded as a file on disk is,
+// and edits them in memory, the same line handling a file goes through. Besides crashes, it
+// checks the promises the program relies on: a file written back unchanged keeps its bytes,
+// a value is never longer than the read limit, a written key reads back, and a change to one
+// key or section leaves every other key reading as it did.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include <string_view>
 
 #include "platform/IniText.h"
+#include "platform/TextEncoding.h"
 
 namespace {
 
@@ -58,7 +60,13 @@ bool SameElsewhere(const Snapshot& a, const Snapshot& b, std::size_t section, st
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const IniText original{std::string(input)};
+    const platform::DecodedText decoded = platform::DecodeText(input);
+    // Only broken UTF-16 (a lone surrogate, an odd byte) does not come back as it was.
+    if (decoded.encoding != platform::TextEncoding::Utf16LE &&
+        decoded.encoding != platform::TextEncoding::Utf16BE) {
+        Check(platform::EncodeText(decoded.utf8, decoded.encoding) == input);
+    }
+    const IniText original{decoded.utf8};
 
     const Snapshot before = Take(original);
     for (std::size_t s = 0; s < std::size(kSections); ++s) {

@@ -1,5 +1,5 @@
-// Feeds arbitrary bytes to the style reader as a style file's content, read from memory with
-// the same INI rules a file on disk goes through. A colour that is not hexadecimal ends the
+// Feeds arbitrary bytes to the style reader as a style file's content, decoded and read from
+// memory with the same rules a file on disk goes through. A colour that is not hexadecimal ends the
 // read with its message, as it does in the program; anything else escaping, a crash or a hang
 // is a fault. Besides that it checks what the main window relies on: the steps come in their
 // order, a face index is inside the face list, and no value is longer than the read limit.
@@ -12,6 +12,7 @@
 
 #include "platform/Error.h"
 #include "platform/IniText.h"
+#include "platform/TextEncoding.h"
 #include "style/StyleFile.h"
 
 namespace {
@@ -73,7 +74,8 @@ private:
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const platform::IniText text{std::string(reinterpret_cast<const char*>(data), size)};
+    const platform::IniText text{
+        platform::DecodeText(std::string_view(reinterpret_cast<const char*>(data), size)).utf8};
     CheckingTarget target;
     try {
         // Absolute paths "exist", so that both kinds of background are reached.

@@ -5,10 +5,11 @@
 set(VELLORAN_FUZZERS)
 
 list(APPEND VELLORAN_FUZZERS ini_read)
-set(FUZZ_ini_read_SOURCES platform/IniText.cpp)
+set(FUZZ_ini_read_SOURCES platform/IniText.cpp platform/TextEncoding.cpp)
 
 list(APPEND VELLORAN_FUZZERS style_read)
-set(FUZZ_style_read_SOURCES style/StyleFile.cpp style/ColorValue.cpp style/Style.cpp platform/IniText.cpp platform/IniFile.cpp)
+set(FUZZ_style_read_SOURCES style/StyleFile.cpp style/ColorValue.cpp style/Style.cpp platform/IniText.cpp
+    platform/IniFile.cpp platform/TextEncoding.cpp)
 
 list(APPEND VELLORAN_FUZZERS gif_decode)
 set(FUZZ_gif_decode_SOURCES controls/GIFDecoder.cpp controls/GIFLzw.cpp)

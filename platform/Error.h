@@ -12,4 +12,11 @@ public:
     explicit Error(const std::string& message) : std::runtime_error(message) {}
 };
 
+// A file that exists but cannot be read at all, told apart from a damaged value in a file that
+// was read, since the caller must then not take the file for an empty one.
+class ReadError : public Error {
+public:
+    using Error::Error;
+};
+
 }  // namespace platform

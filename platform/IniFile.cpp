@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <random>
@@ -101,9 +102,10 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     }
 }
 
-bool WriteAll(int fd, std::string_view data) {
+bool WriteAll(int fd, std::string_view data, off_t offset = -1) {
     while (!data.empty()) {
-        const ssize_t count = ::write(fd, data.data(), data.size());
+        const ssize_t count = offset < 0 ? ::write(fd, data.data(), data.size())
+                                         : ::pwrite(fd, data.data(), data.size(), offset);
         if (count < 0 && errno == EINTR) {
             continue;
         }
@@ -111,6 +113,7 @@ bool WriteAll(int fd, std::string_view data) {
             return false;
         }
         data.remove_prefix(static_cast<std::size_t>(count));
+        if (offset >= 0) offset += count;
     }
     return true;
 }
@@ -152,6 +155,23 @@ std::string TemporaryNameFor(const std::string& target) {
     return name;
 }
 
+// Where the folder refuses a temporary file: the file itself is rewritten. Room for a longer
+// text is reserved before a byte changes, so a full disk fails the change cleanly; what can
+// still go wrong after that is an I/O error, which no way of writing in place avoids.
+bool WriteInPlace(const std::string& target, std::string_view bytes) {
+    FileDescriptor file(::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat info {};
+    if (!file.Valid() || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    const auto size = static_cast<off_t>(bytes.size());
+    if (size > info.st_size) {
+        const int reserved = ::posix_fallocate(file.Get(), info.st_size, size - info.st_size);
+        // File systems without reservation still take the write; only a lack of room is final.
+        if (reserved == ENOSPC || reserved == EFBIG || reserved == EIO) return false;
+    }
+    return WriteAll(file.Get(), bytes, 0) && ::ftruncate(file.Get(), size) == 0 && ::fsync(file.Get()) == 0 &&
+           file.Close();
+}
+
 }  // namespace
 
 TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
@@ -179,10 +199,22 @@ std::vector<std::string> TIniFile::ReadSectionValues(std::string_view section) c
     return Load().SectionValues(section);
 }
 
+IniText TIniFile::ReadAll() const {
+    std::optional<std::string> content = ReadWholeFile(fileName_);
+    if (!content) {
+        throw ReadError("Unable to read " + fileName_);
+    }
+    return IniText(DecodeText(*content).utf8);
+}
+
+void TIniFile::Change(const std::function<void(IniText& text)>& edit) {
+    Loaded file = LoadForChange();
+    edit(file.text);
+    Store(file);
+}
+
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    IniText text = LoadForChange();
-    text.SetValue(section, key, value);
-    Store(text);
+    Change([&](IniText& text) { text.SetValue(section, key, value); });
 }
 
 void TIniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
@@ -190,28 +222,33 @@ void TIniFile::WriteInteger(std::string_view section, std::string_view key, int 
 }
 
 void TIniFile::EraseSection(std::string_view section) {
-    IniText text = LoadForChange();
-    if (text.EraseSection(section)) {
-        Store(text);
+    Loaded file = LoadForChange();
+    if (file.text.EraseSection(section)) {
+        Store(file);
     }
 }
 
-IniText TIniFile::Load() const { return IniText(ReadWholeFile(fileName_).value_or(std::string())); }
+IniText TIniFile::Load() const {
+    return IniText(DecodeText(ReadWholeFile(fileName_).value_or(std::string())).utf8);
+}
 
-IniText TIniFile::LoadForChange() const {
+TIniFile::Loaded TIniFile::LoadForChange() const {
     std::optional<std::string> content = ReadWholeFile(fileName_);
     if (!content) {
         FailWrite();
     }
-    return IniText(std::move(*content));
+    DecodedText decoded = DecodeText(*content);
+    return {IniText(std::move(decoded.utf8)), decoded.encoding};
 }
 
-void TIniFile::Store(const IniText& text) const {
+void TIniFile::Store(const Loaded& content) const {
+    const std::string bytes =
+        EncodeText(content.text.Text(), content.encoding).value_or(content.text.Text());  // else UTF-8
     const std::string target = ResolveLink(fileName_);
 
     // Refuse a file that cannot be written even though renaming over it would work: a
     // read-only file is the user's way of saying it must not change.
-    std::optional<mode_t> keptMode;
+    std::optional<struct stat> existing;
     struct stat info {};
     if (::stat(target.c_str(), &info) == 0) {
         if (!S_ISREG(info.st_mode) || (info.st_mode & kAnyWriteBit) == 0) {
@@ -220,7 +257,7 @@ void TIniFile::Store(const IniText& text) const {
         if (!FileDescriptor(::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK)).Valid()) {
             FailWrite();
         }
-        keptMode = info.st_mode & kPermissionBits;
+        existing = info;
     } else if (errno != ENOENT) {
         FailWrite();
     }
@@ -236,15 +273,33 @@ void TIniFile::Store(const IniText& text) const {
         }
     }
     if (fd < 0) {
+        if (existing && WriteInPlace(target, bytes)) {
+            return;
+        }
         FailWrite();
     }
     FileDescriptor file(fd);
     TemporaryFile temporary(temporaryPath);
-    if (keptMode) {
-        // Best effort: some file systems have no permission bits to keep.
-        ::fchmod(file.Get(), *keptMode);
+    if (existing) {
+        // A replaced file that changed hands would lock its owner out of it; where the owner
+        // cannot be kept, the file is rewritten in place, which keeps everything about it.
+        struct stat made {};
+        if (::fstat(file.Get(), &made) != 0) {
+            FailWrite();
+        }
+        if ((made.st_uid != existing->st_uid || made.st_gid != existing->st_gid) &&
+            ::fchown(file.Get(), existing->st_uid, existing->st_gid) != 0) {
+            file.Close();
+            if (WriteInPlace(target, bytes)) {
+                return;
+            }
+            FailWrite();
+        }
+        // After the owner, since a change of owner clears the set-id bits. Best effort: some
+        // file systems have no permission bits to keep.
+        ::fchmod(file.Get(), existing->st_mode & kPermissionBits);
     }
-    if (!WriteAll(file.Get(), text.Text()) || ::fsync(file.Get()) != 0 || !file.Close() ||
+    if (!WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0 || !file.Close() ||
         ::rename(temporary.Path().c_str(), target.c_str()) != 0) {
         FailWrite();
     }

@@ -230,24 +230,7 @@ void IniText::SetValue(std::string_view section, std::string_view key, std::stri
     LineReader reader(text_);
     const std::optional<Line> header = FindSection(reader, sectionName);
     if (!header) {
-        const std::string_view lineEnd = FirstLineEnd(text_);
-        std::string addition;
-        if (const std::optional<Line> last = LastLine(text_)) {
-            if (last->end == last->contentEnd) {
-                addition += lineEnd;
-            }
-            // One blank line between sections, without piling up more.
-            if (last->kind != LineKind::Blank) {
-                addition += lineEnd;
-            }
-        }
-        addition += kSectionStart;
-        addition += sectionName;
-        addition += kSectionEnd;
-        addition += lineEnd;
-        addition += keyLine;
-        addition += lineEnd;
-        text_ += addition;
+        AppendSection(sectionName, {keyLine});
         return;
     }
 
@@ -274,6 +257,43 @@ void IniText::SetValue(std::string_view section, std::string_view key, std::stri
     insertion += keyLine;
     insertion += lineEnd;
     text_.insert(lastContent.end, insertion);
+}
+
+void IniText::AppendSection(const std::string& sectionName, const std::vector<std::string>& keyLines) {
+    const std::string_view lineEnd = FirstLineEnd(text_);
+    std::string addition;
+    if (const std::optional<Line> last = LastLine(text_)) {
+        if (last->end == last->contentEnd) {
+            addition += lineEnd;
+        }
+        // One blank line between sections, without piling up more.
+        if (last->kind != LineKind::Blank) {
+            addition += lineEnd;
+        }
+    }
+    addition += kSectionStart;
+    addition += sectionName;
+    addition += kSectionEnd;
+    addition += lineEnd;
+    for (const std::string& keyLine : keyLines) {
+        addition += keyLine;
+        addition += lineEnd;
+    }
+    text_ += addition;
+}
+
+void IniText::ReplaceSection(std::string_view section,
+                             const std::vector<std::pair<std::string, std::string>>& keyValues) {
+    const std::string sectionName = CheckedSectionName(section);
+    std::vector<std::string> keyLines;
+    keyLines.reserve(keyValues.size());
+    for (const auto& [key, value] : keyValues) {
+        keyLines.push_back(CheckedKeyName(key) + kKeyEnd + WithoutLineBreaks(value));
+    }
+    EraseSection(sectionName);
+    if (!keyLines.empty()) {
+        AppendSection(sectionName, keyLines);
+    }
 }
 
 bool IniText::EraseSection(std::string_view section) {

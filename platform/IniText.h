@@ -56,11 +56,20 @@ public:
     // only writes names of its own, so these are programmer errors.
     void SetValue(std::string_view section, std::string_view key, std::string_view value);
 
+    // The section as a whole: every section of this name is removed, then, unless keyValues
+    // is empty, the section is added at the end of the text holding these key lines in this
+    // order, as SetValue adds a new section. One pass, however long the list; names are
+    // checked and line breaks replaced as SetValue does.
+    void ReplaceSection(std::string_view section,
+                        const std::vector<std::pair<std::string, std::string>>& keyValues);
+
     // Removes every section of this name, from its header up to the next section's header.
     // Returns whether anything was removed.
     bool EraseSection(std::string_view section);
 
 private:
+    void AppendSection(const std::string& sectionName, const std::vector<std::string>& keyLines);
+
     std::string text_;
 };
 

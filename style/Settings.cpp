@@ -1,5 +1,6 @@
 #include "style/Settings.h"
 
+#include "platform/Error.h"
 #include "platform/IniFile.h"
 
 namespace {
@@ -62,16 +63,32 @@ std::string SaveQuestion(const std::string& styleFileName) {
     return "Save changes to Style \"" + CaptionName(styleFileName) + "\"?";
 }
 
+std::string PartlyReadQuestion(const std::string& styleFileName, const std::string& partlyReadFrom) {
+    return "The style was only partly read from \"" + FileNamePart(partlyReadFrom) +
+           "\": the values after the damaged one are those it had before.\nSave this mixture to Style \"" +
+           CaptionName(styleFileName) + "\"?";
+}
+
 bool ExitSteps(const std::string& settingsPath, const std::string& styleFileName,
                const std::function<TSaveAnswer(const std::string& question)>& askToSave,
-               const std::function<void()>& writeStyle, bool styleReadFailed) {
-    WriteStartup(settingsPath, styleFileName);
+               const std::function<void()>& writeStyle,
+               const std::function<void(const std::string& message)>& reportError,
+               const TStyleOrigin& origin) {
+    try {
+        WriteStartup(settingsPath, styleFileName);
+    } catch (const platform::Error& e) {
+        reportError(e.what());
+    }
+    if (origin.styleFileUnreadable) return true;
     TSavePolicy policy = SavePolicyOf(ReadSaveValue(settingsPath));
-    if (policy == spSaveOnExit && styleReadFailed) policy = spPromptBeforeSaving;
+    if (policy == spSaveOnExit && origin.partlyReadFrom) policy = spPromptBeforeSaving;
+    const std::string question = origin.partlyReadFrom
+                                     ? PartlyReadQuestion(styleFileName, *origin.partlyReadFrom)
+                                     : SaveQuestion(styleFileName);
     switch (policy) {
         case spSaveOnExit: writeStyle(); return true;
         case spPromptBeforeSaving:
-            switch (askToSave(SaveQuestion(styleFileName))) {
+            switch (askToSave(question)) {
                 case TSaveAnswer::Yes: writeStyle(); return true;
                 case TSaveAnswer::No: return true;
                 case TSaveAnswer::Cancel: return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "style/StyleFile.h"
@@ -39,17 +40,35 @@ std::string CaptionFor(const std::string& styleFileName);
 // Save changes to Style "<name>"?
 std::string SaveQuestion(const std::string& styleFileName);
 
+// The question asked instead, before the style is written over a file, while the style in
+// memory comes from a read that stopped at a damaged key of `partlyReadFrom`: the keys after
+// it kept their earlier values, so the user is told, and the question names both files.
+std::string PartlyReadQuestion(const std::string& styleFileName, const std::string& partlyReadFrom);
+
 enum class TSaveAnswer { Yes, No, Cancel };
+
+// How the style in memory came to be, as far as writing it is concerned.
+struct TStyleOrigin {
+    // The file whose read stopped at a damaged key; nothing after a complete read.
+    std::optional<std::string> partlyReadFrom;
+    // The style file exists but could not be read at all: it is never written over.
+    bool styleFileUnreadable = false;
+};
 
 // The steps of closing the main window. Writes "startup" := styleFileName, then applies the
 // stored policy: save (also for a value outside the policies) writes the style with
 // writeStyle; prompt asks askToSave(SaveQuestion(styleFileName)) and writes on Yes; do-not-save
 // writes nothing. Returns whether the window may close: false only when the question was
-// cancelled, with "startup" already written. A failed write ("Unable to write to <path>")
-// propagates, and the caller keeps the window open and shows the message.
-// When the style file could not be read completely (styleReadFailed), the style in memory is
-// a mixture of what was read and what was there before; saving it silently would overwrite
-// the user's file with it, so the save policy asks first instead.
+// cancelled, with "startup" already written.
+// A settings file that cannot be written is reported through reportError and the close goes
+// on: the settings hold only the start-up path and the policy, and refusing every close over
+// them would leave a window that can only be killed. A style file that cannot be written
+// ("Unable to write to <path>") propagates, and the caller keeps the window open and shows the
+// message, since the style is the user's work.
+// After a partial read the policy asks (PartlyReadQuestion) instead of saving silently; a style
+// file that could not be read is neither asked about nor written.
 bool ExitSteps(const std::string& settingsPath, const std::string& styleFileName,
                const std::function<TSaveAnswer(const std::string& question)>& askToSave,
-               const std::function<void()>& writeStyle, bool styleReadFailed = false);
+               const std::function<void()>& writeStyle,
+               const std::function<void(const std::string& message)>& reportError,
+               const TStyleOrigin& origin = {});

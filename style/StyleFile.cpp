@@ -146,30 +146,38 @@ int ChooseFace(const std::vector<std::string>& faces, const std::optional<std::s
     return last == faces.rend() ? 0 : static_cast<int>(std::distance(last, faces.rend()) - 1);
 }
 
+// The file is read once and every key looked up in memory: the keys read as one read per key
+// would read them, and a file that exists but cannot be read is reported before anything of
+// the style changes, instead of passing for an empty file that Save would then overwrite.
 void ReadStyle(const std::string& path, StyleTarget& target, const FileExistsCheck& fileExists) {
-    ReadStyleFrom(platform::TIniFile(path), target, fileExists);
+    ReadStyleText(platform::TIniFile(path).ReadAll(), target, fileExists);
 }
 
 void ReadStyleText(const platform::IniText& text, StyleTarget& target, const FileExistsCheck& fileExists) {
     ReadStyleFrom(TextReader(text), target, fileExists);
 }
 
+// Every key is changed in memory and the file replaced once, so a long list of alternate faces
+// costs one write, and a failed write leaves the file as it was.
 void WriteStyle(const std::string& path, const TStyle& style) {
-    platform::TIniFile ini(path);
-    for (const ColorKey& color : kColorKeys) {
-        ini.WriteString(color.section, color.key, colorvalue::FileForm(TargetField(style, color.target)));
-    }
-    ini.WriteString(kFont, "faceFont", style.FaceName);
-    ini.WriteString(kFont, "justify", style.Centered ? "c" : "l");
-    ini.WriteString(kFont, "weight", style.Bold ? "b" : "p");
-    ini.WriteString(kFont, "italic", style.Italic ? "i" : "p");
-    ini.WriteInteger(kFont, "fontsize", style.SizeStep);
-    ini.WriteString(kFont, "caption", style.UserText);
-    ini.WriteString(kFont, "background", style.PicturePath);
-    ini.WriteString(kFont, "picture", style.PictureMode ? "1" : "0");
+    platform::TIniFile(path).Change([&style](platform::IniText& ini) {
+        for (const ColorKey& color : kColorKeys) {
+            ini.SetValue(color.section, color.key, colorvalue::FileForm(TargetField(style, color.target)));
+        }
+        ini.SetValue(kFont, "faceFont", style.FaceName);
+        ini.SetValue(kFont, "justify", style.Centered ? "c" : "l");
+        ini.SetValue(kFont, "weight", style.Bold ? "b" : "p");
+        ini.SetValue(kFont, "italic", style.Italic ? "i" : "p");
+        ini.SetValue(kFont, "fontsize", std::to_string(style.SizeStep));
+        ini.SetValue(kFont, "caption", style.UserText);
+        ini.SetValue(kFont, "background", style.PicturePath);
+        ini.SetValue(kFont, "picture", style.PictureMode ? "1" : "0");
 
-    ini.EraseSection(kAltFonts);
-    for (std::size_t i = 0; i < style.AltFaces.size(); ++i) {
-        ini.WriteString(kAltFonts, std::string(kAltFonts) + std::to_string(i), style.AltFaces[i]);
-    }
+        std::vector<std::pair<std::string, std::string>> altFaces;
+        altFaces.reserve(style.AltFaces.size());
+        for (std::size_t i = 0; i < style.AltFaces.size(); ++i) {
+            altFaces.emplace_back(std::string(kAltFonts) + std::to_string(i), style.AltFaces[i]);
+        }
+        ini.ReplaceSection(kAltFonts, altFaces);
+    });
 }

@@ -8,8 +8,9 @@
 #include "platform/IniText.h"
 #include "style/Style.h"
 
-// Style files: INI files with the sections "Body", "Font" and "AltFonts", read and written
-// one key at a time.
+// Style files: INI files with the sections "Body", "Font" and "AltFonts". A read takes the
+// whole file once and looks its keys up in memory; a write changes the keys in memory and
+// replaces the file once.
 
 // Whether a path names an existing file. The program passes platform::FileExists; tests
 // pass their own.
@@ -63,7 +64,9 @@ public:
 };
 
 // Reads the style file at `path` into the target. A missing file reads as an empty one, every
-// key missing, which gives the default style. A colour that is not hexadecimal stops the read
+// key missing, which gives the default style. A file that exists but cannot be read (no
+// permission, not a regular file, far too large) throws platform::ReadError
+// "Unable to read <path>" before the target is touched. A colour that is not hexadecimal stops the read
 // at that key with platform::Error "'$<value>' is not a valid integer value"; what was read
 // before it stays in effect.
 void ReadStyle(const std::string& path, StyleTarget& target, const FileExistsCheck& fileExists);
@@ -71,11 +74,10 @@ void ReadStyle(const std::string& path, StyleTarget& target, const FileExistsChe
 // The same read over a file's text held in memory.
 void ReadStyleText(const platform::IniText& text, StyleTarget& target, const FileExistsCheck& fileExists);
 
-// Writes every key of the style to the file at `path`, one key at a time; keys and sections it
-// does not own are kept. The "AltFonts" section is erased and written anew, so no entry of an
-// earlier, longer list survives. A key that cannot be written stops the write with
-// platform::Error "Unable to write to <path>"; the file then holds the keys written before it
-// and is never half-written.
+// Writes every key of the style to the file at `path`, in one replacement of the file; keys and
+// sections it does not own are kept. The "AltFonts" section is erased and written anew, so no
+// entry of an earlier, longer list survives. A file that cannot be written throws
+// platform::Error "Unable to write to <path>" and is left as it was.
 void WriteStyle(const std::string& path, const TStyle& style);
 
 // The face list entry a read selects: for a stored face, the last entry equal to it (case

@@ -156,8 +156,11 @@ void TfrmFontText::FormCreate(const QString& currentText) {
 
 QString TfrmFontText::WholeText() const { return LinesJoined(*MemoText); }
 
+// Without an edit nothing is handed back: the box's text is not always byte for byte what
+// it was given (a line separator character comes back as a line break), and OK on an
+// unchanged text must not change the style.
 void TfrmFontText::cmdOKClick() {
-    if (setText_) setText_(WholeText());
+    if (setText_ && MemoText->document()->isModified()) setText_(WholeText());
     accept();
 }
 

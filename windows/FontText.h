@@ -14,7 +14,8 @@ namespace windows {
 
 // The text dialog: edits the sample text that the font preview shows and the font tag can
 // enclose. It starts with the current text unaltered and hands the edited text back only on
-// OK; Cancel, Esc and the window's close button hand back nothing.
+// OK, and only when the user edited it; Cancel, Esc and the window's close button hand back
+// nothing.
 //
 // Build one for each opening, on the stack, and run it with exec(); it is released when it
 // goes out of scope. It does not delete itself, so it must not be created with new and left

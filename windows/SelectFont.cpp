@@ -118,7 +118,26 @@ void TfrmSelectFont::ShowFontSample() {
         return;
     }
     lblPreview->setFont(platform::MakeFont(selected->text().toStdString(), kPreviewFontHeight));
-    lblPreview->SetCaption(QFontInfo(lblPreview->font()).family());
+    lblPreview->SetCaption(SampleCaption(selected->text(), QFontInfo(lblPreview->font()).family()));
+}
+
+namespace {
+
+// Qt names a family that several foundries make with the foundry after it: "C059 [UKWN]".
+QString WithoutFoundry(const QString& family) {
+    if (!family.endsWith(u']')) return family;
+    const qsizetype open = family.lastIndexOf(QStringLiteral(" ["));
+    return open > 0 ? family.left(open) : family;
+}
+
+}  // namespace
+
+QString SampleCaption(const QString& listedName, const QString& reportedFamily) {
+    if (QString::compare(WithoutFoundry(listedName), WithoutFoundry(reportedFamily), Qt::CaseInsensitive) ==
+        0) {
+        return listedName;
+    }
+    return WithoutFoundry(reportedFamily);
 }
 
 void TfrmSelectFont::cmdOKClick() {

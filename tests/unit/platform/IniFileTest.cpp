@@ -165,6 +165,7 @@ class IniFileFailure : public IniFileTest, public testing::WithParamInterface<Fa
 
 TEST_P(IniFileFailure, ReportsAndChangesNothing) {
     if (GetParam().needsUnprivileged && ::geteuid() == 0) {
+        // scripts/test runs the rows named "...Unprivileged" again as an ordinary user.
         GTEST_SKIP() << "permissions do not bind the superuser";
     }
     const fs::path path = GetParam().prepare(folder_);
@@ -217,14 +218,14 @@ INSTANTIATE_TEST_SUITE_P(
                                     return folder / "huge.ini";
                                 },
                                 false},
-                    FailureCase{"UnwritableFolder",
+                    // An existing file there is rewritten in place; a new one cannot be made.
+                    FailureCase{"NewFileInUnwritableFolderUnprivileged",
                                 [](const fs::path& folder) {
-                                    WriteFile(folder / "u.ini", "[S]\nk=old\n");
                                     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-                                    return folder / "u.ini";
+                                    return folder / "new.ini";
                                 },
                                 true},
-                    FailureCase{"UnreadableFile",
+                    FailureCase{"UnreadableFileUnprivileged",
                                 [](const fs::path& folder) {
                                     WriteFile(folder / "wo.ini", "[S]\nk=old\n");
                                     fs::permissions(folder / "wo.ini", fs::perms::owner_write);
@@ -251,6 +252,82 @@ TEST_F(IniFileTest, DiskFullMidWriteLeavesTheOldFile) {
     std::signal(SIGXFSZ, savedHandler);
     EXPECT_EQ(ReadFile(path), before);
     EXPECT_EQ(NamesIn(folder_), std::set<std::string>{"full.ini"});
+}
+
+TEST_F(IniFileTest, WritableFileInAnUnwritableFolderIsRewrittenInPlaceUnprivileged) {
+    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+    const fs::path path = folder_ / "vlr.ini";
+    WriteFile(path, "[Options]\nstartup=/a/long/old/path.vls\nsave=1\n");
+    ::chmod(path.c_str(), 0640);
+    struct stat before {};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+
+    TIniFile ini(path.string());
+    ini.WriteString("Options", "startup", "/b.vls");
+    EXPECT_EQ(ReadFile(path), "[Options]\nstartup=/b.vls\nsave=1\n") << "shorter: cut to length";
+    ini.WriteString("Options", "startup", std::string(300, 'x'));
+    EXPECT_EQ(ini.ReadString("Options", "startup", ""), std::string(300, 'x')) << "longer";
+    EXPECT_EQ(NamesIn(folder_), std::set<std::string>{"vlr.ini"});
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    struct stat after {};
+    ASSERT_EQ(::stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "the same file, not a replacement";
+}
+
+// A file replaced by a user who is not its owner (the superuser here) stays its owner's.
+TEST_F(IniFileTest, ReplacedFileKeepsItsOwnerAndGroup) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only the superuser can hand a file to another user";
+    constexpr uid_t kNobody = 65534;
+    constexpr gid_t kNoGroup = 65534;
+    const fs::path path = folder_ / "style.vls";
+    WriteFile(path, "[Font]\ncaption=old\n");
+    ASSERT_EQ(::chown(path.c_str(), kNobody, kNoGroup), 0);
+    ::chmod(path.c_str(), 0664);
+    TIniFile(path.string()).WriteString("Font", "caption", "new");
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, kNobody);
+    EXPECT_EQ(info.st_gid, kNoGroup);
+    EXPECT_EQ(info.st_mode & 07777, 0664u);
+    EXPECT_EQ(ReadFile(path), "[Font]\ncaption=new\n");
+}
+
+// A file keeps its encoding through a change, until a value needs more than Windows-1252.
+TEST_F(IniFileTest, WritesAFileBackInItsOwnEncoding) {
+    const fs::path ansi = folder_ / "ansi.vls";
+    WriteFile(ansi, "[Font]\r\ncaption=Caf\xE9\r\nfaceFont=x\r\n");
+    TIniFile ansiIni(ansi.string());
+    EXPECT_EQ(ansiIni.ReadString("Font", "caption", ""), "Caf\xC3\xA9");
+    ansiIni.WriteString("Font", "faceFont", "\xE2\x82\xAC");
+    EXPECT_EQ(ReadFile(ansi), "[Font]\r\ncaption=Caf\xE9\r\nfaceFont=\x80\r\n");
+    ansiIni.WriteString("Font", "faceFont", "\xE6\x97\xA5");
+    EXPECT_EQ(ReadFile(ansi), "[Font]\r\ncaption=Caf\xC3\xA9\r\nfaceFont=\xE6\x97\xA5\r\n");
+
+    const fs::path wide = folder_ / "wide.vls";
+    WriteFile(wide, std::string("\xFF\xFE[\0F\0]\0\r\0\n\0k\0=\0\xE9\0\r\0\n\0", 22));
+    TIniFile wideIni(wide.string());
+    EXPECT_EQ(wideIni.ReadString("F", "k", ""), "\xC3\xA9");
+    wideIni.WriteString("F", "n", "1");
+    EXPECT_EQ(ReadFile(wide),
+              std::string("\xFF\xFE[\0F\0]\0\r\0\n\0k\0=\0\xE9\0\r\0\n\0n\0=\0001\0\r\0\n\0", 32));
+}
+
+TEST_F(IniFileTest, ReadAllTellsAnUnreadableFileFromAMissingOne) {
+    EXPECT_EQ(TIniFile((folder_ / "none.vls").string()).ReadAll().Text(), "");
+    fs::create_directory(folder_ / "dir.vls");
+    WriteFile(folder_ / "huge.vls", "[Font]\n");
+    fs::resize_file(folder_ / "huge.vls", 65 * 1024 * 1024);
+    for (const char* name : {"dir.vls", "huge.vls"}) {
+        const std::string path = (folder_ / name).string();
+        try {
+            TIniFile(path).ReadAll();
+            ADD_FAILURE() << name;
+        } catch (const ReadError& error) {
+            EXPECT_EQ(error.what(), "Unable to read " + path);
+        }
+    }
 }
 
 }  // namespace

@@ -237,5 +237,26 @@ INSTANTIATE_TEST_SUITE_P(Rows, IniTextErase,
                              return std::string(info.param.name);
                          });
 
+// Replacing a section in one pass gives the text that erasing it and writing its keys one at
+// a time gives, line ends and blank lines included.
+TEST(IniText, ReplaceSectionIsEraseThenOneWritePerKey) {
+    const std::vector<std::pair<std::string, std::string>> keys = {{"AltFonts0", "Arial"},
+                                                                   {"AltFonts1", " a\r\nb "}};
+    for (const std::string before : {"", "[Font]\r\nk=1\r\n[AltFonts]\r\nAltFonts0=x\r\n\r\n[Z]\r\nz=1",
+                                     "[AltFonts]\nold=1\n[altfonts]\n", "[Font]\nk=1\n\n"}) {
+        SCOPED_TRACE(before);
+        IniText stepwise(before);
+        stepwise.EraseSection("AltFonts");
+        for (const auto& [key, value] : keys) stepwise.SetValue("AltFonts", key, value);
+        IniText whole(before);
+        whole.ReplaceSection("AltFonts", keys);
+        EXPECT_EQ(whole.Text(), stepwise.Text());
+
+        IniText emptied(before);
+        emptied.ReplaceSection("AltFonts", {});
+        EXPECT_FALSE(emptied.SectionExists("AltFonts"));
+    }
+}
+
 }  // namespace
 }  // namespace platform

@@ -92,7 +92,7 @@ struct ExitRun {
 };
 
 ExitRun RunExit(std::optional<std::string> save, TSaveAnswer answer = TSaveAnswer::Yes,
-                bool styleReadFailed = false) {
+                const TStyleOrigin& origin = {}) {
     TempFolder folder;
     const std::string settings = SettingsPath(folder.Dir());
     if (save) WriteFile(settings, "[Options]\nstartup=/old.vls\nsave=" + *save + "\n");
@@ -103,7 +103,7 @@ ExitRun RunExit(std::optional<std::string> save, TSaveAnswer answer = TSaveAnswe
             run.questions.push_back(question);
             return answer;
         },
-        [&] { ++run.styleWrites; }, styleReadFailed);
+        [&] { ++run.styleWrites; }, [](const std::string& message) { ADD_FAILURE() << message; }, origin);
     run.startup = ReadStartup(settings);
     return run;
 }
@@ -138,16 +138,26 @@ TEST(ExitSteps, PromptAsksAndFollowsTheAnswer) {
     EXPECT_EQ(cancel.startup, "/s/Blue Sky.vls");
 }
 
+// The question names the file that was only partly read, which after a failed Open is not
+// the file the style would be written to.
 TEST(ExitSteps, AStyleThatFailedToReadIsNotSavedWithoutAsking) {
-    const ExitRun no = RunExit("0", TSaveAnswer::No, true);
-    EXPECT_EQ(no.questions, std::vector<std::string>{"Save changes to Style \"Blue Sky\"?"});
+    const TStyleOrigin partly{"/t/Bad.vls", false};
+    const ExitRun no = RunExit("0", TSaveAnswer::No, partly);
+    EXPECT_EQ(no.questions,
+              std::vector<std::string>{
+                  "The style was only partly read from \"Bad.vls\": the values after the damaged one "
+                  "are those it had before.\nSave this mixture to Style \"Blue Sky\"?"});
     EXPECT_TRUE(no.mayClose);
     EXPECT_EQ(no.styleWrites, 0);
-    const ExitRun yes = RunExit("x", TSaveAnswer::Yes, true);
+    const ExitRun yes = RunExit("x", TSaveAnswer::Yes, partly);
     EXPECT_EQ(yes.styleWrites, 1);
-    const ExitRun never = RunExit("2", TSaveAnswer::Yes, true);
+    const ExitRun never = RunExit("2", TSaveAnswer::Yes, partly);
     EXPECT_TRUE(never.questions.empty());
     EXPECT_EQ(never.styleWrites, 0);
+    // A style file that could not be read is never written over, whatever the policy.
+    const ExitRun unreadable = RunExit("0", TSaveAnswer::Yes, {std::nullopt, true});
+    EXPECT_TRUE(unreadable.mayClose);
+    EXPECT_EQ(unreadable.styleWrites, 0);
 }
 
 TEST(ExitSteps, DoNotSaveClosesWithoutWritingOrAsking) {
@@ -158,25 +168,23 @@ TEST(ExitSteps, DoNotSaveClosesWithoutWritingOrAsking) {
     EXPECT_EQ(run.startup, "/s/Blue Sky.vls");
 }
 
-TEST(ExitSteps, UnwritableSettingsAbandonTheCloseBeforeTheStyle) {
+// The settings hold only the start-up path and the policy: failing to write them is reported,
+// and the close goes on with the style's own policy.
+TEST(ExitSteps, UnwritableSettingsAreReportedAndTheCloseGoesOn) {
     TempFolder folder;
     const std::string settings = SettingsPath(folder.Dir());
     WriteFile(settings, "[Options]\nsave=1\n");
     MakeReadOnly(settings);
-    int calls = 0;
-    try {
-        ExitSteps(
-            settings, "/s/a.vls",
-            [&](const std::string&) {
-                ++calls;
-                return TSaveAnswer::Yes;
-            },
-            [&] { ++calls; });
-        FAIL() << "the close was not abandoned";
-    } catch (const platform::Error& e) {
-        EXPECT_EQ(std::string(e.what()), "Unable to write to " + settings);
-    }
-    EXPECT_EQ(calls, 0);
+    std::vector<std::string> events;
+    EXPECT_TRUE(ExitSteps(
+        settings, "/s/a.vls",
+        [&](const std::string&) {
+            events.push_back("asked");
+            return TSaveAnswer::Yes;
+        },
+        [&] { events.push_back("written"); },
+        [&](const std::string& message) { events.push_back(message); }));
+    EXPECT_EQ(events, (std::vector<std::string>{"Unable to write to " + settings, "asked", "written"}));
     EXPECT_EQ(ReadFile(settings), "[Options]\nsave=1\n");
 }
 
@@ -185,7 +193,7 @@ TEST(ExitSteps, FirstCloseCreatesTheSettingsAndTheDefaultStyle) {
     const std::string style = folder.Dir() + "Default.vls";
     EXPECT_TRUE(ExitSteps(
         SettingsPath(folder.Dir()), style, [](const std::string&) { return TSaveAnswer::Cancel; },
-        [&] { WriteStyle(style, DefaultStyle({"Arial"})); }));
+        [&] { WriteStyle(style, DefaultStyle({"Arial"})); }, [](const std::string&) {}));
     EXPECT_EQ(ReadStartup(SettingsPath(folder.Dir())), style);
     EXPECT_EQ(platform::TIniFile(style).ReadString("Font", "faceFont", ""), "Arial");
 }
@@ -197,7 +205,7 @@ TEST(ExitSteps, UnwritableStyleAbandonsTheClose) {
     MakeReadOnly(style);
     EXPECT_THROW(ExitSteps(
                      SettingsPath(folder.Dir()), style, [](const std::string&) { return TSaveAnswer::Yes; },
-                     [&] { WriteStyle(style, DefaultStyle({"Arial"})); }),
+                     [&] { WriteStyle(style, DefaultStyle({"Arial"})); }, [](const std::string&) {}),
                  platform::Error);
     EXPECT_EQ(ReadFile(style), "[Font]\ncaption=kept\n");
     EXPECT_EQ(ReadStartup(SettingsPath(folder.Dir())), style);

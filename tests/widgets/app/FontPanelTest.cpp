@@ -70,11 +70,33 @@ TEST_F(MainWindowTest, DeleteWithoutASelectionChangesNothing) {
     EXPECT_TRUE(window->Style().AltFaces.empty());
 }
 
+// The list would otherwise move the selection to the next face, which a second click of "x"
+// would then delete too.
+TEST_F(MainWindowTest, DeletingAnAlternateFaceLeavesNothingSelected) {
+    for (int i = 0; i < 3; ++i) Font().LboAltFontsDragDrop();
+    Font().LboAltFonts->setCurrentRow(1);
+    QTest::mouseClick(Font().cmdDelete, Qt::LeftButton);
+    EXPECT_TRUE(Font().LboAltFonts->selectedItems().isEmpty());
+    QTest::mouseClick(Font().cmdDelete, Qt::LeftButton);
+    EXPECT_EQ(Font().LboAltFonts->count(), 2);
+    EXPECT_EQ(window->Style().AltFaces.size(), 2u);
+}
+
+TEST_F(MainWindowTest, CtrlClickOnTheSelectedFaceKeepsItSelected) {
+    QListWidget* list = Font().lboFont;
+    list->setCurrentRow(4);  // Verdana
+    const QRect row = list->visualItemRect(list->item(4));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, row.center());
+    ASSERT_EQ(list->selectedItems().size(), 1);
+    EXPECT_EQ(list->selectedItems().front()->text(), "Verdana");
+    EXPECT_EQ(window->Style().FaceName, "Verdana");
+}
+
 TEST_F(MainWindowTest, TextDialogOkReplacesThePreviewTextAndCancelKeepsIt) {
     WhileModal([](QDialog* dialog) {
         auto* memo = dialog->findChild<QPlainTextEdit*>("MemoText");
         ASSERT_NE(memo, nullptr);
-        memo->setPlainText("Welcome");
+        QTest::keyClicks(memo, "Welcome");  // replaces the text, which opens selected
         QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
     });
     Font().cmdTextClick();

@@ -1,6 +1,10 @@
 #include <sys/stat.h>
+#include <QDialog>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -62,14 +66,68 @@ TEST_F(StartupTest, ADamagedStartupStyleIsReportedAndNotOverwrittenSilently) {
     Start("", "Default.vls", "[Body]\ncolorBG=00FF00\ncolorText=nothex\n[Font]\ncaption=Mine\n");
     EXPECT_EQ(TakeErrors(), QStringList{"'$nothex' is not a valid integer value"});
     EXPECT_EQ(window->Style().BackColor, 0x00FF00u) << "keys before the damaged one take effect";
-    int asked = 0;
-    window->AskToSave = [&](const std::string&) {
-        ++asked;
-        return TSaveAnswer::No;
+    EXPECT_EQ(window->windowTitle(), " Velloran - Default") << "the caption names the file all the same";
+    std::vector<std::string> questions;
+    TSaveAnswer answer = TSaveAnswer::No;
+    window->AskToSave = [&](const std::string& question) {
+        questions.push_back(question);
+        return answer;
     };
+    window->mnuFileSave->trigger();
     EXPECT_TRUE(window->close());
-    EXPECT_EQ(asked, 1);
+    ASSERT_EQ(questions.size(), 2u) << "Save and the close both ask";
+    EXPECT_EQ(questions[0], PartlyReadQuestion(Path("Default.vls"), Path("Default.vls")));
     EXPECT_NE(ReadText(Path("Default.vls")).find("caption=Mine"), std::string::npos);
+
+    window->show();
+    answer = TSaveAnswer::Yes;
+    window->mnuFileSave->trigger();
+    EXPECT_EQ(ReadText(Path("Default.vls")).find("caption=Mine"), std::string::npos);
+    EXPECT_EQ(questions.size(), 3u);
+    EXPECT_TRUE(window->close()) << "once saved, the style is whole again: no question";
+    EXPECT_EQ(questions.size(), 3u);
+}
+
+// A file too large to read is reported, not taken for an empty one, and never written over.
+TEST_F(StartupTest, AnUnreadableStartupStyleGivesWayToTheDefaultStyleFile) {
+    WriteText(Path("Huge.vls"), "[Font]\ncaption=Mine\n");
+    std::filesystem::resize_file(Path("Huge.vls"), 65 * 1024 * 1024);
+    Start("[Options]\nstartup=" + Path("Huge.vls") + "\n", "", "");
+    EXPECT_EQ(TakeErrors(), QStringList{QString::fromStdString("Unable to read " + Path("Huge.vls"))});
+    EXPECT_EQ(window->StyleFileName(), Path("Default.vls"));
+    EXPECT_EQ(window->windowTitle(), " Velloran - Default");
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(std::filesystem::file_size(Path("Huge.vls")), 65u * 1024 * 1024);
+    EXPECT_TRUE(std::filesystem::exists(Path("Default.vls")));
+}
+
+TEST_F(StartupTest, AnUnreadableDefaultStyleFileIsNeverWritten) {
+    WriteText(Path("Default.vls"), "");
+    std::filesystem::resize_file(Path("Default.vls"), 65 * 1024 * 1024);
+    Start("", "", "");
+    EXPECT_EQ(TakeErrors(), QStringList{QString::fromStdString("Unable to read " + Path("Default.vls"))});
+    EXPECT_EQ(window->windowTitle(), " Velloran - Default");
+    EXPECT_EQ(window->Style().FaceName, "Comic Sans MS") << "the default style";
+    EXPECT_TRUE(window->close()) << "the window still closes";
+    EXPECT_EQ(std::filesystem::file_size(Path("Default.vls")), 65u * 1024 * 1024);
+}
+
+// Style files from other systems are often Windows-1252: the text shows as written, and
+// saving leaves the file in its encoding.
+TEST_F(StartupTest, AWindows1252StyleShowsItsTextAndIsWrittenBackAsItWas) {
+    const std::string style = "[Body]\r\ncolorBG=000000\r\n[Font]\r\ncaption=Caf\xE9\r\nfaceFont=Arial\r\n";
+    Start("", "Default.vls", style);
+    EXPECT_EQ(window->PanelTop->lblDisplay->text(), QString::fromUtf8("Caf\xC3\xA9"));
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    });
+    Font().cmdTextClick();
+    window->mnuFileSave->trigger();
+    const std::string saved = ReadText(Path("Default.vls"));
+    EXPECT_NE(saved.find("caption=Caf\xE9\r\n"), std::string::npos) << saved;
+    EXPECT_EQ(saved.find('\xC3'), std::string::npos) << saved;
 }
 
 TEST_F(MainWindowTest, OpenSwitchesToTheFontPageAndReadsTheStyle) {
@@ -93,6 +151,63 @@ TEST_F(MainWindowTest, ADamagedFileOpensNothingOfItsName) {
     EXPECT_EQ(TakeErrors(), QStringList{"'$' is not a valid integer value"});
     EXPECT_EQ(window->windowTitle(), " Velloran - Default");
     EXPECT_EQ(window->StyleFileName(), folder.path().toStdString() + "/Default.vls");
+}
+
+// After a failed Open the close question says what happened and defaults to No, since Yes
+// writes a mixture of two styles over the earlier file.
+TEST_F(MainWindowTest, TheQuestionAfterADamagedOpenNamesTheFileAndDefaultsToNo) {
+    const std::string path = folder.path().toStdString() + "/Bad.vls";
+    WriteText(path, "[Body]\ncolorBG=00FF00\n[Font]\ncolorFont=zz\n");
+    window->ChooseStyleToOpen = [&] { return path; };
+    window->mnuFileOpen->trigger();
+    EXPECT_EQ(TakeErrors(), QStringList{"'$zz' is not a valid integer value"});
+    QString text;
+    QString defaultButton;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        defaultButton = box->defaultButton() != nullptr ? box->defaultButton()->text() : QString();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(text.startsWith("The style was only partly read from \"Bad.vls\"")) << text.toStdString();
+    EXPECT_TRUE(text.endsWith("Save this mixture to Style \"Default\"?")) << text.toStdString();
+    EXPECT_EQ(defaultButton, "&No");
+    EXPECT_FALSE(QFile::exists(folder.path() + "/Default.vls")) << "Enter answered No";
+}
+
+// Opening a style without alternate faces after one with them empties the list, the tag and
+// what Save writes; a missing and an empty section alike.
+TEST_F(MainWindowTest, OpeningAStyleWithoutAlternateFacesDropsTheOldOnes) {
+    for (const char* second : {"[Font]\nfaceFont=Verdana\n", "[Font]\nfaceFont=Verdana\n[AltFonts]\n"}) {
+        const std::string first = folder.path().toStdString() + "/One.vls";
+        const std::string path = folder.path().toStdString() + "/Two.vls";
+        WriteText(first, "[AltFonts]\nAltFonts0=Arial\n");
+        WriteText(path, second);
+        window->ChooseStyleToOpen = [&] { return first; };
+        window->mnuFileOpen->trigger();
+        window->ChooseStyleToOpen = [&] { return path; };
+        window->mnuFileOpen->trigger();
+        EXPECT_EQ(Font().LboAltFonts->count(), 0);
+        EXPECT_TRUE(window->Style().AltFaces.empty());
+        EXPECT_NE(Tag().find("FACE=\"'Verdana'\""), std::string::npos) << Tag();
+        window->mnuFileSave->trigger();
+        EXPECT_EQ(ReadText(path).find("Arial"), std::string::npos) << ReadText(path);
+    }
+}
+
+TEST_F(MainWindowTest, AFileTooLargeToReadIsReportedOnOpenAndLeftAlone) {
+    const std::string path = folder.path().toStdString() + "/Huge.vls";
+    WriteText(path, "[Font]\ncaption=Mine\n");
+    std::filesystem::resize_file(path, 65 * 1024 * 1024);
+    window->ChooseStyleToOpen = [&] { return path; };
+    window->mnuFileOpen->trigger();
+    EXPECT_EQ(TakeErrors(), QStringList{QString::fromStdString("Unable to read " + path)});
+    EXPECT_EQ(window->StyleFileName(), folder.path().toStdString() + "/Default.vls");
+    EXPECT_EQ(window->windowTitle(), " Velloran - Default");
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(ReadText(path).substr(0, 20), "[Font]\ncaption=Mine\n");
 }
 
 TEST_F(MainWindowTest, CancelledDialogsChangeNothing) {
@@ -152,13 +267,15 @@ TEST_F(MainWindowTest, CloseFollowsTheSavePolicy) {
     EXPECT_NE(ReadText(style).find("faceFont=Comic Sans MS"), std::string::npos);
 }
 
-TEST_F(MainWindowTest, AnUnwritableSettingsFileKeepsTheWindowOpen) {
+// The settings hold only the start-up path and the policy: the failure is shown and the
+// window closes, after the style's own save.
+TEST_F(MainWindowTest, AnUnwritableSettingsFileIsReportedAndTheWindowCloses) {
     const std::string settings = folder.path().toStdString() + "/vlr.ini";
-    WriteText(settings, "[Options]\nsave=2\n");
+    WriteText(settings, "[Options]\nsave=0\n");
     chmod(settings.c_str(), 0444);
-    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->close());
     EXPECT_EQ(TakeErrors(), QStringList{QString::fromStdString("Unable to write to " + settings)});
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_NE(ReadText(folder.path().toStdString() + "/Default.vls").find("faceFont="), std::string::npos);
     chmod(settings.c_str(), 0644);
 }
 

@@ -112,6 +112,30 @@ TEST(SelectFont, SampleFollowsTheSelectionInItsOwnFace) {
     EXPECT_TRUE(added.empty());
 }
 
+// Qt names a family that several foundries make with the foundry after it ("C059 [UKWN]");
+// the sample names the face as the list does.
+TEST(SelectFont, SampleNamesTheFaceAsTheListDoes) {
+    const struct {
+        const char* listed;
+        const char* reported;
+        const char* caption;
+    } rows[] = {
+        {"C059", "C059 [UKWN]", "C059"},
+        {"Arial [Monotype]", "Arial [Monotype]", "Arial [Monotype]"},
+        {"Arial [Monotype]", "Arial", "Arial [Monotype]"},
+        {"verdana", "Verdana", "verdana"},
+        {"No Such Face", "DejaVu Sans [PfEd]", "DejaVu Sans"},  // the face standing in
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(windows::SampleCaption(row.listed, row.reported), row.caption) << row.listed;
+    }
+    if (!QFontDatabase::hasFamily("C059")) return;
+    UseFaces({"C059"});
+    std::vector<QString> added;
+    Picker p(added);
+    EXPECT_EQ(p.Preview()->Caption(), QStringLiteral("C059"));
+}
+
 TEST(SelectFont, DoubleClickAddsTheFaceAndCloses) {
     UseFaces({"b", "A", "c"});
     std::vector<QString> added;
