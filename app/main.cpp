@@ -16,6 +16,7 @@
 #include "platform/Paths.h"
 #include "platform/SysColors.h"
 #include "style/TagText.h"
+#include "windows/Special.h"
 #include "windows/options.h"
 
 namespace {
@@ -199,9 +200,10 @@ QWidget* TfrmMain::BuildBottomBand() {
 
     cmdColors = BoldNavyButton("cmdColors", "&More...", PnlBottom, {258, 74, 58, 21});
     cmdSpecial = BoldNavyButton("cmdSpecial", "&Special...", PnlBottom, {320, 74, 68, 21});
-    // The web palette and the special characters windows are not part of the program yet.
+    // The web palette window is not part of the program yet.
     cmdColors->setEnabled(false);
-    cmdSpecial->setEnabled(false);
+    connect(cmdSpecial, &QPushButton::clicked, this,
+            platform::ReportingErrors([this] { cmdSpecialClick(); }));
     return PnlBottom;
 }
 
@@ -417,6 +419,19 @@ void TfrmMain::mnuSaveAsClick() {
     styleFileName_ = path;
     styleReadFailed_ = false;
     SetCaptionFromStyleFile();
+}
+
+// At most one special characters window: while it is open the command does nothing, and
+// the open window is neither raised nor moved.
+void TfrmMain::cmdSpecialClick() {
+    if (SpecialOpen) return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    struct RestoreCursor {
+        ~RestoreCursor() { QGuiApplication::restoreOverrideCursor(); }
+    } restore;
+    auto* window = new windows::TfrmSpecial(this, &SpecialOpen);
+    window->show();
+    window->activateWindow();
 }
 
 void TfrmMain::mnuOptionsOptionsClick() {

@@ -53,6 +53,7 @@ public:
     void mnuFileSaveClick();
     void mnuSaveAsClick();
     void mnuOptionsOptionsClick();
+    void cmdSpecialClick();
     // The close steps: remember the style file, then save by the user's policy. Returns
     // whether the window may close.
     bool FormClose();
