@@ -1,7 +1,8 @@
 #include "controls/SuperCol.h"
 
-#include <cassert>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 namespace controls {

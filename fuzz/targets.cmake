@@ -11,3 +11,9 @@ set(FUZZ_style_read_SOURCES style/StyleFile.cpp style/ColorValue.cpp style/Style
 
 list(APPEND VELLORAN_FUZZERS gif_decode)
 set(FUZZ_gif_decode_SOURCES controls/GIFDecoder.cpp controls/GIFLzw.cpp)
+
+list(APPEND VELLORAN_FUZZERS column_stream)
+set(FUZZ_column_stream_SOURCES controls/ColumnStream.cpp controls/SuperCol.cpp controls/ColorText.cpp)
+
+list(APPEND VELLORAN_FUZZERS grid_data)
+set(FUZZ_grid_data_SOURCES controls/GridDataFile.cpp)
