@@ -76,15 +76,21 @@ void TStringGrid::SetRowCount(int value) {
 void TStringGrid::SetFixedCols(int value) {
     if (value == fixedCols_ || value < 0 || value >= colCount_) return;
     fixedCols_ = value;
-    col_ = std::max(col_, fixedCols_);
-    viewport()->update();
+    ResetCurrentCell();
 }
 
 void TStringGrid::SetFixedRows(int value) {
     if (value == fixedRows_ || value < 0 || value >= rowCount_) return;
     fixedRows_ = value;
-    row_ = std::max(row_, fixedRows_);
-    topRow_ = std::max(topRow_, fixedRows_);
+    ResetCurrentCell();
+}
+
+// A change of the fixed counts starts the grid afresh on its first data cell, scrolled to
+// the top, without asking SelectCell: nothing has been selected by the user yet.
+void TStringGrid::ResetCurrentCell() {
+    col_ = fixedCols_;
+    row_ = fixedRows_;
+    topRow_ = fixedRows_;
     UpdateScrollBar();
     viewport()->update();
 }
@@ -461,13 +467,20 @@ void TStringGrid::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+void TStringGrid::FocusCellAt(const QPoint& pos) {
+    int col = -1, row = -1;
+    MouseToCell(pos.x(), pos.y(), col, row);
+    if (col >= fixedCols_ && row >= fixedRows_) FocusCell(col, row);
+}
+
 void TStringGrid::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        int col = -1, row = -1;
-        const QPoint pos = event->position().toPoint();
-        MouseToCell(pos.x(), pos.y(), col, row);
-        if (col >= fixedCols_ && row >= fixedRows_) FocusCell(col, row);
-    }
+    if (event->button() == Qt::LeftButton) FocusCellAt(event->position().toPoint());
+    event->accept();
+}
+
+// Dragging with the left button held moves the current cell along with the mouse.
+void TStringGrid::mouseMoveEvent(QMouseEvent* event) {
+    if ((event->buttons() & Qt::LeftButton) != 0) FocusCellAt(event->position().toPoint());
     event->accept();
 }
 

@@ -103,6 +103,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -119,6 +120,8 @@ private:
     void Resize(int colCount, int rowCount);
     // Makes (col, row) current if SelectCell allows, and scrolls it into view.
     void FocusCell(int col, int row);
+    void FocusCellAt(const QPoint& pos);
+    void ResetCurrentCell();
     void ScrollIntoView(int row);
     int MaxTopRow() const;
     void UpdateScrollBar();

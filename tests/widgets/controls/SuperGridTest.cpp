@@ -2,8 +2,11 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QImage>
+#include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "controls/Picture.h"
 #include "controls/SuperGrd.h"
@@ -288,6 +291,26 @@ TEST(SuperGridDrawing, CheckBoxImagesMatchTheirPixelTables) {
         for (int x = 0; x < 13; ++x)
             EXPECT_EQ(image.pixelColor(x, 6), colorOf(c.row7[x])) << c.name << " x " << x;
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(StringGridMouse, LeftClickSelectsADataCellAndTheWheelScrolls) {
+    Grid g;
+    g.grid.SetRowCount(40);
+    QTest::mouseClick(g.grid.viewport(), Qt::LeftButton, {}, g.Centre(2, 3));
+    EXPECT_EQ(std::make_pair(g.grid.Col(), g.grid.Row()), std::make_pair(2, 3));
+    QTest::mouseClick(g.grid.viewport(), Qt::LeftButton, {}, g.Centre(1, 0));  // a title
+    QTest::mouseClick(g.grid.viewport(), Qt::RightButton, {}, g.Centre(1, 2));
+    EXPECT_EQ(std::make_pair(g.grid.Col(), g.grid.Row()), std::make_pair(2, 3));
+
+    QWheelEvent down({50, 50}, g.grid.mapToGlobal(QPoint(50, 50)), {}, {0, -120}, Qt::NoButton, {},
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(g.grid.viewport(), &down);
+    EXPECT_EQ(g.grid.TopRow(), 4);
+    EXPECT_EQ(g.grid.verticalScrollBar()->value(), 3);
 }
 
 }  // namespace
