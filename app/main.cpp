@@ -19,6 +19,7 @@
 #include "platform/SysColors.h"
 #include "style/TagText.h"
 #include "windows/Colors.h"
+#include "windows/Special.h"
 #include "windows/about.h"
 #include "windows/options.h"
 
@@ -205,8 +206,8 @@ QWidget* TfrmMain::BuildBottomBand() {
     cmdColors = BoldNavyButton("cmdColors", "&More...", PnlBottom, {258, 74, 58, 21});
     cmdSpecial = BoldNavyButton("cmdSpecial", "&Special...", PnlBottom, {320, 74, 68, 21});
     connect(cmdColors, &QPushButton::clicked, this, platform::ReportingErrors([this] { cmdColorsClick(); }));
-    // The special characters window is not part of the program yet.
-    cmdSpecial->setEnabled(false);
+    connect(cmdSpecial, &QPushButton::clicked, this,
+            platform::ReportingErrors([this] { cmdSpecialClick(); }));
     return PnlBottom;
 }
 
@@ -488,6 +489,19 @@ void TfrmMain::mnuSaveAsClick() {
     styleFileName_ = path;
     origin_ = {};
     SetCaptionFromStyleFile();
+}
+
+// At most one special characters window: while it is open the command does nothing, and
+// the open window is neither raised nor moved.
+void TfrmMain::cmdSpecialClick() {
+    if (SpecialOpen) return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    struct RestoreCursor {
+        ~RestoreCursor() { QGuiApplication::restoreOverrideCursor(); }
+    } restore;
+    auto* window = new windows::TfrmSpecial(this, &SpecialOpen);
+    window->show();
+    window->activateWindow();
 }
 
 void TfrmMain::mnuOptionsOptionsClick() {

@@ -65,6 +65,7 @@ public:
     void mnuHelpContentsClick();
     void mnuHelpAboutClick();
     void cmdColorsClick();
+    void cmdSpecialClick();
     // The close steps: remember the style file, then save by the user's policy. Returns
     // whether the window may close.
     bool FormClose();

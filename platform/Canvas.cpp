@@ -151,6 +151,21 @@ void Canvas::FillRect(const Rect& rect) {
 
 void Canvas::Pixel(int x, int y, TColor color) { painter_->fillRect(x, y, 1, 1, ToQColor(color)); }
 
+void Canvas::Frame3D(Rect& rect, TColor topColor, TColor bottomColor, int width) {
+    const QColor top = ToQColor(topColor);
+    const QColor bottom = ToQColor(bottomColor);
+    for (; width > 0; --width) {
+        const int w = rect.Width(), h = rect.Height();
+        if (w > 0 && h > 0) {
+            painter_->fillRect(rect.left, rect.top, std::max(w - 1, 1), 1, top);
+            painter_->fillRect(rect.left, rect.top, 1, std::max(h - 1, 1), top);
+            painter_->fillRect(rect.right - 1, rect.top, 1, h, bottom);
+            painter_->fillRect(rect.left, rect.bottom - 1, w, 1, bottom);
+        }
+        rect = {rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
+    }
+}
+
 void Canvas::CopyRect(const Rect& dest, const QImage& source, const Rect& sourceRect, RasterOp op) {
     Rect d = dest, s = sourceRect;
     const QSize targetSize =

@@ -82,6 +82,10 @@ public:
     // Fills the rectangle with the brush colour, whatever the brush style.
     void FillRect(const Rect& rect);
     void Pixel(int x, int y, TColor color);
+    // A 3-D frame `width` rings deep just inside rect: topColor on the top and left edges,
+    // bottomColor on the bottom and right ones (the top-right and bottom-left corner pixels
+    // included). rect is shrunk by width on every side.
+    void Frame3D(Rect& rect, TColor topColor, TColor bottomColor, int width);
 
     // Copies source's sourceRect onto dest's top-left with the raster operation. Both
     // rectangles have the same size; parts outside the source or this canvas are clipped.

@@ -164,3 +164,23 @@ TEST(CanvasColours, SystemColoursFollowThePalette) {
     EXPECT_EQ(At(image, 0, 0), clSilver);
     EXPECT_EQ(At(image, 1, 0), clGray);
 }
+
+// A two-ring frame on a 6 x 5 rectangle, row by row: T top colour, B bottom colour, . untouched.
+TEST(CanvasFrame3D, TopLeftAndBottomRightRingsThenShrinks) {
+    QImage image = Blank(8, 7);
+    Rect rect{1, 1, 7, 6};
+    {
+        Canvas canvas(image);
+        canvas.Frame3D(rect, clRed, clBlue, 2);
+    }
+    const char* expected[] = {
+        "........", ".TTTTTB.", ".TTTTBB.", ".TT..BB.", ".TBBBBB.", ".BBBBBB.", "........",
+    };
+    for (int y = 0; y < 7; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            const TColor want = expected[y][x] == 'T' ? clRed : expected[y][x] == 'B' ? clBlue : clWhite;
+            EXPECT_EQ(At(image, x, y), want) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(rect, (Rect{3, 3, 5, 4}));
+}

@@ -1,0 +1,316 @@
+// Mouse events go through the window as the windowing system's would.
+#define QTEST_QPA_MOUSE_HANDLING
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QImage>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "controls/Picture.h"
+#include "controls/SuperGrd.h"
+#include "platform/Error.h"
+#include "platform/SysColors.h"
+#include "tests/unit/style/TempFolder.h"
+
+using namespace controls;
+
+namespace {
+
+// A 1 x 1 GIF whose one pixel is red, field by field.
+const std::string kRedGif{
+    "GIF89a"
+    "\x01\x00\x01\x00"                          // screen 1 x 1
+    "\x80\x00\x00"                              // global table of 2 entries
+    "\xFF\x00\x00\x00\x00\x00"                  // red, black
+    "\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00"  // image at 0,0, 1 x 1
+    "\x02\x02\x44\x01\x00"                      // code size 2; clear, index 0, end
+    "\x3B",
+    33};
+
+// Four columns, a title row and three data rows; column 0 holds check boxes checked by
+// default, column 1 is plain, columns 2 and 3 have no descriptor.
+struct Grid {
+    TSuperGrid grid;
+    std::vector<std::tuple<int, int, bool>> clicks;
+
+    Grid() {
+        grid.SetColCount(4);
+        grid.SetRowCount(4);
+        grid.SetFixedCols(0);
+        grid.SetDefaultRowHeight(20);
+        TColumns columns;
+        TColumn checks;
+        checks.ControlType = kControlCheckBox;
+        checks.CheckBoxDefault = true;
+        columns.Add(checks);
+        columns.Add(TColumn());
+        grid.SetColumns(columns);
+        grid.OnCheckBoxClick = [this](TSuperGrid*, int col, int row, bool checked) {
+            clicks.emplace_back(col, row, checked);
+        };
+        grid.resize(300, 200);
+        grid.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&grid));
+    }
+
+    QPoint Centre(int col, int row) const {
+        const platform::Rect r = grid.CellRect(col, row);
+        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+    bool Checked(int col, int row) const {
+        return dynamic_cast<const TSuperCheckBoxState&>(*grid.Objects(col, row)).Checked;
+    }
+};
+
+TEST(SuperGridCheckBoxes, NewDataCellsGetBoxesInTheirDefaultState) {
+    Grid g;
+    EXPECT_EQ(g.grid.Objects(0, 0), nullptr);  // the title row has none
+    EXPECT_TRUE(g.Checked(0, 1));
+    EXPECT_EQ(g.grid.Cells(0, 1), " ");
+    EXPECT_EQ(g.grid.Objects(1, 1), nullptr);
+    g.grid.SetRowCount(5);
+    EXPECT_TRUE(g.Checked(0, 4));
+}
+
+TEST(SuperGridCheckBoxes, ToggleOnlyOnALeftPressAndReleaseInTheSameCell) {
+    struct Case {
+        const char* what;
+        Qt::MouseButton pressButton;
+        int pressRow;
+        Qt::MouseButton releaseButton;
+        int releaseRow;
+        bool toggles;
+    } cases[] = {
+        {"left in the same cell", Qt::LeftButton, 1, Qt::LeftButton, 1, true},
+        {"left from one cell to another", Qt::LeftButton, 1, Qt::LeftButton, 2, false},
+        {"right press, left release", Qt::RightButton, 1, Qt::LeftButton, 1, false},
+        {"right in the same cell", Qt::RightButton, 1, Qt::RightButton, 1, false},
+    };
+    for (const Case& c : cases) {
+        Grid g;
+        QWidget* view = g.grid.viewport();
+        QTest::mousePress(view, c.pressButton, {}, g.Centre(0, c.pressRow));
+        QTest::mouseRelease(view, c.releaseButton, {}, g.Centre(0, c.releaseRow));
+        EXPECT_EQ(!g.Checked(0, 1), c.toggles) << c.what;
+        EXPECT_TRUE(g.Checked(0, 2)) << c.what;
+        EXPECT_EQ(g.clicks.size(), c.toggles ? 1u : 0u) << c.what;
+        if (c.toggles) {
+            EXPECT_EQ(g.clicks[0], std::make_tuple(0, 1, false));
+        }
+    }
+}
+
+TEST(SuperGridCheckBoxes, KeysNeverToggle) {
+    Grid g;
+    g.grid.setFocus();
+    QTest::keyClick(&g.grid, Qt::Key_Space);
+    QTest::keyClick(&g.grid, Qt::Key_Return);
+    EXPECT_TRUE(g.Checked(0, 1));
+}
+
+TEST(SuperGridColumns, MovingAColumnWithoutDescriptorAppendsThemFirst) {
+    TSuperGrid grid;
+    grid.SetColCount(6);
+    TColumns columns;
+    for (const char* title : {"A", "B", "C"}) {
+        TColumn column;
+        column.SetTitle({title});
+        columns.Add(column);
+    }
+    grid.SetColumns(columns);
+    for (int col = 0; col < 6; ++col) {
+        grid.SetColWidths(col, 30 + col);
+        grid.SetCells(col, 1, QString::number(col));
+    }
+    grid.MoveColumn(5, 1);
+    const TColumns& moved = grid.Columns();
+    ASSERT_EQ(moved.Count(), 6);
+    EXPECT_EQ(moved.Items(0).Title(), std::vector<std::string>{"A"});
+    EXPECT_EQ(moved.Items(1).Width(), 35);
+    EXPECT_EQ(moved.Items(2).Title(), std::vector<std::string>{"B"});
+    EXPECT_EQ(moved.Items(3).Title(), std::vector<std::string>{"C"});
+    EXPECT_EQ(moved.Items(4).Width(), 33);
+    EXPECT_EQ(moved.Items(5).Width(), 34);
+    EXPECT_EQ(grid.Cells(1, 1), "5");
+    EXPECT_EQ(grid.ColWidths(1), 35);
+}
+
+TEST(StringGridCurrentCell, AsksOnlyOnARealChange) {
+    Grid g;
+    int asked = 0;
+    g.grid.OnSelectCell = [&asked](TStringGrid*, int, int, bool&) { ++asked; };
+    g.grid.SetCol(g.grid.Col());
+    g.grid.SetRow(g.grid.Row());
+    EXPECT_EQ(asked, 0);
+    g.grid.SetRow(2);
+    EXPECT_EQ(asked, 1);
+    g.grid.OnSelectCell = [](TStringGrid*, int, int, bool& canSelect) { canSelect = false; };
+    g.grid.SetRow(3);
+    EXPECT_EQ(g.grid.Row(), 2);
+}
+
+TEST(StringGridCurrentCell, KeysMoveWithinTheDataCells) {
+    Grid g;
+    g.grid.setFocus();
+    QTest::keyClick(&g.grid, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(std::make_pair(g.grid.Col(), g.grid.Row()), std::make_pair(3, 3));
+    QTest::keyClick(&g.grid, Qt::Key_Home);
+    EXPECT_EQ(std::make_pair(g.grid.Col(), g.grid.Row()), std::make_pair(0, 3));
+    QTest::keyClick(&g.grid, Qt::Key_PageUp);
+    EXPECT_EQ(g.grid.Row(), 1);  // never onto the title row
+    QTest::keyClick(&g.grid, Qt::Key_Down);
+    EXPECT_EQ(g.grid.Row(), 2);
+}
+
+TEST(StringGridHitTest, GivesMinusOneOutsideTheCells) {
+    Grid g;
+    int col = 0, row = 0;
+    g.grid.MouseToCell(5, 5, col, row);
+    EXPECT_EQ(std::make_pair(col, row), std::make_pair(0, 0));
+    g.grid.MouseToCell(299, 5, col, row);  // right of the last column (4 x 65 wide)
+    EXPECT_EQ(std::make_pair(col, row), std::make_pair(-1, -1));
+    g.grid.MouseToCell(5, 150, col, row);  // below the last row
+    EXPECT_EQ(std::make_pair(col, row), std::make_pair(-1, -1));
+}
+
+struct DataGrid : Grid {
+    TempFolder folder;
+
+    void Load(const std::string& content, bool addRows) {
+        WriteFile(folder.File("data.csv"), content);
+        TColumns columns;
+        columns.Assign(grid.Columns());
+        columns.SetLoadData(true);
+        columns.SetDataFileName(folder.File("data.csv"));
+        columns.SetAddRows(addRows);
+        grid.SetColumns(columns);
+        grid.Loaded();
+    }
+};
+
+TEST(SuperGridDataFile, FillsRowsAndAddsThemWhenAllowed) {
+    for (const bool addRows : {false, true}) {
+        DataGrid g;
+        g.grid.SetCells(1, 3, "old");
+        g.Load("a,b,c,d\n,x,,y\n1,2\n3,4\n5,6\n", addRows);
+        EXPECT_EQ(g.grid.Cells(0, 1), "a");
+        EXPECT_EQ(g.grid.Cells(3, 1), "d");
+        EXPECT_EQ(g.grid.Cells(0, 2), " ");  // a check-box cell keeps its blank
+        EXPECT_EQ(g.grid.Cells(1, 2), "x");
+        EXPECT_EQ(g.grid.Cells(2, 2), "");
+        EXPECT_EQ(g.grid.Cells(1, 3), "2");
+        EXPECT_EQ(g.grid.RowCount(), addRows ? 6 : 4);
+        if (addRows) {
+            EXPECT_EQ(g.grid.Cells(1, 5), "6");
+            EXPECT_TRUE(g.Checked(0, 5));
+        }
+    }
+}
+
+TEST(SuperGridDataFile, PicturesLoadIntoCellsAndAreDrawn) {
+    DataGrid g;
+    WriteFile(g.folder.File("red.gif"), kRedGif);
+    QImage blue(2, 3, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    ASSERT_TRUE(blue.save(QString::fromStdString(g.folder.File("blue.png"))));
+    g.Load(
+        ",{" + g.folder.File("red.gif") + "}after,{ " + g.folder.File("blue.png") + " }\n,{missing.gif}x\n",
+        false);
+    const auto* red = dynamic_cast<const TPicture*>(g.grid.Objects(1, 1));
+    ASSERT_NE(red, nullptr);
+    EXPECT_EQ(red->Graphic().pixelColor(0, 0), QColor(Qt::red));
+    EXPECT_EQ(g.grid.Cells(1, 1), "after");
+    ASSERT_NE(dynamic_cast<const TPicture*>(g.grid.Objects(2, 1)), nullptr);
+    EXPECT_EQ(g.grid.Cells(2, 1), " ");
+    EXPECT_EQ(g.grid.Objects(1, 2), nullptr);  // a missing picture is skipped
+    EXPECT_EQ(g.grid.Cells(1, 2), "x");
+
+    const QImage shot = g.grid.viewport()->grab().toImage();
+    const platform::Rect cell = g.grid.CellRect(1, 1);
+    EXPECT_EQ(shot.pixelColor(cell.left + 2, cell.top + 2), QColor(Qt::red));
+
+    // Loading again frees the pictures before it reads the file anew.
+    g.Load("", false);
+    EXPECT_EQ(g.grid.Objects(1, 1), nullptr);
+    EXPECT_EQ(g.grid.Cells(1, 1), "");
+}
+
+TEST(SuperGridDataFile, MissingFileClearsTheDataRowsSilently) {
+    DataGrid g;
+    g.grid.SetCells(1, 1, "kept?");
+    g.grid.SetCells(1, 0, "title");
+    TColumns columns;
+    columns.Assign(g.grid.Columns());
+    columns.SetLoadData(true);
+    columns.SetDataFileName(g.folder.File("none.csv"));
+    g.grid.SetColumns(columns);
+    EXPECT_NO_THROW(g.grid.Loaded());
+    EXPECT_EQ(g.grid.Cells(1, 1), "");
+    EXPECT_EQ(g.grid.Cells(1, 0), "title");
+    EXPECT_EQ(g.grid.Cells(0, 1), " ");
+}
+
+TEST(SuperGridDataFile, AnUnreadablePictureEndsTheLoadWithAnError) {
+    DataGrid g;
+    WriteFile(g.folder.File("bad.gif"), "GIF89a\x01");
+    WriteFile(g.folder.File("bad.png"), "not a picture");
+    for (const char* name : {"bad.gif", "bad.png"}) {
+        try {
+            g.Load("before\n,{" + g.folder.File(name) + "}\nafter\n", false);
+            ADD_FAILURE() << name << " loaded";
+        } catch (const platform::Error& e) {
+            EXPECT_EQ(std::string(e.what()), "Unable to load the picture " + g.folder.File(name));
+        }
+        EXPECT_EQ(g.grid.Cells(0, 1), "before");
+        EXPECT_EQ(g.grid.Cells(0, 3), " ");  // the load ended before the third line
+        EXPECT_EQ(g.grid.Objects(1, 2), nullptr);
+    }
+}
+
+TEST(SuperGridDrawing, CheckBoxImagesMatchTheirPixelTables) {
+    // Row 7 of each image, and the corner pixels: enough to tell all five apart.
+    struct Case {
+        const char* name;
+        const char* row7;
+    } cases[] = {
+        {"STANDARD_CB_ON", "GKWWWKKKWWWSW"},  {"STANDARD_CB_OFF", "GKWWWWWWWWWSW"},
+        {"CHECKMARK_CB_ON", "GKWKKWKKKWWSW"}, {"PLAIN_CB_ON", "KWWWWWKWWWWWK"},
+        {"PLAIN_CB_OFF", "KWWWWWWWWWWWK"},
+    };
+    const auto colorOf = [](char c) {
+        return c == 'K'   ? QColor(0, 0, 0)
+               : c == 'G' ? QColor(0x80, 0x80, 0x80)
+               : c == 'S' ? QColor(0xC0, 0xC0, 0xC0)
+                          : QColor(0xFF, 0xFF, 0xFF);
+    };
+    for (const Case& c : cases) {
+        const QImage image = TSuperGrid::CheckBoxImage(c.name);
+        ASSERT_EQ(image.size(), QSize(13, 13)) << c.name;
+        for (int x = 0; x < 13; ++x)
+            EXPECT_EQ(image.pixelColor(x, 6), colorOf(c.row7[x])) << c.name << " x " << x;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(StringGridMouse, LeftClickSelectsADataCellAndTheWheelScrolls) {
+    Grid g;
+    g.grid.SetRowCount(40);
+    QTest::mouseClick(g.grid.viewport(), Qt::LeftButton, {}, g.Centre(2, 3));
+    EXPECT_EQ(std::make_pair(g.grid.Col(), g.grid.Row()), std::make_pair(2, 3));
+    QTest::mouseClick(g.grid.viewport(), Qt::LeftButton, {}, g.Centre(1, 0));  // a title
+    QTest::mouseClick(g.grid.viewport(), Qt::RightButton, {}, g.Centre(1, 2));
+    EXPECT_EQ(std::make_pair(g.grid.Col(), g.grid.Row()), std::make_pair(2, 3));
+
+    QWheelEvent down({50, 50}, g.grid.mapToGlobal(QPoint(50, 50)), {}, {0, -120}, Qt::NoButton, {},
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(g.grid.viewport(), &down);
+    EXPECT_EQ(g.grid.TopRow(), 4);
+    EXPECT_EQ(g.grid.verticalScrollBar()->value(), 3);
+}
+
+}  // namespace

@@ -1,0 +1,125 @@
+#define QTEST_QPA_MOUSE_HANDLING
+
+#include <gtest/gtest.h>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <QToolButton>
+
+#include "controls/BoxLabl.h"
+#include "controls/SuperGrd.h"
+#include "platform/Clipboard.h"
+#include "platform/SysColors.h"
+#include "windows/Special.h"
+#include "windows/SpecialEntities.h"
+
+using windows::TfrmSpecial;
+
+namespace {
+
+class SpecialWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = new TfrmSpecial(nullptr, &open);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    }
+    void TearDown() override { delete window; }
+
+    controls::TSuperGrid& Grid() const { return *window->SuperGrid1; }
+    QString Shown() const { return window->lblSpecial->Caption(); }
+    QString Code() const { return window->txtCode->text(); }
+    QString Name() const { return window->txtName->text(); }
+    QColor PixelOfCell(int col, int row) const {
+        const platform::Rect r = Grid().CellRect(col, row);
+        return Grid().viewport()->grab().toImage().pixelColor(r.left + 3, r.top + 3);
+    }
+
+    bool open = false;
+    QPointer<TfrmSpecial> window;
+};
+
+TEST_F(SpecialWindowTest, OpensOnTheQuoteInTheCharColumn) {
+    EXPECT_TRUE(open);
+    EXPECT_EQ(window->windowTitle(), "Special Characters");
+    EXPECT_EQ(window->size(), QSize(237, 345));
+    EXPECT_EQ(Shown(), "\"");
+    EXPECT_EQ(Code(), "&#34");
+    EXPECT_EQ(Name(), "&quot");
+    EXPECT_EQ(std::make_pair(Grid().Col(), Grid().Row()), std::make_pair(0, 1));
+    EXPECT_TRUE(Grid().hasFocus());
+}
+
+TEST_F(SpecialWindowTest, HoldsTheWholeTable) {
+    ASSERT_EQ(Grid().RowCount(), 102);
+    const auto table = windows::SpecialTable(windows::StoredLatin1Names());
+    ASSERT_EQ(table.size(), 101u);
+    for (int row = 1; row <= 101; ++row) {
+        const windows::SpecialEntry& entry = table[static_cast<std::size_t>(row - 1)];
+        EXPECT_EQ(Grid().Cells(0, row), QString(QChar(static_cast<char16_t>(entry.code)))) << row;
+        EXPECT_EQ(Grid().Cells(1, row), QString::fromStdString("&#" + std::to_string(entry.code))) << row;
+        EXPECT_EQ(Grid().Cells(2, row).toStdString(), entry.name) << row;
+    }
+    EXPECT_EQ(Grid().Columns().Items(2).Title(), std::vector<std::string>{"Name"});
+}
+
+TEST_F(SpecialWindowTest, ShowsTheRowThatBecomesCurrent) {
+    struct Case {
+        int row;
+        char16_t shown;
+        const char* code;
+        const char* name;
+    } cases[] = {
+        {233 - 154, u'\u00E9', "&#233", "&eacute;"},
+        {160 - 154, u'\u00A0', "&#160", "&nbsp;"},
+        {5, u'`', "&#96", "&grave;"},
+        {164 - 154, u'\u00A4', "&#164", "&curren;"},
+    };
+    for (const Case& c : cases) {
+        Grid().SetRow(c.row);
+        EXPECT_EQ(Shown(), QString(QChar(c.shown))) << c.code;
+        EXPECT_EQ(Code(), c.code);
+        EXPECT_EQ(Name(), c.name);
+    }
+}
+
+TEST_F(SpecialWindowTest, LastRowScrollsIntoViewFromTheKeyboard) {
+    QTest::keyClick(&Grid(), Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(Grid().Row(), 101);
+    EXPECT_EQ(Code(), "&#255");
+    EXPECT_EQ(Name(), "&yuml;");
+    EXPECT_EQ(Shown(), QString(QChar(u'\u00FF')));
+    const platform::Rect last = Grid().CellRect(0, 101);
+    EXPECT_GT(last.Height(), 0);
+    EXPECT_LE(last.bottom, Grid().viewport()->height());
+}
+
+TEST_F(SpecialWindowTest, RowsAlternateAndTheSelectedCellIsHighlighted) {
+    using platform::ColorToRGB;
+    using platform::ToQColor;
+    EXPECT_EQ(PixelOfCell(0, 1), ToQColor(ColorToRGB(platform::clHighlight)));
+    EXPECT_EQ(PixelOfCell(1, 1), ToQColor(ColorToRGB(platform::clInfoBk)));
+    EXPECT_EQ(PixelOfCell(1, 2), ToQColor(ColorToRGB(platform::clWindow)));
+    EXPECT_EQ(PixelOfCell(1, 0), ToQColor(ColorToRGB(platform::clBtnFace)));
+}
+
+TEST_F(SpecialWindowTest, CopyButtonsCopyTheFieldsAsEdited) {
+    Grid().SetRow(233 - 154);
+    window->cmdCopyCode->click();
+    EXPECT_EQ(platform::ClipboardText(), "&#233");
+    window->txtName->clear();
+    QTest::keyClicks(window->txtName, "&eacute");
+    window->cmdCopyName->click();
+    EXPECT_EQ(platform::ClipboardText(), "&eacute");
+    EXPECT_EQ(window->cmdCopyName->toolTip(), "Copy Name");
+}
+
+TEST_F(SpecialWindowTest, EscapeWithAnyModifiersClosesAndReleasesTheWindow) {
+    QTest::keyClick(&Grid(), Qt::Key_Escape, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_FALSE(open);
+    EXPECT_FALSE(window->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+}  // namespace

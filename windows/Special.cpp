@@ -1,0 +1,235 @@
+#include "windows/Special.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <span>
+
+#include "controls/BoxLabl.h"
+#include "controls/SuperGrd.h"
+#include "platform/Clipboard.h"
+#include "platform/Error.h"
+#include "platform/Faces.h"
+#include "platform/SysColors.h"
+#include "windows/SpecialEntities.h"
+
+// The window's resources live in a static library, whose resource initialiser the linker
+// would drop unless something refers to it; Q_INIT_RESOURCE must be used outside any namespace.
+static void InitSpecialResources() {
+    static const bool done = [] {
+        Q_INIT_RESOURCE(special);
+        return true;
+    }();
+    (void)done;
+}
+
+namespace windows {
+
+namespace {
+
+constexpr int kFontHeight = -11;
+constexpr int kLargeFontHeight = -24;
+constexpr int kPlacementOffset = 5;
+constexpr int kRowHeight = 24;
+constexpr int kColWidths[] = {42, 71, 99};
+constexpr int kCharCol = 0;
+constexpr int kCodeCol = 1;
+constexpr int kNameCol = 2;
+// "&#" before the digits of a Code text.
+constexpr int kCodePrefixLength = 2;
+
+QByteArray ReadResource(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw platform::Error("Missing program resource " + path.toStdString());
+    return file.readAll();
+}
+
+QToolButton* CopyButton(QWidget* parent, const char* name, const QString& hint, const QRect& place) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setIcon(QIcon(QPixmap(QStringLiteral(":/special/copy.xpm"))));
+    button->setIconSize({11, 12});
+    button->setToolTip(hint);
+    button->setGeometry(place);
+    return button;
+}
+
+QLineEdit* FlatEdit(QWidget* parent, const char* name, const QRect& place) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setFrame(false);
+    edit->setGeometry(place);
+    return edit;
+}
+
+QLabel* Label(QWidget* parent, const char* name, const QString& caption, QPoint place) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->move(place);
+    label->adjustSize();
+    return label;
+}
+
+}  // namespace
+
+TfrmSpecial::TfrmSpecial(QWidget* mainWindow, bool* specialOpen)
+    : QWidget(mainWindow, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                              Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      specialOpen_(specialOpen) {
+    InitSpecialResources();
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName("frmSpecial");
+    setWindowTitle(QStringLiteral("Special Characters"));
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(platform::MakeFont("MS Sans Serif", kFontHeight));
+    platform::SetPaletteColor(this, QPalette::WindowText, platform::clWindowText);
+    BuildControls();
+    BuildGrid();
+    FormCreate(mainWindow);
+}
+
+void TfrmSpecial::BuildControls() {
+    lblSpecial = new controls::TBoxLabel(this);
+    lblSpecial->setObjectName("lblSpecial");
+    lblSpecial->setGeometry(5, 2, 41, 35);
+    lblSpecial->SetTextBorder(2);
+    lblSpecial->setFont(platform::MakeFont("MS Sans Serif", kLargeFontHeight));
+    lblSpecial->SetFontColor(platform::clBlue);
+    lblSpecial->SetColor(platform::clBtnFace);
+
+    lblCode = Label(this, "lblCode", QStringLiteral("Code:"), {54, 4});
+    Label1 = Label(this, "Label1", QStringLiteral("Name:"), {52, 24});
+    txtCode = FlatEdit(this, "txtCode", {87, 1, 52, 19});
+    txtName = FlatEdit(this, "txtName", {87, 21, 52, 19});
+    cmdCopyCode = CopyButton(this, "cmdCopyCode", QStringLiteral("Copy Code"), {143, 2, 17, 18});
+    cmdCopyName = CopyButton(this, "cmdCopyName", QStringLiteral("Copy Name"), {143, 22, 17, 18});
+
+    cmdHide = new QPushButton(QStringLiteral("&Close"), this);
+    cmdHide->setObjectName("cmdHide");
+    cmdHide->setGeometry(178, 8, 58, 25);
+    QFont bold = font();
+    bold.setBold(true);
+    cmdHide->setFont(bold);
+    // Reached by click or its accelerator, never by Tab.
+    cmdHide->setFocusPolicy(Qt::ClickFocus);
+
+    MemoSpecial = new QPlainTextEdit(this);
+    MemoSpecial->setObjectName("MemoSpecial");
+    MemoSpecial->setGeometry(56, 288, 121, 33);
+    MemoSpecial->setFocusPolicy(Qt::NoFocus);
+    MemoSpecial->hide();
+    QStringList names;
+    for (const std::string_view name : kLatin1Names)
+        names.append(QString::fromUtf8(name.data(), name.size()));
+    MemoSpecial->setPlainText(names.join(u'\n'));
+
+    connect(cmdCopyCode, &QToolButton::clicked, this, [this] { cmdCopyCodeClick(); });
+    connect(cmdCopyName, &QToolButton::clicked, this, [this] { cmdCopyNameClick(); });
+    connect(cmdHide, &QPushButton::clicked, this, [this] { cmdHideClick(); });
+}
+
+// The grid as the window's description stores it: its own settings here, its columns read
+// from the stored column stream.
+void TfrmSpecial::BuildGrid() {
+    SuperGrid1 = new controls::TSuperGrid(this);
+    SuperGrid1->setObjectName("SuperGrid1");
+    SuperGrid1->setGeometry(0, 41, kClientWidth, kClientHeight - 41);
+    SuperGrid1->SetColor(platform::clWhite);
+    SuperGrid1->SetColCount(3);
+    SuperGrid1->SetRowCount(kRowCount);
+    SuperGrid1->SetFixedCols(0);
+    SuperGrid1->SetFixedRows(1);
+    SuperGrid1->SetDefaultRowHeight(kRowHeight);
+    for (int col = 0; col < 3; ++col) SuperGrid1->SetColWidths(col, kColWidths[col]);
+    SuperGrid1->SetOptions(controls::goFixedVertLine | controls::goFixedHorzLine | controls::goVertLine |
+                           controls::goHorzLine | controls::goDrawFocusSelected);
+    const QByteArray stream = ReadResource(QStringLiteral(":/special/SuperGrid1.columns"));
+    SuperGrid1->ReadDescription(std::span(reinterpret_cast<const std::uint8_t*>(stream.constData()),
+                                          static_cast<std::size_t>(stream.size())));
+    SuperGrid1->OnSelectCell = [this](controls::TStringGrid*, int col, int row, bool& canSelect) {
+        SuperGrid1SelectCell(col, row, canSelect);
+    };
+
+    setTabOrder(SuperGrid1, txtCode);
+    setTabOrder(txtCode, txtName);
+    setTabOrder(txtName, cmdCopyCode);
+    setTabOrder(cmdCopyCode, cmdCopyName);
+    // Key preview: the window sees every key before the control that has the focus.
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+void TfrmSpecial::FormCreate(QWidget* mainWindow) {
+    *specialOpen_ = true;
+    if (mainWindow != nullptr) {
+        move(mainWindow->frameGeometry().topLeft() + QPoint(kPlacementOffset, kPlacementOffset));
+    }
+    FillTable();
+}
+
+void TfrmSpecial::FillTable() {
+    std::vector<std::string> lines;
+    for (const QString& line : MemoSpecial->toPlainText().split(u'\n')) lines.push_back(line.toStdString());
+    const std::vector<SpecialEntry> table = SpecialTable(lines);
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const int row = static_cast<int>(i) + 1;
+        // Latin-1 code points are Unicode code points, so the code is the character.
+        SuperGrid1->SetCells(kCharCol, row, QString(QChar(static_cast<char16_t>(table[i].code))));
+        SuperGrid1->SetCells(kCodeCol, row, QString::fromStdString(CodeText(table[i].code)));
+        SuperGrid1->SetCells(kNameCol, row, QString::fromStdString(table[i].name));
+    }
+}
+
+// The grid starts on column 0 of row 1, and making the current cell current again runs
+// nothing; so the column moves away and back, and each step shows row 1.
+void TfrmSpecial::FormShow() {
+    SuperGrid1->SetCol(kCodeCol);
+    SuperGrid1->SetRow(1);
+    SuperGrid1->SetCol(kCharCol);
+    SuperGrid1->setFocus();
+}
+
+// The large character follows the Code text, not the Char column.
+void TfrmSpecial::SuperGrid1SelectCell(int, int row, bool& canSelect) {
+    const QString code = SuperGrid1->Cells(kCodeCol, row);
+    const int n = code.mid(kCodePrefixLength).toInt();
+    lblSpecial->SetCaption(QString(QChar(static_cast<char16_t>(n))));
+    txtCode->setText(code);
+    txtName->setText(SuperGrid1->Cells(kNameCol, row));
+    canSelect = true;
+}
+
+void TfrmSpecial::cmdCopyCodeClick() { platform::SetClipboardText(txtCode->text().toStdString()); }
+void TfrmSpecial::cmdCopyNameClick() { platform::SetClipboardText(txtName->text().toStdString()); }
+void TfrmSpecial::cmdHideClick() { close(); }
+
+bool TfrmSpecial::FormKeyDown(const QKeyEvent& event) {
+    if (event.key() != Qt::Key_Escape) return false;
+    close();
+    return true;
+}
+
+void TfrmSpecial::FormClose() { *specialOpen_ = false; }
+
+void TfrmSpecial::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TfrmSpecial::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}
+
+bool TfrmSpecial::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && FormKeyDown(*static_cast<QKeyEvent*>(event))) return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace windows
