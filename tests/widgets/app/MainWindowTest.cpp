@@ -158,7 +158,7 @@ TEST_F(MainWindowTest, MenuHoldsEveryCommandWithPendingOnesDisabled) {
     EXPECT_TRUE(window->mnuHelpContents->isEnabled());
     EXPECT_TRUE(window->mnuFileOpen->isEnabled());
     EXPECT_TRUE(window->cmdColors->isEnabled());
-    EXPECT_FALSE(window->cmdSpecial->isEnabled());
+    EXPECT_TRUE(window->cmdSpecial->isEnabled());
     window->mnuFileExit->trigger();
     EXPECT_FALSE(window->isVisible());
 }
