@@ -31,14 +31,10 @@ void Drop(QLocalSocket* socket) {
 const QByteArray TJustOne32::kComeForward = QByteArrayLiteral("velloran:come-forward\n");
 
 TPreviousInstance::TPreviousInstance(const std::string& programPath, const std::string& runtimeDir)
-    : lock_([&] {
-          const std::string file = platform::FileNamePart(programPath);
-          const platform::InstancePaths paths = runtimeDir.empty()
-                                                    ? platform::InstancePathsForThisUser(file)
-                                                    : platform::InstancePathsFor(file, runtimeDir, "", 0);
-          serverName_ = QString::fromStdString(paths.server);
-          return paths.lock;
-      }()) {
+    : paths_(runtimeDir.empty()
+                 ? platform::InstancePathsForThisUser(platform::FileNamePart(programPath))
+                 : platform::InstancePathsFor(platform::FileNamePart(programPath), runtimeDir, "", 0)),
+      lock_(paths_.lock) {
     if (current == nullptr) current = this;
 }
 

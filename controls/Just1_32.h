@@ -31,13 +31,13 @@ public:
     bool Previous() const { return lock_.State() == platform::LockState::HeldByOther; }
     // This copy holds the lock and is the one the others turn to.
     bool Owner() const { return lock_.State() == platform::LockState::Acquired; }
-    const QString& ServerName() const { return serverName_; }
+    QString ServerName() const { return QString::fromStdString(paths_.server); }
 
     static TPreviousInstance* Current();
 
 private:
+    platform::InstancePaths paths_;
     platform::InstanceLock lock_;
-    QString serverName_;
 };
 
 // The single-instance component of the main window. Made in a second copy, it asks the

@@ -68,12 +68,13 @@ TEST(LayoutCaption, MainWindowHasIconCloseDisabledMaximiseAndMinimise) {
 }
 
 TEST(LayoutCaption, OtherStylesFollowTheirOwnButtonRules) {
-    const TCaptionLayout maximised = LayoutCaption(200, 18, TFormBorderStyle::bsSizeable,
-                                                   biSystemMenu | biMaximize | biMinimize, true);
+    const TCaptionLayout maximised =
+        LayoutCaption(200, 18, TFormBorderStyle::bsSizeable, biSystemMenu | biMaximize | biMinimize, true);
     EXPECT_EQ(maximised.buttons[1].kind, TCaptionButtonKind::Restore);
     EXPECT_TRUE(maximised.buttons[1].enabled);
 
-    const TCaptionLayout dialog = LayoutCaption(200, 18, TFormBorderStyle::bsDialog, biSystemMenu | biHelp, false);
+    const TCaptionLayout dialog =
+        LayoutCaption(200, 18, TFormBorderStyle::bsDialog, biSystemMenu | biHelp, false);
     EXPECT_FALSE(dialog.hasIcon);
     ASSERT_EQ(dialog.buttons.size(), 2u);
     EXPECT_EQ(dialog.buttons[1].kind, TCaptionButtonKind::Help);
@@ -94,17 +95,18 @@ struct HitRow {
 
 TEST(HitTest, FrameEdgesResizeWithTheirCursorsAndTheCaptionPartsAnswerByName) {
     const HitRow rows[] = {
-        {0, 200, HTLEFT, TSizeCursor::SizeWE},      {402, 200, HTRIGHT, TSizeCursor::SizeWE},
-        {200, 0, HTTOP, TSizeCursor::SizeNS},       {200, 454, HTBOTTOM, TSizeCursor::SizeNS},
-        {1, 1, HTTOPLEFT, TSizeCursor::SizeNWSE},   {400, 453, HTBOTTOMRIGHT, TSizeCursor::SizeNWSE},
-        {401, 10, HTTOPRIGHT, TSizeCursor::SizeNESW}, {10, 452, HTBOTTOMLEFT, TSizeCursor::SizeNESW},
-        {10, 10, HTSYSMENU, TSizeCursor::None},     {4 + 380, 10, HTCLOSE, TSizeCursor::None},
+        {0, 200, HTLEFT, TSizeCursor::SizeWE},         {402, 200, HTRIGHT, TSizeCursor::SizeWE},
+        {200, 0, HTTOP, TSizeCursor::SizeNS},          {200, 454, HTBOTTOM, TSizeCursor::SizeNS},
+        {1, 1, HTTOPLEFT, TSizeCursor::SizeNWSE},      {400, 453, HTBOTTOMRIGHT, TSizeCursor::SizeNWSE},
+        {401, 10, HTTOPRIGHT, TSizeCursor::SizeNESW},  {10, 452, HTBOTTOMLEFT, TSizeCursor::SizeNESW},
+        {10, 10, HTSYSMENU, TSizeCursor::None},        {4 + 380, 10, HTCLOSE, TSizeCursor::None},
         {4 + 365, 10, HTMAXBUTTON, TSizeCursor::None}, {4 + 350, 10, HTMINBUTTON, TSizeCursor::None},
-        {200, 10, HTCAPTION, TSizeCursor::None},    {200, 22, HTCAPTION, TSizeCursor::None},
+        {200, 10, HTCAPTION, TSizeCursor::None},       {200, 22, HTCAPTION, TSizeCursor::None},
         {200, 23, HTCLIENT, TSizeCursor::None},
     };
     for (const HitRow& row : rows) {
-        const int hit = HitTest(row.x, row.y, 403, 455, TFormBorderStyle::bsSizeable, biSystemMenu | biMinimize, false);
+        const int hit =
+            HitTest(row.x, row.y, 403, 455, TFormBorderStyle::bsSizeable, biSystemMenu | biMinimize, false);
         EXPECT_EQ(hit, row.hit) << row.x << "," << row.y;
         EXPECT_EQ(CursorForHitTest(hit), row.cursor) << row.x << "," << row.y;
     }
