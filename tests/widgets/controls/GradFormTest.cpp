@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QTest>
+#include <vector>
 
 #include "controls/GradForm.h"
 #include "platform/SysColors.h"
@@ -81,6 +82,33 @@ TEST_F(GradientFormTest, ActiveCaptionRunsFromBlackToTheCaptionColourWithIconBut
     // White text between the icon and the buttons, none left of x = 20.
     EXPECT_GT(CountOf(caption, {20, 0, 342, 18}, kWhite), 20);
     EXPECT_EQ(CountOf(caption, {0, 0, 20, 18}, kWhite), 0);
+}
+
+TEST_F(GradientFormTest, TextStartsAtX20AndIsCutWithAnEllipsis) {
+    // The active gradient has no red in it, so any red in the caption is the white text's ink.
+    const auto inkColumns = [](const QImage& caption) {
+        std::vector<int> columns;
+        for (int x = 18; x < 342; ++x) {
+            for (int y = 0; y < caption.height(); ++y) {
+                if (platform::RedOf(At(caption, x, y)) > 0) {
+                    columns.push_back(x);
+                    break;
+                }
+            }
+        }
+        return columns;
+    };
+    form.SetCaption("HHH");
+    const std::vector<int> shortInk = inkColumns(form.PaintCaption(true));
+    ASSERT_FALSE(shortInk.empty());
+    EXPECT_GE(shortInk.front(), 20);
+    EXPECT_LE(shortInk.front(), 21);
+    // A caption too long for the room ends in an ellipsis before the buttons.
+    form.SetCaption(QString(200, 'H'));
+    const std::vector<int> longInk = inkColumns(form.PaintCaption(true));
+    ASSERT_FALSE(longInk.empty());
+    EXPECT_LT(longInk.back(), 342);
+    EXPECT_GT(longInk.back(), 300);
 }
 
 TEST_F(GradientFormTest, InactiveCaptionIsAGradientToTheInactiveColourOrFlat) {
