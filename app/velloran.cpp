@@ -1,3 +1,4 @@
+#include <QIcon>
 #include <QScreen>
 
 #include "app/main.h"
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     const controls::TPreviousInstance previousInstance(argc > 0 ? argv[0] : "velloran");
     platform::TApplication app(argc, argv);
     QApplication::setApplicationName("Velloran");
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velloran.xpm")));
     platform::InstallFontSubstitutions();
 
     TfrmMain frmMain;
