@@ -17,6 +17,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/Paths.h"
 #include "platform/SysColors.h"
+#include "platform/SysMetrics.h"
 #include "style/TagText.h"
 #include "windows/Colors.h"
 #include "windows/Special.h"
@@ -25,7 +26,7 @@
 
 namespace {
 
-constexpr QSize kClientSize(395, 409);
+constexpr QSize kOuterSize(403, 455);
 constexpr int kMemoTagHeight = 43;
 constexpr int kPagesHeight = 115;
 constexpr int kBottomHeight = 101;
@@ -53,10 +54,10 @@ QPushButton* BoldNavyButton(const char* name, const char* caption, QWidget* pare
 
 }  // namespace
 
-TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
+TfrmMain::TfrmMain(QWidget* parent) : controls::TGradientForm(parent) {
+    JustOne321 = new controls::TJustOne32(this);
     setObjectName("frmMain");
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    SetBorderIcons(controls::biSystemMenu | controls::biMinimize);
     setFont(platform::MakeFont("MS Sans Serif", -11));
 
     auto* client = new QWidget(this);
@@ -113,7 +114,9 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     ChooseStyleToSaveAs = [this] { return ShowStyleDialog(false); };
     AskToSave = [this](const std::string& question) { return AskYesNoCancel(question); };
 
-    resize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
+    // The window's outer size holds the classic frame, caption and menu bar.
+    menuBar()->setFixedHeight(platform::GetSystemMetrics(platform::SM_CYMENU));
+    resize(kOuterSize);
 }
 
 std::string TfrmMain::ShowStyleDialog(bool open) {
@@ -328,9 +331,7 @@ void TfrmMain::LoadStyle(const std::string& path) {
     origin_ = {};
 }
 
-void TfrmMain::SetCaptionFromStyleFile() {
-    setWindowTitle(QString::fromStdString(CaptionFor(styleFileName_)));
-}
+void TfrmMain::SetCaptionFromStyleFile() { WMSetText(CaptionFor(styleFileName_).c_str()); }
 
 bool TfrmMain::FontPageActive() const { return PC1->currentWidget() == fontPanel; }
 
@@ -539,7 +540,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    return QMainWindow::eventFilter(watched, event);
+    return controls::TGradientForm::eventFilter(watched, event);
 }
 
 // A close that fails to write is shown and abandoned: the window stays open with nothing lost.

@@ -16,6 +16,8 @@
 #include "app/FontPanel.h"
 #include "app/Preview.h"
 #include "controls/BoxLabl.h"
+#include "controls/GradForm.h"
+#include "controls/Just1_32.h"
 #include "style/Settings.h"
 #include "style/Style.h"
 #include "style/StyleFile.h"
@@ -27,7 +29,7 @@ class TfrmContrast;
 // The main window: it owns the one style, shows it in the preview, shows the tag of the
 // active page in the tag area, and hosts the colour and font panels. Reading a style file
 // sets its controls as a user would, so it is the target of the style reader too.
-class TfrmMain : public QMainWindow, public StyleTarget {
+class TfrmMain : public controls::TGradientForm, public StyleTarget {
     Q_OBJECT
 
 public:
@@ -93,6 +95,9 @@ public:
     const TStyle& Style() const { return style_; }
     const std::string& StyleFileName() const { return styleFileName_; }
     const std::string& ProgramDir() const { return programDir_; }
+
+    // Ends a second copy of the program while the window is being made.
+    controls::TJustOne32* JustOne321;
 
     bool ColorsOpen = false;
     bool SpecialOpen = false;

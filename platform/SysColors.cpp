@@ -13,7 +13,11 @@ struct SysColorRole {
     QPalette::ColorRole role;
 };
 
+// The palette has no caption roles; the caption colours follow the selection colour and
+// the shadow colour, which the classic palette gives the classic caption colours.
 constexpr SysColorRole kPaletteRoles[] = {
+    {COLOR_ACTIVECAPTION, QPalette::Active, QPalette::Highlight},
+    {COLOR_INACTIVECAPTION, QPalette::Active, QPalette::Dark},
     {COLOR_WINDOW, QPalette::Active, QPalette::Base},
     {COLOR_WINDOWTEXT, QPalette::Active, QPalette::Text},
     {COLOR_HIGHLIGHT, QPalette::Active, QPalette::Highlight},

@@ -29,8 +29,8 @@ inline constexpr int COLOR_GRADIENTACTIVECAPTION = 27;
 inline constexpr int COLOR_GRADIENTINACTIVECAPTION = 28;
 
 // The system colour of an index, as a plain colour, taken from the application's palette
-// so that the program follows the desktop theme. Indices the palette has no role for
-// (the caption colours) keep their classic values.
+// so that the program follows the desktop theme. Indices the palette has no role for keep
+// their classic values.
 TColor GetSysColor(int index);
 
 // Resolves a system colour to a plain one; plain colours pass through.

@@ -30,7 +30,7 @@ e2e_start() {
   E2E_PID=$!
   E2E_WINDOW=
   for _ in $(seq 1 100); do
-    E2E_WINDOW=$(xdotool search --name "^ Velloran - " 2>/dev/null | head -n 1 || true)
+    E2E_WINDOW=$(xdotool search --onlyvisible --name "^ Velloran - " 2>/dev/null | head -n 1 || true)
     [ -n "$E2E_WINDOW" ] && break
     sleep 0.1
   done

@@ -1,0 +1,146 @@
+#include "controls/Just1_32.h"
+
+#include <QElapsedTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QThread>
+#include <QTimer>
+#include <QWidget>
+#include <cstdlib>
+
+namespace controls {
+
+namespace {
+
+TPreviousInstance* current = nullptr;
+
+// A sender gets this long to say its word, and only so many are heard at once; the rest
+// are dropped, so a stalled or flooding stranger costs nothing.
+constexpr int kSenderPatienceMs = 2000;
+constexpr int kMaxConnections = 8;
+constexpr int kRetryForMs = 1000;
+constexpr int kRetryPauseMs = 50;
+
+void Drop(QLocalSocket* socket) {
+    socket->abort();
+    socket->deleteLater();
+}
+
+}  // namespace
+
+const QByteArray TJustOne32::kComeForward = QByteArrayLiteral("velloran:come-forward\n");
+
+TPreviousInstance::TPreviousInstance(const std::string& programPath, const std::string& runtimeDir)
+    : paths_(runtimeDir.empty()
+                 ? platform::InstancePathsForThisUser(platform::FileNamePart(programPath))
+                 : platform::InstancePathsFor(platform::FileNamePart(programPath), runtimeDir, "", 0)),
+      lock_(paths_.lock) {
+    if (current == nullptr) current = this;
+}
+
+TPreviousInstance::~TPreviousInstance() {
+    if (current == this) current = nullptr;
+}
+
+TPreviousInstance* TPreviousInstance::Current() { return current; }
+
+TJustOne32::TJustOne32(QWidget* owner, std::function<void()> endProgram) : QObject(owner), owner_(owner) {
+    setObjectName("JustOne321");
+    const TPreviousInstance* instance = TPreviousInstance::Current();
+    if (instance == nullptr) return;
+    if (instance->Previous()) {
+        // Whether or not the running copy answers (it may still be starting, or its
+        // desktop may refuse to raise it), this copy ends here.
+        AskToComeForward(instance->ServerName());
+        if (endProgram) {
+            endProgram();
+        } else {
+            std::exit(0);
+        }
+        return;
+    }
+    if (instance->Owner()) Listen(instance->ServerName());
+}
+
+TJustOne32::~TJustOne32() = default;
+
+QString TJustOne32::About() const { return QStringLiteral("TJustOne32: one running copy at a time"); }
+
+bool TJustOne32::Listening() const { return server_ != nullptr && server_->isListening(); }
+
+void TJustOne32::Listen(const QString& serverName) {
+    // We hold the lock, so a socket file left there belongs to a copy that died.
+    QLocalServer::removeServer(serverName);
+    server_ = new QLocalServer(this);
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server_->listen(serverName)) {
+        // Without the server a second copy still ends; it only cannot bring us forward.
+        delete server_;
+        server_ = nullptr;
+        return;
+    }
+    connect(server_, &QLocalServer::newConnection, this, &TJustOne32::Accept);
+}
+
+void TJustOne32::Accept() {
+    while (QLocalSocket* socket = server_->nextPendingConnection()) {
+        if (connections_ >= kMaxConnections) {
+            Drop(socket);
+            continue;
+        }
+        ++connections_;
+        // Never buffer more than one byte past the word: a flood stays in the kernel.
+        socket->setReadBufferSize(kComeForward.size() + 1);
+        socket->setProperty("received", QByteArray());
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { Receive(socket); });
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QObject::destroyed, this, [this] { --connections_; });
+        QTimer::singleShot(kSenderPatienceMs, socket, [socket] { Drop(socket); });
+        if (socket->bytesAvailable() > 0) Receive(socket);
+    }
+}
+
+void TJustOne32::Receive(QLocalSocket* socket) {
+    QByteArray received = socket->property("received").toByteArray() + socket->readAll();
+    if (received == kComeForward) {
+        Drop(socket);
+        ComeForward();
+        return;
+    }
+    if (received.size() >= kComeForward.size() || !kComeForward.startsWith(received)) {
+        Drop(socket);
+        return;
+    }
+    socket->setProperty("received", received);
+}
+
+void TJustOne32::ComeForward() {
+    if (owner_->isMinimized()) {
+        owner_->setWindowState(owner_->windowState() & ~Qt::WindowMinimized);
+        owner_->show();
+    }
+    owner_->raise();
+    owner_->activateWindow();
+}
+
+bool TJustOne32::AskToComeForward(const QString& serverName) {
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        QLocalSocket socket;
+        socket.connectToServer(serverName);
+        if (socket.waitForConnected(200)) {
+            socket.write(kComeForward);
+            socket.flush();
+            while (socket.bytesToWrite() > 0 && socket.waitForBytesWritten(500)) {
+            }
+            const bool sent = socket.bytesToWrite() == 0;
+            socket.disconnectFromServer();
+            return sent;
+        }
+        if (waited.elapsed() >= kRetryForMs) return false;
+        QThread::msleep(kRetryPauseMs);
+    }
+}
+
+}  // namespace controls

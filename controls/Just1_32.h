@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/InstanceLock.h"
+
+class QLocalServer;
+class QLocalSocket;
+class QWidget;
+
+namespace controls {
+
+// Finds out at program start whether another copy of the program runs: by a lock named
+// after the executable's file name, taken before the application object exists. One per
+// process; the first made is the one TJustOne32 consults.
+class TPreviousInstance {
+public:
+    // programPath is the program's own path; runtimeDir, when given, replaces the user's
+    // runtime folder (tests run side by side, each in a folder of its own).
+    explicit TPreviousInstance(const std::string& programPath, const std::string& runtimeDir = {});
+    ~TPreviousInstance();
+    TPreviousInstance(const TPreviousInstance&) = delete;
+    TPreviousInstance& operator=(const TPreviousInstance&) = delete;
+
+    // Another copy holds the lock.
+    bool Previous() const { return lock_.State() == platform::LockState::HeldByOther; }
+    // This copy holds the lock and is the one the others turn to.
+    bool Owner() const { return lock_.State() == platform::LockState::Acquired; }
+    QString ServerName() const { return QString::fromStdString(paths_.server); }
+
+    static TPreviousInstance* Current();
+
+private:
+    platform::InstancePaths paths_;
+    platform::InstanceLock lock_;
+};
+
+// The single-instance component of the main window. Made in a second copy, it asks the
+// running copy to come forward and ends this copy at once with exit code 0, before any of
+// its windows is shown. Made in the first copy, it listens for that request and brings its
+// window forward: restored when minimised, else raised and activated.
+//
+// The classic way, searching the desktop for a window by its title and raising it, does
+// not work here: Wayland lets no program find or raise another's window, and on X11 any
+// window of any program may carry the title. A local socket, reachable only by the same
+// user, lets the running copy raise its own window instead.
+class TJustOne32 : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString About READ About STORED false)
+
+public:
+    // The one request the running copy accepts.
+    static const QByteArray kComeForward;
+
+    // owner is the window to bring forward. endProgram ends the process (std::exit by
+    // default).
+    explicit TJustOne32(QWidget* owner, std::function<void()> endProgram = {});
+    ~TJustOne32() override;
+
+    QString About() const;
+    bool Listening() const;
+
+    // Sends the request to the server, retrying for up to a second while the running copy
+    // is still starting. Returns whether it was delivered.
+    static bool AskToComeForward(const QString& serverName);
+
+private:
+    void Listen(const QString& serverName);
+    void Accept();
+    void Receive(QLocalSocket* socket);
+    void ComeForward();
+
+    QWidget* owner_;
+    QLocalServer* server_ = nullptr;
+    int connections_ = 0;
+};
+
+}  // namespace controls

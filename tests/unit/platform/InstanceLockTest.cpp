@@ -1,0 +1,73 @@
+#include "platform/InstanceLock.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "tests/unit/style/TempFolder.h"
+
+using namespace platform;
+
+namespace {
+
+TEST(InstancePathsFor, UsesTheRuntimeFolderElseTheTemporaryFolderWithTheUserId) {
+    const InstancePaths runtime = InstancePathsFor("velloran", "/run/user/1000", "/var/tmp", 1000);
+    EXPECT_EQ(runtime.lock, "/run/user/1000/velloran.lock");
+    EXPECT_EQ(runtime.server, "/run/user/1000/velloran.socket");
+    const InstancePaths temp = InstancePathsFor("velloran", "", "/var/tmp", 1000);
+    EXPECT_EQ(temp.lock, "/var/tmp/velloran-1000.lock");
+    // A relative folder is no folder to trust.
+    EXPECT_EQ(InstancePathsFor("v", "run", "tmp", 7).lock, "/tmp/v-7.lock");
+    EXPECT_EQ(FileNamePart("/opt/bin/velloran"), "velloran");
+    EXPECT_EQ(FileNamePart("velloran"), "velloran");
+}
+
+TEST(InstanceLock, TheFirstHoldsItUntilItEnds) {
+    TempFolder folder;
+    const std::string path = folder.File("velloran.lock");
+    auto first = std::make_unique<InstanceLock>(path);
+    EXPECT_EQ(first->State(), LockState::Acquired);
+    EXPECT_EQ(InstanceLock(path).State(), LockState::HeldByOther);
+    first.reset();
+    EXPECT_EQ(InstanceLock(path).State(), LockState::Acquired);
+}
+
+TEST(InstanceLock, AProcessThatDiesReleasesIt) {
+    TempFolder folder;
+    const std::string path = folder.File("velloran.lock");
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        InstanceLock held(path);
+        const char state = held.State() == LockState::Acquired ? 'A' : '-';
+        (void)!write(ready[1], &state, 1);
+        pause();  // killed by the parent
+        _exit(0);
+    }
+    char state = 0;
+    ASSERT_EQ(read(ready[0], &state, 1), 1);
+    EXPECT_EQ(state, 'A');
+    EXPECT_EQ(InstanceLock(path).State(), LockState::HeldByOther);
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    EXPECT_EQ(InstanceLock(path).State(), LockState::Acquired);
+    close(ready[0]);
+    close(ready[1]);
+}
+
+TEST(InstanceLock, ALinkOrAMissingFolderGivesNoLock) {
+    TempFolder folder;
+    const std::string target = folder.File("elsewhere");
+    const std::string link = folder.File("velloran.lock");
+    std::filesystem::create_symlink(target, link);
+    EXPECT_EQ(InstanceLock(link).State(), LockState::Unavailable);
+    EXPECT_FALSE(std::filesystem::exists(target));
+    EXPECT_EQ(InstanceLock(folder.File("missing/velloran.lock")).State(), LockState::Unavailable);
+}
+
+}  // namespace

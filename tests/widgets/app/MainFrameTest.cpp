@@ -1,0 +1,25 @@
+#include <QMenuBar>
+
+#include "tests/widgets/app/MainWindowFixture.h"
+
+namespace {
+
+using MainFrameTest = MainWindowTest;
+
+TEST_F(MainFrameTest, ClassicFrameCaptionAndMenuBarSurroundTheDesignedClientArea) {
+    EXPECT_EQ(window->size(), QSize(403, 455));
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(window->menuBar()->geometry(), QRect(4, 23, 395, 19));
+    EXPECT_EQ(window->centralWidget()->geometry(), QRect(4, 42, 395, 409));
+    EXPECT_EQ(window->BorderIcons(), controls::biSystemMenu | controls::biMinimize);
+}
+
+TEST_F(MainFrameTest, TheStyleFileNamesTheCaptionAndTheDesktopTitle) {
+    EXPECT_EQ(window->Caption(), " Velloran - Default");
+    EXPECT_EQ(window->windowTitle(), window->Caption());
+    char text[64];
+    EXPECT_EQ(window->WMGetText(text, sizeof text), 19);
+    EXPECT_STREQ(text, " Velloran - Default");
+}
+
+}  // namespace

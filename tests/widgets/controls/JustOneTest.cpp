@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+#include <QLocalSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include "controls/Just1_32.h"
+
+using namespace controls;
+
+namespace {
+
+// The running copy's side of the guard: a window minimised, a lock held in a folder of the
+// test's own, and strangers and a second copy talking to its socket.
+class JustOneTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        window.showMinimized();
+        ASSERT_TRUE(instance.Owner());
+        ASSERT_TRUE(guard.Listening());
+    }
+
+    // Connects and writes, keeping the connection open.
+    std::unique_ptr<QLocalSocket> Send(const QByteArray& bytes) {
+        auto socket = std::make_unique<QLocalSocket>();
+        socket->connectToServer(instance.ServerName());
+        EXPECT_TRUE(socket->waitForConnected(1000));
+        socket->write(bytes);
+        socket->flush();
+        return socket;
+    }
+
+    static void Settle() { QTest::qWait(300); }
+
+    QTemporaryDir folder;
+    QWidget window;
+    TPreviousInstance instance{"/opt/velloran/velloran", folder.path().toStdString()};
+    TJustOne32 guard{&window};
+};
+
+TEST_F(JustOneTest, TheRequestWordRestoresTheMinimisedWindow) {
+    EXPECT_TRUE(window.isMinimized());
+    EXPECT_TRUE(TJustOne32::AskToComeForward(instance.ServerName()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isMinimized(); }, 3000));
+}
+
+TEST_F(JustOneTest, AnythingElseIsDroppedWithoutEffect) {
+    struct Row {
+        const char* what;
+        QByteArray bytes;
+    };
+    const Row rows[] = {
+        {"garbage", "hello\n"},
+        {"the word without its end", TJustOne32::kComeForward.chopped(1)},
+        {"the word with more after it", TJustOne32::kComeForward + "x"},
+        {"a flood", QByteArray(4 << 20, 'v')},
+    };
+    for (const Row& row : rows) {
+        auto socket = Send(row.bytes);
+        Settle();
+        EXPECT_TRUE(window.isMinimized()) << row.what;
+    }
+    // The flood was cut off, not read to the end.
+    auto flood = Send(QByteArray(4 << 20, 'v'));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return flood->state() == QLocalSocket::UnconnectedState; }, 3000));
+}
+
+TEST_F(JustOneTest, AStalledSenderDoesNotBlockTheRequest) {
+    auto stalled = Send(TJustOne32::kComeForward.left(5));
+    Settle();
+    EXPECT_TRUE(window.isMinimized());
+    EXPECT_TRUE(TJustOne32::AskToComeForward(instance.ServerName()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isMinimized(); }, 3000));
+    // The stalled sender is dropped after its patience runs out.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return stalled->state() == QLocalSocket::UnconnectedState; }, 5000));
+}
+
+}  // namespace
