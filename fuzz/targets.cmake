@@ -18,7 +18,8 @@ set(FUZZ_gif_decode_SOURCES controls/GIFDecoder.cpp controls/GIFLzw.cpp)
 set(FUZZ_gif_decode_OPTIONS -max_len=4194304 -timeout=2)
 
 list(APPEND VELLORAN_FUZZERS tag_paste)
-set(FUZZ_tag_paste_SOURCES style/TagParser.cpp style/StyleFile.cpp style/ColorValue.cpp style/Style.cpp platform/IniText.cpp platform/IniFile.cpp)
+set(FUZZ_tag_paste_SOURCES style/TagParser.cpp style/StyleFile.cpp style/ColorValue.cpp style/Style.cpp platform/IniText.cpp
+    platform/IniFile.cpp platform/TextEncoding.cpp)
 
 list(APPEND VELLORAN_FUZZERS column_stream)
 set(FUZZ_column_stream_SOURCES controls/ColumnStream.cpp controls/SuperCol.cpp controls/ColorText.cpp)
