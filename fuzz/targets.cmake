@@ -11,3 +11,11 @@ set(FUZZ_style_read_SOURCES style/StyleFile.cpp style/ColorValue.cpp style/Style
 
 list(APPEND VELLORAN_FUZZERS gif_decode)
 set(FUZZ_gif_decode_SOURCES controls/GIFDecoder.cpp controls/GIFLzw.cpp)
+
+# The GIF image control over whatever the decoder makes of a file. It draws through Qt, so
+# the target links Qt's widgets (FUZZ_<name>_QT).
+list(APPEND VELLORAN_FUZZERS gif_image)
+set(FUZZ_gif_image_SOURCES controls/GIFImage.cpp controls/GIFPictures.cpp controls/GIFImageLayout.cpp
+    controls/GIFDecoder.cpp controls/GIFLzw.cpp platform/Canvas.cpp platform/CanvasText.cpp
+    platform/SysColors.cpp platform/FileBytes.cpp platform/Paths.cpp)
+set(FUZZ_gif_image_QT ON)
