@@ -25,7 +25,9 @@ TFramePictures MakeFramePictures(const gif::TGIF& frame) {
     pictures.Image = View(frame.Image, frame, frame.ImageStride, QImage::Format_Indexed8);
     pictures.Image.setColorTable(ColorTableOf(frame.ColorTable));
     if (frame.Transparent) {
-        pictures.MaskedImage = pictures.Image;
+        // A view of its own on the same indices: a copy of Image would copy the pixels when
+        // given its own colour table.
+        pictures.MaskedImage = View(frame.Image, frame, frame.ImageStride, QImage::Format_Indexed8);
         pictures.MaskedImage.setColorTable(ColorTableOf(frame.MaskedColorTable));
         // Bit 1 is white, so that an AND keeps what lies under the transparent pixels and
         // clears the rest for the masked image's XOR.
@@ -36,8 +38,9 @@ TFramePictures MakeFramePictures(const gif::TGIF& frame) {
 }
 
 QImage ColorKeyed(const gif::TGIF& frame, const QImage& image, platform::TColor color) {
-    QImage keyed = image;
-    QList<QRgb> colors = keyed.colorTable();
+    // A fresh view of the indices, so that the keyed colour table costs no pixel copy.
+    QImage keyed = View(frame.Image, frame, frame.ImageStride, QImage::Format_Indexed8);
+    QList<QRgb> colors = image.colorTable();
     const int t = frame.TransparentIndex;
     const QRgb key = colors.value(t);
     const QRgb replacement = platform::ToQColor(color).rgb();
