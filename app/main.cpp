@@ -12,7 +12,6 @@
 #include "app/Glyphs.h"
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
-#include "platform/Error.h"
 #include "platform/Faces.h"
 #include "platform/Paths.h"
 #include "platform/SysColors.h"
