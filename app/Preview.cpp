@@ -35,6 +35,12 @@ TPreview::TPreview(QWidget* parent) : QFrame(parent) {
     setAutoFillBackground(true);
     platform::SetPaletteColor(this, QPalette::Window, platform::clWhite);
 
+    // Created first, so that everything else in the band lies over it.
+    GIFImage1 = new controls::TGIFImage(this);
+    GIFImage1->setObjectName("GIFImage1");
+    GIFImage1->SetTile(true);
+    GIFImage1->SetColor(platform::clWhite);
+
     lblDisplay = new QLabel(this);
     lblDisplay->setObjectName("lblDisplay");
     lblDisplay->setWordWrap(true);
@@ -62,6 +68,7 @@ TPreview::TPreview(QWidget* parent) : QFrame(parent) {
 
 void TPreview::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
+    GIFImage1->setGeometry(contentsRect());
     lblDisplay->setGeometry(contentsRect());
     lblBodyColor->setGeometry(contentsRect());
 }

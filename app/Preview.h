@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <array>
 
+#include "controls/GIFImage.h"
 #include "style/Style.h"
 
 // The preview band at the top of the main window: the font preview on the Font page, the
@@ -15,6 +16,8 @@ class TPreview : public QFrame {
 public:
     explicit TPreview(QWidget* parent = nullptr);
 
+    // The background picture, at the bottom of the stack, tiled over the whole band.
+    controls::TGIFImage* GIFImage1;
     QLabel* lblDisplay;
     QWidget* lblBodyColor;
     QLabel* lblNormalText;

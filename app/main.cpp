@@ -20,6 +20,7 @@
 #include "platform/SysMetrics.h"
 #include "style/TagText.h"
 #include "windows/Colors.h"
+#include "windows/FileOpen.h"
 #include "windows/Special.h"
 #include "windows/about.h"
 #include "windows/options.h"
@@ -109,6 +110,10 @@ TfrmMain::TfrmMain(QWidget* parent) : controls::TGradientForm(parent) {
                                                           colorPanel->TxtBlue}) {
         field->installEventFilter(this);
     }
+
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive) ApplicationActivate();
+    });
 
     ChooseStyleToOpen = [this] { return ShowStyleDialog(true); };
     ChooseStyleToSaveAs = [this] { return ShowStyleDialog(false); };
@@ -203,8 +208,7 @@ QWidget* TfrmMain::BuildBottomBand() {
     cmdBrowse->setObjectName("cmdBrowse");
     cmdBrowse->setText("...");
     cmdBrowse->setGeometry(97, 47, 24, 18);
-    // The picture chooser is not part of the program yet.
-    cmdBrowse->setEnabled(false);
+    connect(cmdBrowse, &QToolButton::clicked, this, platform::ReportingErrors([this] { cmdBrowseClick(); }));
 
     cmdColors = BoldNavyButton("cmdColors", "&More...", PnlBottom, {258, 74, 58, 21});
     cmdSpecial = BoldNavyButton("cmdSpecial", "&Special...", PnlBottom, {320, 74, 68, 21});
@@ -269,9 +273,8 @@ void TfrmMain::BuildMenu() {
             platform::ReportingErrors([this] { mnuHelpContentsClick(); }));
     connect(mnuHelpAbout, &QAction::triggered, this,
             platform::ReportingErrors([this] { mnuHelpAboutClick(); }));
-
-    // Commands whose windows are not part of the program yet stay visible but disabled.
-    mnuOptionsRefresh->setEnabled(false);
+    connect(mnuOptionsRefresh, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuOptionsRefreshClick(); }));
 }
 
 void TfrmMain::FormCreate() {
@@ -387,10 +390,7 @@ void TfrmMain::PC1Change() {
         ShowBackColor();
         PanelTop->SetSampleColors(style_);
         SetBarsFromColor(TargetColor());
-        if (!style_.PictureMode) {
-            PanelTop->lblBodyColor->show();
-            PanelTop->lblBodyColor->lower();
-        }
+        if (!style_.PictureMode) PanelTop->lblBodyColor->show();
         return;
     }
     PanelTop->SetDisplayBackground(style_.BackColor);
@@ -431,7 +431,6 @@ void TfrmMain::optColorClick() {
     UpdateContrast();
     if (!FontPageActive()) {
         PanelTop->lblBodyColor->show();
-        PanelTop->lblBodyColor->lower();
         ShowBodyTag();
     } else {
         PanelTop->SetDisplayOpaque(true);
@@ -453,10 +452,55 @@ void TfrmMain::optPictureClick() {
     }
 }
 
-// Without the picture chooser no picture can be confirmed here; what remains is the
-// return to colour mode when the style names no picture.
+// On the Body page a picture chosen in colour mode shows in the preview but enters the body
+// tag only once "Picture" is selected; on the Font page choosing one selects "Picture".
 void TfrmMain::cmdBrowseClick() {
+    windows::TfrmFileOpen chooser(
+        GIFImage1()->FileName(),
+        [this](const std::string& path, const std::string& name) { TakeChosenPicture(path, name); }, this);
+    chooser.exec();
+    if (chooser.Tag() == 1) {
+        if (!FontPageActive()) {
+            PanelTop->lblBodyColor->hide();
+            ShowBodyTag();
+        } else {
+            PanelTop->SetDisplayOpaque(false);
+            SelectRadio(optPicture, [this] { optPictureClick(); });
+        }
+    }
     if (style_.PictureName.empty()) SelectRadio(optColor, [this] { optColorClick(); });
+}
+
+void TfrmMain::TakeChosenPicture(const std::string& path, const std::string& name) {
+    SetPicture(path, name);
+    ApplyBarsToTarget();
+    GIFImage1()->update();
+}
+
+void TfrmMain::ReloadPicture() {
+    GIFImage1()->SetFileName(GIFImage1()->FileName());
+    style_.PicturePath = GIFImage1()->FileName();
+    GIFImage1()->update();
+}
+
+void TfrmMain::mnuOptionsRefreshClick() { ReloadPicture(); }
+
+// An error box here would activate the window again when it closes, and show itself again
+// without end; so a picture that cannot be read now is left as it was shown, silently.
+// Refresh and Open report it.
+void TfrmMain::ApplicationActivate() {
+    try {
+        ReloadPicture();
+    } catch (const std::exception&) {
+    }
+}
+
+void TfrmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange &&
+        (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized) && !isMinimized()) {
+        ApplicationActivate();
+    }
 }
 
 void TfrmMain::mnuFileOpenClick() {
@@ -471,6 +515,7 @@ void TfrmMain::mnuFileOpenClick() {
     styleFileName_ = path;
     SetCaptionFromStyleFile();
     SetBarsFromColor(style_.FontColor);
+    ReloadPicture();
 }
 
 // A partly read style is written over its file only when the user says so.
@@ -593,9 +638,11 @@ void TfrmMain::SetUserText(const std::string& text) {
     PanelTop->ShowFont(style_);
 }
 
-// Until the picture control is part of the program, a picture is held by its path and name.
+// The path goes through the picture control, which keeps its picture for a file that is gone
+// and empties itself for one that is not a GIF; the style holds what the control holds.
 void TfrmMain::SetPicture(const std::string& path, const std::string& name) {
-    style_.PicturePath = path;
+    GIFImage1()->SetFileName(path);
+    style_.PicturePath = GIFImage1()->FileName();
     style_.PictureName = name;
     lblFilename->SetCaption(QString::fromStdString(name));
     UpdateContrast();

@@ -68,6 +68,10 @@ public:
     void mnuHelpAboutClick();
     void cmdColorsClick();
     void cmdSpecialClick();
+    void mnuOptionsRefreshClick();
+    // The application was activated or restored: the picture is read anew from disk, so
+    // that a file changed meanwhile shows its new content.
+    void ApplicationActivate();
     // The close steps: remember the style file, then save by the user's policy. Returns
     // whether the window may close.
     bool FormClose();
@@ -98,6 +102,8 @@ public:
 
     // Ends a second copy of the program while the window is being made.
     controls::TJustOne32* JustOne321;
+    // The background picture of the preview; its file name is the style's PicturePath.
+    controls::TGIFImage* GIFImage1() const { return PanelTop->GIFImage1; }
 
     bool ColorsOpen = false;
     bool SpecialOpen = false;
@@ -144,6 +150,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -157,6 +164,10 @@ private:
     void optColorClick();
     void optPictureClick();
     void cmdBrowseClick();
+    // What the picture chooser's OK hands over.
+    void TakeChosenPicture(const std::string& path, const std::string& name);
+    // Reads the picture file again; a file that can no longer be read raises.
+    void ReloadPicture();
     // Selects a radio button as the program does: its click handling runs only when the
     // button was not selected already.
     void SelectRadio(QRadioButton* button, const std::function<void()>& click);

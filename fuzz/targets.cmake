@@ -26,3 +26,11 @@ set(FUZZ_column_stream_SOURCES controls/ColumnStream.cpp controls/SuperCol.cpp c
 
 list(APPEND VELLORAN_FUZZERS grid_data)
 set(FUZZ_grid_data_SOURCES controls/GridDataFile.cpp)
+
+# The GIF image control over whatever the decoder makes of a file. It draws through Qt, so
+# the target links Qt's widgets (FUZZ_<name>_QT).
+list(APPEND VELLORAN_FUZZERS gif_image)
+set(FUZZ_gif_image_SOURCES controls/GIFImage.cpp controls/GIFPictures.cpp controls/GIFImageLayout.cpp
+    controls/GIFDecoder.cpp controls/GIFLzw.cpp platform/Canvas.cpp platform/CanvasText.cpp
+    platform/SysColors.cpp platform/FileBytes.cpp platform/Paths.cpp)
+set(FUZZ_gif_image_QT ON)

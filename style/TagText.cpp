@@ -26,7 +26,8 @@ std::string MakeBodyTag(const TStyle& style) {
     using colorvalue::TagForm;
     std::string tag = "<BODY ";
     if (style.PictureMode && !style.PictureName.empty()) {
-        tag += " BGPICTURE=\"" + style.PictureName + "\" ";
+        // BACKGROUND is the body attribute browsers read for a background picture.
+        tag += " BACKGROUND=\"" + style.PictureName + "\" ";
     }
     tag += "BGCOLOR=\"#" + TagForm(style.BackColor) + "\" ";
     tag += "TEXT=\"#" + TagForm(style.TextColor) + "\" ";

@@ -81,7 +81,7 @@ TEST(BodyTag, DefaultStyleInColourAndPictureMode) {
     style.PicturePath = "/home/a/tile.gif";
     style.PictureName = "tile.gif";
     EXPECT_EQ(MakeBodyTag(style),
-              "<BODY  BGPICTURE=\"tile.gif\" BGCOLOR=\"#000000\" TEXT=\"#FFFFFF\" LINK=\"#00FFFF\" "
+              "<BODY  BACKGROUND=\"tile.gif\" BGCOLOR=\"#000000\" TEXT=\"#FFFFFF\" LINK=\"#00FFFF\" "
               "VLINK=\"#008000\" ALINK=\"#FFFF00\" >");
 }
 

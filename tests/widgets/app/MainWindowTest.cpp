@@ -140,12 +140,6 @@ TEST_F(MainWindowTest, CopyCommandsPutExactlyTheirTagOnTheClipboard) {
     EXPECT_EQ(Tag().rfind("<BODY ", 0), 0u) << "copying leaves the tag area alone";
 }
 
-TEST_F(MainWindowTest, PictureWithoutAPictureFallsBackToColourMode) {
-    QTest::mouseClick(window->optPicture, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_TRUE(window->optColor->isChecked());
-    EXPECT_FALSE(window->Style().PictureMode);
-}
-
 TEST_F(MainWindowTest, MenuHoldsEveryCommandWithPendingOnesDisabled) {
     QStringList titles;
     for (QAction* menu : window->menuBar()->actions()) titles << menu->text();

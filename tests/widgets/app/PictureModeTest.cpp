@@ -1,0 +1,146 @@
+#include <sys/stat.h>
+
+#include <QDialog>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
+#include "platform/Clipboard.h"
+#include "style/TagText.h"
+#include "tests/widgets/ErrorLog.h"
+#include "tests/widgets/app/MainWindowFixture.h"
+#include "tests/widgets/controls/GifFiles.h"
+#include "windows/FileOpen.h"
+
+namespace {
+
+using Chooser = windows::TfrmFileOpen;
+
+// The picture chooser starts in the current folder when there is no picture yet, so these
+// tests run in a folder that holds two pictures.
+class PictureModeTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        previous = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        a = giftest::SaveGif(folder.filePath("a.gif"), giftest::OneFrame(giftest::Solid(4, 4, 1)));
+        b = giftest::SaveGif(folder.filePath("b.gif"), giftest::OneFrame(giftest::Solid(4, 4, 2)));
+    }
+    void TearDown() override {
+        QDir::setCurrent(previous);
+        MainWindowTest::TearDown();
+    }
+
+    // Runs the action; the chooser it opens is handled by `interact`.
+    void WithChooser(const std::function<void()>& action, const std::function<void(Chooser&)>& interact) {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* chooser = qobject_cast<Chooser*>(QApplication::activeModalWidget());
+            ASSERT_NE(chooser, nullptr);
+            seen = true;
+            interact(*chooser);
+        });
+        action();
+        EXPECT_TRUE(seen) << "no chooser opened";
+    }
+    static void Choose(Chooser& chooser, int row) {
+        chooser.FileListBox1->setCurrentRow(row);
+        chooser.cmdOK->click();
+    }
+    static void Cancel(Chooser& chooser) { chooser.cmdCancel->click(); }
+    void ClickPicture() const { QTest::mouseClick(window->optPicture, Qt::LeftButton, {}, QPoint(5, 5)); }
+    void ClickColor() const { QTest::mouseClick(window->optColor, Qt::LeftButton, {}, QPoint(5, 5)); }
+    QRgb PreviewPixel() const { return window->PanelTop->grab().toImage().pixel(10, 140) | 0xFF000000; }
+    QRgb PictureBuffer() const { return window->GIFImage1()->FrameBuffer().pixel(0, 0) | 0xFF000000; }
+
+    QString previous;
+    std::string a, b;
+};
+
+}  // namespace
+
+TEST_F(PictureModeTest, CancellingFromPictureWithNoPictureStaysInColourModeOnBothPages) {
+    for (bool body : {false, true}) {
+        if (body) ShowBodyPage();
+        WithChooser([&] { ClickPicture(); }, Cancel);
+        EXPECT_TRUE(window->optColor->isChecked()) << body;
+        EXPECT_FALSE(window->Style().PictureMode) << body;
+        EXPECT_EQ(window->PanelTop->lblBodyColor->isVisible(), body);
+    }
+}
+
+TEST_F(PictureModeTest, ChoosingOnTheFontPageSelectsPictureAndNamesTheFileInTheBodyTag) {
+    WithChooser([&] { window->cmdBrowse->click(); }, [](Chooser& c) { Choose(c, 1); });
+    EXPECT_TRUE(window->optPicture->isChecked());
+    EXPECT_TRUE(window->Style().PictureMode);
+    EXPECT_EQ(window->Style().PicturePath, b);
+    EXPECT_EQ(window->GIFImage1()->FileName(), b);
+    EXPECT_EQ(window->lblFilename->Caption(), "b.gif");
+    EXPECT_FALSE(window->PanelTop->lblDisplay->autoFillBackground()) << "the text lies over the picture";
+    EXPECT_EQ(PreviewPixel(), giftest::GlobalColor(2));
+    window->cmdBodyTagClick();
+    EXPECT_EQ(platform::ClipboardText().rfind("<BODY  BACKGROUND=\"b.gif\" BGCOLOR=", 0), 0u)
+        << platform::ClipboardText();
+}
+
+// On the Body page a picture chosen in colour mode is shown but not used until "Picture" is
+// selected; "Color" then puts the fill back over the picture.
+TEST_F(PictureModeTest, BodyPageKeepsTheModeUntilPictureIsSelected) {
+    ShowBodyPage();
+    WithChooser([&] { window->cmdBrowse->click(); }, [](Chooser& c) { Choose(c, 0); });
+    EXPECT_TRUE(window->optColor->isChecked());
+    EXPECT_FALSE(window->PanelTop->lblBodyColor->isVisible());
+    EXPECT_EQ(Tag().find("BACKGROUND"), std::string::npos);
+    EXPECT_EQ(PreviewPixel(), giftest::GlobalColor(1));
+
+    ClickPicture();
+    EXPECT_NE(Tag().find("<BODY  BACKGROUND=\"a.gif\""), std::string::npos) << Tag();
+    ClickColor();
+    EXPECT_TRUE(window->PanelTop->lblBodyColor->isVisible());
+    EXPECT_EQ(PreviewPixel(), qRgb(0, 0, 0)) << "the black fill covers the picture";
+    EXPECT_EQ(Tag().find("BACKGROUND"), std::string::npos);
+}
+
+TEST_F(PictureModeTest, RefreshReadsTheFileAgainAndReportsOneThatCannotBeRead) {
+    WithChooser([&] { window->cmdBrowse->click(); }, [](Chooser& c) { Choose(c, 0); });
+    ASSERT_EQ(PictureBuffer(), giftest::GlobalColor(1));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    giftest::SaveGif(QString::fromStdString(a), giftest::OneFrame(giftest::Solid(4, 4, 3)));
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(PictureBuffer(), giftest::GlobalColor(3));
+
+    // The file is replaced by something that cannot be read: activation keeps the picture
+    // silently, Refresh keeps it and says so.
+    QFile::remove(QString::fromStdString(a));
+    ASSERT_EQ(mkfifo(a.c_str(), 0600), 0);
+    window->ApplicationActivate();
+    EXPECT_TRUE(TakeErrors().isEmpty());
+    window->mnuOptionsRefresh->trigger();
+    EXPECT_EQ(TakeErrors(), QStringList{QString::fromStdString("Unable to read " + a)});
+    EXPECT_EQ(PictureBuffer(), giftest::GlobalColor(3));
+    EXPECT_EQ(window->Style().PicturePath, a);
+
+    // A file that is no longer a GIF empties the picture.
+    QFile::remove(QString::fromStdString(a));
+    giftest::Save(QString::fromStdString(a), {'n', 'o'});
+    window->ApplicationActivate();
+    EXPECT_TRUE(window->GIFImage1()->FrameBuffer().isNull());
+    EXPECT_EQ(window->Style().PicturePath, "");
+}
+
+TEST_F(PictureModeTest, AStyleFileWithAPictureShowsItInPictureMode) {
+    const std::string style = folder.filePath("tiled.vls").toStdString();
+    QFile file(QString::fromStdString(style));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString("[Font]\nbackground=" + b + "\npicture=1\n"));
+    file.close();
+    window->ChooseStyleToOpen = [&] { return style; };
+    window->mnuFileOpen->trigger();
+    EXPECT_TRUE(window->optPicture->isChecked());
+    EXPECT_EQ(window->lblFilename->Caption(), "b.gif");
+    EXPECT_EQ(PreviewPixel(), giftest::GlobalColor(2));
+    EXPECT_NE(QString::fromStdString(MakeBodyTag(window->Style())).indexOf("BACKGROUND=\"b.gif\""), -1);
+}

@@ -1,0 +1,265 @@
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "controls/GIFImage.h"
+#include "platform/Error.h"
+#include "platform/SysColors.h"
+#include "tests/widgets/controls/GifFiles.h"
+
+using controls::TGIFImage;
+using giftest::GlobalColor;
+
+namespace {
+
+constexpr QRgb kParentLeft = qRgb(0, 0, 255);
+constexpr QRgb kParentRight = qRgb(0, 255, 0);
+constexpr int kParentSplit = 10;
+constexpr platform::TColor kRed = 0x0000FF;
+
+// A parent that paints blue left of x = 10 and green from there on, so that a pixel tells
+// whether it shows the parent and which part of it.
+class PaintedParent : public QWidget {
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(0, 0, kParentSplit, height(), QColor(kParentLeft));
+        painter.fillRect(kParentSplit, 0, width() - kParentSplit, height(), QColor(kParentRight));
+    }
+};
+
+class GIFImageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        parent.resize(120, 80);
+        image = new TGIFImage(&parent);
+        parent.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
+    }
+
+    std::string Gif(const char* name, const giftest::FileLayout& layout) {
+        return giftest::SaveGif(folder.filePath(name), layout);
+    }
+    // The colour shown at a point of the parent, with the control painted over it.
+    QRgb Shown(int x, int y) { return parent.grab().toImage().pixel(x, y) | 0xFF000000; }
+    QRgb Buffer(int x, int y) const { return image->FrameBuffer().pixel(x, y) | 0xFF000000; }
+
+    QTemporaryDir folder;
+    PaintedParent parent;
+    TGIFImage* image = nullptr;
+};
+
+// A 20 x 10 picture whose top-left pixel has index 1 and all others index 2.
+giftest::FileLayout Marked(int w, int h, int markX, int markY) {
+    return giftest::OneFrame(
+        giftest::Frame(w, h, [=](int x, int y) { return x == markX && y == markY ? 1 : 2; }));
+}
+
+}  // namespace
+
+TEST_F(GIFImageTest, NeverLoadedPaintsNothingAndAnEmptyPictureShowsColorAtItsScreenSize) {
+    EXPECT_EQ(Shown(15, 5), kParentRight);
+
+    giftest::FileLayout noImage;
+    noImage.width = 30;
+    noImage.height = 20;
+    image->SetColor(kRed);
+    ASSERT_TRUE(image->LoadFromFile(Gif("empty.gif", noImage)));
+    EXPECT_EQ(image->FrameCount(), 0);
+    EXPECT_EQ(Shown(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(Shown(29, 19), qRgb(255, 0, 0));
+    EXPECT_EQ(Shown(30, 5), kParentRight);
+    EXPECT_EQ(Shown(5, 20), kParentLeft);
+}
+
+TEST_F(GIFImageTest, AMissingFileKeepsThePictureAndATextFileEmptiesTheControl) {
+    const std::string picture = Gif("a.gif", Marked(20, 10, 0, 0));
+    ASSERT_TRUE(image->LoadFromFile(picture));
+
+    EXPECT_FALSE(image->LoadFromFile(folder.filePath("gone.gif").toStdString()));
+    EXPECT_FALSE(image->LoadFromFile(""));
+    EXPECT_EQ(image->FileName(), picture);
+    EXPECT_EQ(Shown(0, 0), GlobalColor(1));
+
+    const std::string text = giftest::Save(folder.filePath("notes.gif"), {'h', 'e', 'l', 'l', 'o'});
+    EXPECT_FALSE(image->LoadFromFile(text));
+    EXPECT_EQ(image->FileName(), "");
+    EXPECT_TRUE(image->FrameBuffer().isNull());
+    EXPECT_EQ(Shown(0, 0), kParentLeft);
+}
+
+// A name that exists but cannot be read as a file (here a pipe, which would also never end)
+// is reported, and the picture shown stays.
+TEST_F(GIFImageTest, AFileThatCannotBeReadRaisesAndKeepsThePicture) {
+    const std::string picture = Gif("a.gif", Marked(20, 10, 0, 0));
+    ASSERT_TRUE(image->LoadFromFile(picture));
+    const std::string pipe = folder.filePath("pipe.gif").toStdString();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    try {
+        image->SetFileName(pipe);
+        ADD_FAILURE() << "no error raised";
+    } catch (const platform::Error& e) {
+        EXPECT_EQ(std::string(e.what()), "Unable to read " + pipe);
+    }
+    EXPECT_EQ(image->FileName(), picture);
+    EXPECT_EQ(Shown(0, 0), GlobalColor(1));
+}
+
+TEST_F(GIFImageTest, TiledPictureRepeatsFromTheCornerClippedByTheControl) {
+    image->resize(50, 25);
+    image->SetTile(true);
+    ASSERT_TRUE(image->LoadFromFile(Gif("tile.gif", Marked(20, 10, 0, 0))));
+    for (const QPoint at :
+         {QPoint(0, 0), QPoint(20, 0), QPoint(40, 0), QPoint(0, 10), QPoint(20, 10), QPoint(40, 20)})
+        EXPECT_EQ(Shown(at.x(), at.y()), GlobalColor(1)) << at.x() << "," << at.y();
+    EXPECT_EQ(Shown(1, 1), GlobalColor(2));
+    EXPECT_EQ(Shown(49, 24), GlobalColor(2));
+    EXPECT_EQ(Shown(50, 0), kParentRight);
+    EXPECT_EQ(Shown(0, 25), kParentLeft);
+
+    image->SetTile(false);
+    EXPECT_EQ(Shown(20, 0), kParentRight);
+    EXPECT_EQ(Shown(0, 0), GlobalColor(1));
+}
+
+TEST_F(GIFImageTest, CentredLargerPictureShowsItsMiddle) {
+    image->resize(80, 40);
+    image->SetCenter(true);
+    ASSERT_TRUE(image->LoadFromFile(Gif("big.gif", Marked(100, 50, 10, 5))));
+    EXPECT_EQ(Shown(0, 0), GlobalColor(1));
+    EXPECT_EQ(Shown(1, 1), GlobalColor(2));
+}
+
+TEST_F(GIFImageTest, StretchFillsTheControlUnlessSeeThrough) {
+    image->resize(40, 40);
+    image->SetStretch(true);
+    ASSERT_TRUE(image->LoadFromFile(Gif(
+        "half.gif", giftest::OneFrame(giftest::Frame(10, 10, [](int x, int) { return x < 5 ? 1 : 2; })))));
+    EXPECT_EQ(Shown(15, 30), GlobalColor(1));
+    EXPECT_EQ(Shown(25, 30), GlobalColor(2));
+    image->SetSeeThrough(true);
+    EXPECT_EQ(Shown(15, 30), kParentRight);
+}
+
+TEST_F(GIFImageTest, TransparentPartsShowColorOrWithSeeThroughTheParent) {
+    image->resize(20, 10);
+    image->SetColor(kRed);
+    giftest::FrameLayout frame = giftest::Frame(20, 10, [](int x, int) { return x < 5 || x >= 15 ? 0 : 3; });
+    frame.control = true;
+    frame.transparent = 0;
+    ASSERT_TRUE(image->LoadFromFile(Gif("holes.gif", giftest::OneFrame(frame))));
+    EXPECT_EQ(Shown(2, 2), qRgb(255, 0, 0));
+    EXPECT_EQ(Shown(8, 2), GlobalColor(3));
+
+    image->SetSeeThrough(true);
+    EXPECT_EQ(Shown(2, 2), kParentLeft);
+    EXPECT_EQ(Shown(17, 2), kParentRight);
+    EXPECT_EQ(Shown(8, 2), GlobalColor(3));
+}
+
+TEST_F(GIFImageTest, ASingleFramePictureStartsNoTimer) {
+    image->SetAnimate(true);
+    ASSERT_TRUE(image->LoadFromFile(Gif("one.gif", giftest::OneFrame(giftest::Solid(4, 4, 1)))));
+    EXPECT_FALSE(image->TimerRunning());
+
+    giftest::FileLayout two;
+    two.width = two.height = 4;
+    two.frames = {giftest::Solid(4, 4, 1), giftest::Solid(4, 4, 2)};
+    ASSERT_TRUE(image->LoadFromFile(Gif("two.gif", two)));
+    EXPECT_TRUE(image->TimerRunning());
+}
+
+// Frames 1, 2 and 3 for 100, 200 and 300 ms, one pass: after the third, frame 1 again with
+// the timer stopped.
+TEST_F(GIFImageTest, LoopCountOnePlaysEachFrameOnceThenRestsOnFrameOne) {
+    giftest::FileLayout layout;
+    layout.width = layout.height = 4;
+    layout.loopCount = 1;
+    for (int i = 1; i <= 3; ++i) {
+        giftest::FrameLayout frame = giftest::Solid(4, 4, i);
+        frame.control = true;
+        frame.delay = 10 * i;
+        layout.frames.push_back(frame);
+    }
+    image->SetAnimate(true);
+    ASSERT_TRUE(image->LoadFromFile(Gif("three.gif", layout)));
+    ASSERT_TRUE(image->TimerRunning());
+    EXPECT_EQ(image->TimerInterval(), 100);
+    struct Step {
+        int color;
+        int interval;
+        bool running;
+    };
+    for (const Step& step :
+         {Step{1, 100, true}, Step{2, 200, true}, Step{3, 300, true}, Step{1, 100, false}}) {
+        image->TimerTick();
+        EXPECT_EQ(Buffer(1, 1), GlobalColor(step.color)) << step.color;
+        EXPECT_EQ(image->TimerInterval(), step.interval) << step.color;
+        EXPECT_EQ(image->TimerRunning(), step.running) << step.color;
+    }
+}
+
+// Frame 1 covers the top-left 3 x 3; frame 2 (restore what was under it) the top-left
+// 2 x 2; frame 3 (restore the background) the bottom-right pixel.
+TEST_F(GIFImageTest, DisposalRestoresWhatWasUnderTheFrameOrTheBackground) {
+    giftest::FileLayout layout;
+    layout.width = layout.height = 4;
+    layout.loopCount = 0;
+    giftest::FrameLayout first = giftest::Solid(3, 3, 1), second = giftest::Solid(2, 2, 2),
+                         third = giftest::Solid(1, 1, 3);
+    second.control = third.control = true;
+    second.disposal = 3;
+    third.disposal = 2;
+    third.left = third.top = 3;
+    layout.frames = {first, second, third};
+    image->SetColor(kRed);
+    image->SetAnimate(true);
+    ASSERT_TRUE(image->LoadFromFile(Gif("dispose.gif", layout)));
+    const QRgb red = qRgb(255, 0, 0);
+    image->TimerTick();  // frame 1 again
+    image->TimerTick();  // frame 2
+    EXPECT_EQ(Buffer(0, 0), GlobalColor(2));
+    image->TimerTick();  // frame 2 gives back frame 1's pixels, then frame 3
+    EXPECT_EQ(Buffer(0, 0), GlobalColor(1));
+    EXPECT_EQ(Buffer(3, 3), GlobalColor(3));
+    image->TimerTick();  // frame 3 clears to the background, then frame 1
+    EXPECT_EQ(Buffer(3, 3), red);
+    EXPECT_EQ(Buffer(0, 0), GlobalColor(1));
+}
+
+// The first paint after a move or resize shows frame 1 again on a fresh background.
+TEST_F(GIFImageTest, AResizeShowsFrameOneAgain) {
+    giftest::FileLayout layout;
+    layout.width = layout.height = 4;
+    layout.frames = {giftest::Solid(4, 4, 1), giftest::Solid(4, 4, 2)};
+    image->SetAnimate(true);
+    ASSERT_TRUE(image->LoadFromFile(Gif("two.gif", layout)));
+    Shown(0, 0);
+    image->TimerTick();
+    image->TimerTick();
+    ASSERT_EQ(Shown(0, 0), GlobalColor(2));
+    image->resize(30, 30);
+    EXPECT_EQ(Shown(0, 0), GlobalColor(1));
+    EXPECT_EQ(image->Position(), 1);
+}
+
+// The largest screen the decoder accepts loads; one row more leaves the control empty,
+// without a frame buffer of that size.
+TEST_F(GIFImageTest, ScreenSizeJustInsideAndJustOutsideTheBudget) {
+    constexpr int kWidth = 16384;
+    static_assert(std::int64_t{kWidth} * 4096 == gif::kMaxScreenPixels);
+    giftest::FileLayout layout = giftest::OneFrame(giftest::Solid(1, 1, 1));
+    layout.width = kWidth;
+    layout.height = 4096;
+    ASSERT_TRUE(image->LoadFromFile(Gif("inside.gif", layout)));
+    EXPECT_EQ(image->FrameBuffer().size(), QSize(kWidth, 4096));
+
+    layout.height = 4097;
+    EXPECT_FALSE(image->LoadFromFile(Gif("outside.gif", layout)));
+    EXPECT_TRUE(image->FrameBuffer().isNull());
+    EXPECT_EQ(image->FileName(), "");
+}
