@@ -13,9 +13,11 @@ cd "$E2E_DIR/work"
 e2e_start
 
 eval "$(xdotool getwindowgeometry --shell "$E2E_WINDOW")"
-# The bands below the preview are 43 + 115 + 101 pixels high; "..." sits 44 pixels above the
-# bottom edge, 367 from the left.
-xdotool mousemove --window "$E2E_WINDOW" 367 $((HEIGHT - 44)) click 1
+# The window paints its own 4-pixel frame around the client area. The bands below the
+# preview are 43 + 115 + 101 pixels high; "..." sits 44 pixels above the client's bottom
+# edge, 367 from its left.
+FRAME=4
+xdotool mousemove --window "$E2E_WINDOW" $((FRAME + 367)) $((HEIGHT - FRAME - 44)) click 1
 chooser=$(e2e_window_titled " Select Image")
 [ -n "$chooser" ] || { echo "FAILED: the picture chooser did not open"; cat "$E2E_DIR/program.log"; exit 1; }
 sleep 0.3
@@ -32,9 +34,9 @@ e2e_expect "body tag with the picture" \
 
 # The colours of a 20 x 20 block at the preview's bottom left, row by row.
 preview_block() {
-  local points=() bottom=$((HEIGHT - 261 - 20)) x y
+  local points=() bottom=$((HEIGHT - FRAME - 261 - 20)) x y
   for y in $(seq 0 19); do
-    for x in $(seq 0 19); do points+=("$((1 + x)),$((bottom + y))"); done
+    for x in $(seq 0 19); do points+=("$((FRAME + 1 + x)),$((bottom + y))"); done
   done
   "$GRAB" "$E2E_WINDOW" "$1" "${points[@]}"
 }
