@@ -24,7 +24,7 @@ TEST_F(MainWindowTest, FieldsShowASelectionOnlyWithTheFocus) {
     EXPECT_FALSE(Panel().TxtRed->hasSelectedText());
 
     Panel().TxtRed->setFocus(Qt::MouseFocusReason);
-    QTRY_VERIFY(Panel().TxtRed->hasFocus());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Panel().TxtRed->hasFocus(); }));
     ClickSwatch("Teal");
     EXPECT_EQ(Panel().TxtRed->text(), "00");
     EXPECT_EQ(Panel().TxtRed->selectedText(), "00");
@@ -42,41 +42,44 @@ TEST_F(MainWindowTest, MenusAndOtherWindowsDoNotLeaveTheField) {
     QMenu* edit = EditMenu(*window);
     ASSERT_NE(edit, nullptr);
     const Row rows[] = {
-        {"Edit menu", [&] { edit->popup(window->mapToGlobal(QPoint(40, 20))); },
+        {"Edit menu",
+         [&] {
+             edit->popup(window->mapToGlobal(QPoint(40, 20)));
+             ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activePopupWidget() == edit; }));
+         },
          [&] {
              edit->close();
-             QTRY_VERIFY(!edit->isVisible());
+             ASSERT_TRUE(QTest::qWaitFor([&] { return !edit->isVisible(); }));
          }},
         {"another window",
          [&] {
              other.show();
              other.activateWindow();
-             QTRY_VERIFY(other.isActiveWindow());
+             ASSERT_TRUE(QTest::qWaitFor([&] { return other.isActiveWindow(); }));
          },
          [&] {
              other.hide();
              window->activateWindow();
-             QTRY_VERIFY(window->isActiveWindow());
+             ASSERT_TRUE(QTest::qWaitFor([&] { return window->isActiveWindow(); }));
          }},
     };
     for (const Row& row : rows) {
         THexEdit* field = Panel().TxtRed;
         window->activateWindow();
-        QTRY_VERIFY(window->isActiveWindow());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->isActiveWindow(); }));
         field->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(field->hasFocus());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return field->hasFocus(); }));
         field->selectAll();
         QTest::keyClick(field, Qt::Key_7);
         ASSERT_EQ(field->text(), "7") << row.away;
         const std::string tag = Tag();
 
         row.leave();
-        QTRY_VERIFY(!field->hasFocus());
         EXPECT_EQ(field->text(), "7") << row.away;
         EXPECT_EQ(Tag(), tag) << row.away;
 
         row.comeBack();
-        QTRY_VERIFY(field->hasFocus());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return field->hasFocus(); }));
         QTest::keyClick(field, Qt::Key_0);
         EXPECT_EQ(field->text(), "70") << row.away;
         EXPECT_EQ(Panel().SlideBarRed->Position(), 0x70) << row.away;
@@ -87,11 +90,11 @@ TEST_F(MainWindowTest, MenusAndOtherWindowsDoNotLeaveTheField) {
 TEST_F(MainWindowTest, LeavingForAnotherControlPadsTheDigit) {
     THexEdit* field = Panel().TxtGreen;
     field->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(field->hasFocus());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return field->hasFocus(); }));
     field->selectAll();
     QTest::keyClick(field, Qt::Key_C);
     window->MemoTag->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(window->MemoTag->hasFocus());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->MemoTag->hasFocus(); }));
     EXPECT_EQ(field->text(), "0C");
     EXPECT_EQ(Panel().SlideBarGreen->Position(), 0x0C);
 }

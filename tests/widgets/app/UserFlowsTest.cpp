@@ -113,7 +113,7 @@ TEST_F(MainWindowTest, SizeBarStepsFromOneToSeven) {
     controls::TSlideBar* bar = Font().SlideBarFontSize;
     window->activateWindow();
     bar->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(bar->hasFocus());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar->hasFocus(); }));
     QTest::keyClick(bar, Qt::Key_Home);
     const int points[] = {8, 10, 12, 14, 18, 24, 36};
     for (int step = 1; step <= 7; ++step) {
