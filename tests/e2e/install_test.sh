@@ -43,14 +43,14 @@ expect "the entry starts the link" "Exec=\"$PREFIX/bin/velloran\"" \
 gio launch "$PREFIX/share/applications/velloran.desktop" &
 window=
 for _ in $(seq 1 150); do
-  window=$(xdotool search --name "^ Velloran - Default\$" 2>/dev/null | head -n 1 || true)
+  window=$(xdotool search --onlyvisible --name "^ Velloran - Default\$" 2>/dev/null | head -n 1 || true)
   [ -n "$window" ] && break
   sleep 0.1
 done
 expect "the window opens from the desktop entry" yes "$([ -n "$window" ] && echo yes || echo no)"
 if [ -n "$window" ]; then
   PID=$(xdotool getwindowpid "$window" 2>/dev/null || pgrep -n -f "$PREFIX/lib/velloran/velloran" || true)
-  xdotool windowfocus --sync "$window"
+  xdotool windowfocus --sync "$window" || true
   sleep 0.3
   for key in alt+f x; do xdotool key --clearmodifiers "$key"; sleep 0.3; done
   for _ in $(seq 1 150); do
