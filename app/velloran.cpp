@@ -1,3 +1,4 @@
+#include <QIcon>
 #include <QScreen>
 
 #include "app/main.h"
@@ -7,6 +8,12 @@
 int main(int argc, char* argv[]) {
     platform::TApplication app(argc, argv);
     QApplication::setApplicationName("Velloran");
+    // The desktop entry's name ties the window to the entry's icon and name on Wayland.
+    QGuiApplication::setDesktopFileName("velloran");
+    QIcon icon;
+    icon.addFile(":/icons/velloran-48.png");
+    icon.addFile(":/icons/velloran-256.png");
+    QApplication::setWindowIcon(icon);
     platform::InstallFontSubstitutions();
 
     TfrmMain frmMain;
