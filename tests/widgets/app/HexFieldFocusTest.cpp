@@ -85,16 +85,3 @@ TEST_F(MainWindowTest, MenusAndOtherWindowsDoNotLeaveTheField) {
         EXPECT_EQ(Panel().SlideBarRed->Position(), 0x70) << row.away;
     }
 }
-
-// Leaving the field for another control still pads a single digit.
-TEST_F(MainWindowTest, LeavingForAnotherControlPadsTheDigit) {
-    THexEdit* field = Panel().TxtGreen;
-    field->setFocus(Qt::TabFocusReason);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return field->hasFocus(); }));
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_C);
-    window->MemoTag->setFocus(Qt::TabFocusReason);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->MemoTag->hasFocus(); }));
-    EXPECT_EQ(field->text(), "0C");
-    EXPECT_EQ(Panel().SlideBarGreen->Position(), 0x0C);
-}
