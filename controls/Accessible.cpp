@@ -36,9 +36,7 @@ private:
 
 class HotspotAccessible : public QAccessibleWidget {
 public:
-    explicit HotspotAccessible(THotspot* hotspot) : QAccessibleWidget(hotspot, QAccessible::Button) {
-        addControllingSignal(QStringLiteral("OnClick(controls::THotspot*)"));
-    }
+    explicit HotspotAccessible(THotspot* hotspot) : QAccessibleWidget(hotspot, QAccessible::Button) {}
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) return Hotspot()->Hint();
