@@ -10,6 +10,8 @@
 
 #include "platform/SysColors.h"
 #include "tests/widgets/app/MainWindowFixture.h"
+#include "windows/SelectFont.h"
+#include "windows/options.h"
 
 namespace {
 
@@ -79,6 +81,25 @@ std::optional<Colours> ColoursOf(QWidget* widget) {
     return Colours{p.color(widget->foregroundRole()), p.color(widget->backgroundRole())};
 }
 
+// Checks the contrast of every enabled control of the window outside the given areas, and
+// returns how many it checked.
+int CheckContrast(QWidget& window, const QList<QWidget*>& usersColours) {
+    int checked = 0;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!widget->isEnabled()) continue;
+        if (std::any_of(usersColours.begin(), usersColours.end(),
+                        [&](QWidget* u) { return u == widget || u->isAncestorOf(widget); }))
+            continue;
+        const std::optional<Colours> colours = ColoursOf(widget);
+        if (!colours) continue;
+        ++checked;
+        EXPECT_GE(Contrast(colours->text, colours->background), 4.5)
+            << widget->metaObject()->className() << " " << widget->objectName().toStdString() << " text "
+            << colours->text.name().toStdString() << " on " << colours->background.name().toStdString();
+    }
+    return checked;
+}
+
 class DarkThemeTest : public MainWindowTest {
 protected:
     void SetUp() override {
@@ -97,19 +118,15 @@ protected:
 // keeps a contrast of at least 4.5:1 between its text and its background. The preview and
 // the swatches show the user's colours, and disabled controls are drawn by the theme.
 TEST_F(DarkThemeTest, EveryControlsTextReadsOnItsBackground) {
-    const QList<QWidget*> users = {window->PanelTop, window->colorPanel->pnlColor, window->ShapeBGcolor};
-    int checked = 0;
-    for (QWidget* widget : window->findChildren<QWidget*>()) {
-        if (!widget->isEnabled()) continue;
-        if (std::any_of(users.begin(), users.end(),
-                        [&](QWidget* u) { return u == widget || u->isAncestorOf(widget); }))
-            continue;
-        const std::optional<Colours> colours = ColoursOf(widget);
-        if (!colours) continue;
-        ++checked;
-        EXPECT_GE(Contrast(colours->text, colours->background), 4.5)
-            << widget->metaObject()->className() << " " << widget->objectName().toStdString() << " text "
-            << colours->text.name().toStdString() << " on " << colours->background.name().toStdString();
+    EXPECT_GE(CheckContrast(*window, {window->PanelTop, window->colorPanel->pnlColor, window->ShapeBGcolor}),
+              20);
+}
+
+// The dialogs the main window opens read as well.
+TEST_F(DarkThemeTest, DialogsReadToo) {
+    windows::TfrmOptions options(folder.path().toStdString() + "/vlr.ini", window.get());
+    windows::TfrmSelectFont selectFont([](const QString&) {}, window.get());
+    for (QWidget* dialog : std::initializer_list<QWidget*>{&options, &selectFont}) {
+        EXPECT_GE(CheckContrast(*dialog, {}), 3) << dialog->metaObject()->className();
     }
-    EXPECT_GE(checked, 20);
 }
