@@ -54,6 +54,8 @@ TSwatchRow::TSwatchRow(QWidget* parent) : QWidget(parent) {
     for (std::size_t n = 0; n < kSwatches.size(); ++n) {
         auto* hotspot = new controls::THotspot(this);
         hotspot->setObjectName(QString("Hotspot") + kSwatches[n].name);
+        // A screen reader announces the swatch by its colour, hint or not.
+        hotspot->setAccessibleName(kSwatches[n].name);
         hotspot->setGeometry(kSwatchLeft + kSwatchStep * static_cast<int>(n), kSwatchTop, kSwatchSize,
                              kSwatchSize);
         const TColor color = kSwatches[n].color;
@@ -64,8 +66,19 @@ TSwatchRow::TSwatchRow(QWidget* parent) : QWidget(parent) {
 }
 
 void TSwatchRow::paintEvent(QPaintEvent*) {
+    // Drawn at one image pixel per logical pixel and scaled without smoothing, so that at a
+    // higher device pixel ratio every pixel of the swatches stays a whole block.
+    QImage art(size(), QImage::Format_RGB32);
+    {
+        platform::Canvas canvas(art);
+        PaintSwatches(canvas);
+    }
     QPainter painter(this);
-    platform::Canvas canvas(painter);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(rect(), art);
+}
+
+void TSwatchRow::PaintSwatches(platform::Canvas& canvas) const {
     const int w = width(), h = height();
     // Raised outer ring, lowered inner ring.
     const auto ring = [&](int i, platform::TColor first, platform::TColor second) {
@@ -94,7 +107,10 @@ TColorPanel::TColorPanel(QWidget* parent) : QWidget(parent) {
     pnlRGB->setObjectName("pnlRGB");
     pnlRGB->setFixedSize(kRgbPanelSize);
     pnlRGB->setAutoFillBackground(true);
+    // A fixed background takes a fixed text colour, so a dark desktop theme cannot give
+    // light text on silver or white.
     platform::SetPaletteColor(pnlRGB, QPalette::Window, platform::clSilver);
+    platform::SetPaletteColor(pnlRGB, QPalette::WindowText, platform::clBlack);
 
     const char* letters[] = {"R", "G", "B"};
     const char* bars[] = {"SlideBarRed", "SlideBarGreen", "SlideBarBlue"};
@@ -125,6 +141,8 @@ TColorPanel::TColorPanel(QWidget* parent) : QWidget(parent) {
         field->setObjectName(fields[row]);
         field->setGeometry(QRect(QPoint(kFieldLeft, kFieldTops[row]), kFieldSize));
         field->setFont(fieldFont);
+        platform::SetPaletteColor(field, QPalette::Base, platform::clWhite);
+        platform::SetPaletteColor(field, QPalette::Text, platform::clBlack);
         *fieldSlots[row] = field;
 
         connect(bar, &TSlideBar::OnChange, this,
@@ -172,5 +190,5 @@ void TColorPanel::FieldChanged(THexEdit* field, TSlideBar* bar) {
     const QString text = field->text();
     if (text.size() != 2) return;
     bar->SetPosition(colorvalue::ChannelFormToChannel(text.toStdString()));
-    field->setSelection(0, 2);
+    field->SelectWhole();
 }

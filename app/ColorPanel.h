@@ -10,6 +10,10 @@
 #include "controls/SlideBar.h"
 #include "style/Style.h"
 
+namespace platform {
+class Canvas;
+}
+
 // The sixteen named colours, each a swatch under a hotspot, in a lowered box.
 class TSwatchRow : public QWidget {
     Q_OBJECT
@@ -35,6 +39,9 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    void PaintSwatches(platform::Canvas& canvas) const;
 };
 
 // The colour panel: three RGB slide bars, their two-digit hexadecimal fields and the

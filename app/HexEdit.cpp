@@ -10,6 +10,13 @@ namespace {
 
 constexpr int kMaxDigits = 2;
 
+// The focus moves to a menu or another window and will come back: the user has not left
+// the field.
+bool StaysInField(Qt::FocusReason reason) {
+    return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason ||
+           reason == Qt::MenuBarFocusReason;
+}
+
 // Upper-cases whatever enters the field, typed or pasted. A pasted text that is not
 // hexadecimal is let through on purpose: the panel reports it when it reads the value.
 class UpperCaseValidator : public QValidator {
@@ -45,8 +52,36 @@ void THexEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
+void THexEdit::SelectWhole() {
+    if (hasFocus()) {
+        setSelection(0, static_cast<int>(text().size()));
+        return;
+    }
+    deselect();
+    if (window()->focusWidget() == this) {
+        hidden_ = Selection{0, static_cast<int>(text().size())};
+    } else {
+        hidden_.reset();
+    }
+}
+
+void THexEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (hidden_ && StaysInField(event->reason())) setSelection(hidden_->start, hidden_->length);
+    hidden_.reset();
+}
+
 void THexEdit::focusOutEvent(QFocusEvent* event) {
-    const QString padded = QString::fromStdString(hexfield::ExitText(text().toStdString()));
-    if (padded != text()) setText(padded);
+    if (StaysInField(event->reason())) {
+        hidden_.reset();
+        if (hasSelectedText()) {
+            hidden_ = Selection{static_cast<int>(selectionStart()), static_cast<int>(selectedText().size())};
+            deselect();
+        }
+    } else {
+        hidden_.reset();
+        const QString padded = QString::fromStdString(hexfield::ExitText(text().toStdString()));
+        if (padded != text()) setText(padded);
+    }
     QLineEdit::focusOutEvent(event);
 }

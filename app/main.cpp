@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "app/AccessibleNames.h"
 #include "app/Glyphs.h"
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
@@ -31,7 +32,8 @@ constexpr QSize kOuterSize(403, 455);
 constexpr int kMemoTagHeight = 43;
 constexpr int kPagesHeight = 115;
 constexpr int kBottomHeight = 101;
-constexpr platform::TColor kDarkGreen = 0x008000;
+// Darker than the classic green, so the title reads on the silver band at 4.5:1 or more.
+constexpr platform::TColor kDarkGreen = 0x005500;
 constexpr platform::TColor kNavy = 0x800000;
 
 QRadioButton* Radio(const char* name, const char* caption, QWidget* parent, QPoint at) {
@@ -49,7 +51,9 @@ QPushButton* BoldNavyButton(const char* name, const char* caption, QWidget* pare
     QFont font = button->font();
     font.setBold(true);
     button->setFont(font);
+    // Navy text on the classic button face, whatever the desktop's buttons look like.
     platform::SetPaletteColor(button, QPalette::ButtonText, kNavy);
+    platform::SetPaletteColor(button, QPalette::Button, platform::clSilver);
     return button;
 }
 
@@ -75,6 +79,7 @@ TfrmMain::TfrmMain(QWidget* parent) : controls::TGradientForm(parent) {
     MemoTag->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     MemoTag->setTabChangesFocus(true);
     platform::SetPaletteColor(MemoTag, QPalette::Base, platform::clWhite);
+    platform::SetPaletteColor(MemoTag, QPalette::Text, platform::clBlack);
     bands->addWidget(MemoTag);
 
     PC1 = new QTabWidget(client);
@@ -122,6 +127,7 @@ TfrmMain::TfrmMain(QWidget* parent) : controls::TGradientForm(parent) {
     // The window's outer size holds the classic frame, caption and menu bar.
     menuBar()->setFixedHeight(platform::GetSystemMetrics(platform::SM_CYMENU));
     resize(kOuterSize);
+    NameControlsForScreenReaders(*this);
 }
 
 std::string TfrmMain::ShowStyleDialog(bool open) {
@@ -181,6 +187,7 @@ QWidget* TfrmMain::BuildBottomBand() {
     PnlBottom->setFixedHeight(kBottomHeight);
     PnlBottom->setAutoFillBackground(true);
     platform::SetPaletteColor(PnlBottom, QPalette::Window, platform::clSilver);
+    platform::SetPaletteColor(PnlBottom, QPalette::WindowText, platform::clBlack);
 
     colorPanel = new TColorPanel(PnlBottom);
     colorPanel->move(5, 5);

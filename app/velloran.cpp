@@ -11,7 +11,15 @@ int main(int argc, char* argv[]) {
     const controls::TPreviousInstance previousInstance(argc > 0 ? argv[0] : "velloran");
     platform::TApplication app(argc, argv);
     QApplication::setApplicationName("Velloran");
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velloran.xpm")));
+    // The desktop entry's name ties the window to the entry's icon and name on Wayland.
+    QGuiApplication::setDesktopFileName("velloran");
+    // The 16-pixel picture is drawn for the caption's small icon; the larger ones serve the
+    // desktop.
+    QIcon icon;
+    icon.addFile(":/icons/velloran.xpm");
+    icon.addFile(":/icons/velloran-48.png");
+    icon.addFile(":/icons/velloran-256.png");
+    QApplication::setWindowIcon(icon);
     platform::InstallFontSubstitutions();
 
     TfrmMain frmMain;

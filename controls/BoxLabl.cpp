@@ -1,9 +1,11 @@
 #include "controls/BoxLabl.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "controls/Accessible.h"
 #include "platform/Canvas.h"
 #include "platform/SysColors.h"
 
@@ -52,6 +54,7 @@ unsigned AlignmentFlag(TAlignment alignment) {
 
 TCustomBoxLabel::TCustomBoxLabel(QWidget* parent)
     : QWidget(parent), color_(platform::clBtnFace), fontColor_(platform::clWindowText) {
+    InstallAccessibleFactory();
     setFocusPolicy(Qt::NoFocus);
     // The paint fills every pixel, so Qt need not clear the background first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -68,7 +71,15 @@ void TCustomBoxLabel::SetBevelOuter(TBevelStyle value) { Store(style_.bevelOuter
 void TCustomBoxLabel::SetBevelWidth(int value) { Store(style_.bevelWidth, value); }
 void TCustomBoxLabel::SetBorderStyle(TBorderStyle value) { Store(style_.borderStyle, value); }
 void TCustomBoxLabel::SetWordWrap(bool value) { Store(wordWrap_, value); }
-void TCustomBoxLabel::SetCaption(const QString& value) { Store(caption_, value); }
+void TCustomBoxLabel::SetCaption(const QString& value) {
+    if (value == caption_) return;
+    Store(caption_, value);
+    // A screen reader names the label by its text.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent renamed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
+}
 void TCustomBoxLabel::SetColor(TColor value) { Store(color_, value); }
 void TCustomBoxLabel::SetFontColor(TColor value) { Store(fontColor_, value); }
 void TCustomBoxLabel::SetTextBorder(int value) { Store(textBorder_, value); }
@@ -77,22 +88,33 @@ QString TCustomBoxLabel::GetText() const { return caption_; }
 void TCustomBoxLabel::SetText(const QString& value) { SetCaption(value); }
 
 void TCustomBoxLabel::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    Canvas canvas(painter);
+    if (width() <= 0 || height() <= 0) return;
     BoxLabelStyle style = style_;
     style.width = width();
     style.height = height();
-
-    canvas.SetBrushColor(color_);
-    canvas.FillRect({0, 0, style.width, style.height});
-
     const BoxFrame frame = ComputeBoxFrame(style);
-    DrawStrokes(canvas, frame.outer);
-    if (frame.border) {
-        canvas.Rectangle(frame.border->left, frame.border->top, frame.border->right, frame.border->bottom);
-    }
-    DrawStrokes(canvas, frame.inner);
 
+    // The box is pixel art: it is drawn at one image pixel per logical pixel and scaled
+    // without smoothing, so at any device pixel ratio each pixel becomes a whole block. Only
+    // the text is drawn on the device's finer grid.
+    QImage box(size(), QImage::Format_RGB32);
+    {
+        Canvas canvas(box);
+        canvas.SetBrushColor(color_);
+        canvas.FillRect({0, 0, style.width, style.height});
+        DrawStrokes(canvas, frame.outer);
+        if (frame.border) {
+            canvas.Rectangle(frame.border->left, frame.border->top, frame.border->right,
+                             frame.border->bottom);
+        }
+        DrawStrokes(canvas, frame.inner);
+    }
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(rect(), box);
+
+    Canvas canvas(painter);
+    canvas.SetBrushColor(color_);
     const QString text = CutText(GetText(), kMaxTextLength);
     canvas.SetFont(font());
     const unsigned wrap = wordWrap_ ? platform::DT_WORDBREAK : 0;

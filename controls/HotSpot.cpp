@@ -2,9 +2,12 @@
 
 #include <QMouseEvent>
 
+#include "controls/Accessible.h"
+
 namespace controls {
 
 THotspot::THotspot(QWidget* parent) : QWidget(parent) {
+    InstallAccessibleFactory();
     // No paint event and no background fill: a child widget that paints nothing leaves
     // its parent's pixels as they are.
     setAutoFillBackground(false);

@@ -1,11 +1,13 @@
 #include "controls/SlideBar.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 
+#include "controls/Accessible.h"
 #include "platform/Canvas.h"
 #include "platform/Cursors.h"
 #include "platform/Error.h"
@@ -37,6 +39,7 @@ QRect ToQRect(const BarRect& r) { return {r.left, r.top, r.Width(), r.Height()};
 
 TSlideBar::TSlideBar(QWidget* parent) : QWidget(parent) {
     InitSlideBarResources();
+    InstallAccessibleFactory();
     setAttribute(Qt::WA_OpaquePaintEvent);  // the backing image covers every pixel
     setFocusPolicy(Qt::StrongFocus);        // a tab stop that also takes the focus on a click
     resize(kDefaultWidth, kDefaultHeight);
@@ -86,6 +89,10 @@ void TSlideBar::SetPosition(int value) {
         DrawThumb();
         update(ToQRect(before));
         update(ToQRect(thumbRect_));
+    }
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent changed(this, position_);
+        QAccessible::updateAccessibility(&changed);
     }
     // Every assignment is reported, also an unchanged or rejected value: the main window's
     // colour panel relies on it to resynchronise its fields.
@@ -291,7 +298,10 @@ void TSlideBar::EraseThumb() {
 
 void TSlideBar::paintEvent(QPaintEvent* event) {
     if (!BackingCurrent()) RenderBacking();
+    // The backing image holds one pixel per logical pixel; at a higher device pixel ratio
+    // each is scaled to a whole block, never smoothed.
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(event->rect(), backing_, event->rect());
 }
 

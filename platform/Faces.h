@@ -16,16 +16,23 @@ public:
 };
 
 // The installed faces as a web author writes them in FACE: plain family names, each once,
-// in the order the source gives them.
+// in the order the source gives them, followed by the classic web faces that are not
+// installed themselves but have an installed metric-compatible twin (Arial through
+// Liberation Sans, for one).
 std::vector<std::string> InstalledFaces();
+
+// The installed twins of a classic web face, best first; none for any other face.
+std::vector<std::string> InstalledTwins(std::string_view face, const std::vector<std::string>& installed);
+// Replaces the source of the face names; null puts the font database back.
 void SetFaceSource(std::unique_ptr<FaceSource> source);
 
 // "Name [Foundry]", as the font database lists a family that several foundries offer,
 // becomes "Name".
 std::string PlainFamilyName(std::string_view family);
 
-// Maps the faces our windows are designed in ("MS Sans Serif", "Times New Roman"...) to
-// installed ones when the desktop lacks them.
+// Maps the classic web faces to their installed twins, and the faces our windows are
+// designed in ("MS Sans Serif"...) to installed ones, when the source lacks them. Reads the
+// face source, so it runs again after the source is replaced.
 void InstallFontSubstitutions();
 
 // A font of the face with a classic height: a negative height is a pixel size, a positive

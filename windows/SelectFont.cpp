@@ -69,6 +69,7 @@ TfrmSelectFont::TfrmSelectFont(AddAltFaceFn addAltFace, QWidget* parent)
     LboAltFonts->setItemDelegate(new FixedHeightRows(LboAltFonts));
     QPalette listPalette = LboAltFonts->palette();
     listPalette.setColor(QPalette::Base, platform::ToQColor(platform::clWhite));
+    listPalette.setColor(QPalette::Text, platform::ToQColor(platform::clBlack));
     LboAltFonts->setPalette(listPalette);
 
     lblPreview = new controls::TBoxLabel(this);
@@ -76,6 +77,7 @@ TfrmSelectFont::TfrmSelectFont(AddAltFaceFn addAltFace, QWidget* parent)
     lblPreview->setGeometry(kPreviewPlace);
     lblPreview->SetTextBorder(kPreviewTextBorder);
     lblPreview->SetColor(platform::clSilver);
+    lblPreview->SetFontColor(platform::clBlack);
     lblPreview->setFont(platform::MakeFont("MS Sans Serif", kPreviewFontHeight));
 
     const OkCancelButtons buttons = MakeOkCancelButtons(*this, kOKPlace, kCancelPlace);

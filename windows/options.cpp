@@ -10,6 +10,7 @@
 #include "platform/Faces.h"
 #include "platform/IniFile.h"
 #include "platform/Keys.h"
+#include "platform/SysColors.h"
 #include "windows/DialogParts.h"
 #include "windows/SettingsKeys.h"
 
@@ -45,7 +46,10 @@ TfrmOptions::TfrmOptions(std::string settingsPath, QWidget* parent)
     RGSave->setFont(groupFont);
     QPalette groupPalette = RGSave->palette();
     groupPalette.setColor(QPalette::WindowText, kNavy);
+    // Navy reads on the classic face, not on a dark theme's: the group keeps that face.
+    groupPalette.setColor(QPalette::Window, platform::ToQColor(platform::clSilver));
     RGSave->setPalette(groupPalette);
+    RGSave->setAutoFillBackground(true);
 
     items_ = new QButtonGroup(this);
     for (int i = 0; i < static_cast<int>(std::size(kItems)); ++i) {

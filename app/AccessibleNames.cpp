@@ -1,0 +1,33 @@
+#include "app/AccessibleNames.h"
+
+#include <QAbstractButton>
+#include <QTabBar>
+#include <utility>
+
+#include "app/main.h"
+
+void NameControlsForScreenReaders(TfrmMain& window) {
+    TFontPanel& font = *window.fontPanel;
+    TColorPanel& colors = *window.colorPanel;
+    const std::pair<QWidget*, const char*> names[] = {
+        {window.MemoTag, "Tag"},
+        {window.PC1->tabBar(), "Pages"},
+        {font.lboFont, "Font"},
+        {font.LboAltFonts, "Alternate Fonts"},
+        {font.SlideBarFontSize, "Font Size"},
+        {colors.SlideBarRed, "Red"},
+        {colors.SlideBarGreen, "Green"},
+        {colors.SlideBarBlue, "Blue"},
+        {colors.TxtRed, "Red"},
+        {colors.TxtGreen, "Green"},
+        {colors.TxtBlue, "Blue"},
+        // Announced by the picture's name once there is one.
+        {window.lblFilename, "Picture file"},
+    };
+    for (const auto& [control, name] : names) control->setAccessibleName(QString::fromLatin1(name));
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (button->text().isEmpty() && button->accessibleName().isEmpty()) {
+            button->setAccessibleName(button->toolTip().trimmed());
+        }
+    }
+}

@@ -1,0 +1,51 @@
+# Installing for one user: `cmake --install build --prefix ~/.local` puts the program in a
+# folder of its own, lib/velloran/, where it keeps its settings (vlr.ini) and styles (.vls)
+# beside it, with a link in bin/, a desktop entry and icons so that the desktop's menu
+# lists it. The list of what was installed goes into the program's folder, so that
+# scripts/uninstall removes exactly that, also once the build folder is gone.
+set(VELLORAN_PROGRAM_DIR lib/velloran)
+
+install(TARGETS velloran RUNTIME DESTINATION ${VELLORAN_PROGRAM_DIR})
+install(FILES resources/icons/velloran.svg DESTINATION share/icons/hicolor/scalable/apps)
+install(FILES resources/icons/velloran-48.png DESTINATION share/icons/hicolor/48x48/apps RENAME velloran.png)
+install(FILES resources/icons/velloran-256.png DESTINATION share/icons/hicolor/256x256/apps RENAME velloran.png)
+
+install(CODE "set(VELLORAN_DESKTOP_TEMPLATE \"${PROJECT_SOURCE_DIR}/resources/velloran.desktop.in\")
+set(VELLORAN_DESKTOP_FILE \"${PROJECT_BINARY_DIR}/velloran.desktop\")
+set(VELLORAN_PROGRAM_DIR \"${VELLORAN_PROGRAM_DIR}\")")
+install(CODE [[
+  set(_prefix "${CMAKE_INSTALL_PREFIX}")
+  set(_bin "$ENV{DESTDIR}${_prefix}/bin")
+  file(MAKE_DIRECTORY "${_bin}")
+  message(STATUS "Installing: ${_bin}/velloran")
+  file(CREATE_LINK "../${VELLORAN_PROGRAM_DIR}/velloran" "${_bin}/velloran" SYMBOLIC)
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${_prefix}/bin/velloran")
+
+  # The menu starts the program by the link's full path: ~/.local/bin is not on the
+  # desktop session's PATH everywhere. Quoted as the desktop entry format asks.
+  set(_exec "${_prefix}/bin/velloran")
+  foreach(_special "\\" "\"" "`" "$")
+    string(REPLACE "${_special}" "\\\\${_special}" _exec "${_exec}")
+  endforeach()
+  string(REPLACE "%" "%%" _exec "${_exec}")
+  file(READ "${VELLORAN_DESKTOP_TEMPLATE}" _entry)
+  string(REPLACE "@VELLORAN_LINK@" "${_exec}" _entry "${_entry}")
+  file(WRITE "${VELLORAN_DESKTOP_FILE}" "${_entry}")
+  file(INSTALL DESTINATION "${_prefix}/share/applications" TYPE FILE FILES "${VELLORAN_DESKTOP_FILE}")
+
+  set(_manifest "${VELLORAN_PROGRAM_DIR}/install-manifest.txt")
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${_prefix}/${_manifest}")
+  set(_lines "")
+  foreach(_file IN LISTS CMAKE_INSTALL_MANIFEST_FILES)
+    foreach(_root "$ENV{DESTDIR}" "${_prefix}/")
+      string(LENGTH "${_root}" _length)
+      string(FIND "${_file}" "${_root}" _at)
+      if(_length GREATER 0 AND _at EQUAL 0)
+        string(SUBSTRING "${_file}" ${_length} -1 _file)
+      endif()
+    endforeach()
+    string(APPEND _lines "${_file}\n")
+  endforeach()
+  message(STATUS "Installing: $ENV{DESTDIR}${_prefix}/${_manifest}")
+  file(WRITE "$ENV{DESTDIR}${_prefix}/${_manifest}" "${_lines}")
+]])
