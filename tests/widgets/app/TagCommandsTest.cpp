@@ -6,6 +6,7 @@
 #include "style/TagText.h"
 #include "tests/widgets/ErrorLog.h"
 #include "tests/widgets/app/MainWindowFixture.h"
+#include "tests/widgets/controls/GifFiles.h"
 #include "windows/ContrastCheck.h"
 
 namespace {
@@ -89,7 +90,10 @@ TEST_F(MainWindowTest, ContrastCheckFollowsTheColoursLive) {
     EXPECT_EQ(check->Rows[0].ratio->text(), "3.9:1");
 
     EXPECT_FALSE(check->lblPicture->isVisibleTo(check));
-    window->SetPicture("/pictures/tile.gif", "tile.gif");
+    // A picture that exists, so that picture mode takes it rather than opening the chooser.
+    const std::string tile =
+        giftest::SaveGif(folder.filePath("tile.gif"), giftest::OneFrame(giftest::Solid(2, 2, 1)));
+    window->SetPicture(tile, "tile.gif");
     window->SelectPictureMode();
     EXPECT_TRUE(check->lblPicture->isVisibleTo(check));
 }
