@@ -2,12 +2,12 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QStyledItemDelegate>
 #include <algorithm>
 
 #include "app/Glyphs.h"
 #include "app/Preview.h"
 #include "platform/Application.h"
+#include "windows/DialogParts.h"
 #include "windows/FontText.h"
 #include "windows/SelectFont.h"
 
@@ -41,18 +41,6 @@ QToolButton* PictureButton(QWidget* parent, const char* name, const QIcon& icon,
     button->setGeometry(place);
     return button;
 }
-
-// Rows of a fixed height, whatever the font's line spacing.
-class FixedHeightRows : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(kItemHeight);
-        return size;
-    }
-};
 
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
     return QString::compare(QString::fromStdString(a), QString::fromStdString(b), Qt::CaseInsensitive) < 0;
@@ -103,7 +91,7 @@ TFontPanel::TFontPanel(TStyle& style, TPreview& preview, QWidget* parent)
     lboFont->setDragEnabled(true);
     lboFont->setDragDropMode(QAbstractItemView::DragOnly);
     lboFont->setDefaultDropAction(Qt::CopyAction);
-    lboFont->setItemDelegate(new FixedHeightRows(lboFont));
+    windows::SetFixedRowHeight(*lboFont, kItemHeight);
     connect(lboFont, &QListWidget::currentRowChanged, this, [this] {
         if (!selecting_) platform::RunReportingErrors([this] { lboFontClick(); });
     });
@@ -162,7 +150,7 @@ TFontPanel::TFontPanel(TStyle& style, TPreview& preview, QWidget* parent)
     LboAltFonts->setObjectName("LboAltFonts");
     LboAltFonts->setGeometry(4, 15, 119, 66);
     LboAltFonts->setUniformItemSizes(true);
-    LboAltFonts->setItemDelegate(new FixedHeightRows(LboAltFonts));
+    windows::SetFixedRowHeight(*LboAltFonts, kItemHeight);
     connect(LboAltFonts, &TAltFontList::FaceDropped, this,
             platform::ReportingErrors([this] { LboAltFontsDragDrop(); }));
     cmdAdd =

@@ -4,10 +4,12 @@
 
 #include "platform/Keys.h"
 
+#include <QAbstractItemView>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyledItemDelegate>
 
 #include "platform/Faces.h"
 
@@ -16,6 +18,20 @@ namespace windows {
 namespace {
 
 constexpr int kDialogFontPoints = 8;
+
+class FixedHeightRows : public QStyledItemDelegate {
+public:
+    FixedHeightRows(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(height_);
+        return size;
+    }
+
+private:
+    int height_;
+};
 
 QRect ScreenArea(const QWidget& window) {
     const QWidget* parent = window.parentWidget();
@@ -96,6 +112,10 @@ bool TKeyPreviewDialog::FormKeyDown(QKeyEvent* event) {
     if (platform::VirtualKeyOf(event->key()) != platform::VK_ESCAPE) return false;
     reject();
     return true;
+}
+
+void SetFixedRowHeight(QAbstractItemView& view, int height) {
+    view.setItemDelegate(new FixedHeightRows(height, &view));
 }
 
 }  // namespace windows

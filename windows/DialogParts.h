@@ -7,6 +7,7 @@
 
 #include <QDialog>
 
+class QAbstractItemView;
 class QKeyEvent;
 class QPushButton;
 
@@ -40,5 +41,9 @@ struct OkCancelButtons {
     QPushButton* cancel;
 };
 OkCancelButtons MakeOkCancelButtons(QDialog& dialog, const QRect& okPlace, const QRect& cancelPlace);
+
+// Gives every row of `view` the same height, whatever the font's line spacing, as the
+// program's face lists have.
+void SetFixedRowHeight(QAbstractItemView& view, int height);
 
 }  // namespace windows

@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <algorithm>
 
 #include "controls/BoxLabl.h"
@@ -26,18 +25,6 @@ constexpr int kPreviewFontHeight = -19;  // pixels
 constexpr int kPreviewTextBorder = 2;
 constexpr QRect kOKPlace{135, 60, 75, 25};
 constexpr QRect kCancelPlace{225, 60, 75, 25};
-
-// Rows of a fixed height, whatever the font's line spacing.
-class FixedHeightRows : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(kListItemHeight);
-        return size;
-    }
-};
 
 // The installed faces in alphabetical order ignoring case; names that differ only in case
 // keep a fixed order between them.
@@ -66,7 +53,7 @@ TfrmSelectFont::TfrmSelectFont(AddAltFaceFn addAltFace, QWidget* parent)
     LboAltFonts->setGeometry(kListPlace);
     LboAltFonts->setSelectionMode(QAbstractItemView::SingleSelection);
     LboAltFonts->setUniformItemSizes(true);
-    LboAltFonts->setItemDelegate(new FixedHeightRows(LboAltFonts));
+    SetFixedRowHeight(*LboAltFonts, kListItemHeight);
     QPalette listPalette = LboAltFonts->palette();
     listPalette.setColor(QPalette::Base, platform::ToQColor(platform::clWhite));
     listPalette.setColor(QPalette::Text, platform::ToQColor(platform::clBlack));
