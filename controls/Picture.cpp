@@ -1,11 +1,11 @@
 #include "controls/Picture.h"
 
-#include <QFile>
 #include <QImageReader>
-#include <span>
+#include <vector>
 
 #include "controls/GIFDecoder.h"
 #include "platform/Error.h"
+#include "platform/FileBytes.h"
 
 namespace controls {
 
@@ -28,13 +28,15 @@ QImage FirstFrame(const gif::TGIF& frame) {
 }
 
 QImage LoadGif(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) CannotLoad(path);
-    const QByteArray bytes = file.readAll();
+    // The shared reader refuses pipes and devices named like a picture, which would block.
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = platform::ReadWholeFile(path);
+    } catch (const platform::Error&) {
+        CannotLoad(path);
+    }
     gif::TGIFDecoding decoding;
-    const std::span data(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                         static_cast<std::size_t>(bytes.size()));
-    if (!decoding.Decode(data) || decoding.Frames.empty()) CannotLoad(path);
+    if (!decoding.Decode(bytes) || decoding.Frames.empty()) CannotLoad(path);
     return FirstFrame(decoding.Frames.front());
 }
 

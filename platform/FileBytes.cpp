@@ -12,52 +12,47 @@ namespace platform {
 
 namespace {
 
-// Closes the descriptor however the read ends.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-// More than any picture or text file the program reads; a larger file is refused rather than
-// let it take the machine's memory.
-constexpr off_t kMaxFileBytes = off_t{1} << 30;
-
-[[noreturn]] void Fail(const std::string& path) { throw Error("Unable to read " + path); }
+constexpr off_t kMaxWholeFileBytes = off_t{1} << 30;
 
 }  // namespace
 
-std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
-    // Opened without blocking, so that a pipe given a picture's name cannot hold the window;
-    // the check below then refuses it.
+FileDescriptor::~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool FileDescriptor::Close() { return ::close(std::exchange(fd_, -1)) == 0; }
+
+FileContent ReadRegularFile(const std::string& path, off_t maxBytes) {
+    FileContent content;
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (file.get() < 0) Fail(path);
-    struct stat info {};
-    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxFileBytes) {
-        Fail(path);
+    if (!file.Valid()) {
+        if (errno == ENOENT) content.state = FileContent::State::Missing;
+        return content;
     }
-    std::vector<std::uint8_t> bytes;
+    struct stat info {};
+    if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > maxBytes) return content;
+    std::string bytes;
     bytes.reserve(static_cast<std::size_t>(info.st_size));
-    std::uint8_t chunk[1 << 16];
+    char chunk[1 << 16];
     for (;;) {
-        const ssize_t n = ::read(file.get(), chunk, sizeof chunk);
+        const ssize_t n = ::read(file.Get(), chunk, sizeof chunk);
         if (n == 0) break;
         if (n < 0) {
             if (errno == EINTR) continue;
-            Fail(path);
+            return content;
         }
-        if (bytes.size() + static_cast<std::size_t>(n) > static_cast<std::size_t>(kMaxFileBytes)) Fail(path);
-        bytes.insert(bytes.end(), chunk, chunk + n);
+        if (bytes.size() + static_cast<std::size_t>(n) > static_cast<std::size_t>(maxBytes)) return content;
+        bytes.append(chunk, static_cast<std::size_t>(n));
     }
-    return bytes;
+    content.state = FileContent::State::Read;
+    content.bytes = std::move(bytes);
+    return content;
+}
+
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
+    const FileContent content = ReadRegularFile(path, kMaxWholeFileBytes);
+    if (content.state != FileContent::State::Read) throw Error("Unable to read " + path);
+    return {content.bytes.begin(), content.bytes.end()};
 }
 
 }  // namespace platform

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "platform/Error.h"
+#include "platform/FileBytes.h"
 
 namespace platform {
 
@@ -26,28 +27,6 @@ constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
 constexpr mode_t kPermissionBits = 07777;
 constexpr int kTemporaryNameAttempts = 16;
 constexpr std::size_t kTemporaryStemLength = 64;
-
-// Owns an open file descriptor.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    int Get() const { return fd_; }
-    bool Valid() const { return fd_ >= 0; }
-    // Closes now and tells whether that worked: some file systems report a failed write only
-    // when the file is closed.
-    bool Close() { return ::close(std::exchange(fd_, -1)) == 0; }
-
-private:
-    int fd_;
-};
 
 // Removes the temporary file on every way out of a change that has not been committed.
 class TemporaryFile {
@@ -71,35 +50,14 @@ private:
 
 // The file's whole content: empty for a missing file, nothing for a file that exists but
 // cannot be read as a regular file of sensible size.
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    // O_NONBLOCK keeps the open of a FIFO from waiting for a writer; it is refused below.
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (!file.Valid()) {
-        return errno == ENOENT ? std::optional<std::string>(std::string()) : std::nullopt;
+std::optional<std::string> ReadIniBytes(const std::string& path) {
+    FileContent content = ReadRegularFile(path, kMaxFileSize);
+    switch (content.state) {
+        case FileContent::State::Read: return std::move(content.bytes);
+        case FileContent::State::Missing: return std::string();
+        case FileContent::State::Unreadable: break;
     }
-    struct stat info {};
-    if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxFileSize) {
-        return std::nullopt;
-    }
-    std::string content;
-    content.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[64 * 1024];
-    for (;;) {
-        const ssize_t count = ::read(file.Get(), buffer, sizeof buffer);
-        if (count == 0) {
-            return content;
-        }
-        if (count < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return std::nullopt;
-        }
-        content.append(buffer, static_cast<std::size_t>(count));
-        if (content.size() > static_cast<std::size_t>(kMaxFileSize)) {
-            return std::nullopt;  // grew while being read
-        }
-    }
+    return std::nullopt;
 }
 
 bool WriteAll(int fd, std::string_view data, off_t offset = -1) {
@@ -200,7 +158,7 @@ std::vector<std::string> TIniFile::ReadSectionValues(std::string_view section) c
 }
 
 IniText TIniFile::ReadAll() const {
-    std::optional<std::string> content = ReadWholeFile(fileName_);
+    std::optional<std::string> content = ReadIniBytes(fileName_);
     if (!content) {
         throw ReadError("Unable to read " + fileName_);
     }
@@ -229,11 +187,11 @@ void TIniFile::EraseSection(std::string_view section) {
 }
 
 IniText TIniFile::Load() const {
-    return IniText(DecodeText(ReadWholeFile(fileName_).value_or(std::string())).utf8);
+    return IniText(DecodeText(ReadIniBytes(fileName_).value_or(std::string())).utf8);
 }
 
 TIniFile::Loaded TIniFile::LoadForChange() const {
-    std::optional<std::string> content = ReadWholeFile(fileName_);
+    std::optional<std::string> content = ReadIniBytes(fileName_);
     if (!content) {
         FailWrite();
     }

@@ -2,6 +2,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QApplication>
 #include <QImage>
 #include <QScrollBar>
@@ -266,6 +267,20 @@ TEST(SuperGridDataFile, AnUnreadablePictureEndsTheLoadWithAnError) {
         EXPECT_EQ(g.grid.Cells(0, 1), "before");
         EXPECT_EQ(g.grid.Cells(0, 3), " ");  // the load ended before the third line
         EXPECT_EQ(g.grid.Objects(1, 2), nullptr);
+    }
+}
+
+TEST(SuperGridDataFile, APipeNamedLikeAPictureIsRefusedWithoutWaiting) {
+    // Opened to read, a pipe would wait for a writer that never comes.
+    TempFolder folder;
+    const std::string pipe = folder.File("pipe.gif");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    TPicture picture;
+    try {
+        picture.LoadFromFile(pipe);
+        ADD_FAILURE() << "the pipe loaded";
+    } catch (const platform::Error& e) {
+        EXPECT_EQ(std::string(e.what()), "Unable to load the picture " + pipe);
     }
 }
 
