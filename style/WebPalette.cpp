@@ -1,7 +1,8 @@
 #include "style/WebPalette.h"
 
 #include <algorithm>
-#include <cstdio>
+
+#include "style/ColorValue.h"
 
 namespace webpalette {
 
@@ -44,9 +45,7 @@ int SwatchIndexAt(int x, int y) {
 }
 
 std::string HoverText(TColor color) {
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%06X", static_cast<unsigned>(color & 0xFFFFFF));
-    std::string text(digits);
+    std::string text = colorvalue::FileForm(color & 0xFFFFFF);
     std::reverse(text.begin(), text.end());
     return text;
 }
