@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "style/SettingsKeys.h"
 #include "style/StyleFile.h"
-#include "windows/SettingsKeys.h"
 
 // The settings file and the steps of the main window's start and close that use it. Nothing
 // of the settings is held in memory: every call reads or writes the file afresh.

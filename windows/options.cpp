@@ -11,8 +11,8 @@
 #include "platform/IniFile.h"
 #include "platform/Keys.h"
 #include "platform/SysColors.h"
+#include "style/SettingsKeys.h"
 #include "windows/DialogParts.h"
-#include "windows/SettingsKeys.h"
 
 namespace windows {
 
