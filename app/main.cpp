@@ -19,6 +19,7 @@
 #include "platform/Paths.h"
 #include "platform/SysColors.h"
 #include "platform/SysMetrics.h"
+#include "style/SettingsHome.h"
 #include "style/TagText.h"
 #include "windows/Colors.h"
 #include "windows/FileOpen.h"
@@ -132,7 +133,7 @@ TfrmMain::TfrmMain(QWidget* parent) : controls::TGradientForm(parent) {
 
 std::string TfrmMain::ShowStyleDialog(bool open) {
     QFileDialog dialog(this, open ? "Select Style" : "Save Current Style As",
-                       QString::fromStdString(programDir_), ".style files (*.vls)");
+                       QString::fromStdString(settingsDir_), ".style files (*.vls)");
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // A name typed without an extension gets ".vls"; saving over a file asks first.
@@ -287,6 +288,8 @@ void TfrmMain::BuildMenu() {
 void TfrmMain::FormCreate() {
     platform::RunReportingErrors([this] {
         programDir_ = platform::ProgramDir();
+        settingsDir_ = ChooseSettingsDir(programDir_);
+        CarryOverOldSettings();
         ColorsOpen = false;
         SpecialOpen = false;
         fontPanel->FillFaces(platform::InstalledFaces());
@@ -299,14 +302,28 @@ void TfrmMain::FormCreate() {
     });
 }
 
+// Shown, and start-up goes on: the old files are still there, and the next start tries again.
+void TfrmMain::CarryOverOldSettings() {
+    try {
+        CarryOverSettings(programDir_, settingsDir_);
+    } catch (const platform::Error& e) {
+        platform::TApplication::ShowError(QString::fromUtf8(e.what()));
+    }
+}
+
+// The settings folder is made when the program first writes there rather than at every start.
+void TfrmMain::MakeSettingsDirFor(const std::string& path) const {
+    if (path.starts_with(settingsDir_)) MakeSettingsDir(settingsDir_);
+}
+
 // The file is named before it is read, so that a read that stops at a damaged key still
 // leaves Save and the close steps a file to work on. A start-up file that cannot be read at
 // all gives way to the program folder's default style file; when that cannot be read either,
 // the window starts with the default style and never writes over the file.
 void TfrmMain::LoadStartupStyle() {
     const std::string chosen =
-        StartupStyleFile(programDir_, ReadStartup(SettingsFile()), platform::FileExists);
-    const std::string fallback = programDir_ + std::string(kDefaultStyleFileName);
+        StartupStyleFile(settingsDir_, ReadStartup(SettingsFile()), platform::FileExists);
+    const std::string fallback = settingsDir_ + std::string(kDefaultStyleFileName);
     styleFileName_ = chosen;
     if (LoadStartupFile(chosen) != TReadOutcome::Unreadable) return;
     styleFileName_ = fallback;
@@ -531,6 +548,7 @@ void TfrmMain::mnuFileSaveClick() {
         AskToSave(PartlyReadQuestion(styleFileName_, *origin_.partlyReadFrom)) != TSaveAnswer::Yes) {
         return;
     }
+    MakeSettingsDirFor(styleFileName_);
     WriteStyle(styleFileName_, style_);
     origin_ = {};
 }
@@ -558,6 +576,7 @@ void TfrmMain::cmdSpecialClick() {
 }
 
 void TfrmMain::mnuOptionsOptionsClick() {
+    MakeSettingsDirFor(SettingsFile());
     windows::TfrmOptions dialog(SettingsFile(), this);
     dialog.exec();
 }
@@ -576,6 +595,7 @@ void TfrmMain::cmdColorsClick() {
 }
 
 bool TfrmMain::FormClose() {
+    MakeSettingsDirFor(SettingsFile());
     return ExitSteps(
         SettingsFile(), styleFileName_, AskToSave, [this] { WriteStyle(styleFileName_, style_); },
         [](const std::string& message) {

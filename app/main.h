@@ -99,6 +99,7 @@ public:
     const TStyle& Style() const { return style_; }
     const std::string& StyleFileName() const { return styleFileName_; }
     const std::string& ProgramDir() const { return programDir_; }
+    const std::string& SettingsDir() const { return settingsDir_; }
 
     // Ends a second copy of the program while the window is being made.
     controls::TJustOne32* JustOne321;
@@ -184,10 +185,15 @@ private:
     // The Open (open) or Save As style file dialog; an empty path when cancelled.
     std::string ShowStyleDialog(bool open);
     TSaveAnswer AskYesNoCancel(const std::string& question);
-    std::string SettingsFile() const { return SettingsPath(programDir_); }
+    std::string SettingsFile() const { return SettingsPath(settingsDir_); }
+    void CarryOverOldSettings();
+    void MakeSettingsDirFor(const std::string& path) const;
 
     TStyle style_;
     std::string programDir_;
+    // Where vlr.ini and the default style live: the program folder, or the user's
+    // configuration folder when the program cannot write beside itself. Chosen once at start.
+    std::string settingsDir_;
     std::string styleFileName_;
     bool selectingRadio_ = false;
     // Whether the style in memory came from a partial read, or its file could not be read.

@@ -1,0 +1,97 @@
+#include "style/SettingsHome.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+
+#include "style/Settings.h"
+#include "tests/unit/style/TempFolder.h"
+
+namespace {
+
+TEST(SettingsHome, FolderFollowsWhetherTheProgramCanWriteBesideItself) {
+    struct Case {
+        bool writable;
+        const char* xdgConfigHome;  // nullptr: unset
+        const char* home;
+        std::string dir;
+    };
+    const Case cases[] = {
+        {true, "/x", "/h", "/p/"},
+        {false, "/x", "/h", "/x/velloran/"},
+        {false, "/x/", "/h", "/x/velloran/"},
+        {false, nullptr, "/h", "/h/.config/velloran/"},
+        {false, "", "/h/", "/h/.config/velloran/"},
+        // A relative value is ignored, as the base-directory rules say.
+        {false, "rel", "/h", "/h/.config/velloran/"},
+        {false, nullptr, nullptr, "/p/"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SettingsDirFor("/p/", c.writable, c.xdgConfigHome, c.home), c.dir)
+            << c.writable << " " << (c.xdgConfigHome ? c.xdgConfigHome : "(unset)");
+    }
+}
+
+class CarryOver : public ::testing::Test {
+protected:
+    std::string NewDir() const { return home.Dir() + "config/velloran/"; }
+    static mode_t Mode(const std::string& path) {
+        struct stat info {};
+        return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+    }
+
+    TempFolder program;
+    TempFolder home;
+};
+
+TEST_F(CarryOver, CopiesOnceIntoAPrivateFolderAndLeavesTheOldFilesAlone) {
+    const std::string oldSettings = "[Options]\r\nstartup=" + program.File("Default.vls") + "\r\nsave=1\r\n";
+    const std::string style = "[Font]\nColor=FF0000\n";
+    WriteFile(program.File("vlr.ini"), oldSettings);
+    WriteFile(program.File("Default.vls"), style);
+    const auto stamp = std::filesystem::last_write_time(program.File("vlr.ini"));
+
+    CarryOverSettings(program.Dir(), NewDir());
+
+    EXPECT_EQ(ReadFile(NewDir() + "Default.vls"), style);
+    // The startup entry follows the default style to its new place; the policy comes along.
+    EXPECT_EQ(ReadStartup(NewDir() + "vlr.ini"), NewDir() + "Default.vls");
+    EXPECT_EQ(ReadSaveValue(NewDir() + "vlr.ini"), 1);
+    EXPECT_EQ(Mode(NewDir()), 0700u);
+    EXPECT_EQ(Mode(home.Dir() + "config"), 0700u);
+    EXPECT_EQ(ReadFile(program.File("vlr.ini")), oldSettings);
+    EXPECT_EQ(ReadFile(program.File("Default.vls")), style);
+    EXPECT_EQ(std::filesystem::last_write_time(program.File("vlr.ini")), stamp);
+
+    // Read once: later changes to the old files are not carried again.
+    WriteFile(program.File("Default.vls"), "[Font]\nColor=00FF00\n");
+    WriteFile(program.File("vlr.ini"), "[Options]\nsave=2\n");
+    CarryOverSettings(program.Dir(), NewDir());
+    EXPECT_EQ(ReadFile(NewDir() + "Default.vls"), style);
+    EXPECT_EQ(ReadSaveValue(NewDir() + "vlr.ini"), 1);
+}
+
+TEST_F(CarryOver, KeepsWhatTheNewFolderHasAndAStartupStyleElsewhere) {
+    WriteFile(program.File("vlr.ini"), "[Options]\nstartup=/styles/Blue.vls\n");
+    WriteFile(program.File("Default.vls"), "[Font]\nColor=FF0000\n");
+    std::filesystem::create_directories(NewDir());
+    WriteFile(NewDir() + "Default.vls", "[Font]\nColor=0000FF\n");
+
+    CarryOverSettings(program.Dir(), NewDir());
+
+    EXPECT_EQ(ReadStartup(NewDir() + "vlr.ini"), "/styles/Blue.vls");
+    EXPECT_EQ(ReadFile(NewDir() + "Default.vls"), "[Font]\nColor=0000FF\n");
+}
+
+TEST_F(CarryOver, NothingToCarryMakesNoFolder) {
+    CarryOverSettings(program.Dir(), NewDir());
+    EXPECT_FALSE(std::filesystem::exists(home.Dir() + "config"));
+    // Settings beside a writable program stay where they are.
+    WriteFile(program.File("vlr.ini"), "[Options]\nsave=1\n");
+    CarryOverSettings(program.Dir(), program.Dir());
+    EXPECT_EQ(program.Names(), (std::set<std::string>{"vlr.ini"}));
+}
+
+}  // namespace
