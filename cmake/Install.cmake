@@ -9,6 +9,13 @@ install(TARGETS velloran RUNTIME DESTINATION ${VELLORAN_PROGRAM_DIR})
 install(FILES resources/icons/velloran.svg DESTINATION share/icons/hicolor/scalable/apps)
 install(FILES resources/icons/velloran-48.png DESTINATION share/icons/hicolor/48x48/apps RENAME velloran.png)
 install(FILES resources/icons/velloran-256.png DESTINATION share/icons/hicolor/256x256/apps RENAME velloran.png)
+# The manual beside the program, as the Help menu and the About box look for it there.
+install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/vlrhelp.hlp ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/manual.html
+        DESTINATION ${VELLORAN_PROGRAM_DIR})
+# Software centres list the program from its AppStream metadata; man finds the manual page
+# under the prefix's share/man.
+install(FILES resources/velloran.metainfo.xml DESTINATION share/metainfo RENAME org.example.velloran.metainfo.xml)
+install(FILES resources/velloran.1 DESTINATION share/man/man1)
 
 install(CODE "set(VELLORAN_DESKTOP_TEMPLATE \"${PROJECT_SOURCE_DIR}/resources/velloran.desktop.in\")
 set(VELLORAN_DESKTOP_FILE \"${PROJECT_BINARY_DIR}/velloran.desktop\")

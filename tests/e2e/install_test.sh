@@ -25,11 +25,15 @@ listing() { (cd "$PREFIX" && find . \( -type f -o -type l \) | sed 's|^\./||' | 
 cmake --install "$BUILD_DIR" --prefix "$PREFIX" >"$WORK/install.log"
 expect "installed files" "bin/velloran
 lib/velloran/install-manifest.txt
+lib/velloran/manual.html
 lib/velloran/velloran
+lib/velloran/vlrhelp.hlp
 share/applications/velloran.desktop
 share/icons/hicolor/256x256/apps/velloran.png
 share/icons/hicolor/48x48/apps/velloran.png
-share/icons/hicolor/scalable/apps/velloran.svg" "$(listing)"
+share/icons/hicolor/scalable/apps/velloran.svg
+share/man/man1/velloran.1
+share/metainfo/org.example.velloran.metainfo.xml" "$(listing)"
 expect "bin/ links to the program" "$PREFIX/lib/velloran/velloran" "$(readlink -f "$PREFIX/bin/velloran")"
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $3 * 256 + $4, $7 * 256 + $8 }'; }
@@ -38,6 +42,10 @@ for size in 48 256; do
 done
 validation=$(desktop-file-validate "$PREFIX/share/applications/velloran.desktop" 2>&1) && valid=yes || valid=no
 expect "desktop-file-validate passes${validation:+: $validation}" yes "$valid"
+# Warnings fail too. --no-net: the screenshots are not fetched.
+validation=$(appstreamcli validate --no-net "$PREFIX/share/metainfo/org.example.velloran.metainfo.xml" 2>&1) &&
+  validation= || true
+expect "appstreamcli validate passes${validation:+: $validation}" "" "$validation"
 expect "the entry starts the link" "Exec=\"$PREFIX/bin/velloran\"" \
   "$(grep '^Exec=' "$PREFIX/share/applications/velloran.desktop")"
 
