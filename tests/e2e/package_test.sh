@@ -2,12 +2,14 @@
 # The Debian package, built from the release build: lintian finds no error; unpacked into a
 # throw-away root every file lands where the package says; /usr/bin/velloran started from that
 # root by a user with an empty home keeps its settings in ~/.config/velloran/, and nothing
-# under the root's /usr changes.
+# under the root's /usr changes; settings left beside the program before its folder became
+# read-only are carried over once.
 set -euo pipefail
 SOURCE_DIR=$1
 WORK=$(mktemp -d)
 PID=
-trap '[ -n "$PID" ] && kill "$PID" 2>/dev/null; rm -rf "$WORK"' EXIT
+# The tree may have been made read-only, which would keep rm from emptying it.
+trap '[ -n "$PID" ] && kill "$PID" 2>/dev/null; chmod -R u+w "$WORK"; rm -rf "$WORK"' EXIT
 chmod 755 "$WORK"
 FAILURES=0
 expect() {

@@ -1,7 +1,6 @@
 #include "style/SettingsHome.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -37,39 +36,23 @@ TEST(SettingsHome, FolderFollowsWhetherTheProgramCanWriteBesideItself) {
 class CarryOver : public ::testing::Test {
 protected:
     std::string NewDir() const { return home.Dir() + "config/velloran/"; }
-    static mode_t Mode(const std::string& path) {
-        struct stat info {};
-        return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
-    }
 
     TempFolder program;
     TempFolder home;
 };
 
-TEST_F(CarryOver, CopiesOnceIntoAPrivateFolderAndLeavesTheOldFilesAlone) {
-    const std::string oldSettings = "[Options]\r\nstartup=" + program.File("Default.vls") + "\r\nsave=1\r\n";
-    const std::string style = "[Font]\nColor=FF0000\n";
-    WriteFile(program.File("vlr.ini"), oldSettings);
-    WriteFile(program.File("Default.vls"), style);
-    const auto stamp = std::filesystem::last_write_time(program.File("vlr.ini"));
-
+// Copying, the private folder and the old files left alone are seen end to end in the
+// package's test; here, that the old files are read only once.
+TEST_F(CarryOver, ReadsTheOldFilesOnce) {
+    WriteFile(program.File("vlr.ini"), "[Options]\nstartup=" + program.File("Default.vls") + "\nsave=1\n");
+    WriteFile(program.File("Default.vls"), "[Font]\nColor=FF0000\n");
     CarryOverSettings(program.Dir(), NewDir());
-
-    EXPECT_EQ(ReadFile(NewDir() + "Default.vls"), style);
-    // The startup entry follows the default style to its new place; the policy comes along.
     EXPECT_EQ(ReadStartup(NewDir() + "vlr.ini"), NewDir() + "Default.vls");
-    EXPECT_EQ(ReadSaveValue(NewDir() + "vlr.ini"), 1);
-    EXPECT_EQ(Mode(NewDir()), 0700u);
-    EXPECT_EQ(Mode(home.Dir() + "config"), 0700u);
-    EXPECT_EQ(ReadFile(program.File("vlr.ini")), oldSettings);
-    EXPECT_EQ(ReadFile(program.File("Default.vls")), style);
-    EXPECT_EQ(std::filesystem::last_write_time(program.File("vlr.ini")), stamp);
 
-    // Read once: later changes to the old files are not carried again.
     WriteFile(program.File("Default.vls"), "[Font]\nColor=00FF00\n");
     WriteFile(program.File("vlr.ini"), "[Options]\nsave=2\n");
     CarryOverSettings(program.Dir(), NewDir());
-    EXPECT_EQ(ReadFile(NewDir() + "Default.vls"), style);
+    EXPECT_EQ(ReadFile(NewDir() + "Default.vls"), "[Font]\nColor=FF0000\n");
     EXPECT_EQ(ReadSaveValue(NewDir() + "vlr.ini"), 1);
 }
 
