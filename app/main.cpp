@@ -318,7 +318,7 @@ void TfrmMain::MakeSettingsDirFor(const std::string& path) const {
 
 // The file is named before it is read, so that a read that stops at a damaged key still
 // leaves Save and the close steps a file to work on. A start-up file that cannot be read at
-// all gives way to the program folder's default style file; when that cannot be read either,
+// all gives way to the settings folder's default style file; when that cannot be read either,
 // the window starts with the default style and never writes over the file.
 void TfrmMain::LoadStartupStyle() {
     const std::string chosen =
