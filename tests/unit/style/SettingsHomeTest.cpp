@@ -68,6 +68,12 @@ TEST_F(CarryOver, KeepsWhatTheNewFolderHasAndAStartupStyleElsewhere) {
     EXPECT_EQ(ReadFile(NewDir() + "Default.vls"), "[Font]\nColor=0000FF\n");
 }
 
+TEST_F(CarryOver, SettingsWithoutADefaultStyleMakeTheFolderToo) {
+    WriteFile(program.File("vlr.ini"), "[Options]\nsave=2\n");
+    CarryOverSettings(program.Dir(), NewDir());
+    EXPECT_EQ(ReadSaveValue(NewDir() + "vlr.ini"), 2);
+}
+
 TEST_F(CarryOver, NothingToCarryMakesNoFolder) {
     CarryOverSettings(program.Dir(), NewDir());
     EXPECT_FALSE(std::filesystem::exists(home.Dir() + "config"));
