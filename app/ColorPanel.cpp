@@ -69,6 +69,8 @@ void TSwatchRow::paintEvent(QPaintEvent*) {
     // Drawn at one image pixel per logical pixel and scaled without smoothing, so that at a
     // higher device pixel ratio every pixel of the swatches stays a whole block.
     QImage art(size(), QImage::Format_RGB32);
+    // The image starts as whatever memory it was given: the band's silver goes under all.
+    art.fill(platform::ToQColor(platform::clSilver));
     {
         platform::Canvas canvas(art);
         PaintSwatches(canvas);

@@ -1,11 +1,14 @@
 #include "app/Preview.h"
 
+#include <algorithm>
+
 #include "platform/Faces.h"
 #include "platform/SysColors.h"
 
 namespace {
 
 constexpr int kSampleLeft = 69;
+constexpr int kSampleMargin = 4;
 constexpr int kSampleFontHeight = -16;
 constexpr int kStepPointSizes[] = {8, 10, 12, 14, 18, 24, 36};
 
@@ -71,6 +74,14 @@ void TPreview::resizeEvent(QResizeEvent* event) {
     GIFImage1->setGeometry(contentsRect());
     lblDisplay->setGeometry(contentsRect());
     lblBodyColor->setGeometry(contentsRect());
+    // The lines keep one left edge, the designed one unless the longest line would run past
+    // the border there.
+    int widest = 0;
+    for (QLabel* label : SampleLines()) widest = std::max(widest, label->width());
+    const QRect inside = contentsRect();
+    const int left = std::max(inside.left() + kSampleMargin,
+                              std::min(kSampleLeft, inside.right() + 1 - kSampleMargin - widest));
+    for (QLabel* label : SampleLines()) label->move(left, label->y());
 }
 
 void TPreview::ShowFont(const TStyle& style) {

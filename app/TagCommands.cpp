@@ -1,6 +1,7 @@
 // The main window's commands that carry a style out as CSS, read a pasted tag back into it,
 // and open the contrast check.
 #include "app/main.h"
+#include "platform/Application.h"
 #include "platform/Clipboard.h"
 #include "platform/Error.h"
 #include "style/CssText.h"
@@ -18,7 +19,9 @@ void TfrmMain::mnuEditPasteTagClick() {
     // The colour panel shows the current target's colour, which the tag may have changed, and
     // moving it shows the active page's tag.
     SetBarsFromColor(TargetColor());
-    if (!problems.empty()) throw platform::Error(PastedTagMessage(problems));
+    // The rest of the tag did load, so this is a warning rather than a failure.
+    if (!problems.empty())
+        platform::TApplication::ShowWarning(QString::fromStdString(PastedTagMessage(problems)));
 }
 
 void TfrmMain::mnuOptionsContrastClick() {

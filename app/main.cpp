@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/AccessibleNames.h"
 #include "app/Glyphs.h"
@@ -212,6 +213,11 @@ QWidget* TfrmMain::BuildBottomBand() {
     lblFilename->SetBevelOuter(controls::TBevelStyle::bvNone);
     lblFilename->SetBevelInner(controls::TBevelStyle::bvLowered);
     lblFilename->SetCaption("");
+    // The radio buttons give up the spare margin below their text rather than lie under the
+    // next control: the file-name box would cover the foot of "Picture".
+    optColor->resize(optColor->width(), std::min(optColor->height(), optPicture->y() - optColor->y()));
+    optPicture->resize(optPicture->width(),
+                       std::min(optPicture->height(), lblFilename->y() - optPicture->y()));
     cmdBrowse = new QToolButton(GroupBoxBGImage);
     cmdBrowse->setObjectName("cmdBrowse");
     cmdBrowse->setText("...");
@@ -520,7 +526,7 @@ void TfrmMain::ApplicationActivate() {
 }
 
 void TfrmMain::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
+    TGradientForm::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange &&
         (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized) && !isMinimized()) {
         ApplicationActivate();

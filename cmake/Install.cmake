@@ -5,6 +5,31 @@
 # scripts/uninstall removes exactly that, also once the build folder is gone.
 set(VELLORAN_PROGRAM_DIR lib/velloran)
 
+# The folders that the install makes are listed in the manifest too (ending in "/"), so that
+# uninstalling removes them once they are empty; folders that were there before, such as an
+# existing ~/.local/bin, stay. A second install keeps the first one's list.
+install(CODE "set(VELLORAN_PROGRAM_DIR \"${VELLORAN_PROGRAM_DIR}\")")
+install(CODE [[
+  set(_root "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
+  set(_velloran_new_folders "")
+  set(_old_manifest "${_root}/${VELLORAN_PROGRAM_DIR}/install-manifest.txt")
+  if(EXISTS "${_old_manifest}")
+    file(STRINGS "${_old_manifest}" _velloran_new_folders REGEX "/$")
+  endif()
+  foreach(_folder
+      share/icons/hicolor/256x256/apps share/icons/hicolor/256x256
+      share/icons/hicolor/48x48/apps share/icons/hicolor/48x48
+      share/icons/hicolor/scalable/apps share/icons/hicolor/scalable
+      share/icons/hicolor share/icons share/applications share/metainfo
+      share/man/man1 share/man share
+      ${VELLORAN_PROGRAM_DIR} lib bin)
+    list(FIND _velloran_new_folders "${_folder}/" _listed)
+    if(NOT IS_DIRECTORY "${_root}/${_folder}" AND _listed EQUAL -1)
+      list(APPEND _velloran_new_folders "${_folder}/")
+    endif()
+  endforeach()
+]])
+
 install(TARGETS velloran RUNTIME DESTINATION ${VELLORAN_PROGRAM_DIR})
 install(FILES resources/icons/velloran.svg DESTINATION share/icons/hicolor/scalable/apps)
 install(FILES resources/icons/velloran-48.png DESTINATION share/icons/hicolor/48x48/apps RENAME velloran.png)
@@ -52,6 +77,9 @@ install(CODE [[
       endif()
     endforeach()
     string(APPEND _lines "${_file}\n")
+  endforeach()
+  foreach(_folder IN LISTS _velloran_new_folders)
+    string(APPEND _lines "${_folder}\n")
   endforeach()
   message(STATUS "Installing: $ENV{DESTDIR}${_prefix}/${_manifest}")
   file(WRITE "$ENV{DESTDIR}${_prefix}/${_manifest}" "${_lines}")

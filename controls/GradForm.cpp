@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -49,6 +50,19 @@ Qt::CursorShape ShapeOf(TSizeCursor cursor) {
     }
     return Qt::ArrowCursor;
 }
+
+// Offers the presses that reach an object to a function first; a press it takes goes no
+// further.
+class PressFilter : public QObject {
+public:
+    explicit PressFilter(std::function<bool(const QMouseEvent&)> take) : take_(std::move(take)) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        return event->type() == QEvent::MouseButtonPress && take_(*static_cast<QMouseEvent*>(event));
+    }
+
+private:
+    std::function<bool(const QMouseEvent&)> take_;
+};
 
 bool IsButtonHit(int hitTest) {
     return hitTest == HTCLOSE || hitTest == HTMINBUTTON || hitTest == HTMAXBUTTON || hitTest == HTHELP;
@@ -213,7 +227,7 @@ void TGradientForm::mousePressEvent(QMouseEvent* event) {
     }
     if (event->button() != Qt::LeftButton) return QMainWindow::mousePressEvent(event);
     if (hit == HTSYSMENU) {
-        ShowWindowMenu();
+        ShowWindowMenu(true);
     } else if (hit == HTCAPTION) {
         StartMove(event);
     } else if (CursorForHitTest(hit) != TSizeCursor::None) {
@@ -293,13 +307,9 @@ void TGradientForm::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TGradientForm::mouseDoubleClickEvent(QMouseEvent* event) {
-    // A double click on the icon closes the window, as on the classic desktop; the caption
-    // itself would maximise, and a window without a maximise box stays as it is.
+    // A double click on the caption maximises; a window without a maximise box stays as it
+    // is. (The icon's double click is the window menu's to see: the first press opens it.)
     const int hit = HitTestAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && hit == HTSYSMENU && (borderIcons_ & biSystemMenu) != 0) {
-        close();
-        return;
-    }
     if (event->button() == Qt::LeftButton && hit == HTCAPTION && (borderIcons_ & biMaximize) != 0) {
         isMaximized() ? showNormal() : showMaximized();
         return;
@@ -337,7 +347,7 @@ void TGradientForm::UpdateMenuActions() {
     actClose->setEnabled((borderIcons_ & biSystemMenu) != 0);
 }
 
-void TGradientForm::ShowWindowMenu() {
+void TGradientForm::ShowWindowMenu(bool openedByIconPress) {
     UpdateMenuActions();
     QMenu menu(this);
     menu.addAction(actRestore);
@@ -345,8 +355,26 @@ void TGradientForm::ShowWindowMenu() {
     menu.addAction(actMinimize);
     menu.addSeparator();
     menu.addAction(actClose);
+    // A press on the icon opens the menu, so the second press of a double click on the icon
+    // reaches the menu; within the double-click time it closes the window, as on other
+    // desktops.
+    QElapsedTimer sinceOpened;
+    sinceOpened.start();
+    bool closeWindow = false;
+    PressFilter secondPress([&](const QMouseEvent& press) {
+        if (!openedByIconPress || press.button() != Qt::LeftButton ||
+            sinceOpened.elapsed() > QApplication::doubleClickInterval() ||
+            HitTestAt(mapFromGlobal(press.globalPosition().toPoint())) != HTSYSMENU) {
+            return false;
+        }
+        closeWindow = true;
+        menu.close();
+        return true;
+    });
+    menu.installEventFilter(&secondPress);
     const platform::Rect rc = CaptionRect();
     menu.exec(mapToGlobal(QPoint(rc.left, rc.bottom)));
+    if (closeWindow && (borderIcons_ & biSystemMenu) != 0) close();
 }
 
 void TGradientForm::StartKeyboardMove() {

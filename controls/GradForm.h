@@ -64,8 +64,9 @@ public:
     QImage PaintCaption(bool active);
     int HitTestAt(QPoint pos) const;
 
-    // Opens the window menu under the icon (Alt+Space does the same).
-    void ShowWindowMenu();
+    // Opens the window menu under the icon (Alt+Space does the same). Opened by a press on
+    // the icon, a second press there within the double-click time closes the window.
+    void ShowWindowMenu(bool openedByIconPress = false);
     QAction* actRestore;
     QAction* actMove;
     QAction* actMinimize;

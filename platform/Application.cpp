@@ -11,6 +11,16 @@ TApplication::ErrorSink& Sink() {
     return sink;
 }
 
+void ShowBox(QMessageBox::Icon icon, const QString& message) {
+    if (Sink()) {
+        Sink()(message);
+        return;
+    }
+    QMessageBox box(icon, QApplication::applicationName(), message, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
 }  // namespace
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
@@ -21,15 +31,9 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     return handled;
 }
 
-void TApplication::ShowError(const QString& message) {
-    if (Sink()) {
-        Sink()(message);
-        return;
-    }
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), message, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.exec();
-}
+void TApplication::ShowError(const QString& message) { ShowBox(QMessageBox::Critical, message); }
+
+void TApplication::ShowWarning(const QString& message) { ShowBox(QMessageBox::Warning, message); }
 
 void TApplication::SetErrorSink(ErrorSink sink) { Sink() = std::move(sink); }
 

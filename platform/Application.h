@@ -18,6 +18,9 @@ public:
 
     // Shows an error the way the event loop does. Tests replace the box with a recorder.
     static void ShowError(const QString& message);
+    // Shows a warning, for an operation that was done in part: the same box with the
+    // warning icon, through the same recorder in tests.
+    static void ShowWarning(const QString& message);
     using ErrorSink = std::function<void(const QString&)>;
     static void SetErrorSink(ErrorSink sink);
 };

@@ -44,6 +44,8 @@ constexpr WebFace kWebFaces[] = {
     {"Cambria", {"Caladea"}},
 };
 
+constexpr const char* kGenericAliases[] = {"Sans Serif", "Serif", "Monospace"};
+
 bool Contains(const std::vector<std::string>& names, std::string_view name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
@@ -71,6 +73,11 @@ std::string PlainFamilyName(std::string_view family) {
 std::vector<std::string> InstalledFaces() {
     std::vector<std::string> faces = PlainFamilies();
     const std::vector<std::string> installed = faces;
+    // Fontconfig's generic aliases are no faces a visitor's browser knows by that name.
+    std::erase_if(faces, [](const std::string& face) {
+        return std::any_of(std::begin(kGenericAliases), std::end(kGenericAliases),
+                           [&](const char* alias) { return face == alias; });
+    });
     for (const WebFace& web : kWebFaces) {
         if (Contains(faces, web.face)) continue;
         if (!InstalledTwins(web.face, installed).empty()) faces.emplace_back(web.face);

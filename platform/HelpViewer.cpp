@@ -6,8 +6,10 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "platform/ShellOpen.h"
 
@@ -70,6 +72,17 @@ THelpViewer::THelpViewer(QString helpFile, QWidget* owner)
     connect(cmdContents, &QPushButton::clicked, this, &THelpViewer::ShowContents);
     connect(cmdBack, &QPushButton::clicked, Browser, &QTextBrowser::backward);
     connect(cmdForward, &QPushButton::clicked, Browser, &QTextBrowser::forward);
+    // The browser's own Alt+Left and Alt+Right step through the history while it keeps the
+    // keyboard focus, and a page restored so does not always come back where it was left.
+    // The keys press the buttons instead, as Alt+B and Alt+F do.
+    for (const auto& [key, button] :
+         {std::pair{Qt::Key_Left, cmdBack}, std::pair{Qt::Key_Right, cmdForward}}) {
+        connect(new QShortcut(QKeySequence(Qt::ALT | key), this), &QShortcut::activated, button, [button] {
+            if (!button->isEnabled()) return;
+            button->setFocus(Qt::ShortcutFocusReason);
+            button->click();
+        });
+    }
     connect(Browser, &QTextBrowser::backwardAvailable, cmdBack, &QPushButton::setEnabled);
     connect(Browser, &QTextBrowser::forwardAvailable, cmdForward, &QPushButton::setEnabled);
     connect(Browser, &QTextBrowser::anchorClicked, this, &THelpViewer::LinkClicked);

@@ -40,8 +40,8 @@ QRect ScreenArea(const QWidget& window) {
 }
 
 // Centres a window, frame included, on the screen each time it is shown. The frame's size is
-// known only once the window exists on the desktop, so the first placement before that
-// counts the client area alone.
+// known only once the desktop has framed the window, after the first show; so the window is
+// centred again whenever its frame turns out other than the one it was centred with.
 class ScreenCentring : public QObject {
 public:
     explicit ScreenCentring(QWidget& window) : QObject(&window), window_(window) {
@@ -50,14 +50,22 @@ public:
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &window_ && event->type() == QEvent::Show) Centre();
+        if (watched != &window_) return false;
+        if (event->type() == QEvent::Show ||
+            ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && window_.isVisible() &&
+             FrameSize() != centredFrame_)) {
+            Centre();
+        }
         return false;
     }
 
 private:
+    QSize FrameSize() const { return window_.frameGeometry().size() - window_.size(); }
+
     void Centre() {
         const QRect area = ScreenArea(window_);
         if (area.isEmpty()) return;
+        centredFrame_ = FrameSize();
         QRect frame = window_.frameGeometry();
         frame.moveCenter(area.center());
         // Moving before the first show also keeps Qt from placing a dialog over its parent.
@@ -65,6 +73,7 @@ private:
     }
 
     QWidget& window_;
+    QSize centredFrame_;
 };
 
 }  // namespace

@@ -126,6 +126,12 @@ QString SampleCaption(const QString& listedName, const QString& reportedFamily) 
         0) {
         return listedName;
     }
+    // A web face drawn with its metric twin ("Courier New" with "Liberation Mono") is the
+    // face the user chose, and the one a page will name.
+    if (!platform::InstalledTwins(listedName.toStdString(), {WithoutFoundry(reportedFamily).toStdString()})
+             .empty()) {
+        return listedName;
+    }
     return WithoutFoundry(reportedFamily);
 }
 

@@ -48,7 +48,8 @@ private:
 
 // The sample's caption: the face the font reports, named as the list names it. When the font
 // got the face asked for, that is the list's own name, not Qt's form with the foundry in
-// brackets; when the desktop put another face in its place, that face's family name.
+// brackets, and so it is when a web face is drawn with its metric twin; when the desktop put
+// another face in its place, that face's family name.
 QString SampleCaption(const QString& listedName, const QString& reportedFamily);
 
 }  // namespace windows

@@ -56,11 +56,13 @@ private:
     bool pressed_ = false;
 };
 
-QLabel* PlacedLabel(const char* name, const QString& text, QWidget* parent, QPoint at) {
+// A line of the panel, centred across it, so that lines of any length read as one block.
+QLabel* CentredLabel(const char* name, const QString& text, QFrame* parent, int top) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->move(at);
-    label->adjustSize();
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    const QRect inside = parent->contentsRect();
+    label->setGeometry(inside.left(), top, inside.width(), label->sizeHint().height());
     return label;
 }
 
@@ -90,11 +92,11 @@ TfrmAbout::TfrmAbout(QWidget* parent) : TKeyPreviewDialog(parent) {
     pnlAbout->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pnlAbout->setLineWidth(1);
 
-    Label3 = PlacedLabel("Label3", QStringLiteral("Velloran \u00A9 2026"), pnlAbout, {73, 4});
-    Label8 = PlacedLabel("Label8", QStringLiteral("The Velloran developers"), pnlAbout, {76, 20});
-    Label6 = PlacedLabel("Label6", QStringLiteral("Send Questions or Comments to:"), pnlAbout, {32, 37});
+    Label3 = CentredLabel("Label3", QStringLiteral("Velloran \u00A9 2026"), pnlAbout, 4);
+    Label8 = CentredLabel("Label8", QStringLiteral("The Velloran developers"), pnlAbout, 20);
+    Label6 = CentredLabel("Label6", QStringLiteral("Send Questions or Comments to:"), pnlAbout, 37);
     platform::SetPaletteColor(Label6, QPalette::WindowText, platform::clMaroon);
-    Label2 = PlacedLabel("Label2", QStringLiteral("Help > Contents"), pnlAbout, {53, 53});
+    Label2 = CentredLabel("Label2", QStringLiteral("Help > Contents"), pnlAbout, 53);
 
     lblWeb = new ClickLabel(QStringLiteral("Velloran WebSite"), pnlAbout, [this] { lblWebClick(); });
     lblWeb->setObjectName(QStringLiteral("lblWeb"));

@@ -5,7 +5,16 @@ set -euo pipefail
 
 E2E_PROGRAM=$1
 E2E_DIR=$(mktemp -d)
-trap 'e2e_stop; rm -rf "$E2E_DIR"' EXIT
+# Everything a test starts in the background is ended here, however the test ends.
+E2E_OTHERS=()
+e2e_cleanup() {
+  e2e_stop
+  local pid
+  for pid in "${E2E_OTHERS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${E2E_OTHERS[@]}"; do wait "$pid" 2>/dev/null || true; done
+  rm -rf "$E2E_DIR"
+}
+trap e2e_cleanup EXIT
 export ASAN_OPTIONS=detect_leaks=0
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR=$E2E_DIR/runtime
@@ -42,10 +51,19 @@ e2e_start() {
 }
 
 e2e_stop() {
-  if [ -n "${E2E_PID:-}" ] && kill -0 "$E2E_PID" 2>/dev/null; then
-    kill "$E2E_PID"; wait "$E2E_PID" 2>/dev/null || true
+  if [ -n "${E2E_PID:-}" ]; then
+    kill "$E2E_PID" 2>/dev/null || true
+    wait "$E2E_PID" 2>/dev/null || true
   fi
   E2E_PID=
+}
+
+# Starts a helper (a window manager, a compositor, a second copy) in the background, to be
+# ended when the test ends; its process id is in E2E_LAST.
+e2e_background() {
+  "$@" &
+  E2E_LAST=$!
+  E2E_OTHERS+=("$E2E_LAST")
 }
 
 # Presses keys in the program's window, one xdotool key argument each.

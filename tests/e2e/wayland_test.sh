@@ -5,8 +5,8 @@
 
 export QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=velloran-e2e
 unset DISPLAY
-weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 >"$E2E_DIR/weston.log" 2>&1 &
-compositor=$!
+e2e_background weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \
+  >"$E2E_DIR/weston.log" 2>&1
 for _ in $(seq 1 100); do [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] && break; sleep 0.1; done
 
 # The client's side of the protocol shows the window: a top-level surface with our title,
@@ -30,6 +30,4 @@ e2e_expect "wayland: the second copy made no window" 0 "$(grep -c 'get_toplevel'
 kill -0 "$E2E_PID" 2>/dev/null && alive=yes || alive=no
 e2e_expect "wayland: the first copy still runs" yes "$alive"
 
-e2e_stop
-kill "$compositor" 2>/dev/null; wait "$compositor" 2>/dev/null || true
 e2e_finish

@@ -7,3 +7,6 @@
 // replaced by this log. A test that expects an error takes it; an error left in the log
 // at the end of a test fails that test.
 QStringList TakeErrors();
+
+// Puts the log in place of the error box again, after a test that looked at a real box.
+void RecordErrors();

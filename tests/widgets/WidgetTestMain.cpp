@@ -19,6 +19,10 @@ QStringList TakeErrors() {
     return taken;
 }
 
+void RecordErrors() {
+    platform::TApplication::SetErrorSink([](const QString& message) { Errors().append(message); });
+}
+
 class LeftoverErrorListener : public ::testing::EmptyTestEventListener {
     void OnTestEnd(const ::testing::TestInfo& info) override {
         const QStringList left = TakeErrors();
@@ -37,7 +41,7 @@ int main(int argc, char** argv) {
     platform::TApplication app(argc, argv);
     QApplication::setApplicationName("Velloran");
     QApplication::setPalette(platform::ClassicPalette());
-    platform::TApplication::SetErrorSink([](const QString& message) { Errors().append(message); });
+    RecordErrors();
     ::testing::UnitTest::GetInstance()->listeners().Append(new LeftoverErrorListener);
     return RUN_ALL_TESTS();
 }

@@ -1,4 +1,7 @@
 #include <QMenuBar>
+#include <QScreen>
+
+#include "platform/SysColors.h"
 
 #include "tests/widgets/app/MainWindowFixture.h"
 
@@ -20,6 +23,32 @@ TEST_F(MainFrameTest, TheStyleFileNamesTheCaptionAndTheDesktopTitle) {
     char text[64];
     EXPECT_EQ(window->WMGetText(text, sizeof text), 19);
     EXPECT_STREQ(text, " Velloran - Default");
+}
+
+// The caption's right end as the screen shows it, without painting the window again.
+QColor CaptionEndOnScreen(TfrmMain& window) {
+    QApplication::processEvents();
+    return window.screen()->grabWindow(window.winId()).toImage().pixelColor(4 + 394, 4 + 9);
+}
+
+TEST_F(MainFrameTest, TheCaptionFollowsActivationAndTheDesktopPalette) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(CaptionEndOnScreen(*window), QColor(0, 0, 128));
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_EQ(CaptionEndOnScreen(*window), QColor(128, 128, 128));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(CaptionEndOnScreen(*window), QColor(0, 0, 128));
+
+    QPalette green = platform::ClassicPalette();
+    green.setColor(QPalette::Active, QPalette::Highlight, QColor(0, 128, 0));
+    QApplication::setPalette(green);
+    const QColor shown = CaptionEndOnScreen(*window);
+    QApplication::setPalette(platform::ClassicPalette());
+    EXPECT_EQ(shown, QColor(0, 128, 0));
 }
 
 }  // namespace

@@ -17,8 +17,9 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
         platform::SetProgramDirForTests(folder.path().toStdString() + "/");
-        platform::SetFaceSource(std::make_unique<FixedFaces>(std::vector<std::string>{
-            "Verdana", "Comic Sans MS", "Abadi", "Times New Roman", "Arial [Monotype]", "Arial"}));
+        platform::SetFaceSource(std::make_unique<FixedFaces>(
+            std::vector<std::string>{"Verdana", "Comic Sans MS", "Abadi", "Sans Serif", "Times New Roman",
+                                     "Arial [Monotype]", "Arial", "Monospace", "Serif"}));
         window = std::make_unique<TfrmMain>();
         window->FormCreate();
         window->show();

@@ -1,4 +1,6 @@
 #include <QMenuBar>
+#include <cstdlib>
+#include <cstring>
 
 #include "platform/Clipboard.h"
 #include "tests/widgets/ErrorLog.h"
@@ -19,6 +21,7 @@ TEST_F(MainWindowTest, FirstStartShowsTheDefaultStyle) {
     EXPECT_TRUE(window->chkBackground->isChecked());
 }
 
+// Fontconfig's generic aliases, installed in the fixture, are no faces to offer.
 TEST_F(MainWindowTest, FaceListIsSortedIgnoringCaseWithPlainNamesOnce) {
     EXPECT_EQ(Font().Faces(),
               (std::vector<std::string>{"Abadi", "Arial", "Comic Sans MS", "Times New Roman", "Verdana"}));
@@ -60,6 +63,57 @@ TEST_F(MainWindowTest, EverySwatchPixelPicksItsColourAndSharedPixelsTheLeftOne) 
     EXPECT_EQ(window->Style().FontColor, 0xFFFFFFu);
     ClickAt(row, QPoint(2 + 15 * 15 + 15, 10));
     EXPECT_EQ(window->Style().FontColor, 0xFFFF00u);  // aqua, the last swatch's right edge
+}
+
+TEST_F(MainWindowTest, TheSwatchStripIsSilverAroundTheSwatchesWhateverMemoryHeld) {
+    auto* row = Panel().pnlColor;
+    for (const unsigned char dirt : {0x00, 0x80, 0xFF}) {
+        // Leftover memory of about the size of the strip's picture, for its next allocation.
+        for (const int size : {row->width() * row->height() * 4, 1 << 16}) {
+            auto* garbage = static_cast<unsigned char*>(std::malloc(static_cast<std::size_t>(size)));
+            std::memset(garbage, dirt, static_cast<std::size_t>(size));
+            asm volatile("" : : "r"(garbage) : "memory");  // keeps the writes
+            std::free(garbage);
+        }
+        const QImage strip = row->grab().toImage();
+        int wrong = 0;
+        // Inside the bevel: the swatches fill x 2..242 and y 2..17; the row below them and the
+        // column right of them show the band.
+        for (int y = 2; y < row->height() - 2; ++y) {
+            for (int x = 2; x < row->width() - 2; ++x) {
+                const bool swatch = x <= 242 && y <= 17;
+                if (!swatch && strip.pixelColor(x, y) != QColor(192, 192, 192)) ++wrong;
+            }
+        }
+        EXPECT_EQ(wrong, 0) << "after memory of " << int(dirt);
+    }
+}
+
+// Each text shows whole: within its box, as wide as it asks to be, a line high, and under no
+// neighbour.
+TEST_F(MainWindowTest, NoTextIsCutByItsBoxOrANeighbour) {
+    ShowBodyPage();
+    const struct {
+        QWidget* text;
+        QWidget* neighbour;
+    } rows[] = {
+        {window->PanelTop->lblNormalText, nullptr},
+        {window->PanelTop->lblActiveLinkText, nullptr},
+        {window->optColor, window->optPicture},
+        {window->optPicture, window->lblFilename},
+    };
+    for (const auto& row : rows) {
+        const std::string name = row.text->objectName().toStdString();
+        const QWidget* box = row.text->parentWidget();
+        const QRect inside =
+            qobject_cast<const QFrame*>(box) ? qobject_cast<const QFrame*>(box)->contentsRect() : box->rect();
+        EXPECT_TRUE(inside.contains(row.text->geometry())) << name;
+        EXPECT_GE(row.text->width(), row.text->sizeHint().width()) << name;
+        EXPECT_GE(row.text->height(), row.text->fontMetrics().height()) << name;
+        if (row.neighbour != nullptr) {
+            EXPECT_FALSE(row.text->geometry().intersects(row.neighbour->geometry())) << name;
+        }
+    }
 }
 
 TEST_F(MainWindowTest, PageChangeCarriesTheTargetColourToTheBars) {

@@ -1,6 +1,9 @@
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 
+#include "platform/Application.h"
 #include "platform/Clipboard.h"
 #include "style/TagParser.h"
 #include "style/TagText.h"
@@ -56,11 +59,26 @@ TEST_F(MainWindowTest, ClipboardWithoutATagChangesNothing) {
     }
 }
 
-TEST_F(MainWindowTest, PartlyBadTagLoadsTheRestAndNamesItInOneMessage) {
+TEST_F(MainWindowTest, PartlyBadTagLoadsTheRestAndNamesItInOneWarning) {
+    // The real box, read and closed once it shows.
+    platform::TApplication::SetErrorSink({});
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString text;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        icon = box->icon();
+        text = box->text();
+        box->accept();
+    });
+    closer.start(10);
     Paste(*window, "<FONT COLOR=bogus SIZE=3 FACE=Helvetica>");
-    EXPECT_EQ(TakeErrors(),
-              QStringList{"The tag was loaded except for:\nCOLOR=\"bogus\" is not a color.\n"
-                          "The face \"Helvetica\" is not installed; \"Abadi\" is used instead."});
+    RecordErrors();
+    EXPECT_EQ(icon, QMessageBox::Warning);
+    EXPECT_EQ(text,
+              "The tag was loaded except for:\nCOLOR=\"bogus\" is not a color.\n"
+              "The face \"Helvetica\" is not installed; \"Abadi\" is used instead.");
     EXPECT_EQ(Tag(), "<FONT COLOR=\"#FFFF00\"  SIZE=\"3\" FACE=\"'Abadi'\"></FONT>");
 }
 

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QTest>
+#include <QTimer>
 #include <vector>
 
 #include "controls/GradForm.h"
@@ -202,6 +203,35 @@ TEST_F(GradientFormTest, CaptionButtonsMinimiseAndCloseAndTheDisabledMaximiseDoe
     EXPECT_TRUE(form.isVisible());
     Click({4 + 384, 10});  // close
     EXPECT_FALSE(form.isVisible());
+}
+
+// The first press on the icon opens the window menu, so the second press of a double click
+// lands on the menu.
+TEST_F(GradientFormTest, ADoubleClickOnTheIconClosesTheWindowAndTwoSlowClicksDoNot) {
+    const struct {
+        const char* what;
+        int secondPressAfter;
+        bool closes;
+    } rows[] = {{"double click", 0, true}, {"slow clicks", QApplication::doubleClickInterval() + 100, false}};
+    const QPoint icon(4 + 8, 4 + 8);
+    for (const auto& row : rows) {
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form)) << row.what;
+        bool menuShown = false;
+        QTimer::singleShot(row.secondPressAfter, &form, [&] {
+            QWidget* menu = QApplication::activePopupWidget();
+            if (menu == nullptr) return;
+            menuShown = true;
+            const QPoint global = form.mapToGlobal(icon);
+            QMouseEvent press(QEvent::MouseButtonPress, menu->mapFromGlobal(global), global, Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(menu, &press);
+            if (menu->isVisible()) menu->close();
+        });
+        Click(icon);
+        EXPECT_TRUE(menuShown) << row.what;
+        EXPECT_EQ(form.isVisible(), !row.closes) << row.what;
+    }
 }
 
 TEST_F(GradientFormTest, WindowMenuOffersRestoreMoveMinimizeAndCloseOnAltF4) {

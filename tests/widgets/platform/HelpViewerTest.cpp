@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include <functional>
 #include <vector>
 
 #include "platform/HelpViewer.h"
@@ -83,6 +84,34 @@ TEST_F(HelpViewerTest, OpensAtTheContentsAndFollowsInternalLinksWithHistory) {
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], QUrl("https://example.org/page"));
     EXPECT_EQ(ScrollTop(viewer), 0) << "the viewer stays where it was";
+}
+
+// Alt+Left and Alt+Right go where Back and Forward go, step by step, after a link was
+// followed from the keyboard (Tab to it, Enter).
+TEST_F(HelpViewerTest, AltLeftAndAltRightDoWhatBackAndForwardDo) {
+    WriteManual(Manual());
+    const auto walk = [this](const std::function<void(THelpViewer*, bool back)>& step) {
+        THelpViewer* viewer = Show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(viewer));
+        QTest::keyClick(viewer->Browser, Qt::Key_Tab);
+        QTest::keyClick(viewer->Browser, Qt::Key_Return);
+        std::vector<int> tops{ScrollTop(viewer)};
+        for (const bool back : {true, false, true, false}) {
+            step(viewer, back);
+            tops.push_back(ScrollTop(viewer));
+        }
+        delete viewer;
+        return tops;
+    };
+    const std::vector<int> buttons = walk([](THelpViewer* viewer, bool back) {
+        QTest::mouseClick(back ? viewer->cmdBack : viewer->cmdForward, Qt::LeftButton);
+    });
+    const std::vector<int> keys = walk([](THelpViewer* viewer, bool back) {
+        QTest::keyClick(viewer->Browser, back ? Qt::Key_Left : Qt::Key_Right, Qt::AltModifier);
+    });
+    EXPECT_EQ(keys, buttons);
+    EXPECT_EQ(buttons, (std::vector<int>{buttons[0], 0, buttons[0], 0, buttons[0]}));
+    EXPECT_GT(buttons[0], 1000);
 }
 
 TEST_F(HelpViewerTest, ASecondRequestRaisesTheSameViewerAtTheContents) {

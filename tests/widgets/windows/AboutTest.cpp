@@ -3,6 +3,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -48,6 +50,26 @@ TEST_F(AboutTest, ShowsTheNameVersionAndLinkAtTheirPlaces) {
     EXPECT_TRUE(dialog->lblWeb->font().underline());
     EXPECT_EQ(dialog->BitBtn1->geometry(), QRect(99, 122, 75, 25));
     EXPECT_TRUE(dialog->BitBtn1->isDefault());
+}
+
+TEST_F(AboutTest, ThePanelsLinesAreCentredAcrossIt) {
+    const QImage panel = dialog->pnlAbout->grab().toImage();
+    const int middle = panel.width() / 2;
+    for (const QLabel* line :
+         {dialog->Label3, dialog->Label8, dialog->Label6, dialog->Label2, dialog->lblWeb}) {
+        // The ink: pixels of another colour than the panel shows left of everything.
+        int left = panel.width(), right = -1;
+        for (int y = line->y(); y < line->y() + line->height(); ++y) {
+            const QColor blank = panel.pixelColor(3, y);
+            for (int x = 3; x < panel.width() - 3; ++x) {
+                if (panel.pixelColor(x, y) == blank) continue;
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+        ASSERT_GE(right, left) << line->objectName().toStdString();
+        EXPECT_LE(std::abs((left + right + 1) / 2 - middle), 2) << line->objectName().toStdString();
+    }
 }
 
 TEST_F(AboutTest, TheHandShowsOverTheWebLinkOnly) {

@@ -80,7 +80,8 @@ TEST(SelectFont, FrameIsFixedCentredAndColoured) {
 }
 
 TEST(SelectFont, ListsFacesSortedIgnoringCaseWithTheFirstSelected) {
-    UseFaces({"b", "A", "c", "D", "Verdana", "arial"});
+    // Fontconfig's generic aliases are left out.
+    UseFaces({"b", "A", "Sans Serif", "c", "D", "Serif", "Verdana", "Monospace", "arial"});
     std::vector<QString> added;
     Picker p(added);
     EXPECT_EQ(p.Items(), (QStringList{"A", "arial", "b", "c", "D", "Verdana"}));
@@ -125,6 +126,7 @@ TEST(SelectFont, SampleNamesTheFaceAsTheListDoes) {
         {"Arial [Monotype]", "Arial", "Arial [Monotype]"},
         {"verdana", "Verdana", "verdana"},
         {"No Such Face", "DejaVu Sans [PfEd]", "DejaVu Sans"},  // the face standing in
+        {"Courier New", "Liberation Mono", "Courier New"},      // its twin draws the face chosen
     };
     for (const auto& row : rows) {
         EXPECT_EQ(windows::SampleCaption(row.listed, row.reported), row.caption) << row.listed;
@@ -134,6 +136,15 @@ TEST(SelectFont, SampleNamesTheFaceAsTheListDoes) {
     std::vector<QString> added;
     Picker p(added);
     EXPECT_EQ(p.Preview()->Caption(), QStringLiteral("C059"));
+}
+
+TEST(SelectFont, AWebFaceDrawnWithItsTwinIsNamedAsChosen) {
+    if (!QFontDatabase::hasFamily("Liberation Mono")) GTEST_SKIP() << "needs Liberation Mono";
+    UseFaces({"Courier New", "Liberation Mono"});
+    std::vector<QString> added;
+    Picker p(added);
+    ASSERT_EQ(p.Selected(), QStringLiteral("Courier New"));
+    EXPECT_EQ(p.Preview()->Caption(), QStringLiteral("Courier New"));
 }
 
 TEST(SelectFont, DoubleClickAddsTheFaceAndCloses) {
