@@ -82,7 +82,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : TKeyPreviewDialog(parent) {
     QFont titleFont = platform::MakeFont("MS Sans Serif", kTitleFontHeight);
     titleFont.setBold(true);
     Label1->setFont(titleFont);
-    platform::SetPaletteColor(Label1, QPalette::WindowText, platform::clNavy);
+    SetAccentColor(Label1, QPalette::WindowText, platform::clNavy);
 
     pnlAbout = new QFrame(this);
     pnlAbout->setObjectName(QStringLiteral("pnlAbout"));
@@ -93,7 +93,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : TKeyPreviewDialog(parent) {
     Label3 = PlacedLabel("Label3", QStringLiteral("Velloran \u00A9 2026"), pnlAbout, {73, 4});
     Label8 = PlacedLabel("Label8", QStringLiteral("The Velloran developers"), pnlAbout, {76, 20});
     Label6 = PlacedLabel("Label6", QStringLiteral("Send Questions or Comments to:"), pnlAbout, {32, 37});
-    platform::SetPaletteColor(Label6, QPalette::WindowText, platform::clMaroon);
+    SetAccentColor(Label6, QPalette::WindowText, platform::clMaroon);
     Label2 = PlacedLabel("Label2", QStringLiteral("Help > Contents"), pnlAbout, {53, 53});
 
     lblWeb = new ClickLabel(QStringLiteral("Velloran WebSite"), pnlAbout, [this] { lblWebClick(); });
@@ -103,12 +103,12 @@ TfrmAbout::TfrmAbout(QWidget* parent) : TKeyPreviewDialog(parent) {
     QFont linkFont = font();
     linkFont.setUnderline(true);
     lblWeb->setFont(linkFont);
-    platform::SetPaletteColor(lblWeb, QPalette::WindowText, platform::clNavy);
+    SetAccentColor(lblWeb, QPalette::WindowText, platform::clNavy);
 
     BitBtn1 = MakeGlyphButton(*this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, kOKPlace);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
-    platform::SetPaletteColor(BitBtn1, QPalette::ButtonText, platform::clNavy);
+    SetAccentColor(BitBtn1, QPalette::ButtonText, platform::clNavy);
     BitBtn1->setFocus();
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -105,7 +105,10 @@ TEST_F(MainWindowTest, ContrastCheckOpensOnceAndEscapeClosesIt) {
     EXPECT_EQ(window->frmContrast, first);
     EXPECT_EQ(window->findChildren<windows::TfrmContrast*>().size(), 1);
 
-    QTest::keyClick(first.data(), Qt::Key_Escape);
+    // The check has the keyboard from the start: Escape goes wherever the keyboard is.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == first; }))
+        << (QApplication::activeWindow() ? QApplication::activeWindow()->objectName().toStdString() : "none");
+    QTest::keyClick(QApplication::activeWindow(), Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
     window->mnuOptionsContrast->trigger();
