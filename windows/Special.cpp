@@ -78,6 +78,11 @@ QLabel* Label(QWidget* parent, const char* name, const QString& caption, QPoint 
     return label;
 }
 
+controls::TFont ReadableFont(controls::TFont font, platform::TColor background, platform::TColor themeText) {
+    if (!platform::IsSystemColor(font.Color)) font.Color = ReadableAccent(font.Color, background, themeText);
+    return font;
+}
+
 }  // namespace
 
 TfrmSpecial::TfrmSpecial(QWidget* mainWindow, bool* specialOpen)
@@ -158,14 +163,12 @@ void TfrmSpecial::BuildGrid() {
     const QByteArray stream = ReadResource(QStringLiteral(":/special/SuperGrid1.columns"));
     SuperGrid1->ReadDescription(std::span(reinterpret_cast<const std::uint8_t*>(stream.constData()),
                                           static_cast<std::size_t>(stream.size())));
-    // A column that writes in a colour of its own (the Char column's navy) keeps it only
-    // where it reads on the theme's rows.
+    // A column that writes in a colour of its own (the titles' and the Char column's navy)
+    // keeps it only where it reads on the theme's rows and title face.
     for (int i = 0; i < SuperGrid1->Columns().Count(); ++i) {
         controls::TColumn& column = SuperGrid1->Columns().Items(i);
-        controls::TFont font = column.Font();
-        if (platform::IsSystemColor(font.Color)) continue;
-        font.Color = ReadableAccent(font.Color, column.Color, platform::clWindowText);
-        column.SetFont(font);
+        column.SetFont(ReadableFont(column.Font(), column.Color, platform::clWindowText));
+        column.SetTitleFont(ReadableFont(column.TitleFont(), column.TitleColor, platform::clBtnText));
     }
     SuperGrid1->OnSelectCell = [this](controls::TStringGrid*, int col, int row, bool& canSelect) {
         SuperGrid1SelectCell(col, row, canSelect);

@@ -136,10 +136,10 @@ std::vector<Area> AreasOf(QWidget* widget) {
         return {{title.translated(browser->viewport()->mapTo(widget, QPoint())), kText}};
     }
     if (auto* grid = qobject_cast<controls::TStringGrid*>(widget)) {
-        // Each column of two rows that are not the current one.
+        // Each column's title and two rows that are not the current one.
         std::vector<Area> areas;
         for (int col = 0; col < grid->ColCount(); ++col) {
-            for (int row : {grid->Row() + 1, grid->Row() + 2}) {
+            for (int row : {0, grid->Row() + 1, grid->Row() + 2}) {
                 const platform::Rect r = grid->CellRect(col, row);
                 areas.push_back({QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1))
                                      .translated(grid->viewport()->mapTo(widget, QPoint())),

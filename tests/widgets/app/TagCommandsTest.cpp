@@ -71,6 +71,11 @@ TEST_F(MainWindowTest, ContrastCheckFollowsTheColoursLive) {
     EXPECT_TRUE(check->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(check->Rows[0].ratio->text(), "19.5:1");
     EXPECT_EQ(check->Rows[0].name->text(), "Font color (large text)");
+    // The name is in the window's text colour; the sample beside it shows the pair under test.
+    EXPECT_EQ(check->Rows[0].name->palette().color(QPalette::WindowText),
+              check->palette().color(QPalette::WindowText));
+    EXPECT_EQ(check->Rows[0].sample->palette().color(QPalette::WindowText), QColor(0xFF, 0xFF, 0x00));
+    EXPECT_EQ(check->Rows[0].sample->grab().toImage().pixelColor(1, 1), QColor(Qt::black));
 
     ClickSwatch("Gray");
     EXPECT_EQ(check->Rows[0].ratio->text(), "5.3:1");
