@@ -108,6 +108,7 @@ TEST_F(MainWindowTest, SpecialCharactersGridIsATableOfNamedCells) {
     EXPECT_EQ(table->selectedCells().front(), table->cellAt(1, 1));
     EXPECT_TRUE(table->cellAt(1, 1)->state().focused);
     EXPECT_FALSE(table->cellAt(0, 0)->state().selected);
+    EXPECT_FALSE(table->cellAt(0, 0)->state().focused);
     EXPECT_EQ(accessible->childAt(table->cellAt(1, 2)->rect().center().x(),
                                   table->cellAt(1, 2)->rect().center().y()),
               table->cellAt(1, 2));
