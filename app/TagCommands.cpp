@@ -33,6 +33,8 @@ void TfrmMain::mnuOptionsContrastClick() {
     frmContrast = new windows::TfrmContrast(this);
     frmContrast->ShowStyle(style_);
     frmContrast->show();
+    // The check takes the keyboard as it opens, so that Escape closes it at once.
+    frmContrast->activateWindow();
 }
 
 void TfrmMain::UpdateContrast() {

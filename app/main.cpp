@@ -190,6 +190,9 @@ QWidget* TfrmMain::BuildBottomBand() {
     PnlBottom->setAutoFillBackground(true);
     platform::SetPaletteColor(PnlBottom, QPalette::Window, platform::clSilver);
     platform::SetPaletteColor(PnlBottom, QPalette::WindowText, platform::clBlack);
+    // The band's fields and radio buttons are read on its silver too, whatever the theme.
+    platform::SetPaletteColor(PnlBottom, QPalette::Base, platform::clWhite);
+    platform::SetPaletteColor(PnlBottom, QPalette::Text, platform::clBlack);
 
     colorPanel = new TColorPanel(PnlBottom);
     colorPanel->move(5, 5);

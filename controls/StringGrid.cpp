@@ -7,6 +7,8 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "controls/Accessible.h"
+#include "controls/GridAccessible.h"
 #include "platform/SysColors.h"
 
 namespace controls {
@@ -31,6 +33,7 @@ void MoveItem(std::vector<T>& items, int from, int to) {
 }  // namespace
 
 TStringGrid::TStringGrid(QWidget* parent) : QAbstractScrollArea(parent) {
+    InstallAccessibleFactory();
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -326,6 +329,7 @@ void TStringGrid::FocusCell(int col, int row) {
     row_ = row;
     ScrollIntoView(row);
     viewport()->update();
+    NotifyCurrentCellMoved(this);
 }
 
 void TStringGrid::MoveColumn(int fromIndex, int toIndex) {

@@ -44,6 +44,12 @@ int SwatchIndexAt(int x, int y) {
     return row * kColumns + column;
 }
 
+int SwatchStep(int index, int columns, int rows) {
+    const int column = std::clamp(index % kColumns + columns, 0, kColumns - 1);
+    const int row = std::clamp(index / kColumns + rows, 0, kRows - 1);
+    return row * kColumns + column;
+}
+
 std::string HoverText(TColor color) {
     std::string text = colorvalue::FileForm(color & 0xFFFFFF);
     std::reverse(text.begin(), text.end());

@@ -37,6 +37,10 @@ const std::array<Swatch, kCount>& Swatches();
 // The swatch under a point of the content, or -1 over a gap or outside the grid.
 int SwatchIndexAt(int x, int y);
 
+// The swatch one step from swatch `index` (across by `columns`, down by `rows`), held at the
+// edges of the grid, as the arrow keys move the palette's focus.
+int SwatchStep(int index, int columns, int rows);
+
 // What the palette shows while the mouse is over a colour: the value's six hexadecimal
 // digits (BBGGRR) in reverse order, which for the palette's colours, whose two digits per
 // channel are equal, reads as RRGGBB.

@@ -1,5 +1,7 @@
 #include "windows/Colors.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -13,6 +15,7 @@
 #include "platform/Keys.h"
 #include "platform/SysColors.h"
 #include "style/WebPalette.h"
+#include "windows/DialogParts.h"
 
 namespace windows {
 
@@ -26,6 +29,8 @@ constexpr QRect kScrollBoxPlace{0, 32, 297, 206};
 // The sunken border of the scroll box, two pixels on each side, leaves 202 pixels in view.
 constexpr int kScrollBoxBorder = 2;
 constexpr int kFontHeight = -11;
+// The focus ring lies in the gap around the swatch.
+constexpr int kRingDistance = 2;
 
 QFont BoldFont(QFont font) {
     font.setBold(true);
@@ -41,10 +46,25 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
+// Screen readers meet the swatches as a list, named "Web palette", whose description is the
+// code of the keyboard's swatch.
+QAccessibleInterface* SwatchesAccessible(const QString&, QObject* object) {
+    if (auto* swatches = qobject_cast<TPaletteSwatches*>(object))
+        return new QAccessibleWidget(swatches, QAccessible::List);
+    return nullptr;
+}
+
 }  // namespace
 
 TPaletteSwatches::TPaletteSwatches(QWidget* parent) : QWidget(parent) {
+    static const bool accessible = [] {
+        QAccessible::installFactory(SwatchesAccessible);
+        return true;
+    }();
+    (void)accessible;
     setObjectName(QStringLiteral("PaletteSwatches"));
+    setAccessibleName(QStringLiteral("Web palette"));
+    setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setFixedHeight(webpalette::kContentHeight);
     setMinimumWidth(webpalette::kContentWidth);
@@ -60,6 +80,66 @@ void TPaletteSwatches::paintEvent(QPaintEvent* event) {
         // A pen rectangle covers width + 1 pixels; the outline lies inside the shape's 40 x 21.
         painter.drawRect(outline.adjusted(0, 0, -1, -1));
     }
+    if (focusIndex_ >= 0 && hasFocus()) {
+        // In the theme's text colour on the theme's window, so that it reads on any desktop.
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(FocusRing(focusIndex_).adjusted(0, 0, -1, -1));
+    }
+}
+
+QRect TPaletteSwatches::FocusRing(int index) const {
+    const webpalette::Swatch swatch = webpalette::SwatchAt(index);
+    return QRect(swatch.left, swatch.top, webpalette::kSwatchWidth, webpalette::kSwatchHeight)
+        .adjusted(-kRingDistance, -kRingDistance, kRingDistance, kRingDistance);
+}
+
+int TPaletteSwatches::FirstSwatchInView() const {
+    const int top = visibleRegion().boundingRect().top();
+    for (int i = 0; i < webpalette::kCount; i += webpalette::kColumns)
+        if (webpalette::SwatchAt(i).top >= top) return i;
+    return 0;
+}
+
+void TPaletteSwatches::MoveFocus(int index) {
+    if (focusIndex_ >= 0) update(FocusRing(focusIndex_));
+    focusIndex_ = index;
+    update(FocusRing(index));
+    const QRect ring = FocusRing(index);
+    // The scroll box brings the swatch into view.
+    if (auto* box = qobject_cast<QScrollArea*>(parentWidget() ? parentWidget()->parentWidget() : nullptr))
+        box->ensureVisible(ring.center().x(), ring.center().y(), ring.width() / 2, ring.height() / 2);
+    emit SwatchMouseMove(index);
+    setAccessibleDescription(
+        QString::fromStdString(webpalette::HoverText(webpalette::SwatchAt(index).color)));
+}
+
+void TPaletteSwatches::keyPressEvent(QKeyEvent* event) {
+    int across = 0, down = 0;
+    switch (event->key()) {
+        case Qt::Key_Left: across = -1; break;
+        case Qt::Key_Right: across = 1; break;
+        case Qt::Key_Up: down = -1; break;
+        case Qt::Key_Down: down = 1; break;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (focusIndex_ >= 0) emit SwatchMouseDown(focusIndex_, Qt::LeftButton);
+            return;
+        default: QWidget::keyPressEvent(event); return;
+    }
+    // The first arrow key only shows where the keyboard is.
+    MoveFocus(focusIndex_ < 0 ? FirstSwatchInView() : webpalette::SwatchStep(focusIndex_, across, down));
+}
+
+void TPaletteSwatches::focusInEvent(QFocusEvent* event) {
+    if (focusIndex_ >= 0) update(FocusRing(focusIndex_));
+    QWidget::focusInEvent(event);
+}
+
+void TPaletteSwatches::focusOutEvent(QFocusEvent* event) {
+    if (focusIndex_ >= 0) update(FocusRing(focusIndex_));
+    QWidget::focusOutEvent(event);
 }
 
 void TPaletteSwatches::mouseMoveEvent(QMouseEvent* event) {
@@ -99,9 +179,10 @@ TfrmColors::TfrmColors(QWidget* mainWindow, bool& colorsOpen, ColorSink setBarsF
     lblColor->setGeometry(kColorPlace);
     lblColor->SetTextBorder(2);
     lblColor->setFont(BoldFont(font()));
-    lblColor->SetFontColor(platform::clBlue);
+    lblColor->SetFontColor(ReadableAccent(platform::clBlue, platform::clBtnFace, platform::clBtnText));
     lblColor->SetColor(platform::clBtnFace);
     lblColor->SetCaption(QString());
+    lblColor->setAccessibleName(QStringLiteral("Color"));
 
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
@@ -118,7 +199,9 @@ TfrmColors::TfrmColors(QWidget* mainWindow, bool& colorsOpen, ColorSink setBarsF
     cmdHide->setObjectName(QStringLiteral("cmdHide"));
     cmdHide->setGeometry(kHidePlace);
     cmdHide->setFont(BoldFont(font()));
-    setTabOrder(ScrollBox1, cmdHide);
+    // The keyboard reaches the swatches, not the box that scrolls them.
+    ScrollBox1->setFocusProxy(Swatches);
+    setTabOrder(Swatches, cmdHide);
 
     connect(Swatches, &TPaletteSwatches::SwatchMouseMove, this, &TfrmColors::SwatchMouseMove);
     connect(Swatches, &TPaletteSwatches::SwatchMouseDown, this, &TfrmColors::SwatchMouseDown);

@@ -13,14 +13,22 @@ namespace windows {
 
 // The scroll box's content: the 216 web palette swatches, drawn from the palette table and
 // found under the mouse by position, so one handler per event serves every swatch.
+//
+// The keyboard has a focus swatch of its own: the first arrow key puts it on the first swatch
+// in view, the arrow keys move it, and Space or Enter picks it as a left press would. It is
+// ringed while the swatches have the focus; the mouse never moves it.
 class TPaletteSwatches : public QWidget {
     Q_OBJECT
 
 public:
     explicit TPaletteSwatches(QWidget* parent = nullptr);
 
+    // The keyboard's swatch, or -1 before the first arrow key.
+    int FocusIndex() const { return focusIndex_; }
+
 signals:
-    // The mouse moved over swatch `index`, or over the gaps between swatches (-1).
+    // The mouse moved over swatch `index`, or over the gaps between swatches (-1); the
+    // keyboard's swatch moved to `index`.
     void SwatchMouseMove(int index);
     void SwatchMouseDown(int index, Qt::MouseButton button);
 
@@ -28,6 +36,16 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void MoveFocus(int index);
+    int FirstSwatchInView() const;
+    QRect FocusRing(int index) const;
+
+    int focusIndex_ = -1;
 };
 
 // The web palette window "Custom Palette": a tool window that stays on top and hands the

@@ -12,14 +12,14 @@ namespace windows {
 
 namespace {
 
-constexpr platform::TColor kPassColor = 0x008000;  // dark green
-constexpr platform::TColor kFailColor = 0x000080;  // maroon
 constexpr int kNameWidth = 150;
-constexpr int kNamePadding = 3;
+constexpr int kSamplePadding = 3;
+constexpr int kNameCol = 0;
+constexpr int kSampleCol = 1;
 
 QLabel* Cell(QGridLayout* grid, int row, int column, const QString& text = {}) {
     auto* label = new QLabel(text);
-    grid->addWidget(label, row, column, column == 0 ? Qt::AlignLeft : Qt::AlignCenter);
+    grid->addWidget(label, row, column, column == kNameCol ? Qt::AlignLeft : Qt::AlignCenter);
     return label;
 }
 
@@ -32,9 +32,15 @@ void SetColor(QLabel* label, QPalette::ColorRole role, platform::TColor color) {
         platform::SetPaletteColor(label, role, color);
 }
 
+// The marks are written in the theme's text colour, so that they read on any desktop; a
+// failure stands out in bold.
 void ShowMark(QLabel* label, bool passes) {
     SetText(label, passes ? "Pass" : "Fail");
-    SetColor(label, QPalette::WindowText, passes ? kPassColor : kFailColor);
+    if (label->font().bold() == passes) {
+        QFont font = label->font();
+        font.setBold(!passes);
+        label->setFont(font);
+    }
 }
 
 }  // namespace
@@ -47,20 +53,23 @@ TfrmContrast::TfrmContrast(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Win
     auto* column = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
-    Cell(grid, 0, 0, "Against the background");
-    Cell(grid, 0, 1, "Ratio");
-    Cell(grid, 0, 2, "AA")->setToolTip("At least 4.5:1, or 3.0:1 for large text");
-    Cell(grid, 0, 3, "AAA")->setToolTip("At least 7.0:1, or 4.5:1 for large text");
+    Cell(grid, 0, kNameCol, "Against the background");
+    Cell(grid, 0, kSampleCol, "Sample");
+    Cell(grid, 0, 2, "Ratio");
+    Cell(grid, 0, 3, "AA")->setToolTip("At least 4.5:1, or 3.0:1 for large text");
+    Cell(grid, 0, 4, "AAA")->setToolTip("At least 7.0:1, or 4.5:1 for large text");
     for (std::size_t i = 0; i < Rows.size(); ++i) {
         const int row = static_cast<int>(i) + 1;
         RowLabels& labels = Rows[i];
-        labels.name = Cell(grid, row, 0);
+        labels.name = Cell(grid, row, kNameCol);
         labels.name->setMinimumWidth(kNameWidth);
-        labels.name->setMargin(kNamePadding);
-        labels.name->setAutoFillBackground(true);
-        labels.ratio = Cell(grid, row, 1);
-        labels.aa = Cell(grid, row, 2);
-        labels.aaa = Cell(grid, row, 3);
+        labels.sample = Cell(grid, row, kSampleCol, "Sample");
+        labels.sample->setObjectName("lblSample");
+        labels.sample->setMargin(kSamplePadding);
+        labels.sample->setAutoFillBackground(true);
+        labels.ratio = Cell(grid, row, 2);
+        labels.aa = Cell(grid, row, 3);
+        labels.aaa = Cell(grid, row, 4);
     }
     column->addLayout(grid);
     lblPicture = new QLabel(
@@ -79,8 +88,8 @@ void TfrmContrast::ShowStyle(const TStyle& style) {
         RowLabels& labels = Rows[i];
         const QString name = QString::fromUtf8(row.name.data(), static_cast<int>(row.name.size()));
         SetText(labels.name, row.largeText ? name + " (large text)" : name);
-        SetColor(labels.name, QPalette::WindowText, row.color);
-        SetColor(labels.name, QPalette::Window, style.BackColor);
+        SetColor(labels.sample, QPalette::WindowText, row.color);
+        SetColor(labels.sample, QPalette::Window, style.BackColor);
         SetText(labels.ratio, QString::fromStdString(ContrastText(row.ratio)));
         ShowMark(labels.aa, row.passesAA);
         ShowMark(labels.aaa, row.passesAAA);

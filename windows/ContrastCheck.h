@@ -24,9 +24,10 @@ public:
     void ShowStyle(const TStyle& style);
 
     struct RowLabels {
-        QLabel* name;   // the row's name, written in its colour on the background colour
-        QLabel* ratio;  // "21.0:1"
-        QLabel* aa;     // "Pass" or "Fail"
+        QLabel* name;    // the row's name, in the window's own text colour
+        QLabel* sample;  // "Sample", written in the row's colour on the background colour
+        QLabel* ratio;   // "21.0:1"
+        QLabel* aa;      // "Pass" or "Fail"
         QLabel* aaa;
     };
     std::array<RowLabels, 5> Rows;

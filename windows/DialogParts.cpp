@@ -12,6 +12,9 @@
 #include <QStyledItemDelegate>
 
 #include "platform/Faces.h"
+#include "platform/SysColors.h"
+#include "style/Contrast.h"
+#include "style/ReadableColor.h"
 
 namespace windows {
 
@@ -95,6 +98,28 @@ QPushButton* MakeGlyphButton(QDialog& dialog, const QString& caption, QStyle::St
     button->setFont(font);
     button->setGeometry(place);
     return button;
+}
+
+void SetAccentColor(QWidget* widget, QPalette::ColorRole textRole, platform::TColor accent) {
+    const QPalette& theme = widget->palette();
+    const platform::TColor themeText = platform::FromQColor(theme.color(textRole));
+    if (textRole == QPalette::ButtonText) {
+        // The style shades a button's face in ways the palette does not tell, so a button
+        // keeps its accent only where it reads plainly; elsewhere the theme has both colours.
+        const platform::TColor face = platform::FromQColor(theme.color(QPalette::Button));
+        if (ContrastRatio(accent, face) < kReadableText) accent = themeText;
+        platform::SetPaletteColor(widget, textRole, accent);
+        return;
+    }
+    platform::SetPaletteColor(
+        widget, textRole,
+        ReadableAccent(accent, platform::FromQColor(theme.color(QPalette::Window)), themeText));
+}
+
+platform::TColor ReadableAccent(platform::TColor accent, platform::TColor background,
+                                platform::TColor themeText) {
+    return ReadableOn(platform::ColorToRGB(accent), platform::ColorToRGB(background),
+                      platform::ColorToRGB(themeText), kReadableText);
 }
 
 OkCancelButtons MakeOkCancelButtons(QDialog& dialog, const QRect& okPlace, const QRect& cancelPlace) {

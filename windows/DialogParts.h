@@ -6,6 +6,9 @@
 #include <QStyle>
 
 #include <QDialog>
+#include <QPalette>
+
+#include "platform/Color.h"
 
 class QAbstractItemView;
 class QKeyEvent;
@@ -45,5 +48,14 @@ OkCancelButtons MakeOkCancelButtons(QDialog& dialog, const QRect& okPlace, const
 // Gives every row of `view` the same height, whatever the font's line spacing, as the
 // program's face lists have.
 void SetFixedRowHeight(QAbstractItemView& view, int height);
+
+// Gives a widget's text (WindowText, or ButtonText on a button) an accent colour of the
+// program's, kept where it reads on the background the desktop theme gives the widget, and
+// mixed towards the theme's own text colour where it would not (a dark theme).
+void SetAccentColor(QWidget* widget, QPalette::ColorRole textRole, platform::TColor accent);
+// The same choice for a control that draws its own text: the accent on a background, with
+// system colours resolved against the present theme.
+platform::TColor ReadableAccent(platform::TColor accent, platform::TColor background,
+                                platform::TColor themeText);
 
 }  // namespace windows

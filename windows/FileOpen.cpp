@@ -84,6 +84,9 @@ TfrmFileOpen::TfrmFileOpen(const std::string& currentPicture, HandOverFn handOve
     DirectoryListBox1 = List(this, "DirectoryListBox1", kDirectoryPlace);
     Caption(this, "Label2", "File ( *.gif)", {159, 0});
     FileListBox1 = List(this, "FileListBox1", kFilePlace);
+    DriveComboBox1->setAccessibleName(QStringLiteral("Drive"));
+    DirectoryListBox1->setAccessibleName(QStringLiteral("Directory"));
+    FileListBox1->setAccessibleName(QStringLiteral("File"));
     Caption(this, "Label1", "Background Preview", {330, 0});
 
     pnlPreview = new QFrame(this);
@@ -93,6 +96,7 @@ TfrmFileOpen::TfrmFileOpen(const std::string& currentPicture, HandOverFn handOve
     pnlPreview->setGeometry(kPreviewPlace);
     GIFImagePreview = new controls::TGIFImage(pnlPreview);
     GIFImagePreview->setObjectName("GIFImagePreview");
+    GIFImagePreview->setAccessibleName(QStringLiteral("Background Preview"));
     GIFImagePreview->setGeometry(pnlPreview->contentsRect());
 
     const OkCancelButtons buttons = MakeOkCancelButtons(*this, kOKPlace, kCancelPlace);

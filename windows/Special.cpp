@@ -16,6 +16,7 @@
 #include "platform/Error.h"
 #include "platform/Faces.h"
 #include "platform/SysColors.h"
+#include "windows/DialogParts.h"
 #include "windows/SpecialEntities.h"
 
 // The window's resources live in a static library, whose resource initialiser the linker
@@ -56,6 +57,7 @@ QToolButton* CopyButton(QWidget* parent, const char* name, const QString& hint, 
     button->setIcon(QIcon(QPixmap(QStringLiteral(":/special/copy.xpm"))));
     button->setIconSize({11, 12});
     button->setToolTip(hint);
+    button->setAccessibleName(hint);
     button->setGeometry(place);
     return button;
 }
@@ -74,6 +76,11 @@ QLabel* Label(QWidget* parent, const char* name, const QString& caption, QPoint 
     label->move(place);
     label->adjustSize();
     return label;
+}
+
+controls::TFont ReadableFont(controls::TFont font, platform::TColor background, platform::TColor themeText) {
+    if (!platform::IsSystemColor(font.Color)) font.Color = ReadableAccent(font.Color, background, themeText);
+    return font;
 }
 
 }  // namespace
@@ -100,13 +107,16 @@ void TfrmSpecial::BuildControls() {
     lblSpecial->setGeometry(5, 2, 41, 35);
     lblSpecial->SetTextBorder(2);
     lblSpecial->setFont(platform::MakeFont("MS Sans Serif", kLargeFontHeight));
-    lblSpecial->SetFontColor(platform::clBlue);
+    lblSpecial->SetFontColor(ReadableAccent(platform::clBlue, platform::clBtnFace, platform::clBtnText));
     lblSpecial->SetColor(platform::clBtnFace);
 
     lblCode = Label(this, "lblCode", QStringLiteral("Code:"), {54, 4});
     Label1 = Label(this, "Label1", QStringLiteral("Name:"), {52, 24});
     txtCode = FlatEdit(this, "txtCode", {87, 1, 52, 19});
     txtName = FlatEdit(this, "txtName", {87, 21, 52, 19});
+    txtCode->setAccessibleName(QStringLiteral("Code"));
+    txtName->setAccessibleName(QStringLiteral("Name"));
+    lblSpecial->setAccessibleName(QStringLiteral("Character"));
     cmdCopyCode = CopyButton(this, "cmdCopyCode", QStringLiteral("Copy Code"), {143, 2, 17, 18});
     cmdCopyName = CopyButton(this, "cmdCopyName", QStringLiteral("Copy Name"), {143, 22, 17, 18});
 
@@ -139,6 +149,7 @@ void TfrmSpecial::BuildControls() {
 void TfrmSpecial::BuildGrid() {
     SuperGrid1 = new controls::TSuperGrid(this);
     SuperGrid1->setObjectName("SuperGrid1");
+    SuperGrid1->setAccessibleName(QStringLiteral("Special characters"));
     SuperGrid1->setGeometry(0, 41, kClientWidth, kClientHeight - 41);
     SuperGrid1->SetColor(platform::clWhite);
     SuperGrid1->SetColCount(3);
@@ -152,6 +163,13 @@ void TfrmSpecial::BuildGrid() {
     const QByteArray stream = ReadResource(QStringLiteral(":/special/SuperGrid1.columns"));
     SuperGrid1->ReadDescription(std::span(reinterpret_cast<const std::uint8_t*>(stream.constData()),
                                           static_cast<std::size_t>(stream.size())));
+    // A column that writes in a colour of its own (the titles' and the Char column's navy)
+    // keeps it only where it reads on the theme's rows and title face.
+    for (int i = 0; i < SuperGrid1->Columns().Count(); ++i) {
+        controls::TColumn& column = SuperGrid1->Columns().Items(i);
+        column.SetFont(ReadableFont(column.Font(), column.Color, platform::clWindowText));
+        column.SetTitleFont(ReadableFont(column.TitleFont(), column.TitleColor, platform::clBtnText));
+    }
     SuperGrid1->OnSelectCell = [this](controls::TStringGrid*, int col, int row, bool& canSelect) {
         SuperGrid1SelectCell(col, row, canSelect);
     };

@@ -84,7 +84,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : TKeyPreviewDialog(parent) {
     QFont titleFont = platform::MakeFont("MS Sans Serif", kTitleFontHeight);
     titleFont.setBold(true);
     Label1->setFont(titleFont);
-    platform::SetPaletteColor(Label1, QPalette::WindowText, platform::clNavy);
+    SetAccentColor(Label1, QPalette::WindowText, platform::clNavy);
 
     pnlAbout = new QFrame(this);
     pnlAbout->setObjectName(QStringLiteral("pnlAbout"));
@@ -95,7 +95,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : TKeyPreviewDialog(parent) {
     Label3 = CentredLabel("Label3", QStringLiteral("Velloran \u00A9 2026"), pnlAbout, 4);
     Label8 = CentredLabel("Label8", QStringLiteral("The Velloran developers"), pnlAbout, 20);
     Label6 = CentredLabel("Label6", QStringLiteral("Send Questions or Comments to:"), pnlAbout, 37);
-    platform::SetPaletteColor(Label6, QPalette::WindowText, platform::clMaroon);
+    SetAccentColor(Label6, QPalette::WindowText, platform::clMaroon);
     Label2 = CentredLabel("Label2", QStringLiteral("Help > Contents"), pnlAbout, 53);
 
     lblWeb = new ClickLabel(QStringLiteral("Velloran WebSite"), pnlAbout, [this] { lblWebClick(); });
@@ -105,12 +105,12 @@ TfrmAbout::TfrmAbout(QWidget* parent) : TKeyPreviewDialog(parent) {
     QFont linkFont = font();
     linkFont.setUnderline(true);
     lblWeb->setFont(linkFont);
-    platform::SetPaletteColor(lblWeb, QPalette::WindowText, platform::clNavy);
+    SetAccentColor(lblWeb, QPalette::WindowText, platform::clNavy);
 
     BitBtn1 = MakeGlyphButton(*this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, kOKPlace);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
-    platform::SetPaletteColor(BitBtn1, QPalette::ButtonText, platform::clNavy);
+    SetAccentColor(BitBtn1, QPalette::ButtonText, platform::clNavy);
     BitBtn1->setFocus();
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -1,39 +1,117 @@
 #include <QAccessible>
+#include <QAccessibleTableInterface>
 #include <QAccessibleValueInterface>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QTabBar>
 
+#include "controls/SuperGrd.h"
 #include "tests/widgets/app/MainWindowFixture.h"
+#include "windows/Colors.h"
+#include "windows/FileOpen.h"
+#include "windows/Special.h"
 
 namespace {
 
 QAccessibleInterface* Accessible(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); }
 
-}  // namespace
-
-// Every control a user can reach has a role and a name that a screen reader announces.
-TEST_F(MainWindowTest, EveryControlHasAnAccessibleRoleAndName) {
+// Checks that every control of the window has a role and a name that a screen reader
+// announces, and returns how many it checked.
+int CheckNamedControls(QWidget& window) {
     int checked = 0;
-    for (QWidget* widget : window->findChildren<QWidget*>()) {
-        const bool control = qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
-                             qobject_cast<QPlainTextEdit*>(widget) ||
-                             qobject_cast<QAbstractItemView*>(widget) || qobject_cast<QTabBar*>(widget) ||
-                             qobject_cast<QGroupBox*>(widget) || qobject_cast<controls::TSlideBar*>(widget) ||
-                             qobject_cast<controls::THotspot*>(widget) ||
-                             qobject_cast<controls::TCustomBoxLabel*>(widget);
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        const bool control =
+            qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
+            qobject_cast<QPlainTextEdit*>(widget) || qobject_cast<QComboBox*>(widget) ||
+            qobject_cast<QAbstractItemView*>(widget) || qobject_cast<QTabBar*>(widget) ||
+            qobject_cast<QGroupBox*>(widget) || qobject_cast<controls::TSlideBar*>(widget) ||
+            qobject_cast<controls::THotspot*>(widget) || qobject_cast<controls::TCustomBoxLabel*>(widget) ||
+            qobject_cast<controls::TStringGrid*>(widget) || qobject_cast<windows::TPaletteSwatches*>(widget);
         // Qt's own parts (the menu bar's overflow button) come named by Qt when shown.
-        if (!control || widget->objectName().startsWith("qt_")) continue;
+        if (!control || widget->objectName().startsWith("qt_") || !widget->isVisibleTo(&window)) continue;
         ++checked;
         QAccessibleInterface* accessible = Accessible(widget);
-        ASSERT_NE(accessible, nullptr);
-        const std::string what =
-            std::string(widget->metaObject()->className()) + " " + widget->objectName().toStdString();
+        EXPECT_NE(accessible, nullptr);
+        if (accessible == nullptr) continue;
+        const std::string what = window.objectName().toStdString() + ": " +
+                                 widget->metaObject()->className() + " " + widget->objectName().toStdString();
         EXPECT_NE(accessible->role(), QAccessible::Client) << what;
         EXPECT_NE(accessible->role(), QAccessible::NoRole) << what;
         EXPECT_FALSE(accessible->text(QAccessible::Name).trimmed().isEmpty()) << what;
     }
-    EXPECT_GE(checked, 40);
+    return checked;
+}
+
+}  // namespace
+
+// Every control a user can reach, in the main window and the side windows it opens, has a
+// role and a name that a screen reader announces.
+TEST_F(MainWindowTest, EveryControlHasAnAccessibleRoleAndName) {
+    EXPECT_GE(CheckNamedControls(*window), 40);
+    bool open = false;
+    auto* special = new windows::TfrmSpecial(window.get(), &open);
+    auto* palette = new windows::TfrmColors(window.get(), open, [](platform::TColor) {});
+    auto* chooser = new windows::TfrmFileOpen(folder.filePath("none.gif").toStdString(), {}, window.get());
+    const std::pair<QWidget*, int> sideWindows[] = {{special, 6}, {palette, 3}, {chooser, 7}};
+    for (const auto& [side, controls] : sideWindows) EXPECT_GE(CheckNamedControls(*side), controls);
+}
+
+// The special characters' grid is a table to a screen reader: a header per column, a cell
+// per character named by its text, the current cell selected, and moving it is announced.
+TEST_F(MainWindowTest, SpecialCharactersGridIsATableOfNamedCells) {
+    bool open = false;
+    auto* special = new windows::TfrmSpecial(window.get(), &open);
+    special->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(special));
+    controls::TStringGrid* grid = special->SuperGrid1;
+    QAccessibleInterface* accessible = Accessible(grid);
+    ASSERT_EQ(accessible->role(), QAccessible::Table);
+    QAccessibleTableInterface* table = accessible->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), grid->RowCount() - 1);
+    EXPECT_EQ(table->columnCount(), 3);
+
+    struct Row {
+        int row;
+        int column;
+        const char* name;
+        const char* header;
+    };
+    const Row rows[] = {
+        {0, 0, "\"", "Char"},
+        {0, 1, "&#34", "Code"},
+        {0, 2, "&quot", "Name"},
+        {100, 1, "&#255", "Code"},
+    };
+    for (const Row& row : rows) {
+        QAccessibleInterface* cell = table->cellAt(row.row, row.column);
+        ASSERT_NE(cell, nullptr) << row.name;
+        EXPECT_EQ(cell->role(), QAccessible::Cell) << row.name;
+        EXPECT_EQ(cell->text(QAccessible::Name), row.name);
+        EXPECT_EQ(cell->parent(), accessible) << row.name;
+        EXPECT_EQ(accessible->child(accessible->indexOfChild(cell)), cell) << row.name;
+        QAccessibleTableCellInterface* place = cell->tableCellInterface();
+        ASSERT_NE(place, nullptr) << row.name;
+        EXPECT_EQ(std::make_pair(place->rowIndex(), place->columnIndex()),
+                  std::make_pair(row.row, row.column));
+        ASSERT_EQ(place->columnHeaderCells().size(), 1) << row.name;
+        EXPECT_EQ(place->columnHeaderCells().front()->text(QAccessible::Name), row.header) << row.name;
+    }
+    EXPECT_EQ(table->cellAt(table->rowCount(), 0), nullptr);
+
+    // The current cell is the selected one, wherever the keys take it.
+    EXPECT_TRUE(table->cellAt(0, 0)->state().selected);
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Right);
+    ASSERT_EQ(table->selectedCells().size(), 1);
+    EXPECT_EQ(table->selectedCells().front(), table->cellAt(1, 1));
+    EXPECT_TRUE(table->cellAt(1, 1)->state().focused);
+    EXPECT_FALSE(table->cellAt(0, 0)->state().selected);
+    EXPECT_FALSE(table->cellAt(0, 0)->state().focused);
+    EXPECT_EQ(accessible->childAt(table->cellAt(1, 2)->rect().center().x(),
+                                  table->cellAt(1, 2)->rect().center().y()),
+              table->cellAt(1, 2));
 }
 
 TEST_F(MainWindowTest, SlideBarsAreSlidersWithTheirValueAndRange) {

@@ -89,6 +89,11 @@ TEST_F(MainWindowTest, ContrastCheckFollowsTheColoursLive) {
     EXPECT_TRUE(check->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(check->Rows[0].ratio->text(), "19.5:1");
     EXPECT_EQ(check->Rows[0].name->text(), "Font color (large text)");
+    // The name is in the window's text colour; the sample beside it shows the pair under test.
+    EXPECT_EQ(check->Rows[0].name->palette().color(QPalette::WindowText),
+              check->palette().color(QPalette::WindowText));
+    EXPECT_EQ(check->Rows[0].sample->palette().color(QPalette::WindowText), QColor(0xFF, 0xFF, 0x00));
+    EXPECT_EQ(check->Rows[0].sample->grab().toImage().pixelColor(1, 1), QColor(Qt::black));
 
     ClickSwatch("Gray");
     EXPECT_EQ(check->Rows[0].ratio->text(), "5.3:1");
@@ -123,7 +128,10 @@ TEST_F(MainWindowTest, ContrastCheckOpensOnceAndEscapeClosesIt) {
     EXPECT_EQ(window->frmContrast, first);
     EXPECT_EQ(window->findChildren<windows::TfrmContrast*>().size(), 1);
 
-    QTest::keyClick(first.data(), Qt::Key_Escape);
+    // The check has the keyboard from the start: Escape goes wherever the keyboard is.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == first; }))
+        << (QApplication::activeWindow() ? QApplication::activeWindow()->objectName().toStdString() : "none");
+    QTest::keyClick(QApplication::activeWindow(), Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
     window->mnuOptionsContrast->trigger();

@@ -195,3 +195,50 @@ TEST_F(WebPaletteTest, EachOpeningIsPlacedFromTheMainWindowsCurrentCorner) {
     ASSERT_NE(palette, nullptr);
     EXPECT_EQ(palette->pos(), QPoint(120 + 248, 70 + 192));
 }
+
+// The keyboard reaches every swatch: the first arrow key rings the first swatch in view and
+// shows its code as a hover would, the arrows move the ring, held at the edges, scrolling
+// it into view, and Space or Enter picks the colour.
+TEST_F(WebPaletteTest, ArrowKeysMoveAVisibleFocusSwatchThatSpaceOrEnterPicks) {
+    TfrmColors* palette = OpenPalette();
+    ASSERT_NE(palette, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(palette));
+    QWidget* swatches = palette->Swatches;
+    ASSERT_EQ(QApplication::focusWidget(), swatches);
+    // Dots of the theme's text colour along the top of the ring around swatch n.
+    const auto ringDots = [&](int n) {
+        const QImage shot = swatches->grab().toImage();
+        const QPoint corner = SwatchCentre(n) - QPoint(22, 12);
+        int dots = 0;
+        for (int x = 0; x < 44; ++x)
+            dots += shot.pixelColor(corner + QPoint(x, 0)) == swatches->palette().color(QPalette::WindowText);
+        return dots;
+    };
+    EXPECT_EQ(ringDots(169), 0) << "no ring before a key is pressed";
+
+    struct Row {
+        Qt::Key key;
+        int swatch;  // Shape1 .. Shape216
+        const char* code;
+    };
+    const Row rows[] = {
+        {Qt::Key_Right, 169, "CCCC00"},  // the first swatch in view
+        {Qt::Key_Right, 170, "CCCC33"}, {Qt::Key_Left, 169, "CCCC00"},
+        {Qt::Key_Left, 169, "CCCC00"},  {Qt::Key_Up, 163, "99CC00"},  // above the view: it scrolls up
+        {Qt::Key_Down, 169, "CCCC00"},
+    };
+    for (const Row& row : rows) {
+        QTest::keyClick(swatches, row.key);
+        EXPECT_EQ(HoverText(palette), row.code) << row.swatch;
+        EXPECT_GT(ringDots(row.swatch), 10) << row.swatch;
+        EXPECT_EQ(swatches->accessibleDescription(), row.code) << row.swatch;
+    }
+    EXPECT_EQ(ringDots(170), 0) << "the ring left swatch 170";
+    EXPECT_LE(palette->ScrollBox1->verticalScrollBar()->value(), 5 + 25 * 27);
+
+    QTest::keyClick(swatches, Qt::Key_Space);
+    EXPECT_EQ(window->Style().FontColor, 0x00CCCCu);
+    QTest::keyClick(swatches, Qt::Key_Right);
+    QTest::keyClick(swatches, Qt::Key_Return);
+    EXPECT_NE(Tag().find("COLOR=\"#CCCC33\""), std::string::npos) << Tag();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+class QAccessibleInterface;
+
+namespace controls {
+
+class TStringGrid;
+
+// A string grid as a screen reader sees it: a table whose column headers are the fixed
+// title rows and whose cells are the rows below them, each named by its text, the current
+// cell selected and focused.
+QAccessibleInterface* MakeGridAccessible(TStringGrid* grid);
+
+// Tells screen readers that the grid's current cell moved, so that they read the new cell.
+void NotifyCurrentCellMoved(TStringGrid* grid);
+
+}  // namespace controls
