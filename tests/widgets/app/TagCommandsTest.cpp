@@ -57,9 +57,9 @@ TEST_F(MainWindowTest, ClipboardWithoutATagChangesNothing) {
 }
 
 TEST_F(MainWindowTest, PartlyBadTagLoadsTheRestAndNamesItInOneMessage) {
-    Paste(*window, "<FONT COLOR=bogus SIZE=3 FACE=Helvetica>");
+    Paste(*window, "<FONT COLOR=transparent SIZE=3 FACE=Helvetica>");
     EXPECT_EQ(TakeErrors(),
-              QStringList{"The tag was loaded except for:\nCOLOR=\"bogus\" is not a color.\n"
+              QStringList{"The tag was loaded except for:\nCOLOR=\"transparent\" is not a color.\n"
                           "The face \"Helvetica\" is not installed; \"Abadi\" is used instead."});
     EXPECT_EQ(Tag(), "<FONT COLOR=\"#FFFF00\"  SIZE=\"3\" FACE=\"'Abadi'\"></FONT>");
 }
