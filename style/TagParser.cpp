@@ -245,7 +245,8 @@ public:
             pasted_.colors.emplace_back(ctFont, *color);
         }
         pasted_.sizeStep = ReadInnermost(fonts, "size", ParseLegacyFontSize, " is not a size.", problems);
-        pasted_.faces = ReadInnermost(fonts, "face", SplitFaces, " names no face.", problems).value_or(std::vector<std::string>());
+        pasted_.faces = ReadInnermost(fonts, "face", SplitFaces, " names no face.", problems)
+                            .value_or(std::vector<std::string>());
         if (!Trim(text_.Text()).empty()) pasted_.text = text_.Text();
         if (text_.Cut()) {
             problems.push_back("The text after its first " + std::to_string(kMaxPastedTextLength) +
