@@ -12,7 +12,11 @@
 //
 // Character references are left as written in the tree: the markup is parsed with every "&"
 // taken as a literal one, so that the reader decides per value how to decode. The tree's
-// structure does not depend on that, as a reference never starts or ends a tag.
+// structure does not depend on that, as a reference never starts or ends a tag. The values
+// read from the tree are as written, but for the text of XMP, PLAINTEXT and CDATA sections,
+// which the parser keeps raw and which reads as written through AsWritten.
+inline constexpr std::size_t kMaxMarkupBytes = 64 * 1024;
+
 class HtmlMarkup {
 public:
     // Only the first kMaxMarkupBytes of the text are read (cut before a character, not through
@@ -25,16 +29,13 @@ public:
 
     const GumboNode* Document() const { return output_->document; }
 
-    // An attribute value or a text as written, from the tree: a text inside XMP or PLAINTEXT,
-    // where references are not decoded, reads back through this alone.
+    // A raw text of the tree as written.
     static std::string AsWritten(std::string_view parsed);
 
 private:
     std::string source_;
     GumboOutput* output_;
 };
-
-inline constexpr std::size_t kMaxMarkupBytes = 64 * 1024;
 
 // An attribute value as written, its character references decoded as browsers decode them in
 // an attribute ("&#35;FF0000" is "#FF0000").
