@@ -23,7 +23,8 @@ struct TPastedTag {
     TPastedKind kind = TPastedKind::None;
     // The colours the tag sets, in the order the style sets them.
     std::vector<std::pair<TColorTarget, TColor>> colors;
-    // FONT only. For the text inside it, a FONT tag within wins over the outer one. The size
+    // FONT only. A FONT tag within wins over the outer one for the text inside it: the FONT
+    // tags around the first text that is more than white space set the attributes. The size
     // step 1..7; the faces of FACE (face, then alternates), quotes removed, empty when no
     // usable FACE applies; whether B or STRONG, I or EM, CENTER stand around or inside the
     // FONT tag; the text inside it, when it is more than white space, with BR as a space,

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "style/HtmlMarkup.h"
 #include "style/TagText.h"
 
 namespace {
@@ -152,7 +153,7 @@ TEST(PasteTag, FontTagsInManySpellings) {
          "inside a tag"},
         // As browsers read markup: comments skipped, wrappers only around or inside the tag,
         // STRONG and EM as B and I, the inner tag's attributes for the text inside it, and
-        // misnested or unclosed tags mended.
+        // misnested or unclosed tags mended. The FONT tags around the first text decide.
         {"<!-- <b><font color=red> --><i>x</i><font color=orange>Hi</font>",
          0x00A5FF,
          2,
@@ -171,7 +172,7 @@ TEST(PasteTag, FontTagsInManySpellings) {
          true,
          false,
          "t"},
-        {"<font color=red size=1 face=Arial><font color=grey face=Verdana>Hi</font></font>",
+        {"<font color=red size=1 face=Arial>\n <font color=grey face=Verdana>Hi</font> there</font>",
          0x808080,
          1,
          "Verdana",
@@ -179,7 +180,7 @@ TEST(PasteTag, FontTagsInManySpellings) {
          false,
          false,
          false,
-         "Hi"},
+         "\n Hi there"},
         {"<b><font color=lightblue>x</b>y<br>z</font>",
          0xE6D8AD,
          2,
@@ -198,6 +199,16 @@ TEST(PasteTag, FontTagsInManySpellings) {
          false,
          false,
          "Caf\u00E9 &lt;b&gt; &amp &quot;x&#34; &#60;\u25C3 \u00A0"},
+        // Hidden content left out; raw text as written.
+        {"<font>a<script>b</script><xmp>&lt;c</xmp><!-- d --></font>",
+         0x666666,
+         2,
+         "Verdana",
+         {"Abadi"},
+         false,
+         false,
+         false,
+         "a&lt;c"},
     };
     for (const Case& c : cases) {
         const Loaded loaded = Paste(c.tag);
@@ -310,11 +321,19 @@ TEST(PasteTag, LongValuesAndTextsAreCut) {
 
     std::string text;
     for (int i = 0; i < 1022; ++i) text += "\xC3\xA9";
-    const Loaded fits = Paste("<font>" + text + "x</font>");
+    const Loaded fits = Paste("<font>" + text + "<u>x</u></font>");
     EXPECT_TRUE(fits.problems.empty());
     EXPECT_EQ(fits.style.UserText, text + "x");
-    const Loaded cut = Paste("<font>" + text + "xy</font>");
+    const Loaded cut = Paste("<font>" + text + "x<u>y</u></font>");
     EXPECT_EQ(cut.problems, std::vector<std::string>{
                                 "The text after its first 1023 characters, as a style holds no more."});
     EXPECT_EQ(cut.style.UserText, text + "x");
+
+    // Only the first 64 KB are read, up to a whole character: the text after a long comment
+    // ends where the cut falls, with no stray byte.
+    const std::string comment = "<font><!--" + std::string(65000, 'a') + "-->";  // an odd length
+    std::string letters;
+    for (int i = 0; i < 400; ++i) letters += "\xC3\xA9";
+    const Loaded long64 = Paste(comment + letters);
+    EXPECT_EQ(long64.style.UserText, letters.substr(0, (kMaxMarkupBytes - comment.size()) / 2 * 2));
 }
