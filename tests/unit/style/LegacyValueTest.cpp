@@ -50,6 +50,7 @@ const std::vector<ColorRow>& ColorRows() {
         {"1\U0001F600"
          "2",
          Rgb(0x100200)},                                               // one beyond it is two
+        {"1\U0001F600", Rgb(0x010000)},                                // at the end too
         {"#1234567890ABCDEF1234567890", Rgb(0x23AB45)},                // channels keep their last 8 digits
         {"#0012340056780090AB", Rgb(0x125690)},                        // leading zeros go from all three
         {"\u00E9" + std::string(125, '0') + "FF", Rgb(0x0000FF)},      // 128 characters are read,
