@@ -1,7 +1,9 @@
-// Feeds arbitrary bytes to the Paste Tag reader as clipboard text and loads what it finds into
-// a style. Anything escaping, a crash or a hang is a fault. Besides that it checks what the
-// main window relies on: colours are colours, the size step stays in 1..7, a face index is
-// inside the face list, and the message lines stay short however long the input.
+// Feeds arbitrary bytes to the Paste Tag reader as clipboard text, through gumbo's HTML parser
+// and our reading of its tree, and loads what it finds into a style. Anything escaping, a
+// crash or a hang is a fault. Besides that it checks what the main window relies on: colours
+// are colours, the size step stays in 1..7, a face index is inside the face list, the text
+// fits a style file, and the message lines stay short however long the input.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -29,7 +31,12 @@ public:
     void SetBold(bool) override {}
     void SetItalic(bool) override {}
     void SetSizeStep(int step) override { Check(step >= kMinSizeStep && step <= kMaxSizeStep); }
-    void SetUserText(const std::string& text) override { Check(!text.empty()); }
+    void SetUserText(const std::string& text) override {
+        Check(!text.empty());
+        const auto characters =
+            std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
+        Check(static_cast<std::size_t>(characters) <= kMaxPastedTextLength);
+    }
     // A tag holds no folder, so a paste never sets a picture or the mode.
     void SetPicture(const std::string&, const std::string&) override { Check(false); }
     void SelectPictureMode() override { Check(false); }

@@ -17,9 +17,15 @@ set(FUZZ_gif_decode_SOURCES controls/GIFDecoder.cpp controls/GIFLzw.cpp)
 # timeout short enough that such a stream counts as a failure.
 set(FUZZ_gif_decode_OPTIONS -max_len=4194304 -timeout=2)
 
+# The paste reader over gumbo's tree of the markup; FUZZ_<name>_PKG names the pkg-config
+# modules a target links. Inputs up to 64 KB, as much as the reader parses, with a timeout
+# short enough that parsing which grows faster than the input counts as a failure.
 list(APPEND VELLORAN_FUZZERS tag_paste)
-set(FUZZ_tag_paste_SOURCES style/TagParser.cpp style/StyleFile.cpp style/ColorValue.cpp style/Style.cpp platform/IniText.cpp
-    platform/IniFile.cpp platform/TextEncoding.cpp platform/FileBytes.cpp)
+set(FUZZ_tag_paste_SOURCES style/TagParser.cpp style/HtmlMarkup.cpp style/LegacyValue.cpp style/CssNamedColors.cpp
+    style/StyleFile.cpp style/ColorValue.cpp style/Style.cpp platform/IniText.cpp platform/IniFile.cpp
+    platform/TextEncoding.cpp platform/FileBytes.cpp)
+set(FUZZ_tag_paste_PKG gumbo)
+set(FUZZ_tag_paste_OPTIONS -max_len=65536 -timeout=2)
 
 list(APPEND VELLORAN_FUZZERS column_stream)
 set(FUZZ_column_stream_SOURCES controls/ColumnStream.cpp controls/SuperCol.cpp controls/ColorText.cpp)

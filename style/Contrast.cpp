@@ -21,7 +21,6 @@ constexpr double kAAA = 7.0;
 constexpr double kAAALarge = 4.5;
 
 constexpr int kLargeStep = 5;
-constexpr int kLargeBoldStep = 4;
 
 double Linear(int channel) {
     const double c = channel / 255.0;
@@ -50,9 +49,7 @@ std::string ContrastText(double ratio) {
     return text;
 }
 
-bool IsLargeText(int sizeStep, bool bold) {
-    return sizeStep >= kLargeStep || (sizeStep == kLargeBoldStep && bold);
-}
+bool IsLargeText(int sizeStep) { return sizeStep >= kLargeStep; }
 
 double MinimumRatioAA(bool largeText) { return largeText ? kAALarge : kAA; }
 double MinimumRatioAAA(bool largeText) { return largeText ? kAAALarge : kAAA; }
@@ -75,8 +72,8 @@ std::array<ContrastRow, 5> ContrastRows(const TStyle& style) {
         row.name = kSources[i].name;
         row.color = style.*kSources[i].color;
         row.ratio = ContrastRatio(row.color, style.BackColor);
-        // Only the font's size and weight are the style's to know; body text is taken as normal.
-        row.largeText = i == 0 && IsLargeText(style.SizeStep, style.Bold);
+        // Only the font's size is the style's to know; body text is taken as normal.
+        row.largeText = i == 0 && IsLargeText(style.SizeStep);
         row.passesAA = row.ratio >= MinimumRatioAA(row.largeText);
         row.passesAAA = row.ratio >= MinimumRatioAAA(row.largeText);
     }

@@ -1,5 +1,6 @@
 #include "style/CssText.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -9,6 +10,11 @@ namespace {
 
 constexpr std::array<std::string_view, 7> kLegacySizes = {"x-small", "small",    "medium",   "large",
                                                           "x-large", "xx-large", "xxx-large"};
+
+// The generic families are keywords: quoted, "sans-serif" would ask for a face of that name.
+constexpr std::array<std::string_view, 13> kGenericFamilies = {
+    "serif",         "sans-serif",   "monospace",  "cursive", "fantasy", "system-ui", "ui-serif",
+    "ui-sans-serif", "ui-monospace", "ui-rounded", "math",    "emoji",   "fangsong"};
 
 std::string Color(TColor color) { return "#" + colorvalue::TagForm(color); }
 
@@ -20,9 +26,24 @@ std::string Rule(std::string_view selector, const std::string& declarations) {
     return std::string(selector) + " {\n" + declarations + "}\n";
 }
 
+std::string LowerAscii(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return lower;
+}
+
+std::string Family(std::string_view face) {
+    const std::string lower = LowerAscii(face);
+    const bool generic =
+        std::find(kGenericFamilies.begin(), kGenericFamilies.end(), lower) != kGenericFamilies.end();
+    return generic ? lower : CssString(face);
+}
+
 std::string FontFamily(const TStyle& style) {
-    std::string family = CssString(style.FaceName);
-    for (const std::string& face : style.AltFaces) family += ", " + CssString(face);
+    std::string family = Family(style.FaceName);
+    for (const std::string& face : style.AltFaces) family += ", " + Family(face);
     return family;
 }
 

@@ -15,7 +15,9 @@
 //               only when the style is bold, italic or centred }
 //
 // one declaration a line, indented by two spaces, a blank line between rules. Colours are
-// written as the tags write them: "#" and six upper-case digits RRGGBB.
+// written as the tags write them: "#" and six upper-case digits RRGGBB. Faces are quoted,
+// except the generic families (serif, sans-serif, monospace...), which are keywords and are
+// written bare in lower case.
 std::string MakeCss(const TStyle& style);
 
 // The class the font's rule is written for.

@@ -2,45 +2,19 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 
-#include "platform/Color.h"
-#include "style/ColorValue.h"
+#include "style/HtmlMarkup.h"
+#include "style/LegacyValue.h"
 
 namespace {
 
-constexpr int kRelativeSizeBase = 3;
-// Enough digits to clamp any size; more are read but no longer counted.
-constexpr int kSizeSaturation = 1000;
 // A value named in a message is cut here, so that a hostile paste keeps the box readable.
 constexpr std::size_t kShownValueLength = 40;
-
-struct NamedColor {
-    std::string_view name;
-    TColor color;
-};
-
-constexpr std::array<NamedColor, 16> kHtmlColors = {{
-    {"black", platform::clBlack},
-    {"silver", platform::clSilver},
-    {"gray", platform::clGray},
-    {"white", platform::clWhite},
-    {"maroon", platform::clMaroon},
-    {"red", platform::clRed},
-    {"purple", platform::clPurple},
-    {"fuchsia", platform::clFuchsia},
-    {"green", platform::clGreen},
-    {"lime", platform::clLime},
-    {"olive", platform::clOlive},
-    {"yellow", platform::clYellow},
-    {"navy", platform::clNavy},
-    {"blue", platform::clBlue},
-    {"teal", platform::clTeal},
-    {"aqua", platform::clAqua},
-}};
+// The most bytes a UTF-8 character takes.
+constexpr std::size_t kMaxCharacterBytes = 4;
 
 struct ColorAttribute {
-    std::string_view name;
+    const char* name;
     TColorTarget target;
 };
 
@@ -53,11 +27,15 @@ constexpr std::array<ColorAttribute, 5> kBodyColors = {{
 }};
 
 // The picture attributes of a body tag: the standard one and the one this program writes.
-constexpr std::array<std::string_view, 2> kPictureAttributes = {"background", "bgpicture"};
+constexpr std::array<const char*, 2> kPictureAttributes = {"background", "bgpicture"};
+
+// Elements whose content a browser does not show.
+constexpr std::array<GumboTag, 6> kHiddenContent = {GUMBO_TAG_SCRIPT, GUMBO_TAG_STYLE,   GUMBO_TAG_NOSCRIPT,
+                                                    GUMBO_TAG_IFRAME, GUMBO_TAG_NOEMBED, GUMBO_TAG_NOFRAMES};
+// Elements whose text a browser shows as written, references and all.
+constexpr std::array<GumboTag, 2> kRawText = {GUMBO_TAG_XMP, GUMBO_TAG_PLAINTEXT};
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 std::string LowerText(std::string_view text) {
@@ -80,113 +58,12 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-int HexDigit(char c) {
-    if (IsDigit(c)) return c - '0';
-    c = Lower(c);
-    return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+template <std::size_t N>
+bool IsOneOf(const GumboNode* node, const std::array<GumboTag, N>& tags) {
+    return std::any_of(tags.begin(), tags.end(), [node](GumboTag tag) { return IsHtmlElement(node, tag); });
 }
 
-bool AllHex(std::string_view digits) {
-    return std::all_of(digits.begin(), digits.end(), [](char c) { return HexDigit(c) >= 0; });
-}
-
-// An attribute's lower-case name and its value.
-using Attribute = std::pair<const std::string, std::string>;
-
-struct Tag {
-    std::string name;  // lower case
-    bool endTag = false;
-    // By lower-case name. As in a browser, the first of two equal attributes counts; a map keeps
-    // that check cheap on a hostile paste of thousands of attributes.
-    std::map<std::string, std::string, std::less<>> attributes;
-    std::size_t begin = 0;  // the "<"
-    std::size_t end = 0;    // just past the ">", or the end of the text
-
-    const Attribute* Find(std::string_view name) const {
-        const auto found = attributes.find(name);
-        return found == attributes.end() ? nullptr : &*found;
-    }
-};
-
-// Splits text into tags the way an HTML tokenizer does, leaving the text between them. A "<"
-// that starts no tag name is text. A tag the text ends inside counts as if it were closed.
-class TagScanner {
-public:
-    explicit TagScanner(std::string_view text) : text_(text) {}
-
-    std::optional<Tag> Next() {
-        while (pos_ < text_.size()) {
-            const std::size_t open = text_.find('<', pos_);
-            if (open == std::string_view::npos) break;
-            Tag tag;
-            tag.begin = open;
-            pos_ = open + 1;
-            if (pos_ < text_.size() && text_[pos_] == '/') {
-                tag.endTag = true;
-                ++pos_;
-            }
-            if (pos_ >= text_.size() || !IsLetter(text_[pos_])) {
-                pos_ = open + 1;
-                continue;
-            }
-            while (pos_ < text_.size() && !IsSpace(text_[pos_]) && text_[pos_] != '/' && text_[pos_] != '>') {
-                tag.name += Lower(text_[pos_++]);
-            }
-            ReadAttributes(tag);
-            tag.end = pos_;
-            return tag;
-        }
-        pos_ = text_.size();
-        return std::nullopt;
-    }
-
-private:
-    void SkipSpace() {
-        while (pos_ < text_.size() && IsSpace(text_[pos_])) ++pos_;
-    }
-
-    void ReadAttributes(Tag& tag) {
-        while (pos_ < text_.size()) {
-            while (pos_ < text_.size() && (IsSpace(text_[pos_]) || text_[pos_] == '/')) ++pos_;
-            if (pos_ >= text_.size()) return;
-            if (text_[pos_] == '>') {
-                ++pos_;
-                return;
-            }
-            std::string name;
-            // The first character belongs to the name whatever it is, so every turn moves on.
-            do {
-                name += Lower(text_[pos_++]);
-            } while (pos_ < text_.size() && !IsSpace(text_[pos_]) && text_[pos_] != '/' &&
-                     text_[pos_] != '>' && text_[pos_] != '=');
-            SkipSpace();
-            std::string value;
-            if (pos_ < text_.size() && text_[pos_] == '=') {
-                ++pos_;
-                SkipSpace();
-                value = ReadValue();
-            }
-            tag.attributes.try_emplace(std::move(name), std::move(value));
-        }
-    }
-
-    std::string ReadValue() {
-        if (pos_ >= text_.size()) return {};
-        const char quote = text_[pos_];
-        if (quote == '"' || quote == '\'') {
-            const std::size_t start = pos_ + 1;
-            const std::size_t close = text_.find(quote, start);
-            pos_ = close == std::string_view::npos ? text_.size() : close + 1;
-            return std::string(text_.substr(start, std::min(close, text_.size()) - start));
-        }
-        const std::size_t start = pos_;
-        while (pos_ < text_.size() && !IsSpace(text_[pos_]) && text_[pos_] != '>') ++pos_;
-        return std::string(text_.substr(start, pos_ - start));
-    }
-
-    std::string_view text_;
-    std::size_t pos_ = 0;
-};
+bool IsFont(const GumboNode* node) { return IsHtmlElement(node, GUMBO_TAG_FONT); }
 
 std::string Cut(const std::string& text) {
     if (text.size() <= kShownValueLength) return text;
@@ -196,21 +73,21 @@ std::string Cut(const std::string& text) {
     return text.substr(0, length) + "...";
 }
 
-std::string Shown(const Attribute& attribute) {
-    return UpperText(Cut(attribute.first)) + "=\"" + Cut(attribute.second) + "\"";
+// An attribute as the tag holds it: its name, and its value with references decoded.
+struct Attribute {
+    std::string name;
+    std::string value;
+
+    std::string Shown() const { return UpperText(Cut(name)) + "=\"" + Cut(value) + "\""; }
+};
+
+std::optional<Attribute> FindAttribute(const GumboNode* element, const char* name) {
+    const GumboAttribute* attribute = gumbo_get_attribute(&element->v.element.attributes, name);
+    if (attribute == nullptr) return std::nullopt;
+    return Attribute{attribute->name, DecodeAttribute(attribute->value)};
 }
 
-void ReadColor(const Tag& tag, std::string_view name, TColorTarget target, TPastedTag& pasted) {
-    const Attribute* attribute = tag.Find(name);
-    if (attribute == nullptr) return;
-    if (const std::optional<TColor> color = ParseTagColor(attribute->second)) {
-        pasted.colors.emplace_back(target, *color);
-    } else {
-        pasted.problems.push_back(Shown(*attribute) + " is not a color.");
-    }
-}
-
-std::vector<std::string> SplitFaces(std::string_view list) {
+std::optional<std::vector<std::string>> SplitFaces(std::string_view list) {
     std::vector<std::string> faces;
     while (true) {
         const std::size_t comma = list.find(',');
@@ -222,55 +99,224 @@ std::vector<std::string> SplitFaces(std::string_view list) {
         if (comma == std::string_view::npos) break;
         list.remove_prefix(comma + 1);
     }
+    if (faces.empty()) return std::nullopt;
     return faces;
 }
 
-void ReadBody(const Tag& body, TPastedTag& pasted) {
-    for (const ColorAttribute& color : kBodyColors) ReadColor(body, color.name, color.target, pasted);
-    for (std::string_view picture : kPictureAttributes) {
-        if (const Attribute* attribute = body.Find(picture)) {
-            pasted.problems.push_back(Shown(*attribute) +
+// Of the FONT tags around the text, outermost first, the value of the innermost one whose
+// attribute reads; when none reads, the problem of the innermost one that has the attribute.
+template <typename Read>
+auto ReadInnermost(const std::vector<const GumboNode*>& fonts, const char* name, Read read,
+                   std::string_view problem, std::vector<std::string>& problems) {
+    std::optional<Attribute> unread;
+    for (auto font = fonts.rbegin(); font != fonts.rend(); ++font) {
+        const std::optional<Attribute> attribute = FindAttribute(*font, name);
+        if (!attribute) continue;
+        if (auto value = read(attribute->value)) return value;
+        if (!unread) unread = attribute;
+    }
+    if (unread) problems.push_back(unread->Shown() + std::string(problem));
+    return decltype(read(std::string_view()))();
+}
+
+const GumboVector& Children(const GumboNode* node) {
+    return node->type == GUMBO_NODE_DOCUMENT ? node->v.document.children : node->v.element.children;
+}
+
+// Calls enter for every node in document order, and leave once an element's children are
+// done; enter says whether to go into an element. The walk keeps a stack of its own, as
+// pasted markup may nest deeper than the call stack reaches.
+template <typename Enter, typename Leave>
+void Walk(const GumboNode* root, Enter enter, Leave leave) {
+    struct Step {
+        const GumboNode* node;
+        unsigned next;
+    };
+    std::vector<Step> stack;
+    if (enter(root)) stack.push_back({root, 0});
+    while (!stack.empty()) {
+        Step& step = stack.back();
+        const GumboVector& children = Children(step.node);
+        if (step.next == children.length) {
+            leave(step.node);
+            stack.pop_back();
+            continue;
+        }
+        const auto* child = static_cast<const GumboNode*>(children.data[step.next++]);
+        if (enter(child) && child->type == GUMBO_NODE_ELEMENT) stack.push_back({child, 0});
+    }
+}
+
+const GumboNode* FirstFont(const GumboNode* document) {
+    const GumboNode* font = nullptr;
+    Walk(
+        document,
+        [&font](const GumboNode* node) {
+            if (font == nullptr && IsFont(node)) font = node;
+            return font == nullptr;
+        },
+        [](const GumboNode*) {});
+    return font;
+}
+
+// The body element when the text wrote a BODY tag (a browser supplies one anyway, and adds to
+// it the attributes of a BODY tag written later), with where that tag stands in the text.
+std::optional<std::pair<const GumboNode*, unsigned>> WrittenBody(const GumboNode* document) {
+    const GumboNode* body = nullptr;
+    Walk(
+        document,
+        [&body](const GumboNode* node) {
+            if (IsHtmlElement(node, GUMBO_TAG_BODY)) body = node;
+            return body == nullptr &&
+                   (node->type == GUMBO_NODE_DOCUMENT || IsHtmlElement(node, GUMBO_TAG_HTML));
+        },
+        [](const GumboNode*) {});
+    if (body == nullptr) return std::nullopt;
+    const GumboElement& element = body->v.element;
+    if (element.original_tag.length > 0) return std::pair(body, element.start_pos.offset);
+    if (element.attributes.length == 0) return std::nullopt;
+    unsigned first = static_cast<const GumboAttribute*>(element.attributes.data[0])->name_start.offset;
+    for (unsigned i = 1; i < element.attributes.length; ++i) {
+        first = std::min(first,
+                         static_cast<const GumboAttribute*>(element.attributes.data[i])->name_start.offset);
+    }
+    return std::pair(body, first);
+}
+
+void ReadBody(const GumboNode* body, TPastedTag& pasted) {
+    for (const ColorAttribute& color : kBodyColors) {
+        const std::optional<Attribute> attribute = FindAttribute(body, color.name);
+        if (!attribute) continue;
+        if (const std::optional<TColor> value = ParseLegacyColor(attribute->value)) {
+            pasted.colors.emplace_back(color.target, *value);
+        } else {
+            pasted.problems.push_back(attribute->Shown() + " is not a color.");
+        }
+    }
+    for (const char* picture : kPictureAttributes) {
+        if (const std::optional<Attribute> attribute = FindAttribute(body, picture)) {
+            pasted.problems.push_back(attribute->Shown() +
                                       " is not loaded: a tag does not say which folder holds the picture.");
         }
     }
 }
 
-// The FONT tag's attributes, then the wrappers and the text around and inside it.
-void ReadFont(const Tag& font, std::string_view text, TPastedTag& pasted) {
-    ReadColor(font, "color", ctFont, pasted);
-    if (const Attribute* size = font.Find("size")) {
-        pasted.sizeStep = ParseTagSize(size->second);
-        if (!pasted.sizeStep) pasted.problems.push_back(Shown(*size) + " is not a size.");
-    }
-    if (const Attribute* face = font.Find("face")) {
-        pasted.faces = SplitFaces(face->second);
-        if (pasted.faces.empty()) pasted.problems.push_back(Shown(*face) + " names no face.");
+// The text of a FONT tag as a style holds it: at most kMaxPastedTextLength characters.
+class StyleText {
+public:
+    bool Full() const { return characters_ == kMaxPastedTextLength; }
+    bool Cut() const { return cut_; }
+    const std::string& Text() const { return text_; }
+    // Enough bytes of a text to fill what is left.
+    std::size_t Room() const { return (kMaxPastedTextLength - characters_ + 1) * kMaxCharacterBytes; }
+
+    void Append(std::string_view piece) {
+        for (const char c : piece) {
+            const bool starts = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+            if (starts && Full()) {
+                cut_ = true;
+                return;
+            }
+            text_ += c;
+            if (starts) ++characters_;
+        }
     }
 
-    TagScanner scanner(text);
-    std::string inside;
-    std::size_t textStart = std::string_view::npos;
-    bool fontClosed = false;
-    while (const std::optional<Tag> tag = scanner.Next()) {
-        if (tag->begin == font.begin) {
-            textStart = tag->end;
-            continue;
+private:
+    std::string text_;
+    std::size_t characters_ = 0;
+    bool cut_ = false;
+};
+
+// Reads the FONT tag: what stands around it, and everything inside it. Misnested markup such
+// as <B><FONT>x</B>y</FONT> makes the parser continue the FONT in a copy of it, which is read
+// as the same tag.
+class FontReader {
+public:
+    FontReader(const GumboNode* font, TPastedTag& pasted) : font_(font), pasted_(pasted) {}
+
+    void Read(const GumboNode* document) {
+        Walk(
+            document, [this](const GumboNode* node) { return Enter(node); },
+            [this](const GumboNode* node) { Leave(node); });
+        const std::vector<const GumboNode*> fonts = textFonts_.empty() ? std::vector{font_} : textFonts_;
+        std::vector<std::string>& problems = pasted_.problems;
+        if (auto color = ReadInnermost(fonts, "color", ParseLegacyColor, " is not a color.", problems)) {
+            pasted_.colors.emplace_back(ctFont, *color);
         }
-        if (textStart != std::string_view::npos && !fontClosed && tag->begin >= textStart) {
-            inside += text.substr(textStart, tag->begin - textStart);
-            textStart = tag->end;
-            if (tag->endTag && tag->name == "font") fontClosed = true;
+        pasted_.sizeStep = ReadInnermost(fonts, "size", ParseLegacyFontSize, " is not a size.", problems);
+        pasted_.faces = ReadInnermost(fonts, "face", SplitFaces, " names no face.", problems)
+                            .value_or(std::vector<std::string>());
+        if (!Trim(text_.Text()).empty()) pasted_.text = text_.Text();
+        if (text_.Cut()) {
+            problems.push_back("The text after its first " + std::to_string(kMaxPastedTextLength) +
+                               " characters, as a style holds no more.");
         }
-        if (tag->endTag) continue;
-        if (tag->name == "b") pasted.bold = true;
-        if (tag->name == "i") pasted.italic = true;
-        if (tag->name == "center") pasted.centered = true;
     }
-    if (!fontClosed && textStart != std::string_view::npos && textStart < text.size()) {
-        inside += text.substr(textStart);
+
+private:
+    bool IsOurs(const GumboNode* node) const {
+        if (node == font_) return true;
+        const GumboStringPiece& tag = font_->v.element.original_tag;
+        return IsFont(node) && tag.length > 0 && node->v.element.original_tag.data == tag.data;
     }
-    if (!Trim(inside).empty()) pasted.text = std::move(inside);
-}
+
+    bool Enter(const GumboNode* node) {
+        if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_WHITESPACE ||
+            node->type == GUMBO_NODE_CDATA) {
+            if (inside_ != nullptr) ReadText(node);
+            return false;
+        }
+        if (node->type != GUMBO_NODE_ELEMENT) return node->type == GUMBO_NODE_DOCUMENT;
+        if (IsOneOf(node, kHiddenContent)) return false;
+        if (inside_ == nullptr && IsOurs(node)) {
+            inside_ = node;
+            for (const GumboNode* around = node->parent; around != nullptr; around = around->parent) {
+                NoteWrapper(around);
+            }
+        }
+        if (inside_ != nullptr) {
+            if (IsFont(node)) fonts_.push_back(node);
+            NoteWrapper(node);
+            if (IsHtmlElement(node, GUMBO_TAG_BR)) text_.Append(" ");
+        }
+        return true;
+    }
+
+    void Leave(const GumboNode* node) {
+        if (inside_ == nullptr) return;
+        if (IsFont(node)) fonts_.pop_back();
+        if (node == inside_) inside_ = nullptr;
+    }
+
+    void NoteWrapper(const GumboNode* node) {
+        if (IsHtmlElement(node, GUMBO_TAG_B) || IsHtmlElement(node, GUMBO_TAG_STRONG)) pasted_.bold = true;
+        if (IsHtmlElement(node, GUMBO_TAG_I) || IsHtmlElement(node, GUMBO_TAG_EM)) pasted_.italic = true;
+        if (IsHtmlElement(node, GUMBO_TAG_CENTER)) pasted_.centered = true;
+    }
+
+    void ReadText(const GumboNode* node) {
+        const std::string_view parsed = node->v.text.text;
+        if (text_.Full() && !textFonts_.empty()) {
+            text_.Append(parsed);
+            return;
+        }
+        const bool raw = node->type == GUMBO_NODE_CDATA || IsOneOf(node->parent, kRawText);
+        const std::string text =
+            raw ? HtmlMarkup::AsWritten(parsed) : DecodeTextKeepingMarkup(parsed, text_.Room());
+        if (textFonts_.empty() && !Trim(text).empty()) textFonts_ = fonts_;
+        text_.Append(text);
+    }
+
+    const GumboNode* font_;
+    TPastedTag& pasted_;
+    // The copy of the FONT tag being read, or null outside it.
+    const GumboNode* inside_ = nullptr;
+    // The FONT tags around the node being read, outermost first, and around the first text.
+    std::vector<const GumboNode*> fonts_;
+    std::vector<const GumboNode*> textFonts_;
+    StyleText text_;
+};
 
 // The face list entry for a pasted face: the one the list writes exactly (the last of equal
 // entries, as a style file's face is found), else one that differs only in letter case; -1
@@ -287,61 +333,17 @@ int FindFace(const std::vector<std::string>& faces, const std::string& face) {
 
 }  // namespace
 
-std::optional<TColor> ParseTagColor(std::string_view value) {
-    value = Trim(value);
-    const std::string lower = LowerText(value);
-    for (const NamedColor& named : kHtmlColors) {
-        if (lower == named.name) return named.color;
-    }
-    const bool hash = !value.empty() && value.front() == '#';
-    std::string_view digits = hash ? value.substr(1) : value;
-    if (!AllHex(digits)) return std::nullopt;
-    if (digits.size() == 6) {
-        return colorvalue::ColorFromChannels(HexDigit(digits[0]) * 16 + HexDigit(digits[1]),
-                                             HexDigit(digits[2]) * 16 + HexDigit(digits[3]),
-                                             HexDigit(digits[4]) * 16 + HexDigit(digits[5]));
-    }
-    // "#RGB" doubles each digit; without "#" three digits are too easily a mistake to guess at.
-    if (hash && digits.size() == 3) {
-        return colorvalue::ColorFromChannels(HexDigit(digits[0]) * 17, HexDigit(digits[1]) * 17,
-                                             HexDigit(digits[2]) * 17);
-    }
-    return std::nullopt;
-}
-
-std::optional<int> ParseTagSize(std::string_view value) {
-    value = Trim(value);
-    char sign = 0;
-    if (!value.empty() && (value.front() == '+' || value.front() == '-')) {
-        sign = value.front();
-        value.remove_prefix(1);
-    }
-    if (value.empty() || !IsDigit(value.front())) return std::nullopt;
-    int number = 0;
-    for (std::size_t i = 0; i < value.size() && IsDigit(value[i]); ++i) {
-        number = std::min(number * 10 + (value[i] - '0'), kSizeSaturation);
-    }
-    const int step = sign == '+'   ? kRelativeSizeBase + number
-                     : sign == '-' ? kRelativeSizeBase - number
-                                   : number;
-    return std::clamp(step, kMinSizeStep, kMaxSizeStep);
-}
-
 TPastedTag ParsePastedTag(std::string_view text) {
     TPastedTag pasted;
-    TagScanner scanner(text);
-    while (const std::optional<Tag> tag = scanner.Next()) {
-        if (tag->endTag) continue;
-        if (tag->name == "body") {
-            pasted.kind = TPastedKind::Body;
-            ReadBody(*tag, pasted);
-            break;
-        }
-        if (tag->name == "font") {
-            pasted.kind = TPastedKind::Font;
-            ReadFont(*tag, text, pasted);
-            break;
-        }
+    const HtmlMarkup markup(text);
+    const GumboNode* font = FirstFont(markup.Document());
+    const auto body = WrittenBody(markup.Document());
+    if (body && (font == nullptr || body->second < font->v.element.start_pos.offset)) {
+        pasted.kind = TPastedKind::Body;
+        ReadBody(body->first, pasted);
+    } else if (font != nullptr) {
+        pasted.kind = TPastedKind::Font;
+        FontReader(font, pasted).Read(markup.Document());
     }
     return pasted;
 }
@@ -351,13 +353,21 @@ std::vector<std::string> LoadPastedTag(const TPastedTag& tag, StyleTarget& targe
     for (const auto& [colorTarget, color] : tag.colors) target.SetColor(colorTarget, color);
     if (tag.kind != TPastedKind::Font) return problems;
 
+    std::vector<std::string> alternates;
     if (!tag.faces.empty()) {
+        alternates.assign(tag.faces.begin() + 1, tag.faces.end());
         const std::vector<std::string> list = target.Faces();
         int index = FindFace(list, tag.faces.front());
         if (index < 0) {
             index = ChooseFace(list, tag.faces.front());
             std::string line = "The face \"" + Cut(tag.faces.front()) + "\" is not installed";
-            if (index >= 0) line += "; \"" + list[static_cast<std::size_t>(index)] + "\" is used instead";
+            if (index >= 0) {
+                const std::string& replacement = list[static_cast<std::size_t>(index)];
+                line += "; \"" + replacement + "\" is used instead";
+                std::erase_if(alternates, [&replacement](const std::string& face) {
+                    return LowerText(face) == LowerText(replacement);
+                });
+            }
             problems.push_back(line + ".");
         }
         target.SelectFace(index);
@@ -367,8 +377,7 @@ std::vector<std::string> LoadPastedTag(const TPastedTag& tag, StyleTarget& targe
     target.SetItalic(tag.italic);
     if (tag.sizeStep) target.SetSizeStep(*tag.sizeStep);
     if (tag.text) target.SetUserText(*tag.text);
-    if (!tag.faces.empty())
-        target.SetAltFaces(std::vector<std::string>(tag.faces.begin() + 1, tag.faces.end()));
+    if (!tag.faces.empty()) target.SetAltFaces(std::move(alternates));
     return problems;
 }
 

@@ -6,25 +6,30 @@
 #include <utility>
 #include <vector>
 
+#include "platform/IniText.h"
 #include "style/Style.h"
 #include "style/StyleFile.h"
 
-// Reading back a FONT or BODY tag that a web author pastes from a page. The reading is as
-// tolerant as a browser's: tag and attribute names in any letter case, values in double,
-// single or no quotes, any spacing, unknown attributes ignored, the first of two equal
-// attributes counting. Nothing is escaped or unescaped, as the tags are written.
+// Reading back a FONT or BODY tag that a web author pastes from a page, as a browser reads
+// it: the markup goes through the HTML standard's parser (comments skipped, misnested and
+// unclosed tags mended as browsers mend them, character references decoded, the first of two
+// equal attributes counting), and the colour and size values through the standard's legacy
+// rules for them.
 
 enum class TPastedKind { None, Font, Body };
 
 struct TPastedTag {
-    // The first FONT or BODY start tag of the text decides which it is.
+    // The first FONT or BODY tag of the text decides which it is.
     TPastedKind kind = TPastedKind::None;
     // The colours the tag sets, in the order the style sets them.
     std::vector<std::pair<TColorTarget, TColor>> colors;
-    // FONT only. The size step clamped to 1..7; the faces of FACE (face, then alternates),
-    // quotes removed, empty when the tag has no usable FACE; whether a B, I or CENTER start
-    // tag stands anywhere in the text; the text inside the FONT tag, without the tags in it,
-    // when it is more than white space.
+    // FONT only. A FONT tag within wins over the outer one for the text inside it: the FONT
+    // tags around the first text that is more than white space set the attributes. The size
+    // step 1..7; the faces of FACE (face, then alternates), quotes removed, empty when no
+    // usable FACE applies; whether B or STRONG, I or EM, CENTER stand around or inside the
+    // FONT tag; the text inside it, when it is more than white space, with BR as a space,
+    // other tags and comments left out, cut to the kMaxPastedTextLength characters a style
+    // file holds.
     std::optional<int> sizeStep;
     std::vector<std::string> faces;
     bool bold = false;
@@ -35,24 +40,20 @@ struct TPastedTag {
     std::vector<std::string> problems;
 };
 
+inline constexpr std::size_t kMaxPastedTextLength = platform::kIniMaxValueLength;
+
+// Reads the first kMaxMarkupBytes of the text (64 KB, far more than a tag and its text).
 TPastedTag ParsePastedTag(std::string_view text);
 
 // Sets what the tag holds into the target as a user would set each value, in the order a style
 // file is read: colours, face, centering, bold, italic, size, text, alternate faces. A FONT
 // tag's missing attributes keep their values, but a missing B, I or CENTER means off. A main
 // face the face list lacks is handled as a style file's unknown face is: the list's first face
-// is taken. Returns every line of the tag's problems and the unknown face's line.
+// is taken, and dropped from the alternates should they hold it too. Returns every line of the tag's problems
+// and the unknown face's line.
 std::vector<std::string> LoadPastedTag(const TPastedTag& tag, StyleTarget& target);
 
 // The one message that names what was not loaded.
 std::string PastedTagMessage(const std::vector<std::string>& problems);
 
 inline constexpr std::string_view kNoTagMessage = "The clipboard holds no FONT or BODY tag.";
-
-// An attribute's colour: "#RRGGBB", "#RGB", six hexadecimal digits without "#", or one of the
-// sixteen HTML colour names, with any letter case and surrounding white space.
-std::optional<TColor> ParseTagColor(std::string_view value);
-
-// SIZE: a step 1..7, or +n / -n counted from 3, clamped to 1..7. Text after the digits is
-// ignored, as browsers do.
-std::optional<int> ParseTagSize(std::string_view value);

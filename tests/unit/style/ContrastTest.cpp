@@ -25,15 +25,15 @@ TEST(Contrast, KnownPairsByTheWcagFormula) {
 
 // #777777 on white, 4.478:1, sits between the large-text and the normal-text marks, so the
 // font row's marks show where large text begins.
-TEST(Contrast, LargeTextStartsAtStepFiveOrFourInBold) {
+TEST(Contrast, LargeTextStartsAtStepFiveBoldOrNot) {
     struct Case {
         int step;
         bool bold;
         bool large, aa, aaa;
     };
     const Case cases[] = {
-        {3, true, false, false, false}, {4, false, false, false, false}, {4, true, true, true, false},
-        {5, false, true, true, false},  {7, false, true, true, false},
+        {3, true, false, false, false}, {4, false, false, false, false}, {4, true, false, false, false},
+        {5, false, true, true, false},  {5, true, true, true, false},    {7, false, true, true, false},
     };
     for (const Case& c : cases) {
         TStyle style;

@@ -81,6 +81,9 @@ TEST(Css, RealParserReadsEveryStyleWithoutError) {
     awkward.Centered = false;
     awkward.FontColor = 0x123456;
 
+    TStyle generic = Styled("Arial");
+    generic.AltFaces = {"Helvetica", "Sans-Serif", "MONOSPACE", "ui-rounded", "serif-ish"};
+
     struct Case {
         const char* what;
         TStyle style;
@@ -106,6 +109,12 @@ TEST(Css, RealParserReadsEveryStyleWithoutError) {
              ".velloran|font-family|string:\"My \\\"Best\\\" Face\" , string:\"back\\\\slash\" , "
              "string:\"two\\nlines\" , string:\"it's\" , string:\"\"\n"
              ".velloran|font-size|x-small\n.velloran|font-weight|bold\n.velloran|font-style|italic\n"},
+        {"generic families bare, in lower case", generic,
+         "body|background-color|#000000\nbody|color|#FFFFFF\n" + links +
+             ".velloran|color|#FFFF00\n"
+             ".velloran|font-family|string:\"Arial\" , string:\"Helvetica\" , sans-serif , monospace , "
+             "ui-rounded , "
+             "string:\"serif-ish\"\n.velloran|font-size|xx-large\n.velloran|text-align|center\n"},
     };
     for (const Case& c : cases) EXPECT_EQ(ParsedByTinycss2(MakeCss(c.style)), c.parsed) << c.what;
 }

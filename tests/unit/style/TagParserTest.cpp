@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "style/HtmlMarkup.h"
 #include "style/TagText.h"
 
 namespace {
@@ -150,7 +151,64 @@ TEST(PasteTag, FontTagsInManySpellings) {
          false,
          false,
          "inside a tag"},
-        {"<font color=teal", 0x808000, 2, "Verdana", {"Abadi"}, false, false, false, "before"},
+        // As browsers read markup: comments skipped, wrappers only around or inside the tag,
+        // STRONG and EM as B and I, the inner tag's attributes for the text inside it, and
+        // misnested or unclosed tags mended. The FONT tags around the first text decide.
+        {"<!-- <b><font color=red> --><i>x</i><font color=orange>Hi</font>",
+         0x00A5FF,
+         2,
+         "Verdana",
+         {"Abadi"},
+         false,
+         false,
+         false,
+         "Hi"},
+        {"<strong><em><font color=&#35;FF0000>t</font></em></strong>",
+         0x0000FF,
+         2,
+         "Verdana",
+         {"Abadi"},
+         true,
+         true,
+         false,
+         "t"},
+        {"<font color=red size=1 face=Arial>\n <font color=grey face=Verdana>Hi</font> there</font>",
+         0x808080,
+         1,
+         "Verdana",
+         {},
+         false,
+         false,
+         false,
+         "\n Hi there"},
+        {"<b><font color=lightblue>x</b>y<br>z</font>",
+         0xE6D8AD,
+         2,
+         "Verdana",
+         {"Abadi"},
+         true,
+         false,
+         false,
+         "xy z"},
+        {"<font size=+1>Caf&eacute; &lt;b&gt; &amp &quot;x&#34; &#60;&ltri;<BR/>&nbsp;",
+         0x666666,
+         4,
+         "Verdana",
+         {"Abadi"},
+         false,
+         false,
+         false,
+         "Caf\u00E9 &lt;b&gt; &amp &quot;x&#34; &#60;\u25C3 \u00A0"},
+        // Hidden content left out; raw text as written.
+        {"<font>a<script>b</script><xmp>&lt;c</xmp><!-- d --></font>",
+         0x666666,
+         2,
+         "Verdana",
+         {"Abadi"},
+         false,
+         false,
+         false,
+         "a&lt;c"},
     };
     for (const Case& c : cases) {
         const Loaded loaded = Paste(c.tag);
@@ -186,6 +244,8 @@ TEST(PasteTag, FirstFontOrBodyTagDecides) {
     EXPECT_EQ(ParsePastedTag("<p><body text=red><font color=blue>").kind, TPastedKind::Body);
     EXPECT_EQ(ParsePastedTag("</body><fonts><font color=blue><body>").kind, TPastedKind::Font);
     EXPECT_EQ(ParsePastedTag("a < b, <3 <-- <!-- <bodyx> </font>").kind, TPastedKind::None);
+    // A tag the text ends inside is no tag to a browser.
+    EXPECT_EQ(ParsePastedTag("<font color=teal").kind, TPastedKind::None);
 }
 
 // What the tag generator writes reads back field for field.
@@ -218,23 +278,25 @@ TEST(PasteTag, RoundTripOfTheGeneratedTags) {
 }
 
 TEST(PasteTag, BadPartsAreNamedAndTheRestLoads) {
-    const Loaded font = Paste("<FONT COLOR=\"#12\" SIZE=big FACE=\"Helvetica, Arial\">x</FONT>");
-    EXPECT_EQ(font.problems,
-              (std::vector<std::string>{"COLOR=\"#12\" is not a color.", "SIZE=\"big\" is not a size.",
-                                        "The face \"Helvetica\" is not installed; \"Abadi\" is used "
-                                        "instead."}));
+    const Loaded font =
+        Paste("<FONT COLOR=\"Transparent\" SIZE=big FACE=\"Helvetica, abadi, Arial\">x</FONT>");
+    EXPECT_EQ(font.problems, (std::vector<std::string>{
+                                 "COLOR=\"Transparent\" is not a color.", "SIZE=\"big\" is not a size.",
+                                 "The face \"Helvetica\" is not installed; \"Abadi\" is used "
+                                 "instead."}));
     EXPECT_EQ(font.style.FontColor, Before().FontColor);
     EXPECT_EQ(font.style.SizeStep, Before().SizeStep);
-    // An unknown face is handled as a style file's: the list's first face, the alternates kept.
+    // An unknown face is handled as a style file's: the list's first face, the other
+    // alternates kept.
     EXPECT_EQ(font.style.FaceName, "Abadi");
     EXPECT_EQ(font.style.AltFaces, std::vector<std::string>{"Arial"});
     EXPECT_EQ(font.style.UserText, "x");
 
     const Loaded body =
-        Paste("<BODY  BGPICTURE=\"tile.gif\" BGCOLOR=\"#000000\" TEXT=purplish background='x.gif' LINK=>");
+        Paste("<BODY  BGPICTURE=\"tile.gif\" BGCOLOR=\"#000000\" TEXT=transparent background='x.gif' LINK=>");
     EXPECT_EQ(body.problems,
               (std::vector<std::string>{
-                  "TEXT=\"purplish\" is not a color.", "LINK=\"\" is not a color.",
+                  "TEXT=\"transparent\" is not a color.", "LINK=\"\" is not a color.",
                   "BACKGROUND=\"x.gif\" is not loaded: a tag does not say which folder holds "
                   "the picture.",
                   "BGPICTURE=\"tile.gif\" is not loaded: a tag does not say which folder holds "
@@ -243,39 +305,35 @@ TEST(PasteTag, BadPartsAreNamedAndTheRestLoads) {
     EXPECT_EQ(body.style.TextColor, Before().TextColor);
     EXPECT_EQ(body.style.PictureName, "old.gif");
 
-    EXPECT_EQ(PastedTagMessage(font.problems),
-              "The tag was loaded except for:\nCOLOR=\"#12\" is not a color.\nSIZE=\"big\" is not a size.\n"
-              "The face \"Helvetica\" is not installed; \"Abadi\" is used instead.");
+    EXPECT_EQ(
+        PastedTagMessage(font.problems),
+        "The tag was loaded except for:\nCOLOR=\"Transparent\" is not a color.\nSIZE=\"big\" is not a size.\n"
+        "The face \"Helvetica\" is not installed; \"Abadi\" is used instead.");
 }
 
-// A long value is cut in the message, before a character rather than through its bytes.
-TEST(PasteTag, LongValuesAreCutInTheMessage) {
+// A long value is cut in the message, before a character rather than through its bytes; a
+// long text is cut to what a style file holds, and the message says so.
+TEST(PasteTag, LongValuesAndTextsAreCut) {
     const std::string value = std::string(39, 'a') + "\xC3\xA9" + std::string(1000, 'b');
-    const Loaded loaded = Paste("<body text=\"" + value + "\">");
+    const Loaded loaded = Paste("<font size=\"" + value + "\">");
     EXPECT_EQ(loaded.problems,
-              std::vector<std::string>{"TEXT=\"" + std::string(39, 'a') + "...\" is not a color."});
-}
+              std::vector<std::string>{"SIZE=\"" + std::string(39, 'a') + "...\" is not a size."});
 
-TEST(PasteTag, ColourAndSizeValues) {
-    struct ColorCase {
-        const char* value;
-        std::optional<TColor> color;
-    };
-    const ColorCase colors[] = {
-        {"#FF8000", 0x0080FF},    {" #ff8000 ", 0x0080FF},   {"ff8000", 0x0080FF},
-        {"#F80", 0x0088FF},       {"FuChSiA", 0xFF00FF},     {"F80", std::nullopt},
-        {"#FF800", std::nullopt}, {"#GG0000", std::nullopt}, {"orange", std::nullopt},
-        {"", std::nullopt},       {"#", std::nullopt},
-    };
-    for (const ColorCase& c : colors) EXPECT_EQ(ParseTagColor(c.value), c.color) << c.value;
+    std::string text;
+    for (int i = 0; i < 1022; ++i) text += "\xC3\xA9";
+    const Loaded fits = Paste("<font>" + text + "<u>x</u></font>");
+    EXPECT_TRUE(fits.problems.empty());
+    EXPECT_EQ(fits.style.UserText, text + "x");
+    const Loaded cut = Paste("<font>" + text + "x<u>y</u></font>");
+    EXPECT_EQ(cut.problems, std::vector<std::string>{
+                                "The text after its first 1023 characters, as a style holds no more."});
+    EXPECT_EQ(cut.style.UserText, text + "x");
 
-    struct SizeCase {
-        const char* value;
-        std::optional<int> size;
-    };
-    const SizeCase sizes[] = {
-        {"1", 1},   {"7", 7},           {"+4", 7},           {"-2", 1},           {"-3", 1},
-        {" 5 ", 5}, {"99999999999", 7}, {"+", std::nullopt}, {"x", std::nullopt}, {"", std::nullopt},
-    };
-    for (const SizeCase& c : sizes) EXPECT_EQ(ParseTagSize(c.value), c.size) << c.value;
+    // Only the first 64 KB are read, up to a whole character: the text after a long comment
+    // ends where the cut falls, with no stray byte.
+    const std::string comment = "<font><!--" + std::string(65000, 'a') + "-->";  // an odd length
+    std::string letters;
+    for (int i = 0; i < 400; ++i) letters += "\xC3\xA9";
+    const Loaded long64 = Paste(comment + letters);
+    EXPECT_EQ(long64.style.UserText, letters.substr(0, (kMaxMarkupBytes - comment.size()) / 2 * 2));
 }
