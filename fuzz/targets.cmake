@@ -21,8 +21,15 @@ list(APPEND VELLORAN_FUZZERS tag_paste)
 set(FUZZ_tag_paste_SOURCES style/TagParser.cpp style/StyleFile.cpp style/ColorValue.cpp style/Style.cpp platform/IniText.cpp
     platform/IniFile.cpp platform/TextEncoding.cpp platform/FileBytes.cpp)
 
+# The column grid's stream, then a grid built from it and from a data file holding the rest of
+# the input, painted.
 list(APPEND VELLORAN_FUZZERS column_stream)
-set(FUZZ_column_stream_SOURCES controls/ColumnStream.cpp controls/SuperCol.cpp controls/ColorText.cpp)
+set(FUZZ_column_stream_SOURCES controls/ColumnStream.cpp controls/SuperCol.cpp controls/ColorText.cpp
+    controls/StringGrid.cpp controls/SuperGrd.cpp controls/SuperGridPaint.cpp controls/GridDataFile.cpp
+    controls/Picture.cpp controls/GIFDecoder.cpp controls/GIFLzw.cpp platform/Canvas.cpp
+    platform/CanvasText.cpp platform/SysColors.cpp platform/FileBytes.cpp platform/TextEncoding.cpp
+    resources/supergrid.qrc)
+set(FUZZ_column_stream_QT ON)
 
 list(APPEND VELLORAN_FUZZERS grid_data)
 set(FUZZ_grid_data_SOURCES controls/GridDataFile.cpp)
