@@ -12,6 +12,7 @@
 
 #include "app/AccessibleNames.h"
 #include "app/Glyphs.h"
+#include "app/TagArea.h"
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
 #include "platform/Error.h"
@@ -327,8 +328,8 @@ void TfrmMain::MakeSettingsDirFor(const std::string& path) const {
 
 // The file is named before it is read, so that a read that stops at a damaged key still
 // leaves Save and the close steps a file to work on. A start-up file that cannot be read at
-// all gives way to the settings folder's default style file; when that cannot be read either,
-// the window starts with the default style and never writes over the file.
+// all gives way to the settings folder's default style file, and stays the stored start-up
+// file; when the default cannot be read either, the window starts with the default style.
 void TfrmMain::LoadStartupStyle() {
     const std::string chosen =
         StartupStyleFile(settingsDir_, ReadStartup(SettingsFile()), platform::FileExists);
@@ -336,9 +337,10 @@ void TfrmMain::LoadStartupStyle() {
     styleFileName_ = chosen;
     if (LoadStartupFile(chosen) != TReadOutcome::Unreadable) return;
     styleFileName_ = fallback;
-    if (chosen != fallback && LoadStartupFile(fallback) != TReadOutcome::Unreadable) return;
-    origin_.styleFileUnreadable = true;
-    ReadStyleText(platform::IniText(), *this, platform::FileExists);
+    if (chosen == fallback || LoadStartupFile(fallback) == TReadOutcome::Unreadable) {
+        ReadStyleText(platform::IniText(), *this, platform::FileExists);
+    }
+    if (chosen != fallback) origin_.startupNotRead = chosen;
 }
 
 TfrmMain::TReadOutcome TfrmMain::LoadStartupFile(const std::string& path) {
@@ -405,12 +407,7 @@ void TfrmMain::ShowFontTag() {
 }
 void TfrmMain::ShowBodyTag() { ShowTag(MakeBodyTag(style_)); }
 
-// The tag area is shown again after every step of a read and every bar of a colour; laying
-// out the same text anew each time would cost most of an Open with a long list of faces.
-void TfrmMain::ShowTag(const std::string& tag) {
-    const QString text = QString::fromStdString(tag);
-    if (MemoTag->toPlainText() != text) MemoTag->setPlainText(text);
-}
+void TfrmMain::ShowTag(const std::string& tag) { ShowTagText(*MemoTag, QString::fromStdString(tag)); }
 
 void TfrmMain::cmdCopyFontTagClick() { platform::SetClipboardText(MakeFontTag(style_, false)); }
 void TfrmMain::cmdCopyFontTagTextClick() { platform::SetClipboardText(MakeFontTag(style_, true)); }
@@ -559,7 +556,7 @@ void TfrmMain::mnuFileSaveClick() {
     }
     MakeSettingsDirFor(styleFileName_);
     WriteStyle(styleFileName_, style_);
-    origin_ = {};
+    origin_.partlyReadFrom.reset();
 }
 
 void TfrmMain::mnuSaveAsClick() {

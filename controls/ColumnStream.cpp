@@ -1,5 +1,6 @@
 #include "controls/ColumnStream.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "controls/ColorText.h"
@@ -46,6 +47,10 @@ TFont ReadFont(TStreamReader& reader) {
 
 std::uint8_t Byte(std::int32_t value) { return static_cast<std::uint8_t>(value); }
 
+// A negative width draws nothing; a vast one, as a damaged stream may hold, draws as a cell's
+// width would.
+std::int32_t FrameWidth(std::int32_t value) { return std::clamp(value, 0, kMaxTitleFrameWidth); }
+
 void WriteColumn(TStreamWriter& writer, const TColumn& column) {
     writer.WriteListBegin();
     for (const std::string& line : column.Title()) writer.WriteString(line);
@@ -87,8 +92,8 @@ TColumn ReadColumn(TStreamReader& reader, bool controlFields) {
     if (!controlFields) return column;
     column.TitleBevelInner = Byte(reader.ReadInteger());
     column.TitleBevelOuter = Byte(reader.ReadInteger());
-    column.TitleBorderWidth = reader.ReadInteger();
-    column.TitleBevelWidth = reader.ReadInteger();
+    column.TitleBorderWidth = FrameWidth(reader.ReadInteger());
+    column.TitleBevelWidth = FrameWidth(reader.ReadInteger());
     column.TitleLayout = Byte(reader.ReadInteger());
     column.Layout = Byte(reader.ReadInteger());
     column.ControlType = Byte(reader.ReadInteger());
@@ -308,7 +313,7 @@ std::vector<std::uint8_t> WriteSuperGridStream(const TColumns& columns) {
     return writer.Bytes();
 }
 
-void ReadSuperGridStream(std::span<const std::uint8_t> bytes, TColumns& columns) {
+std::size_t ReadSuperGridStream(std::span<const std::uint8_t> bytes, TColumns& columns) {
     TStreamReader reader(bytes);
     std::string version = TColumns::kDefaultPropertyVersion;
     for (std::string name = reader.ReadPropName(); !name.empty(); name = reader.ReadPropName()) {
@@ -317,6 +322,7 @@ void ReadSuperGridStream(std::span<const std::uint8_t> bytes, TColumns& columns)
             ReadColumnsProperty(reader, std::string_view(name).substr(kPrefix.size()), columns, version);
         if (!applied) reader.SkipValue();
     }
+    return reader.Position();
 }
 
 }  // namespace controls

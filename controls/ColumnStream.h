@@ -81,6 +81,8 @@ public:
     bool ReadBoolean();
     // Skips one value, lists included.
     void SkipValue();
+    // How many bytes have been read.
+    std::size_t Position() const { return pos_; }
 
 private:
     std::uint8_t TakeByte();
@@ -98,8 +100,9 @@ std::vector<std::uint8_t> WriteSuperGridStream(const TColumns& columns);
 // Reads such a description into columns, applying the "Columns." values in the order they
 // are stored; "Version", "Author" and any other property are read past. Records carry the
 // fields after TextOverflow only when the stream's "PropertyVersion" (or "1.3" when it holds
-// none) is greater than "1.3" as plain text.
-void ReadSuperGridStream(std::span<const std::uint8_t> bytes, TColumns& columns);
+// none) is greater than "1.3" as plain text. Returns the length of the description, which
+// ends with its zero byte; what follows it is not read.
+std::size_t ReadSuperGridStream(std::span<const std::uint8_t> bytes, TColumns& columns);
 
 // Whether a record of this stream version carries the bevel, layout and control fields.
 bool VersionHasControlFields(std::string_view version);

@@ -11,6 +11,18 @@ enum class ParseState { Normal, Quoted, Braced, FieldDone, PictureDone, End };
 // The end of the line reaches the state machine as a character of its own.
 constexpr int kTerminator = -1;
 
+// The bytes of the line's first kMaxDataLineLength characters; a character is a byte that
+// does not continue a UTF-8 sequence, with the bytes that continue it.
+std::size_t CutLength(std::string_view line) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if ((static_cast<unsigned char>(line[i]) & 0xC0) == 0x80) continue;
+        if (characters == kMaxDataLineLength) return i;
+        ++characters;
+    }
+    return line.size();
+}
+
 }  // namespace
 
 std::vector<std::string_view> SplitDataLines(std::string_view content) {
@@ -19,7 +31,8 @@ std::vector<std::string_view> SplitDataLines(std::string_view content) {
     while (pos < content.size()) {
         std::size_t end = pos;
         while (end < content.size() && content[end] != '\r' && content[end] != '\n') ++end;
-        lines.push_back(content.substr(pos, std::min(end - pos, kMaxDataLineLength)));
+        const std::string_view line = content.substr(pos, end - pos);
+        lines.push_back(line.substr(0, CutLength(line)));
         pos = end;
         if (pos < content.size() && content[pos] == '\r') ++pos;
         if (pos < content.size() && content[pos] == '\n' && (pos == end || content[pos - 1] == '\r')) ++pos;

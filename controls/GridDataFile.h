@@ -10,11 +10,15 @@ namespace controls {
 // quoted (commas and braces inside quotes are text) or hold a picture file name in braces;
 // text after the closing brace goes to the same cell.
 
-// The longest line read; the rest of a longer line is skipped.
+// The longest line read, in characters; the rest of a longer line is skipped.
 inline constexpr std::size_t kMaxDataLineLength = 2048;
 
-// The file's lines, each cut to kMaxDataLineLength bytes. CR LF, LF and CR end a line; a
-// last line without an end counts.
+// The largest data file read, far more than any table a grid can show; a larger one is
+// refused as unreadable rather than filling the memory.
+inline constexpr long kMaxDataFileBytes = 64L * 1024 * 1024;
+
+// The lines of a file's UTF-8 text, each cut to kMaxDataLineLength characters. CR LF, LF and
+// CR end a line; a last line without an end counts.
 std::vector<std::string_view> SplitDataLines(std::string_view content);
 
 struct DataField {

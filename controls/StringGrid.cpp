@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
+#include <limits>
 
 #include "controls/Accessible.h"
 #include "controls/GridAccessible.h"
@@ -19,9 +20,11 @@ using platform::TColor;
 namespace {
 
 constexpr int kClassicCount = 5;
-// Rows a notch of the mouse wheel scrolls.
+// Rows a notch of the mouse wheel scrolls; a notch is 120 units of the wheel's angle, and
+// touchpads and fine wheels send fractions of it.
 constexpr int kWheelRows = 3;
 constexpr int kWheelNotch = 120;
+constexpr int kWheelUnitsPerRow = kWheelNotch / kWheelRows;
 
 template <typename T>
 void MoveItem(std::vector<T>& items, int from, int to) {
@@ -47,11 +50,15 @@ TStringGrid::TStringGrid(QWidget* parent) : QAbstractScrollArea(parent) {
 
 TStringGrid::~TStringGrid() = default;
 
+// Rows that keep their width are left alone, so that adding rows one at a time, as a data
+// file does, costs the new rows only.
 void TStringGrid::Resize(int colCount, int rowCount) {
+    const auto rows = static_cast<std::size_t>(rowCount);
     colWidths_.resize(static_cast<std::size_t>(colCount), defaultColWidth_);
-    rowHeights_.resize(static_cast<std::size_t>(rowCount), defaultRowHeight_);
-    cells_.resize(static_cast<std::size_t>(rowCount));
-    for (auto& row : cells_) row.resize(static_cast<std::size_t>(colCount));
+    rowHeights_.resize(rows, defaultRowHeight_);
+    const std::size_t unchanged = colCount == colCount_ ? std::min(cells_.size(), rows) : 0;
+    cells_.resize(rows);
+    for (std::size_t r = unchanged; r < rows; ++r) cells_[r].resize(static_cast<std::size_t>(colCount));
     colCount_ = colCount;
     rowCount_ = rowCount;
 }
@@ -169,8 +176,7 @@ void TStringGrid::SetCells(int col, int row, const QString& text) {
     Cell& cell = At(col, row);
     if (cell.text == text) return;
     cell.text = text;
-    const Rect r = CellRect(col, row);
-    viewport()->update(r.left, r.top, r.Width(), r.Height());
+    UpdateCell(col, row);
 }
 
 TCellObject* TStringGrid::Objects(int col, int row) const {
@@ -181,8 +187,18 @@ TCellObject* TStringGrid::Objects(int col, int row) const {
 void TStringGrid::SetObjects(int col, int row, std::unique_ptr<TCellObject> object) {
     if (Find(col, row) == nullptr) return;
     At(col, row).object = std::move(object);
-    const Rect r = CellRect(col, row);
-    viewport()->update(r.left, r.top, r.Width(), r.Height());
+    UpdateCell(col, row);
+}
+
+// Only a cell in view is repainted, and finding that one is not costs no more than the rows in
+// view, however far below them it lies: filling thousands of rows stays linear.
+void TStringGrid::UpdateCell(int col, int row) {
+    const int height = viewport()->height();
+    const int top = RowTop(row, height);
+    if (top < 0 || top >= height) return;
+    const int left = ColumnLeft(col);
+    viewport()->update(left, top, colWidths_[static_cast<std::size_t>(col)],
+                       rowHeights_[static_cast<std::size_t>(row)]);
 }
 
 int TStringGrid::ColumnLeft(int col) const {
@@ -191,14 +207,16 @@ int TStringGrid::ColumnLeft(int col) const {
     return x;
 }
 
-// -1 for a scrolling row above the view.
-int TStringGrid::RowTop(int row) const {
+// -1 for a scrolling row above the view. The walk stops at `limit`: a row that starts there
+// or lower gets a top of at least `limit`.
+int TStringGrid::RowTop(int row, int limit) const {
     int y = 0;
     for (int r = 0; r < std::min(row, fixedRows_); ++r)
         y += rowHeights_[static_cast<std::size_t>(r)] + kGridLineWidth;
     if (row < fixedRows_) return y;
     if (row < topRow_) return -1;
-    for (int r = topRow_; r < row; ++r) y += rowHeights_[static_cast<std::size_t>(r)] + kGridLineWidth;
+    for (int r = topRow_; r < row && y < limit; ++r)
+        y += rowHeights_[static_cast<std::size_t>(r)] + kGridLineWidth;
     return y;
 }
 
@@ -488,9 +506,15 @@ void TStringGrid::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
 }
 
+// What a turn leaves short of a row is kept for the next one, as Qt's scroll areas keep it, so
+// that many small turns scroll as far as one large turn; a turn the other way starts afresh.
 void TStringGrid::wheelEvent(QWheelEvent* event) {
-    const int notches = event->angleDelta().y() / kWheelNotch;
-    if (notches != 0) SetTopRow(topRow_ - notches * kWheelRows);
+    const int delta = event->angleDelta().y();
+    if (delta != 0 && (delta < 0) != (wheelRemainder_ < 0)) wheelRemainder_ = 0;
+    const long long units = static_cast<long long>(wheelRemainder_) + delta;
+    const auto rows = static_cast<int>(units / kWheelUnitsPerRow);
+    wheelRemainder_ = static_cast<int>(units % kWheelUnitsPerRow);
+    if (rows != 0) SetTopRow(topRow_ - rows);
     event->accept();
 }
 

@@ -3,6 +3,7 @@
 #include <QAbstractScrollArea>
 #include <QString>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -126,7 +127,8 @@ private:
     int MaxTopRow() const;
     void UpdateScrollBar();
     int ColumnLeft(int col) const;
-    int RowTop(int row) const;
+    int RowTop(int row, int limit = std::numeric_limits<int>::max()) const;
+    void UpdateCell(int col, int row);
     TGridDrawState DrawStateOf(int col, int row) const;
     void PaintCell(platform::Canvas& canvas, int col, int row, const platform::Rect& rect);
     void DrawFocusRect(QPainter& painter, const platform::Rect& rect);
@@ -148,6 +150,8 @@ private:
     int row_ = 0;
     int topRow_ = 0;
     bool updatingScrollBar_ = false;
+    // The part of the wheel's turns not yet scrolled, in the wheel's units.
+    int wheelRemainder_ = 0;
 };
 
 }  // namespace controls

@@ -9,8 +9,13 @@ namespace controls {
 
 namespace {
 
-// Rounds a * b / c to the nearest integer, halves away from zero.
-int MulDiv(int a, int b, int c) { return static_cast<int>(std::lround(static_cast<double>(a) * b / c)); }
+// Rounds a * b / c to the nearest integer, halves away from zero. A result beyond the range
+// of int is clamped to it, short of its lowest value so that it can always be negated: a
+// size of 1610612736 points is 2^31 pixels.
+int MulDiv(int a, int b, int c) {
+    constexpr double kLargest = std::numeric_limits<int>::max();
+    return static_cast<int>(std::lround(std::clamp(static_cast<double>(a) * b / c, -kLargest, kLargest)));
+}
 
 }  // namespace
 

@@ -32,6 +32,10 @@ inline constexpr std::uint8_t kCheckBoxStandard = 0;
 inline constexpr std::uint8_t kCheckBoxCheckMark = 1;
 inline constexpr std::uint8_t kCheckBoxPlain = 2;
 
+// The widest a title's bevel or band is read from a stream: far wider than any cell, and far
+// enough from the limits of int that the drawing arithmetic cannot overflow.
+inline constexpr std::int32_t kMaxTitleFrameWidth = 1 << 20;
+
 // A font as a column keeps it: the classic font's fields, free of any drawing surface.
 // Height is in pixels and negative for a character height; Size is in points at the
 // classic 96 pixels per inch, so setting one sets the other.

@@ -1,6 +1,5 @@
 #include "controls/SuperGrd.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -11,6 +10,8 @@
 #include "controls/Picture.h"
 #include "controls/SuperGridPaint.h"
 #include "platform/Error.h"
+#include "platform/FileBytes.h"
+#include "platform/TextEncoding.h"
 
 // The images live in a static library, whose resource initialiser the linker would drop
 // unless something refers to it; Q_INIT_RESOURCE must be used outside any namespace.
@@ -37,6 +38,8 @@ unsigned AlignmentFlags(std::uint8_t alignment) {
         default: return platform::DT_LEFT;
     }
 }
+
+constexpr long long kMaxFontPixels = 1000;
 
 int TextHeight(const platform::Canvas& canvas) {
     const QFontMetrics metrics(canvas.Font());
@@ -69,7 +72,10 @@ QString TSuperGrid::Author() const {
 
 QFont TSuperGrid::ToQFont(const TFont& font) {
     QFont result(QString::fromStdString(font.Name));
-    if (font.Height != 0) result.setPixelSize(std::abs(font.Height));
+    // A height from a damaged description can be anything an int holds; no cell shows more
+    // than a glyph or two of a font this large anyway.
+    const long long pixels = std::llabs(static_cast<long long>(font.Height));
+    if (pixels != 0) result.setPixelSize(static_cast<int>(std::min<long long>(pixels, kMaxFontPixels)));
     result.setBold(font.Bold);
     result.setItalic(font.Italic);
     result.setUnderline(font.Underline);
@@ -281,21 +287,20 @@ void TSuperGrid::ParseLineIntoRow(std::string_view line, int row) {
     }
 }
 
+// A data file comes from wherever the user's table was made: it is read as the style files
+// are (a byte order mark, else UTF-8 when it is valid, else Windows-1252), and a pipe or a
+// device named as the data file is refused rather than waited on.
 void TSuperGrid::LoadDataFile() {
     ClearDataRows();
-    const QString name = QString::fromStdString(columns_.DataFileName());
-    if (name.isEmpty() || !QFileInfo(name).isFile()) return;
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw platform::Error("Unable to read the data file " + columns_.DataFileName());
-    }
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        throw platform::Error("Unable to read the data file " + columns_.DataFileName());
-    }
+    const std::string& name = columns_.DataFileName();
+    if (name.empty()) return;
+    const platform::FileContent file = platform::ReadRegularFile(name, kMaxDataFileBytes);
+    if (file.state == platform::FileContent::State::Missing) return;
+    if (file.state != platform::FileContent::State::Read)
+        throw platform::Error("Unable to read the data file " + name);
+    const std::string content = platform::DecodeText(file.bytes).utf8;
     int row = FixedRows();
-    for (const std::string_view line :
-         SplitDataLines(std::string_view(content.constData(), content.size()))) {
+    for (const std::string_view line : SplitDataLines(content)) {
         if (row >= RowCount()) {
             if (!columns_.AddRows()) break;
             SetRowCount(RowCount() + 1);

@@ -1,5 +1,7 @@
 #include "controls/SuperGridPaint.h"
 
+#include <algorithm>
+
 namespace controls {
 
 using platform::Rect;
@@ -44,14 +46,24 @@ namespace {
 
 bool HasWidth(const Rect& r) { return r.right - r.left + 1 > 0; }
 
+// A width no wider than it takes to use r up: a wider ring would draw nothing more, and only
+// cost a step per pixel of its width. Negative widths draw nothing.
+int UsableWidth(const Rect& r, int width) {
+    const long long usedUp = (static_cast<long long>(r.right) - r.left + 2) / 2;
+    return static_cast<int>(std::clamp<long long>(width, 0, std::max(usedUp, 0LL)));
+}
+
+void Shrink(Rect& r, int width) { r = {r.left + width, r.top + width, r.right - width, r.bottom - width}; }
+
 void AddBevel(std::vector<FrameRing>& rings, Rect& r, std::uint8_t bevel, int width) {
     const auto kind = static_cast<TPanelBevel>(bevel);
     if (kind != TPanelBevel::bvLowered && kind != TPanelBevel::bvRaised) return;
     if (!HasWidth(r)) return;
+    width = UsableWidth(r, width);
     const bool lowered = kind == TPanelBevel::bvLowered;
     rings.push_back({r, width, lowered ? platform::clBtnShadow : platform::clBtnHighlight,
                      lowered ? platform::clBtnHighlight : platform::clBtnShadow});
-    r = {r.left + width, r.top + width, r.right - width, r.bottom - width};
+    Shrink(r, width);
 }
 
 }  // namespace
@@ -60,9 +72,9 @@ std::vector<FrameRing> TitleFrame(const TColumn& column, Rect& r) {
     std::vector<FrameRing> rings;
     AddBevel(rings, r, column.TitleBevelOuter, column.TitleBevelWidth);
     if (HasWidth(r)) {
-        const int band = column.TitleBorderWidth;
+        const int band = UsableWidth(r, column.TitleBorderWidth);
         if (band > 0) rings.push_back({r, band, column.TitleColor, column.TitleColor});
-        r = {r.left + band, r.top + band, r.right - band, r.bottom - band};
+        Shrink(r, band);
     }
     AddBevel(rings, r, column.TitleBevelInner, column.TitleBevelWidth);
     return rings;

@@ -49,7 +49,8 @@ struct FrameRing {
 };
 
 // The rings of a title cell's frame on r, outer bevel, flat band, inner bevel, each left out
-// when it has nothing to draw or r has become too narrow; r is shrunk past them.
+// when it has nothing to draw or r has become too narrow; r is shrunk past them. No ring is
+// wider than it takes to use r up, and a negative width counts as none.
 std::vector<FrameRing> TitleFrame(const TColumn& column, platform::Rect& r);
 
 // Where the block of title lines starts, for lines of the given heights in r.

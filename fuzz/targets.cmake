@@ -27,8 +27,15 @@ set(FUZZ_tag_paste_SOURCES style/TagParser.cpp style/HtmlMarkup.cpp style/Legacy
 set(FUZZ_tag_paste_PKG gumbo)
 set(FUZZ_tag_paste_OPTIONS -max_len=65536 -timeout=2)
 
+# The column grid's stream, then a grid built from it and from a data file holding the rest of
+# the input, painted.
 list(APPEND VELLORAN_FUZZERS column_stream)
-set(FUZZ_column_stream_SOURCES controls/ColumnStream.cpp controls/SuperCol.cpp controls/ColorText.cpp)
+set(FUZZ_column_stream_SOURCES controls/ColumnStream.cpp controls/SuperCol.cpp controls/ColorText.cpp
+    controls/StringGrid.cpp controls/SuperGrd.cpp controls/SuperGridPaint.cpp controls/GridDataFile.cpp
+    controls/Picture.cpp controls/GIFDecoder.cpp controls/GIFLzw.cpp platform/Canvas.cpp
+    platform/CanvasText.cpp platform/SysColors.cpp platform/FileBytes.cpp platform/TextEncoding.cpp
+    resources/supergrid.qrc)
+set(FUZZ_column_stream_QT ON)
 
 list(APPEND VELLORAN_FUZZERS grid_data)
 set(FUZZ_grid_data_SOURCES controls/GridDataFile.cpp)

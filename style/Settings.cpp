@@ -75,11 +75,10 @@ bool ExitSteps(const std::string& settingsPath, const std::string& styleFileName
                const std::function<void(const std::string& message)>& reportError,
                const TStyleOrigin& origin) {
     try {
-        WriteStartup(settingsPath, styleFileName);
+        WriteStartup(settingsPath, origin.startupNotRead.value_or(styleFileName));
     } catch (const platform::Error& e) {
         reportError(e.what());
     }
-    if (origin.styleFileUnreadable) return true;
     TSavePolicy policy = SavePolicyOf(ReadSaveValue(settingsPath));
     if (policy == spSaveOnExit && origin.partlyReadFrom) policy = spPromptBeforeSaving;
     const std::string question = origin.partlyReadFrom

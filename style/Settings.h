@@ -51,11 +51,14 @@ enum class TSaveAnswer { Yes, No, Cancel };
 struct TStyleOrigin {
     // The file whose read stopped at a damaged key; nothing after a complete read.
     std::optional<std::string> partlyReadFrom;
-    // The style file exists but could not be read at all: it is never written over.
-    bool styleFileUnreadable = false;
+    // The stored start-up style, when it could not be read at the start and the default style
+    // file was opened instead: the close stores it again rather than the file shown, so that
+    // the next start tries it again. Opening or saving as another style ends it.
+    std::optional<std::string> startupNotRead;
 };
 
-// The steps of closing the main window. Writes "startup" := styleFileName, then applies the
+// The steps of closing the main window. Writes "startup" := styleFileName (or the start-up
+// style that could not be read, see TStyleOrigin), then applies the
 // stored policy: save (also for a value outside the policies) writes the style with
 // writeStyle; prompt asks askToSave(SaveQuestion(styleFileName)) and writes on Yes; do-not-save
 // writes nothing. Returns whether the window may close: false only when the question was
@@ -65,8 +68,10 @@ struct TStyleOrigin {
 // them would leave a window that can only be killed. A style file that cannot be written
 // ("Unable to write to <path>") propagates, and the caller keeps the window open and shows the
 // message, since the style is the user's work.
-// After a partial read the policy asks (PartlyReadQuestion) instead of saving silently; a style
-// file that could not be read is neither asked about nor written.
+// After a partial read the policy asks (PartlyReadQuestion) instead of saving silently. A style
+// file that could not be read is saved as any other: the writer, which reads the file first to
+// keep what it does not change, refuses it with "Unable to write to <path>", so the user hears
+// of it and keeps the window, as with Save, rather than losing the changes without a word.
 bool ExitSteps(const std::string& settingsPath, const std::string& styleFileName,
                const std::function<TSaveAnswer(const std::string& question)>& askToSave,
                const std::function<void()>& writeStyle,

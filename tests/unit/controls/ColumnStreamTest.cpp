@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <limits>
 
 #include "controls/ColorText.h"
 #include "controls/ColumnStream.h"
@@ -159,6 +160,25 @@ TEST(ColumnStreamTest, FontSizeReadAfterHeightWins) {
     EXPECT_EQ(font.Size(), 12);
     EXPECT_EQ(font.Pitch, controls::TFontPitch::fpVariable);
     EXPECT_EQ(font.Color, platform::clBlue);
+}
+
+// A damaged description can hold any number: the title's widths are bounded, and a font size
+// whose height leaves int (1610612736 points is 2^31 pixels) is clamped rather than wrapped.
+TEST(ColumnStreamTest, NumbersOutOfRangeAreBoundedOnReading) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    TColumn column;
+    column.TitleBorderWidth = -5;
+    column.TitleBevelWidth = kMax;
+    controls::TFont font;
+    font.Height = -kMax - 1;  // written with a size of 1610612736 points
+    column.SetTitleFont(font);
+    TColumns source;
+    source.Add(column);
+    TColumns read;
+    controls::ReadSuperGridStream(controls::WriteSuperGridStream(source), read);
+    EXPECT_EQ(read.Items(0).TitleBorderWidth, 0);
+    EXPECT_EQ(read.Items(0).TitleBevelWidth, controls::kMaxTitleFrameWidth);
+    EXPECT_EQ(read.Items(0).TitleFont().Height, -kMax);
 }
 
 TEST(ColumnStreamTest, IntegersTakeTheirSmallestForm) {

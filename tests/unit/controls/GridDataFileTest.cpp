@@ -91,6 +91,10 @@ TEST(DataLinesTest, SplitsAtEveryLineEndAndCutsLongLines) {
     EXPECT_EQ(lines[5], "");
     EXPECT_EQ(lines[6].size(), controls::kMaxDataLineLength);
     EXPECT_EQ(lines[7], "e");
+    std::string accented;
+    for (int i = 0; i < 3000; ++i) accented += "\xC3\xA9";
+    EXPECT_EQ(controls::SplitDataLines(accented)[0].size(), 2 * controls::kMaxDataLineLength)
+        << "characters are counted, not bytes";
     EXPECT_TRUE(controls::SplitDataLines("").empty());
     EXPECT_EQ(controls::SplitDataLines("only\n").size(), 1u);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 #include "controls/SuperGridPaint.h"
@@ -148,6 +149,35 @@ TEST(TitleFrameTest, DrawsOuterBevelBandAndInnerBevelInOrder) {
     EXPECT_EQ(rings[2],
               (controls::FrameRing{{5, 5, 35, 15}, 2, platform::clBtnShadow, platform::clBtnHighlight}));
     EXPECT_EQ(r, (Rect{7, 7, 33, 13}));
+}
+
+// A damaged description can hold any width: a ring takes no more steps than the cell has
+// pixels, and the arithmetic never leaves int.
+TEST(TitleFrameTest, AVastWidthUsesTheRectangleUpInOneRing) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    const struct {
+        std::uint8_t outer;
+        int bevel;
+        int band;
+        platform::TColor topLeft;
+    } cases[] = {
+        {static_cast<std::uint8_t>(controls::TPanelBevel::bvLowered), 1'000'000'000, kMax,
+         platform::clBtnShadow},
+        {0, 1, kMax, kTitleColor},
+    };
+    for (const auto& c : cases) {
+        TColumn column;
+        column.TitleColor = kTitleColor;
+        column.TitleBevelOuter = c.outer;
+        column.TitleBevelWidth = c.bevel;
+        column.TitleBorderWidth = c.band;
+        Rect r{1, 1, 41, 21};
+        const auto rings = controls::TitleFrame(column, r);
+        ASSERT_EQ(rings.size(), 1u) << c.bevel;
+        EXPECT_EQ(rings[0].width, 21) << c.bevel;
+        EXPECT_EQ(rings[0].topLeft, c.topLeft) << c.bevel;
+        EXPECT_EQ(r, (Rect{22, 22, 20, 0})) << c.bevel;
+    }
 }
 
 TEST(TitleFrameTest, StopsWhenTheRectangleHasNoWidthLeft) {

@@ -141,7 +141,7 @@ TEST(ExitSteps, PromptAsksAndFollowsTheAnswer) {
 // The question names the file that was only partly read, which after a failed Open is not
 // the file the style would be written to.
 TEST(ExitSteps, AStyleThatFailedToReadIsNotSavedWithoutAsking) {
-    const TStyleOrigin partly{"/t/Bad.vls", false};
+    const TStyleOrigin partly{"/t/Bad.vls", std::nullopt};
     const ExitRun no = RunExit("0", TSaveAnswer::No, partly);
     EXPECT_EQ(no.questions,
               std::vector<std::string>{
@@ -154,10 +154,6 @@ TEST(ExitSteps, AStyleThatFailedToReadIsNotSavedWithoutAsking) {
     const ExitRun never = RunExit("2", TSaveAnswer::Yes, partly);
     EXPECT_TRUE(never.questions.empty());
     EXPECT_EQ(never.styleWrites, 0);
-    // A style file that could not be read is never written over, whatever the policy.
-    const ExitRun unreadable = RunExit("0", TSaveAnswer::Yes, {std::nullopt, true});
-    EXPECT_TRUE(unreadable.mayClose);
-    EXPECT_EQ(unreadable.styleWrites, 0);
 }
 
 TEST(ExitSteps, DoNotSaveClosesWithoutWritingOrAsking) {

@@ -123,3 +123,17 @@ TEST_F(MainWindowTest, AddingAnAlternateFaceShowsItInTheTagAtOnce) {
     EXPECT_EQ(window->Style().AltFaces, (std::vector<std::string>{"Abadi", "Abadi"}));
     EXPECT_NE(Tag().find("FACE=\"'Comic Sans MS','Abadi','Abadi'\""), std::string::npos);
 }
+
+// A tag of thousands of one-word faces has no word boundary to wrap at: wrapped at words, it
+// is laid out again from every line to its end, so that each change of the tag takes seconds.
+// It is wrapped anywhere instead; a tag of ordinary length keeps its words whole.
+TEST_F(MainWindowTest, ATagOfThousandsOfFacesIsWrappedAnywhere) {
+    EXPECT_EQ(window->MemoTag->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    window->SetAltFaces(std::vector<std::string>(2000, "F1"));
+    QTest::mouseClick(Font().cmdBold, Qt::LeftButton);
+    EXPECT_NE(Tag().find("'F1','F1'"), std::string::npos);
+    EXPECT_EQ(window->MemoTag->wordWrapMode(), QTextOption::WrapAnywhere);
+    window->SetAltFaces({});
+    QTest::mouseClick(Font().cmdBold, Qt::LeftButton);
+    EXPECT_EQ(window->MemoTag->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+}

@@ -99,8 +99,18 @@ TEST_F(StartupTest, AnUnreadableStartupStyleGivesWayToTheDefaultStyleFile) {
     EXPECT_TRUE(window->close());
     EXPECT_EQ(std::filesystem::file_size(Path("Huge.vls")), 65u * 1024 * 1024);
     EXPECT_TRUE(std::filesystem::exists(Path("Default.vls")));
+    EXPECT_EQ(ReadStartup(Path("vlr.ini")), Path("Huge.vls")) << "tried again at the next start";
+
+    window->show();
+    window->mnuFileSave->trigger();
+    window->ChooseStyleToSaveAs = [this] { return Path("Mine.vls"); };
+    window->mnuSaveAs->trigger();
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(ReadStartup(Path("vlr.ini")), Path("Mine.vls")) << "the user chose another style";
 }
 
+// Saving on exit to a file that cannot be read is refused as Save refuses it: the user is told
+// and keeps the window, and with it the changes.
 TEST_F(StartupTest, AnUnreadableDefaultStyleFileIsNeverWritten) {
     WriteText(Path("Default.vls"), "");
     std::filesystem::resize_file(Path("Default.vls"), 65 * 1024 * 1024);
@@ -108,7 +118,11 @@ TEST_F(StartupTest, AnUnreadableDefaultStyleFileIsNeverWritten) {
     EXPECT_EQ(TakeErrors(), QStringList{QString::fromStdString("Unable to read " + Path("Default.vls"))});
     EXPECT_EQ(window->windowTitle(), " Velloran - Default");
     EXPECT_EQ(window->Style().FaceName, "Comic Sans MS") << "the default style";
-    EXPECT_TRUE(window->close()) << "the window still closes";
+    const QStringList refused{QString::fromStdString("Unable to write to " + Path("Default.vls"))};
+    window->mnuFileSave->trigger();
+    EXPECT_EQ(TakeErrors(), refused);
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(TakeErrors(), refused);
     EXPECT_EQ(std::filesystem::file_size(Path("Default.vls")), 65u * 1024 * 1024);
 }
 

@@ -8,7 +8,9 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
+#include <filesystem>
 
+#include "controls/GridDataFile.h"
 #include "controls/Picture.h"
 #include "controls/SuperGrd.h"
 #include "platform/Error.h"
@@ -270,6 +272,51 @@ TEST(SuperGridDataFile, AnUnreadablePictureEndsTheLoadWithAnError) {
     }
 }
 
+// Tables come from other systems' editors and spreadsheets, as style files do.
+TEST(SuperGridDataFile, ReadsTheEncodingsStyleFilesComeIn) {
+    const struct {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"UTF-8", "Caf\xC3\xA9\n"},
+        {"Windows-1252", "Caf\xE9\n"},
+        {"UTF-8 after a mark",
+         "\xEF\xBB\xBF"
+         "Caf\xC3\xA9\n"},
+        {"UTF-16LE", std::string("\xFF\xFE"
+                                 "C\0a\0f\0\xE9\0\n\0",
+                                 12)},
+    };
+    for (const auto& c : cases) {
+        DataGrid g;
+        g.Load(c.bytes, false);
+        EXPECT_EQ(g.grid.Cells(0, 1), QString::fromUtf8("Caf\xC3\xA9")) << c.what;
+    }
+}
+
+// A pipe would wait for a writer that never comes; a huge file would fill the memory.
+TEST(SuperGridDataFile, WhatIsNotARegularFileOfSaneSizeIsRefused) {
+    DataGrid g;
+    const std::string pipe = g.folder.File("pipe.csv");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::string huge = g.folder.File("huge.csv");
+    WriteFile(huge, "a\n");
+    std::filesystem::resize_file(huge, kMaxDataFileBytes + 1);
+    for (const std::string& name : {pipe, huge, g.folder.Dir()}) {
+        TColumns columns;
+        columns.Assign(g.grid.Columns());
+        columns.SetLoadData(true);
+        columns.SetDataFileName(name);
+        g.grid.SetColumns(columns);
+        try {
+            g.grid.Loaded();
+            ADD_FAILURE() << name << " was read";
+        } catch (const platform::Error& e) {
+            EXPECT_EQ(std::string(e.what()), "Unable to read the data file " + name);
+        }
+    }
+}
+
 TEST(SuperGridDataFile, APipeNamedLikeAPictureIsRefusedWithoutWaiting) {
     // Opened to read, a pipe would wait for a writer that never comes.
     TempFolder folder;
@@ -321,11 +368,17 @@ TEST(StringGridMouse, LeftClickSelectsADataCellAndTheWheelScrolls) {
     QTest::mouseClick(g.grid.viewport(), Qt::RightButton, {}, g.Centre(1, 2));
     EXPECT_EQ(std::make_pair(g.grid.Col(), g.grid.Row()), std::make_pair(2, 3));
 
-    QWheelEvent down({50, 50}, g.grid.mapToGlobal(QPoint(50, 50)), {}, {0, -120}, Qt::NoButton, {},
-                     Qt::NoScrollPhase, false);
-    QApplication::sendEvent(g.grid.viewport(), &down);
+    const auto turn = [&g](int delta) {
+        QWheelEvent event({50, 50}, g.grid.mapToGlobal(QPoint(50, 50)), {}, {0, delta}, Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(g.grid.viewport(), &event);
+    };
+    turn(-120);
     EXPECT_EQ(g.grid.TopRow(), 4);
     EXPECT_EQ(g.grid.verticalScrollBar()->value(), 3);
+    // A touchpad turns in small steps: eight of an eighth of a notch scroll as one notch does.
+    for (int i = 0; i < 8; ++i) turn(-15);
+    EXPECT_EQ(g.grid.TopRow(), 7);
 }
 
 }  // namespace
