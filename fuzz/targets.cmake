@@ -32,5 +32,8 @@ set(FUZZ_grid_data_SOURCES controls/GridDataFile.cpp)
 list(APPEND VELLORAN_FUZZERS gif_image)
 set(FUZZ_gif_image_SOURCES controls/GIFImage.cpp controls/GIFPictures.cpp controls/GIFImageLayout.cpp
     controls/GIFDecoder.cpp controls/GIFLzw.cpp platform/Canvas.cpp platform/CanvasText.cpp
-    platform/SysColors.cpp platform/FileBytes.cpp platform/Paths.cpp)
+    platform/SysColors.cpp platform/FileBytes.cpp platform/FileIdentity.cpp platform/Paths.cpp)
 set(FUZZ_gif_image_QT ON)
+# The decoder's limits: a few megabytes hold any file that makes the work out of proportion,
+# and each input must be done in 2 s.
+set(FUZZ_gif_image_OPTIONS -max_len=4194304 -timeout=2)
