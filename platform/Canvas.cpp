@@ -1,10 +1,9 @@
 #include "platform/Canvas.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <cstdlib>
-#include <vector>
+#include <cstring>
 
 #include "platform/SysColors.h"
 
@@ -61,51 +60,6 @@ bool ClipCopy(Rect& dest, Rect& src, const QSize& sourceSize, const QSize& targe
     src = {sx, sy, sx + w, sy + h};
     return true;
 }
-
-// The pixels of one row of a source picture from column `left` on, `width` of them, as 32-bit
-// colours. Indexed and one-bit pictures are looked up in their colour table; other formats
-// are converted one row at a time.
-class SourceRows {
-public:
-    SourceRows(const QImage& source, int left, int width)
-        : source_(source), left_(left), width_(width), row_(static_cast<std::size_t>(width)) {
-        colors_.fill(kOpaque);
-        const QList<QRgb> table = source.colorTable();
-        std::copy_n(table.begin(), std::min<qsizetype>(table.size(), 256), colors_.begin());
-    }
-
-    const std::uint32_t* Row(int y) const {
-        const uchar* line = source_.constScanLine(y);
-        switch (source_.format()) {
-            case QImage::Format_Indexed8:
-                for (int x = 0; x < width_; ++x) row_[x] = colors_[line[left_ + x]];
-                return row_.data();
-            case QImage::Format_Mono:
-                for (int x = 0, i = left_; x < width_; ++x, ++i)
-                    row_[x] = colors_[(line[i >> 3] >> (7 - (i & 7))) & 1];
-                return row_.data();
-            case QImage::Format_MonoLSB:
-                for (int x = 0, i = left_; x < width_; ++x, ++i)
-                    row_[x] = colors_[(line[i >> 3] >> (i & 7)) & 1];
-                return row_.data();
-            case QImage::Format_RGB32:
-            case QImage::Format_ARGB32: return reinterpret_cast<const std::uint32_t*>(line) + left_;
-            default: {
-                const QImage one = source_.copy(left_, y, width_, 1).convertToFormat(QImage::Format_RGB32);
-                std::copy_n(reinterpret_cast<const std::uint32_t*>(one.constScanLine(0)), width_,
-                            row_.begin());
-                return row_.data();
-            }
-        }
-    }
-
-private:
-    const QImage& source_;
-    int left_;
-    int width_;
-    std::array<std::uint32_t, 256> colors_{};
-    mutable std::vector<std::uint32_t> row_;
-};
 
 }  // namespace
 
@@ -235,20 +189,30 @@ void Canvas::CopyRect(const Rect& dest, const QImage& source, const Rect& source
         painter_->setCompositionMode(mode);
         return;
     }
-    // On our own image the operations are done on the pixels themselves, a row at a time: the
+    // On our own image the operations are done on the pixels themselves, a band at a time: the
     // alpha byte stays opaque (a painter's XOR would clear it), and a copy costs a few steps
-    // per pixel and no converted copy of the picture, which for a large frame would take four
-    // bytes a pixel. The painter must let go of the image while we do.
+    // per pixel and no converted copy of the whole picture, which for a large frame would take
+    // four bytes a pixel. The painter must let go of the image while we do.
     ownPainter_.end();
     if (image_->format() != QImage::Format_RGB32 && image_->format() != QImage::Format_ARGB32 &&
         image_->format() != QImage::Format_ARGB32_Premultiplied) {
         *image_ = image_->convertToFormat(QImage::Format_RGB32);
     }
-    const SourceRows rows(source, s.left, s.Width());
-    for (int y = 0; y < d.Height(); ++y) {
-        const std::uint32_t* from = rows.Row(s.top + y);
-        CombineRow(from, reinterpret_cast<std::uint32_t*>(image_->scanLine(d.top + y)) + d.left, d.Width(),
-                   op);
+    // A band of 64 rows takes a few megabytes at most, whatever the picture's size.
+    constexpr int kBandRows = 64;
+    for (int top = 0; top < d.Height(); top += kBandRows) {
+        const int rows = std::min(kBandRows, d.Height() - top);
+        const QImage band =
+            source.copy(s.left, s.top + top, s.Width(), rows).convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < rows; ++y) {
+            const auto* from = reinterpret_cast<const std::uint32_t*>(band.constScanLine(y));
+            auto* to = reinterpret_cast<std::uint32_t*>(image_->scanLine(d.top + top + y)) + d.left;
+            if (op == RasterOp::SrcCopy) {
+                std::memcpy(to, from, static_cast<std::size_t>(d.Width()) * sizeof(std::uint32_t));
+            } else {
+                CombineRow(from, to, d.Width(), op);
+            }
+        }
     }
     ownPainter_.begin(image_);
     ownPainter_.setRenderHint(QPainter::Antialiasing, false);
