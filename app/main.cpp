@@ -489,7 +489,8 @@ void TfrmMain::cmdBrowseClick() {
         GIFImage1()->FileName(),
         [this](const std::string& path, const std::string& name) { TakeChosenPicture(path, name); }, this);
     chooser.exec();
-    if (chooser.Tag() == 1) {
+    // A file that could not be shown is handed over as an empty name: colour mode, below.
+    if (chooser.Tag() == 1 && !style_.PictureName.empty()) {
         if (!FontPageActive()) {
             PanelTop->lblBodyColor->hide();
             ShowBodyTag();
@@ -517,10 +518,11 @@ void TfrmMain::mnuOptionsRefreshClick() { ReloadPicture(); }
 
 // An error box here would activate the window again when it closes, and show itself again
 // without end; so a picture that cannot be read now is left as it was shown, silently.
-// Refresh and Open report it.
+// Refresh and Open report it. A file that has not changed is not decoded again: a large
+// picture would freeze every switch back to the window.
 void TfrmMain::ApplicationActivate() {
     try {
-        ReloadPicture();
+        if (GIFImage1()->FileChanged()) ReloadPicture();
     } catch (const std::exception&) {
     }
 }

@@ -16,6 +16,9 @@ constexpr std::uint8_t kCommentLabel = 0xFE;
 constexpr std::uint8_t kApplicationLabel = 0xFF;
 constexpr std::uint8_t kPlainTextLabel = 0x01;
 
+// A composed pixel, on the screen or in a saved area, is a 32-bit colour.
+constexpr std::int64_t kComposedPixelBytes = 4;
+
 // Sizes of the fixed parts, counted from the block's first byte.
 constexpr std::size_t kHeaderSize = 6;  // "GIF" and three version bytes
 constexpr std::size_t kScreenDescriptorSize = 7;
@@ -104,6 +107,7 @@ bool TGIFDecoding::Decode(std::span<const std::uint8_t> data, LzwMethod method) 
 
     Cursor cursor(data);
     const bool screenRead = ReadScreen(cursor);
+    bytesUsed_ = std::int64_t{ScreenWidth} * ScreenHeight * kComposedPixelBytes;
     // Shown at another size the picture would be wrong, so a screen too large for the frame
     // buffer fails the load rather than being clamped.
     if (std::int64_t{ScreenWidth} * ScreenHeight > kMaxScreenPixels) {
@@ -194,9 +198,10 @@ bool TGIFDecoding::ReadApplication(Cursor& cursor) {
 bool TGIFDecoding::ReadFrame(Cursor& cursor, LzwMethod method) {
     if (FrameCount() == kMaxFrames) return false;
     TGIF frame;
-    if (!frame.ReadImage(cursor, GlobalColorTable, PendingControl, kMaxTotalPixels - pixelsUsed_, method))
-        return false;
-    pixelsUsed_ += std::int64_t{frame.Width} * frame.Height;
+    // The first frame may use the whole budget, whatever the screen takes.
+    const std::int64_t budget = Frames.empty() ? kMaxDecodedBytes : kMaxDecodedBytes - bytesUsed_;
+    if (!frame.ReadImage(cursor, GlobalColorTable, PendingControl, budget, method)) return false;
+    bytesUsed_ += frame.DecodedBytes();
     DecodeSteps += frame.DecodeSteps;
     AnyTransparent = AnyTransparent || frame.Transparent;
     Frames.push_back(std::move(frame));
@@ -209,7 +214,7 @@ bool TGIFDecoding::ReadFrame(Cursor& cursor, LzwMethod method) {
 // One image
 
 bool TGIF::ReadImage(Cursor& cursor, const RgbTable& globalColorTable, const ControlBlock& control,
-                     std::int64_t pixelBudget, LzwMethod method) {
+                     std::int64_t byteBudget, LzwMethod method) {
     if (cursor.Peek() != kImageSeparator) return false;
     const auto descriptor = cursor.Take(kImageDescriptorSize);
     if (descriptor.empty()) return false;
@@ -232,8 +237,7 @@ bool TGIF::ReadImage(Cursor& cursor, const RgbTable& globalColorTable, const Con
     Interlaced = packed & fInterlace;
     ApplyControl(control);
 
-    const std::int64_t pixels = std::int64_t{Width} * Height;
-    if (pixels > kMaxFramePixels || pixels > pixelBudget) return false;
+    if (std::int64_t{Width} * Height > kMaxFramePixels || DecodedBytes() > byteBudget) return false;
 
     ImageStride = PaddedRow(Width * 8);
     Image.assign(static_cast<std::size_t>(ImageStride) * Height, 0);
@@ -244,6 +248,14 @@ bool TGIF::ReadImage(Cursor& cursor, const RgbTable& globalColorTable, const Con
     DecodePixels(cursor, method);
     if (Transparent) BuildMaskedColorTable();
     return true;
+}
+
+std::int64_t TGIF::DecodedBytes() const {
+    const std::int64_t pixels = std::int64_t{Width} * Height;
+    std::int64_t bytes = std::int64_t{PaddedRow(Width * 8)} * Height;
+    if (Transparent) bytes += std::int64_t{PaddedRow(Width)} * Height;
+    if (Disposal == 2) bytes += pixels * kComposedPixelBytes;
+    return bytes;
 }
 
 // With no control block (all zero) a frame stays in place, lasts 10 ms and is opaque.
@@ -376,14 +388,9 @@ void TGIF::BuildMask(std::size_t decoded) {
     }
 }
 
-// The masked image blackens by colour, not by index: every entry with the transparent entry's
-// colour turns black.
 void TGIF::BuildMaskedColorTable() {
     MaskedColorTable = ColorTable;
-    const std::size_t key = std::size_t{TransparentIndex} * 3;
-    for (std::size_t entry = 0; entry < MaskedColorTable.size(); entry += 3)
-        if (std::equal(ColorTable.begin() + entry, ColorTable.begin() + entry + 3, ColorTable.begin() + key))
-            std::fill_n(MaskedColorTable.begin() + entry, 3, 0);
+    std::fill_n(MaskedColorTable.begin() + std::size_t{TransparentIndex} * 3, 3, 0);
 }
 
 }  // namespace gif

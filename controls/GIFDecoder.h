@@ -28,9 +28,12 @@ using ControlBlock = std::array<std::uint8_t, 6>;
 // The frame that would pass a limit ends the parse; the frames before it are kept. Either side
 // may be as long as the format allows, 65535, while the frame stays within the pixel limits.
 inline constexpr std::int64_t kMaxFramePixels = std::int64_t{64} << 20;
-// Within the per-frame limits 256 frames could still ask for 16 GiB, so the frames of one
-// file share a budget too: 256 frames of 1024 x 1024, or four of the largest frames.
-inline constexpr std::int64_t kMaxTotalPixels = std::int64_t{256} << 20;
+// Within the per-frame limits 256 frames could still ask for gigabytes, so what showing a
+// file takes is budgeted as a whole: the composed screen at 4 bytes a pixel, and for each
+// frame its indices, its mask and, for disposal 2, the saved area under it at 4 bytes a pixel.
+// A frame that would pass the budget ends the parse as the 257th frame does. The first frame
+// always loads (within the limits above), so a single 8192 x 8192 frame still shows.
+inline constexpr std::int64_t kMaxDecodedBytes = std::int64_t{384} << 20;
 // The largest logical screen a file may declare. The image control allocates a frame buffer
 // of the screen's size, so a larger screen makes the whole decode fail.
 inline constexpr std::int64_t kMaxScreenPixels = kMaxFramePixels;
@@ -71,9 +74,9 @@ public:
     std::int32_t MaskStride = 0;
 
     // Transparent frames only. The masked image is Image drawn with this table: ColorTable
-    // with every entry whose colour equals the transparent entry's colour made black. So a
-    // pixel of any index that shares the transparent colour is blackened, while Mask marks
-    // only the transparent index itself.
+    // with the transparent entry made black. Transparency goes by index, as Mask marks it:
+    // encoders often give the transparent entry the colour of an opaque one, whose pixels
+    // must keep it.
     RgbTable MaskedColorTable{};
 
     // The work DecodePixels did for this frame, in the code reader's steps.
@@ -88,12 +91,16 @@ public:
 
     // Reads the image that starts at the cursor (on its separator): the descriptor, the local
     // colour table and the image data, and builds the frame's pictures. `control` is the
-    // pending graphic control block; `pixelBudget` the pixels this frame may still take.
+    // pending graphic control block; `byteBudget` the bytes this frame may still take (see
+    // kMaxDecodedBytes).
     // False, with the frame unusable, when the byte at the cursor is not an image separator,
     // when the descriptor or the local table is cut short by the end of the data, or when the
     // frame is larger than the limits allow.
     bool ReadImage(Cursor& cursor, const RgbTable& globalColorTable, const ControlBlock& control,
-                   std::int64_t pixelBudget, LzwMethod method = LzwMethod::Strings);
+                   std::int64_t byteBudget, LzwMethod method = LzwMethod::Strings);
+
+    // What this frame takes of kMaxDecodedBytes, from its size and control block alone.
+    std::int64_t DecodedBytes() const;
 
 private:
     void ApplyControl(const ControlBlock& control);
@@ -132,7 +139,7 @@ private:
     bool ReadGraphicControl(Cursor& cursor);
     bool ReadApplication(Cursor& cursor);
     bool ReadFrame(Cursor& cursor, LzwMethod method);
-    std::int64_t pixelsUsed_ = 0;
+    std::int64_t bytesUsed_ = 0;
 };
 
 }  // namespace gif

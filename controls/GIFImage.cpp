@@ -34,9 +34,12 @@ TGIFImage::~TGIFImage() {
 
 bool TGIFImage::LoadFromFile(const std::string& name) {
     if (!platform::FileExists(name)) return false;
+    // The identity is taken before the read, so that a change while reading shows as one.
+    std::optional<platform::FileIdentity> identity = platform::IdentityOf(name);
     // Read before anything changes: a file that cannot be read leaves the picture shown.
     const std::vector<std::uint8_t> data = platform::ReadWholeFile(name);
     fileName_ = name;
+    fileIdentity_ = std::move(identity);
     try {
         if (Decode(data)) return true;
     } catch (...) {
@@ -47,6 +50,18 @@ bool TGIFImage::LoadFromFile(const std::string& name) {
     Reset();
     update();
     return false;
+}
+
+bool TGIFImage::FileChanged() const {
+    return !fileName_.empty() && platform::IdentityOf(fileName_) != fileIdentity_;
+}
+
+void TGIFImage::Unload() {
+    fileName_.clear();
+    fileIdentity_.reset();
+    Reset();
+    backgroundSnapshot_ = QImage();
+    update();
 }
 
 bool TGIFImage::Decode(const std::vector<std::uint8_t>& data) {

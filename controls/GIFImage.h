@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "controls/GIFDecoder.h"
 #include "controls/GIFPictures.h"
 #include "platform/Color.h"
+#include "platform/FileIdentity.h"
 #include "platform/Rect.h"
 
 class QPainter;
@@ -66,6 +68,13 @@ public:
     // and changes nothing either. A file that is not a GIF, or that the decoder refuses,
     // empties the control, clears FileName and returns false without a message.
     bool LoadFromFile(const std::string& name);
+    // Whether the file FileName names is no longer the one last read: it is gone, or its
+    // device, inode, size or modification time changed. False while FileName is empty. Costs
+    // one look at the file system, so that a caller can spare a reload of a large picture.
+    bool FileChanged() const;
+    // Forgets the picture and FileName, so that the memory of a large picture is given back;
+    // the control paints nothing until the next load.
+    void Unload();
 
     // One animation step, as the timer runs it.
     void TimerTick();
@@ -107,6 +116,7 @@ private:
     bool center_ = false;
     platform::TColor color_;
     std::string fileName_;
+    std::optional<platform::FileIdentity> fileIdentity_;
     bool loop_ = false;
     bool seeThrough_ = false;
     bool stretch_ = false;

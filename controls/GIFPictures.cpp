@@ -41,12 +41,7 @@ QImage ColorKeyed(const gif::TGIF& frame, const QImage& image, platform::TColor 
     // A fresh view of the indices, so that the keyed colour table costs no pixel copy.
     QImage keyed = View(frame.Image, frame, frame.ImageStride, QImage::Format_Indexed8);
     QList<QRgb> colors = image.colorTable();
-    const int t = frame.TransparentIndex;
-    const QRgb key = colors.value(t);
-    const QRgb replacement = platform::ToQColor(color).rgb();
-    for (QRgb& entry : colors) {
-        if (entry == key) entry = replacement;
-    }
+    colors[frame.TransparentIndex] = platform::ToQColor(color).rgb();
     keyed.setColorTable(colors);
     return keyed;
 }

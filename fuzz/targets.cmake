@@ -45,5 +45,10 @@ set(FUZZ_grid_data_SOURCES controls/GridDataFile.cpp)
 list(APPEND VELLORAN_FUZZERS gif_image)
 set(FUZZ_gif_image_SOURCES controls/GIFImage.cpp controls/GIFPictures.cpp controls/GIFImageLayout.cpp
     controls/GIFDecoder.cpp controls/GIFLzw.cpp platform/Canvas.cpp platform/CanvasText.cpp
-    platform/SysColors.cpp platform/FileBytes.cpp platform/Paths.cpp)
+    platform/SysColors.cpp platform/FileBytes.cpp platform/FileIdentity.cpp platform/Paths.cpp)
 set(FUZZ_gif_image_QT ON)
+# The decoder's size limit: a few megabytes hold any file that makes the work out of
+# proportion. The time-out is longer than the decoder's 2 s because a load of the largest
+# picture allowed fills some 330 MB, which with the sanitizers on a busy machine can take 2 s
+# by itself; a compose out of proportion to the pixels takes a hundred times that.
+set(FUZZ_gif_image_OPTIONS -max_len=4194304 -timeout=5)

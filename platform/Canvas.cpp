@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/SysColors.h"
 
@@ -13,14 +14,18 @@ namespace {
 constexpr std::uint32_t kRgbMask = 0x00FFFFFF;
 constexpr std::uint32_t kOpaque = 0xFF000000;
 
-std::uint32_t Combine(std::uint32_t source, std::uint32_t dest, RasterOp op) {
+// Combines one row of source pixels into a row of the target; the operation is chosen once a
+// row rather than once a pixel, which keeps a large frame's copy to a few steps a pixel.
+void CombineRow(const std::uint32_t* from, std::uint32_t* to, int width, RasterOp op) {
+    const auto each = [&](auto combine) {
+        for (int x = 0; x < width; ++x) to[x] = kOpaque | (combine(from[x], to[x]) & kRgbMask);
+    };
     switch (op) {
-        case RasterOp::SrcCopy: return source;
-        case RasterOp::SrcPaint: return source | dest;
-        case RasterOp::SrcAnd: return source & dest;
-        case RasterOp::SrcInvert: return source ^ dest;
+        case RasterOp::SrcCopy: each([](std::uint32_t s, std::uint32_t) { return s; }); return;
+        case RasterOp::SrcPaint: each([](std::uint32_t s, std::uint32_t d) { return s | d; }); return;
+        case RasterOp::SrcAnd: each([](std::uint32_t s, std::uint32_t d) { return s & d; }); return;
+        case RasterOp::SrcInvert: each([](std::uint32_t s, std::uint32_t d) { return s ^ d; }); return;
     }
-    return source;
 }
 
 QPainter::CompositionMode CompositionOf(RasterOp op) {
@@ -171,30 +176,42 @@ void Canvas::CopyRect(const Rect& dest, const QImage& source, const Rect& source
     const QSize targetSize =
         image_ != nullptr ? image_->size() : QSize(painter_->device()->width(), painter_->device()->height());
     if (!ClipCopy(d, s, source.size(), targetSize)) return;
-    const QImage piece =
-        source.copy(s.left, s.top, s.Width(), s.Height()).convertToFormat(QImage::Format_RGB32);
-    if (image_ == nullptr || op == RasterOp::SrcCopy) {
+    const bool indexed = source.format() == QImage::Format_Indexed8 ||
+                         source.format() == QImage::Format_Mono || source.format() == QImage::Format_MonoLSB;
+    if (image_ == nullptr || (op == RasterOp::SrcCopy && !indexed)) {
         // Through the painter: exact for a plain copy, and the raster composition modes
         // stand in for the bitwise operations on a device we cannot touch directly.
+        const QImage piece =
+            source.copy(s.left, s.top, s.Width(), s.Height()).convertToFormat(QImage::Format_RGB32);
         const auto mode = painter_->compositionMode();
         painter_->setCompositionMode(CompositionOf(op));
         painter_->drawImage(d.left, d.top, piece);
         painter_->setCompositionMode(mode);
         return;
     }
-    // On our own image the bitwise operations are done on the pixels themselves, so that
-    // the alpha byte stays opaque (a painter's XOR would clear it). The painter must let go
-    // of the image while we do.
+    // On our own image the operations are done on the pixels themselves, a band at a time: the
+    // alpha byte stays opaque (a painter's XOR would clear it), and a copy costs a few steps
+    // per pixel and no converted copy of the whole picture, which for a large frame would take
+    // four bytes a pixel. The painter must let go of the image while we do.
     ownPainter_.end();
     if (image_->format() != QImage::Format_RGB32 && image_->format() != QImage::Format_ARGB32 &&
         image_->format() != QImage::Format_ARGB32_Premultiplied) {
         *image_ = image_->convertToFormat(QImage::Format_RGB32);
     }
-    for (int y = 0; y < d.Height(); ++y) {
-        const auto* from = reinterpret_cast<const std::uint32_t*>(piece.constScanLine(y));
-        auto* to = reinterpret_cast<std::uint32_t*>(image_->scanLine(d.top + y)) + d.left;
-        for (int x = 0; x < d.Width(); ++x) {
-            to[x] = kOpaque | (Combine(from[x], to[x], op) & kRgbMask);
+    // A band of 64 rows takes a few megabytes at most, whatever the picture's size.
+    constexpr int kBandRows = 64;
+    for (int top = 0; top < d.Height(); top += kBandRows) {
+        const int rows = std::min(kBandRows, d.Height() - top);
+        const QImage band =
+            source.copy(s.left, s.top + top, s.Width(), rows).convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < rows; ++y) {
+            const auto* from = reinterpret_cast<const std::uint32_t*>(band.constScanLine(y));
+            auto* to = reinterpret_cast<std::uint32_t*>(image_->scanLine(d.top + top + y)) + d.left;
+            if (op == RasterOp::SrcCopy) {
+                std::memcpy(to, from, static_cast<std::size_t>(d.Width()) * sizeof(std::uint32_t));
+            } else {
+                CombineRow(from, to, d.Width(), op);
+            }
         }
     }
     ownPainter_.begin(image_);

@@ -1,7 +1,8 @@
 #include "platform/Paths.h"
 
+#include <sys/stat.h>
+
 #include <QCoreApplication>
-#include <QFileInfo>
 
 namespace platform {
 
@@ -23,13 +24,16 @@ std::string ProgramDir() {
     return dir;
 }
 
+// Paths are bytes on Linux, and asked about as they are: a name that is not valid UTF-8
+// would not survive the round trip through a QString.
 bool FileExists(const std::string& path) {
-    const QFileInfo info(QString::fromStdString(path));
-    return !path.empty() && info.exists() && !info.isDir();
+    struct stat info {};
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
 bool DirectoryExists(const std::string& path) {
-    return !path.empty() && QFileInfo(QString::fromStdString(path)).isDir();
+    struct stat info {};
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 }  // namespace platform

@@ -119,7 +119,13 @@ void ReadStyleFrom(const Ini& ini, StyleTarget& target, const FileExistsCheck& f
     if (const std::optional<std::string> background = ReadText(ini, kFont, "background")) {
         if (fileExists(*background)) {
             target.SetPicture(*background, FileNamePart(*background));
-            if (ini.ReadInteger(kFont, "picture", 0) != 0) target.SelectPictureMode();
+            // The stored mode holds either way, so that a colour style opened after a picture
+            // style is shown, and written back, in colour mode.
+            if (ini.ReadInteger(kFont, "picture", 0) != 0) {
+                target.SelectPictureMode();
+            } else {
+                target.SelectColorMode();
+            }
         } else {
             // The picture named is gone: fall back to the colour, keeping whatever picture the
             // window had.

@@ -14,9 +14,11 @@
 
 #include "controls/GIFImage.h"
 #include "platform/Application.h"
+#include "platform/FolderEntries.h"
 #include "platform/Keys.h"
 #include "platform/PathParts.h"
 #include "platform/Paths.h"
+#include "platform/TextEncoding.h"
 #include "style/Style.h"
 
 namespace windows {
@@ -37,6 +39,15 @@ constexpr int kIndentPerLevel = 10;
 // Paths are bytes on Linux; Qt shows them through the locale's file-name encoding.
 QString ToQt(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 std::string FromQt(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// A name as shown: the style files' rule makes a name from an old archive that is not valid
+// UTF-8 readable (caf\xe9 is "café") where the locale's decoding would leave a mark.
+QString Shown(const std::string& name) { return QString::fromStdString(platform::DecodeText(name).utf8); }
+
+// The items keep the exact bytes of their path or name, as the shown text may not give them
+// back.
+constexpr int kBytesRole = Qt::UserRole;
+std::string BytesOf(const QListWidgetItem& item) { return item.data(kBytesRole).toByteArray().toStdString(); }
 
 QLabel* Caption(QWidget* parent, const char* name, const char* text, QPoint at) {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
@@ -117,9 +128,7 @@ TfrmFileOpen::TfrmFileOpen(const std::string& currentPicture, HandOverFn handOve
     connect(DriveComboBox1, &QComboBox::currentIndexChanged, this,
             ReportingErrors([this] { DriveComboBox1Change(); }));
     connect(DirectoryListBox1, &QListWidget::itemDoubleClicked, this, ReportingErrors([this] {
-                if (QListWidgetItem* item = DirectoryListBox1->currentItem()) {
-                    ShowDirectory(FromQt(item->data(Qt::UserRole).toString()));
-                }
+                if (QListWidgetItem* item = DirectoryListBox1->currentItem()) ShowDirectory(BytesOf(*item));
             }));
     connect(FileListBox1, &QListWidget::currentRowChanged, this,
             ReportingErrors([this] { FileListBox1Click(); }));
@@ -197,19 +206,17 @@ void TfrmFileOpen::ShowDirectory(const std::string& folder) {
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = style()->standardIcon(QStyle::SP_DirIcon);
     const auto add = [this](const QIcon& icon, const std::string& path, std::size_t depth) {
-        const QString name = path == "/" ? QStringLiteral("/") : ToQt(FileNamePart(path));
+        const QString name = path == "/" ? QStringLiteral("/") : Shown(FileNamePart(path));
         auto* item = new QListWidgetItem(icon, name, DirectoryListBox1);
-        item->setData(Qt::UserRole, ToQt(path));
+        item->setData(kBytesRole, QByteArray::fromStdString(path));
         item->setSizeHint(QSize(0, 16));
         item->setText(QString(static_cast<qsizetype>(depth) * 2, u' ') + name);
         return item;
     };
     for (std::size_t depth = 0; depth < chain.size(); ++depth) add(open, chain[depth], depth);
     DirectoryListBox1->setCurrentRow(DirectoryListBox1->count() - 1);
-    const QDir dir(ToQt(folder));
-    for (const QString& sub :
-         dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
-        add(closed, platform::JoinPath(folder, FromQt(sub)), chain.size());
+    for (const std::string& sub : platform::FolderEntries(folder, platform::EntryKind::Folders)) {
+        add(closed, platform::JoinPath(folder, sub), chain.size());
     }
     DirectoryListBox1Change();
 }
@@ -219,19 +226,23 @@ void TfrmFileOpen::ShowDirectory(const std::string& folder) {
 void TfrmFileOpen::DirectoryListBox1Change() {
     const QSignalBlocker quiet(FileListBox1);
     FileListBox1->clear();
-    const QDir dir(ToQt(directory_), QStringLiteral("*.gif"), QDir::Name | QDir::IgnoreCase,
-                   QDir::Files | QDir::Hidden);
-    FileListBox1->addItems(dir.entryList());
-    for (int i = 0; i < FileListBox1->count(); ++i) FileListBox1->item(i)->setSizeHint(QSize(0, 13));
+    for (const std::string& name : platform::FolderEntries(directory_, platform::EntryKind::Files, ".gif")) {
+        auto* item = new QListWidgetItem(Shown(name), FileListBox1);
+        item->setData(kBytesRole, QByteArray::fromStdString(name));
+        item->setSizeHint(QSize(0, 13));
+    }
 }
 
 // The selection follows the current item, so that the file the keys move to is the one
-// previewed and the one OK takes.
+// previewed and the one OK takes. The preview is emptied first: a file that cannot be shown
+// (gone, not a GIF, or unreadable, which is reported) leaves it empty with no name, so that OK
+// never hands over the file selected before.
 void TfrmFileOpen::FileListBox1Click() {
     QListWidgetItem* item = FileListBox1->currentItem();
     if (item == nullptr) return;
     item->setSelected(true);
-    GIFImagePreview->SetFileName(platform::JoinPath(directory_, FromQt(item->text())));
+    GIFImagePreview->Unload();
+    GIFImagePreview->SetFileName(platform::JoinPath(directory_, BytesOf(*item)));
 }
 
 void TfrmFileOpen::chkshowClick() { GIFImagePreview->SetVisible(chkshow->isChecked()); }
@@ -249,6 +260,9 @@ void TfrmFileOpen::cmdOKClick() {
         return;
     }
     const std::string path = GIFImagePreview->FileName();
+    // The main window reads the file again; the preview's copy goes first, so that a large
+    // picture is not held twice.
+    GIFImagePreview->Unload();
     handOver_(path, FileNamePart(path));
     tag_ = 1;
     accept();
@@ -256,12 +270,19 @@ void TfrmFileOpen::cmdOKClick() {
 
 void TfrmFileOpen::cmdCancelClick() { reject(); }
 
+// However the window closes, the preview's picture is let go: the window object may live on
+// until its caller's scope ends.
+void TfrmFileOpen::done(int result) {
+    GIFImagePreview->Unload();
+    TKeyPreviewDialog::done(result);
+}
+
 // Enter in the folder list opens the current folder instead of pressing OK.
 bool TfrmFileOpen::FormKeyDown(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && DirectoryListBox1->hasFocus()) {
         if (QListWidgetItem* item = DirectoryListBox1->currentItem()) {
-            platform::RunReportingErrors([&] { ShowDirectory(FromQt(item->data(Qt::UserRole).toString())); });
+            platform::RunReportingErrors([&] { ShowDirectory(BytesOf(*item)); });
         }
         return true;
     }

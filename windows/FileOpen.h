@@ -54,6 +54,8 @@ public:
     QCheckBox* chkshow;
     QCheckBox* chkTile;
 
+    void done(int result) override;
+
 protected:
     bool FormKeyDown(QKeyEvent* event) override;
 

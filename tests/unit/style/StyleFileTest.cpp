@@ -184,10 +184,11 @@ const ReadCase kReadCases[] = {
          s.PictureName = "tile.gif";
          s.PictureMode = true;
      }},
-    {"ExistingBackgroundWithoutPictureLeavesPictureMode", "[Font]\nbackground=" + kPicture + "\npicture=0\n",
+    {"ExistingBackgroundWithoutPictureSelectsColorMode", "[Font]\nbackground=" + kPicture + "\npicture=0\n",
      [](TStyle& s) {
          s.PicturePath = kPicture;
          s.PictureName = "tile.gif";
+         s.PictureMode = false;
      },
      [](TStyle& s) { s.PictureMode = true; }},
     {"ExistingBackgroundWithoutPictureLeavesColorMode", "[Font]\nbackground=" + kPicture + "\npicture=0\n",

@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <QDialog>
@@ -143,4 +144,46 @@ TEST_F(PictureModeTest, AStyleFileWithAPictureShowsItInPictureMode) {
     EXPECT_EQ(window->lblFilename->Caption(), "b.gif");
     EXPECT_EQ(PreviewPixel(), giftest::GlobalColor(2));
     EXPECT_NE(QString::fromStdString(MakeBodyTag(window->Style())).indexOf("BACKGROUND=\"b.gif\""), -1);
+}
+
+// A file that cannot be read, selected after one that can, is reported and leaves nothing to
+// hand over: OK passes an empty name and the window stays in colour mode.
+TEST_F(PictureModeTest, AFileThatCannotBeReadIsNotHandedOverAndColourStays) {
+    QFile huge(folder.filePath("c.gif"));  // past the reader's 1 GiB, without taking the space
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize((qint64{1} << 30) + 1));
+    const std::string c = huge.fileName().toStdString();
+    WithChooser([&] { window->cmdBrowse->click(); },
+                [&](Chooser& chooser) {
+                    chooser.FileListBox1->setCurrentRow(0);
+                    chooser.FileListBox1->setCurrentRow(2);
+                    EXPECT_EQ(TakeErrors(), QStringList{QString::fromStdString("Unable to read " + c)});
+                    EXPECT_TRUE(chooser.GIFImagePreview->FrameBuffer().isNull());
+                    chooser.cmdOK->click();
+                });
+    EXPECT_TRUE(window->optColor->isChecked());
+    EXPECT_EQ(window->lblFilename->Caption(), "");
+    EXPECT_EQ(MakeBodyTag(window->Style()).find("BACKGROUND"), std::string::npos);
+}
+
+// Rewritten in place with the same size and modification time, the file counts as unchanged
+// and activation keeps the picture it shows; a new modification time makes it read again.
+TEST_F(PictureModeTest, ActivationReadsThePictureAgainOnlyWhenTheFileChanged) {
+    WithChooser([&] { window->cmdBrowse->click(); }, [](Chooser& c) { Choose(c, 0); });
+    ASSERT_EQ(PictureBuffer(), giftest::GlobalColor(1));
+    struct stat before {};
+    ASSERT_EQ(stat(a.c_str(), &before), 0);
+    giftest::SaveGif(QString::fromStdString(a), giftest::OneFrame(giftest::Solid(4, 4, 3)));
+    struct stat after {};
+    ASSERT_EQ(stat(a.c_str(), &after), 0);
+    ASSERT_EQ(after.st_size, before.st_size);
+    ASSERT_EQ(after.st_ino, before.st_ino);
+    timespec times[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(utimensat(AT_FDCWD, a.c_str(), times, 0), 0);
+    window->ApplicationActivate();
+    EXPECT_EQ(PictureBuffer(), giftest::GlobalColor(1));
+
+    times[1].tv_sec += 1;
+    ASSERT_EQ(utimensat(AT_FDCWD, a.c_str(), times, 0), 0);
+    window->ApplicationActivate();
+    EXPECT_EQ(PictureBuffer(), giftest::GlobalColor(3));
 }
