@@ -12,6 +12,11 @@ TEST_F(MainFrameTest, ClassicFrameCaptionAndMenuBarSurroundTheDesignedClientArea
     EXPECT_EQ(window->menuBar()->geometry(), QRect(4, 23, 395, 19));
     EXPECT_EQ(window->centralWidget()->geometry(), QRect(4, 42, 395, 409));
     EXPECT_EQ(window->BorderIcons(), controls::biSystemMenu | controls::biMinimize);
+    EXPECT_EQ(window->font().pixelSize(), 11) << "the classic 8-point sans serif";
+    // The copy buttons stand at one height on both pages; More and Special share a line, in bold.
+    EXPECT_EQ(window->cmdBodyTag->y(), window->fontPanel->cmdCopyFontTag->y());
+    EXPECT_EQ(window->cmdColors->y(), window->cmdSpecial->y());
+    EXPECT_TRUE(window->cmdColors->font().bold() && window->cmdSpecial->font().bold());
 }
 
 TEST_F(MainFrameTest, TheStyleFileNamesTheCaptionAndTheDesktopTitle) {

@@ -229,6 +229,23 @@ TEST_F(GIFImageTest, DisposalRestoresWhatWasUnderTheFrameOrTheBackground) {
     image->TimerTick();  // frame 3 clears to the background, then frame 1
     EXPECT_EQ(Buffer(3, 3), red);
     EXPECT_EQ(Buffer(0, 0), GlobalColor(1));
+    image->TimerTick();  // frame 2
+    image->TimerTick();  // frame 3
+    ASSERT_EQ(Buffer(3, 3), GlobalColor(3));
+    image->SetAnimate(false);  // stopping clears frame 3 away and rests on frame 1
+    EXPECT_EQ(Buffer(3, 3), red);
+}
+
+// A click is a left press and a left release inside the control.
+TEST_F(GIFImageTest, ClicksAreLeftPressAndReleaseInside) {
+    image->resize(20, 10);
+    int clicks = 0;
+    QObject::connect(image, &TGIFImage::OnClick, [&clicks] { ++clicks; });
+    QTest::mouseClick(image, Qt::LeftButton, {}, {5, 5});
+    QTest::mouseClick(image, Qt::RightButton, {}, {5, 5});
+    QTest::mousePress(image, Qt::LeftButton, {}, {5, 5});
+    QTest::mouseRelease(image, Qt::LeftButton, {}, {50, 5});
+    EXPECT_EQ(clicks, 1);
 }
 
 // The first paint after a move or resize shows frame 1 again on a fresh background.
