@@ -34,6 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
                    TextEncoding::Windows1252},
         // The euro sign, and 0x81, which the code page leaves undefined, kept as U+0081.
         DecodeCase{"Windows1252High", "\x80\x81", "\xE2\x82\xAC\xC2\x81", TextEncoding::Windows1252},
+        DecodeCase{"EuroSignAlone", "\x80", "\xE2\x82\xAC", TextEncoding::Windows1252},
         // A truncated UTF-8 sequence makes the whole file Windows-1252, not one character.
         DecodeCase{"CutUtf8IsWindows1252", "\xC3\xA9\xC3", "\xC3\x83\xC2\xA9\xC3\x83",
                    TextEncoding::Windows1252},

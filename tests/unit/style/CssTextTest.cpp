@@ -68,6 +68,7 @@ TEST(Css, RealParserReadsEveryStyleWithoutError) {
     picture.PictureMode = true;
     picture.PictureName = "tile.gif";
     picture.BackColor = 0x0080FF;  // red FF, green 80, blue 00
+    picture.SizeStep = 7;          // the largest
 
     TStyle pictureNotSelected = picture;
     pictureNotSelected.PictureMode = false;
@@ -94,7 +95,8 @@ TEST(Css, RealParserReadsEveryStyleWithoutError) {
          "body|background-color|#FF8000\nbody|color|#FFFFFF\nbody|background-image|url(string:\"tile.gif\")"
          "\n" +
              links +
-             ".velloran|color|#FFFF00\n.velloran|font-family|string:\"Arial\"\n.velloran|font-size|xx-large\n"
+             ".velloran|color|#FFFF00\n.velloran|font-family|string:\"Arial\"\n.velloran|font-size|xxx-"
+             "large\n"
              ".velloran|text-align|center\n"},
         {"a picture chosen in colour mode stays out, and so does a size past the last", pictureNotSelected,
          "body|background-color|#FF8000\nbody|color|#FFFFFF\n" + links +

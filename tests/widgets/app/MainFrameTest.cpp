@@ -1,4 +1,7 @@
+#include <QLabel>
 #include <QMenuBar>
+
+#include <cstdlib>
 
 #include "tests/widgets/app/MainWindowFixture.h"
 
@@ -17,6 +20,15 @@ TEST_F(MainFrameTest, ClassicFrameCaptionAndMenuBarSurroundTheDesignedClientArea
     EXPECT_EQ(window->cmdBodyTag->y(), window->fontPanel->cmdCopyFontTag->y());
     EXPECT_EQ(window->cmdColors->y(), window->cmdSpecial->y());
     EXPECT_TRUE(window->cmdColors->font().bold() && window->cmdSpecial->font().bold());
+    // The letters R, G and B stand level with their bars, whose thumbs are diamonds.
+    const TColorPanel& panel = *window->colorPanel;
+    const QList<QLabel*> letters = panel.pnlRGB->findChildren<QLabel*>();
+    ASSERT_EQ(letters.size(), 3);
+    const controls::TSlideBar* bars[] = {panel.SlideBarRed, panel.SlideBarGreen, panel.SlideBarBlue};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_LE(std::abs(letters[i]->geometry().center().y() - bars[i]->geometry().center().y()), 1) << i;
+        EXPECT_EQ(bars[i]->ThumbStyle(), controls::TThumbStyle::tsDiamond4) << i;
+    }
 }
 
 TEST_F(MainFrameTest, TheStyleFileNamesTheCaptionAndTheDesktopTitle) {

@@ -204,18 +204,18 @@ TEST_F(GIFImageTest, LoopCountOnePlaysEachFrameOnceThenRestsOnFrameOne) {
 }
 
 // Frame 1 covers the top-left 3 x 3; frame 2 (restore what was under it) the top-left
-// 2 x 2; frame 3 (restore the background) the bottom-right pixel.
+// 2 x 2; frame 3 (restore the background) the bottom-right pixel; frame 4 the top-right one.
 TEST_F(GIFImageTest, DisposalRestoresWhatWasUnderTheFrameOrTheBackground) {
     giftest::FileLayout layout;
     layout.width = layout.height = 4;
     layout.loopCount = 0;
     giftest::FrameLayout first = giftest::Solid(3, 3, 1), second = giftest::Solid(2, 2, 2),
-                         third = giftest::Solid(1, 1, 3);
+                         third = giftest::Solid(1, 1, 3), fourth = giftest::Solid(1, 1, 4);
     second.control = third.control = true;
     second.disposal = 3;
     third.disposal = 2;
-    third.left = third.top = 3;
-    layout.frames = {first, second, third};
+    third.left = third.top = fourth.left = 3;
+    layout.frames = {first, second, third, fourth};
     image->SetColor(kRed);
     image->SetAnimate(true);
     ASSERT_TRUE(image->LoadFromFile(Gif("dispose.gif", layout)));
@@ -226,9 +226,10 @@ TEST_F(GIFImageTest, DisposalRestoresWhatWasUnderTheFrameOrTheBackground) {
     image->TimerTick();  // frame 2 gives back frame 1's pixels, then frame 3
     EXPECT_EQ(Buffer(0, 0), GlobalColor(1));
     EXPECT_EQ(Buffer(3, 3), GlobalColor(3));
-    image->TimerTick();  // frame 3 clears to the background, then frame 1
+    image->TimerTick();  // frame 3 clears to the background, then frame 4
     EXPECT_EQ(Buffer(3, 3), red);
     EXPECT_EQ(Buffer(0, 0), GlobalColor(1));
+    image->TimerTick();  // frame 1
     image->TimerTick();  // frame 2
     image->TimerTick();  // frame 3
     ASSERT_EQ(Buffer(3, 3), GlobalColor(3));

@@ -41,6 +41,7 @@ TEST_F(AboutTest, ShowsTheNameVersionAndLinkAtTheirPlaces) {
     EXPECT_EQ(dialog->windowTitle(), "About Velloran");
     EXPECT_EQ(dialog->size(), QSize(257, 154));
     EXPECT_EQ(dialog->Label1->text(), "Velloran v1.0");
+    EXPECT_EQ(dialog->Label1->font().pixelSize(), 12) << "the title a step above the 11-pixel text";
     EXPECT_EQ(dialog->Label1->geometry().center().x(), dialog->pnlAbout->geometry().center().x())
         << "centred";
     EXPECT_EQ(dialog->Label6->text(), "Send Questions or Comments to:");

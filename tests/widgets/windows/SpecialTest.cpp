@@ -119,7 +119,7 @@ TEST_F(SpecialWindowTest, CopyButtonsCopyTheFieldsAsEdited) {
 }
 
 TEST_F(SpecialWindowTest, EscapeWithAnyModifiersClosesAndReleasesTheWindow) {
-    QTest::keyPress(&Grid(), Qt::Key_Escape, Qt::ShiftModifier | Qt::ControlModifier);  // on the press
+    QTest::keyClick(&Grid(), Qt::Key_Escape, Qt::ShiftModifier | Qt::ControlModifier);
     EXPECT_FALSE(open);
     EXPECT_FALSE(window->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
