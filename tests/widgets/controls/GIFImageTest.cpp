@@ -228,7 +228,7 @@ TEST_F(GIFImageTest, DisposalRestoresWhatWasUnderTheFrameOrTheBackground) {
     EXPECT_EQ(Buffer(3, 3), GlobalColor(3));
     image->TimerTick();  // frame 3 clears to the background, then frame 4
     EXPECT_EQ(Buffer(3, 3), red);
-    EXPECT_EQ(Buffer(0, 0), GlobalColor(1));
+    EXPECT_EQ(Buffer(3, 0), GlobalColor(4));
     image->TimerTick();  // frame 1
     image->TimerTick();  // frame 2
     image->TimerTick();  // frame 3

@@ -197,6 +197,10 @@ TEST_F(GradientFormTest, DraggingTheCaptionMovesTheWindowAndTheEdgeResizesIt) {
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&form, &leave);
     EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
+    // A single border does not size.
+    form.SetBorderStyle(TFormBorderStyle::bsSingle);
+    Mouse(QEvent::MouseMove, {form.width() - 1, 200}, Qt::NoButton);
+    EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(GradientFormTest, CaptionButtonsMinimiseAndCloseAndTheDisabledMaximiseDoesNothing) {
@@ -218,6 +222,9 @@ TEST_F(GradientFormTest, CaptionButtonsMinimiseAndCloseAndTheDisabledMaximiseDoe
     EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(form.isMaximized());
     Click({4 + 384, 10});  // close
+    EXPECT_FALSE(form.isVisible());
+    form.show();
+    Mouse(QEvent::MouseButtonDblClick, {12, 10}, Qt::LeftButton);  // the icon
     EXPECT_FALSE(form.isVisible());
 }
 

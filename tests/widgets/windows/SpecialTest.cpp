@@ -116,6 +116,7 @@ TEST_F(SpecialWindowTest, CopyButtonsCopyTheFieldsAsEdited) {
     window->cmdCopyName->click();
     EXPECT_EQ(platform::ClipboardText(), "&eacute");
     EXPECT_EQ(window->cmdCopyName->toolTip(), "Copy Name");
+    EXPECT_FALSE(window->cmdCopyName->icon().isNull()) << "the copy picture";
 }
 
 TEST_F(SpecialWindowTest, EscapeWithAnyModifiersClosesAndReleasesTheWindow) {
