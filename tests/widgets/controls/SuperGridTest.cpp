@@ -339,6 +339,13 @@ TEST(SuperGridDrawing, TitleLinesStackOnTheTitleRowOnly) {
     const QFontMetrics metrics(TSuperGrid::ToQFont(column.TitleFont()));
     EXPECT_EQ(title[1] - title[0], metrics.ascent() + metrics.descent() + 2);
     EXPECT_TRUE(inkRows(grid.CellRect(0, 1)).empty());
+    // A stored font's weight and pitch reach the drawing font.
+    TFont stored;
+    stored.Bold = true;
+    stored.Pitch = TFontPitch::fpFixed;
+    EXPECT_TRUE(TSuperGrid::ToQFont(stored).bold() && TSuperGrid::ToQFont(stored).fixedPitch());
+    stored.Pitch = TFontPitch::fpVariable;
+    EXPECT_FALSE(TSuperGrid::ToQFont(stored).fixedPitch());
 }
 
 TEST(SuperGridDrawing, CheckBoxImagesMatchTheirPixelTables) {
