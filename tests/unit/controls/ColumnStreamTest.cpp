@@ -115,7 +115,7 @@ Bytes StreamWithVersion(const std::string& version) {
     writer.WriteString("clLime");
     for (int font = 0; font < 2; ++font) {
         writer.WriteString("clBlue");
-        writer.WriteInteger(-16);
+        writer.WriteInteger(-20);  // a height that disagrees with the size after it
         writer.WriteString("Face");
         writer.WriteString("fpVariable");
         writer.WriteInteger(12);
@@ -156,7 +156,7 @@ TEST(ColumnStreamTest, FontSizeReadAfterHeightWins) {
     TColumns read;
     controls::ReadSuperGridStream(StreamWithVersion("1.4"), read);
     const controls::TFont& font = read.Items(0).Font();
-    EXPECT_EQ(font.Height, -16);
+    EXPECT_EQ(font.Height, -16) << "the stream's -20 is overridden by its size, 12 points";
     EXPECT_EQ(font.Size(), 12);
     EXPECT_EQ(font.Pitch, controls::TFontPitch::fpVariable);
     EXPECT_EQ(font.Color, platform::clBlue);
@@ -201,6 +201,9 @@ TEST(ColumnStreamTest, IntegersTakeTheirSmallestForm) {
         TStreamReader reader(writer.Bytes());
         EXPECT_EQ(reader.ReadInteger(), c.value);
     }
+    TStreamWriter writer;
+    writer.WriteString("last");
+    EXPECT_EQ(TStreamReader(writer.Bytes()).ReadString(), "last") << "a string that ends the bytes";
 }
 
 TEST(ColorTextTest, NamesOrEightHexDigits) {

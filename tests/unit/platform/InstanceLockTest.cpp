@@ -1,10 +1,12 @@
 #include "platform/InstanceLock.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <iterator>
 #include <memory>
 
 #include "tests/unit/style/TempFolder.h"
@@ -12,6 +14,10 @@
 using namespace platform;
 
 namespace {
+
+int OpenDescriptors() {
+    return static_cast<int>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}));
+}
 
 TEST(InstancePathsFor, UsesTheRuntimeFolderElseTheTemporaryFolderWithTheUserId) {
     const InstancePaths runtime = InstancePathsFor("velloran", "/run/user/1000", "/var/tmp", 1000);
@@ -26,11 +32,14 @@ TEST(InstancePathsFor, UsesTheRuntimeFolderElseTheTemporaryFolderWithTheUserId) 
 }
 
 TEST(InstanceLock, TheFirstHoldsItUntilItEnds) {
+    close(0);  // started with no standard input: the lock takes descriptor 0
     TempFolder folder;
     const std::string path = folder.File("velloran.lock");
     auto first = std::make_unique<InstanceLock>(path);
     EXPECT_EQ(first->State(), LockState::Acquired);
+    const int open = OpenDescriptors();
     EXPECT_EQ(InstanceLock(path).State(), LockState::HeldByOther);
+    EXPECT_EQ(OpenDescriptors(), open) << "a refused lock keeps no descriptor";
     first.reset();
     EXPECT_EQ(InstanceLock(path).State(), LockState::Acquired);
 }
@@ -68,6 +77,10 @@ TEST(InstanceLock, ALinkOrAMissingFolderGivesNoLock) {
     EXPECT_EQ(InstanceLock(link).State(), LockState::Unavailable);
     EXPECT_FALSE(std::filesystem::exists(target));
     EXPECT_EQ(InstanceLock(folder.File("missing/velloran.lock")).State(), LockState::Unavailable);
+    ASSERT_EQ(mkfifo(folder.File("fifo.lock").c_str(), 0600), 0);  // our own, but no plain file
+    const int open = OpenDescriptors();
+    EXPECT_EQ(InstanceLock(folder.File("fifo.lock")).State(), LockState::Unavailable);
+    EXPECT_EQ(OpenDescriptors(), open);
 }
 
 }  // namespace

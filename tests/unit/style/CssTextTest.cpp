@@ -34,6 +34,7 @@ std::string ParsedByTinycss2(const std::string& css) {
 }  // namespace
 
 TEST(Css, DefaultStyleIsWrittenInTheFixedForm) {
+    EXPECT_EQ(CssFontSize(-1000000), "") << "a step far below the first has no size";
     EXPECT_EQ(MakeCss(Styled("Comic Sans MS")),
               "body {\n"
               "  background-color: #000000;\n"
@@ -67,9 +68,11 @@ TEST(Css, RealParserReadsEveryStyleWithoutError) {
     picture.PictureMode = true;
     picture.PictureName = "tile.gif";
     picture.BackColor = 0x0080FF;  // red FF, green 80, blue 00
+    picture.SizeStep = 7;          // the largest
 
     TStyle pictureNotSelected = picture;
     pictureNotSelected.PictureMode = false;
+    pictureNotSelected.SizeStep = 8;  // past the seven sizes, as a hand-edited style file may hold
 
     TStyle awkward = Styled("My \"Best\" Face");
     awkward.AltFaces = {"back\\slash", "two\nlines", "it's", ""};
@@ -95,12 +98,13 @@ TEST(Css, RealParserReadsEveryStyleWithoutError) {
          "body|background-color|#FF8000\nbody|color|#FFFFFF\nbody|background-image|url(string:\"tile.gif\")"
          "\n" +
              links +
-             ".velloran|color|#FFFF00\n.velloran|font-family|string:\"Arial\"\n.velloran|font-size|xx-large\n"
+             ".velloran|color|#FFFF00\n.velloran|font-family|string:\"Arial\"\n.velloran|font-size|xxx-"
+             "large\n"
              ".velloran|text-align|center\n"},
-        {"a picture chosen in colour mode stays out", pictureNotSelected,
+        {"a picture chosen in colour mode stays out, and so does a size past the last", pictureNotSelected,
          "body|background-color|#FF8000\nbody|color|#FFFFFF\n" + links +
-             ".velloran|color|#FFFF00\n.velloran|font-family|string:\"Arial\"\n.velloran|font-size|xx-large\n"
-             ".velloran|text-align|center\n"},
+             ".velloran|color|#FFFF00\n.velloran|font-family|string:\"Arial\"\n.velloran|text-align|"
+             "center\n"},
         {"awkward names, bold and italic, left-aligned", awkward,
          "body|background-color|#000000\nbody|color|#FFFFFF\n"
          "body|background-image|url(string:\"a \\\"b\\\").gif\")\n" +

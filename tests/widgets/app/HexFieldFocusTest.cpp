@@ -28,6 +28,8 @@ TEST_F(MainWindowTest, FieldsShowASelectionOnlyWithTheFocus) {
     ClickSwatch("Teal");
     EXPECT_EQ(Panel().TxtRed->text(), "00");
     EXPECT_EQ(Panel().TxtRed->selectedText(), "00");
+    QTest::keyClick(Panel().TxtRed, Qt::Key_Tab);
+    EXPECT_TRUE(Panel().TxtGreen->hasFocus()) << "Tab goes from field to field; the bars take a click only";
 }
 
 // Opening a menu or switching to another window does not leave the field: a single digit

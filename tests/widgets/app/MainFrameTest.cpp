@@ -1,7 +1,10 @@
+#include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 
 #include "platform/SysColors.h"
+
+#include <cstdlib>
 
 #include "tests/widgets/app/MainWindowFixture.h"
 
@@ -15,6 +18,20 @@ TEST_F(MainFrameTest, ClassicFrameCaptionAndMenuBarSurroundTheDesignedClientArea
     EXPECT_EQ(window->menuBar()->geometry(), QRect(4, 23, 395, 19));
     EXPECT_EQ(window->centralWidget()->geometry(), QRect(4, 42, 395, 409));
     EXPECT_EQ(window->BorderIcons(), controls::biSystemMenu | controls::biMinimize);
+    EXPECT_EQ(window->font().pixelSize(), 11) << "the classic 8-point sans serif";
+    // The copy buttons stand at one height on both pages; More and Special share a line, in bold.
+    EXPECT_EQ(window->cmdBodyTag->y(), window->fontPanel->cmdCopyFontTag->y());
+    EXPECT_EQ(window->cmdColors->y(), window->cmdSpecial->y());
+    EXPECT_TRUE(window->cmdColors->font().bold() && window->cmdSpecial->font().bold());
+    // The letters R, G and B stand level with their bars, whose thumbs are diamonds.
+    const TColorPanel& panel = *window->colorPanel;
+    const QList<QLabel*> letters = panel.pnlRGB->findChildren<QLabel*>();
+    ASSERT_EQ(letters.size(), 3);
+    const controls::TSlideBar* bars[] = {panel.SlideBarRed, panel.SlideBarGreen, panel.SlideBarBlue};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_LE(std::abs(letters[i]->geometry().center().y() - bars[i]->geometry().center().y()), 1) << i;
+        EXPECT_EQ(bars[i]->ThumbStyle(), controls::TThumbStyle::tsDiamond4) << i;
+    }
 }
 
 TEST_F(MainFrameTest, TheStyleFileNamesTheCaptionAndTheDesktopTitle) {

@@ -69,10 +69,15 @@ TEST_F(WebPaletteTest, HoverShowsTheReversedCodeAndGapsEmptyIt) {
         {"first gap pixel below Shape2", SwatchCentre(2) + QPoint(0, 11), ""},
         {"Shape7", SwatchCentre(7), "330000"},
         {"Shape37", SwatchCentre(37), "003300"},
-        {"right of the last column", {272, 10}, ""},
+        {"right of the last column", {5 + 45 * 6 + 5, 10}, ""},
         {"Shape140", SwatchCentre(140), "FF9933"},
         {"Shape216 bottom-right pixel", {5 + 45 * 5 + 39, 5 + 25 * 35 + 20}, "FFFFFF"},
         {"Shape211", SwatchCentre(211), "FFFF00"},
+        {"below the last row, dragged there", {25, 5 + 25 * 36 + 5}, ""},
+        {"Shape211 again", SwatchCentre(211), "FFFF00"},
+        {"left margin beside Shape1", {2, 15}, ""},
+        {"Shape1 top-left pixel", {5, 5}, "000000"},
+        {"top margin above Shape2", {70, 2}, ""},
     };
     for (const Row& row : rows) {
         Hover(palette, row.at);

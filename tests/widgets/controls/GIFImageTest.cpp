@@ -215,18 +215,18 @@ TEST_F(GIFImageTest, LoopCountOnePlaysEachFrameOnceThenRestsOnFrameOne) {
 }
 
 // Frame 1 covers the top-left 3 x 3; frame 2 (restore what was under it) the top-left
-// 2 x 2; frame 3 (restore the background) the bottom-right pixel.
+// 2 x 2; frame 3 (restore the background) the bottom-right pixel; frame 4 the top-right one.
 TEST_F(GIFImageTest, DisposalRestoresWhatWasUnderTheFrameOrTheBackground) {
     giftest::FileLayout layout;
     layout.width = layout.height = 4;
     layout.loopCount = 0;
     giftest::FrameLayout first = giftest::Solid(3, 3, 1), second = giftest::Solid(2, 2, 2),
-                         third = giftest::Solid(1, 1, 3);
+                         third = giftest::Solid(1, 1, 3), fourth = giftest::Solid(1, 1, 4);
     second.control = third.control = true;
     second.disposal = 3;
     third.disposal = 2;
-    third.left = third.top = 3;
-    layout.frames = {first, second, third};
+    third.left = third.top = fourth.left = 3;
+    layout.frames = {first, second, third, fourth};
     image->SetColor(kRed);
     image->SetAnimate(true);
     ASSERT_TRUE(image->LoadFromFile(Gif("dispose.gif", layout)));
@@ -237,9 +237,27 @@ TEST_F(GIFImageTest, DisposalRestoresWhatWasUnderTheFrameOrTheBackground) {
     image->TimerTick();  // frame 2 gives back frame 1's pixels, then frame 3
     EXPECT_EQ(Buffer(0, 0), GlobalColor(1));
     EXPECT_EQ(Buffer(3, 3), GlobalColor(3));
-    image->TimerTick();  // frame 3 clears to the background, then frame 1
+    image->TimerTick();  // frame 3 clears to the background, then frame 4
     EXPECT_EQ(Buffer(3, 3), red);
-    EXPECT_EQ(Buffer(0, 0), GlobalColor(1));
+    EXPECT_EQ(Buffer(3, 0), GlobalColor(4));
+    image->TimerTick();  // frame 1
+    image->TimerTick();  // frame 2
+    image->TimerTick();  // frame 3
+    ASSERT_EQ(Buffer(3, 3), GlobalColor(3));
+    image->SetAnimate(false);  // stopping clears frame 3 away and rests on frame 1
+    EXPECT_EQ(Buffer(3, 3), red);
+}
+
+// A click is a left press and a left release inside the control.
+TEST_F(GIFImageTest, ClicksAreLeftPressAndReleaseInside) {
+    image->resize(20, 10);
+    int clicks = 0;
+    QObject::connect(image, &TGIFImage::OnClick, [&clicks] { ++clicks; });
+    QTest::mouseClick(image, Qt::LeftButton, {}, {5, 5});
+    QTest::mouseClick(image, Qt::RightButton, {}, {5, 5});
+    QTest::mousePress(image, Qt::LeftButton, {}, {5, 5});
+    QTest::mouseRelease(image, Qt::LeftButton, {}, {50, 5});
+    EXPECT_EQ(clicks, 1);
 }
 
 // The first paint after a move or resize shows frame 1 again on a fresh background.

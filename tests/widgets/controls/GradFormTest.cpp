@@ -45,10 +45,11 @@ protected:
     }
 
     // Sends a mouse event at a point of the form, with the matching desktop position.
-    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons,
+               Qt::MouseButton button = Qt::LeftButton) {
         const QPoint global = form.mapToGlobal(at);
-        QMouseEvent event(type, at, global, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                          buttons, Qt::NoModifier);
+        QMouseEvent event(type, at, global, type == QEvent::MouseMove ? Qt::NoButton : button, buttons,
+                          Qt::NoModifier);
         QApplication::sendEvent(&form, &event);
     }
     void Click(QPoint at) {
@@ -184,7 +185,21 @@ TEST_F(GradientFormTest, DraggingTheCaptionMovesTheWindowAndTheEdgeResizesIt) {
     Mouse(QEvent::MouseMove, {442, 200}, Qt::LeftButton);
     Mouse(QEvent::MouseButtonRelease, {442, 200}, Qt::NoButton);
     EXPECT_EQ(form.width(), 443);
+    const QRect before = form.geometry();
+    Mouse(QEvent::MouseButtonPress, {0, 200}, Qt::LeftButton);  // the left edge
+    Mouse(QEvent::MouseMove, {-40, 200}, Qt::LeftButton);
+    Mouse(QEvent::MouseButtonRelease, {-40, 200}, Qt::NoButton);
+    EXPECT_EQ(form.geometry(), before.adjusted(-40, 0, 0, 0));
     Mouse(QEvent::MouseMove, {200, 200}, Qt::NoButton);
+    EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
+    // Leaving the form from its edge takes the sizing cursor away.
+    Mouse(QEvent::MouseMove, {0, 200}, Qt::NoButton);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&form, &leave);
+    EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
+    // A single border does not size.
+    form.SetBorderStyle(TFormBorderStyle::bsSingle);
+    Mouse(QEvent::MouseMove, {form.width() - 1, 200}, Qt::NoButton);
     EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
 }
 
@@ -196,12 +211,20 @@ TEST_F(GradientFormTest, CaptionButtonsMinimiseAndCloseAndTheDisabledMaximiseDoe
     Click({4 + 350, 10});  // minimise
     EXPECT_TRUE(form.isMinimized());
     form.showNormal();
-    // A press on a button that is released elsewhere is no click.
+    // A press on a button that is released elsewhere is no click, nor is another button's
+    // release while the left one holds it; a double click on the caption changes nothing.
     Mouse(QEvent::MouseButtonPress, {4 + 384, 10}, Qt::LeftButton);
+    Mouse(QEvent::MouseButtonRelease, {4 + 384, 10}, Qt::LeftButton, Qt::RightButton);
+    EXPECT_TRUE(form.isVisible());
     Mouse(QEvent::MouseMove, {200, 10}, Qt::LeftButton);
     Mouse(QEvent::MouseButtonRelease, {200, 10}, Qt::NoButton);
+    Mouse(QEvent::MouseButtonDblClick, {200, 10}, Qt::LeftButton);
     EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(form.isMaximized());
     Click({4 + 384, 10});  // close
+    EXPECT_FALSE(form.isVisible());
+    form.show();
+    Mouse(QEvent::MouseButtonDblClick, {12, 10}, Qt::LeftButton);  // the icon
     EXPECT_FALSE(form.isVisible());
 }
 
@@ -238,6 +261,16 @@ TEST_F(GradientFormTest, WindowMenuOffersRestoreMoveMinimizeAndCloseOnAltF4) {
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     EXPECT_EQ(form.actClose->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
+    // A right click on the caption opens the menu.
+    QList<QAction*> offered;
+    QTimer::singleShot(0, [&offered] {
+        QWidget* menu = QApplication::activePopupWidget();
+        if (menu != nullptr) offered = menu->actions();
+        if (menu != nullptr) menu->close();
+    });
+    Mouse(QEvent::MouseButtonPress, {200, 10}, Qt::RightButton, Qt::RightButton);
+    EXPECT_EQ(offered.size(), 5);
+    EXPECT_TRUE(offered.contains(form.actRestore));
     // Move by keyboard: arrows step 8 pixels, Escape goes back.
     const QPoint start = form.pos();
     form.actMove->trigger();

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QFile>
 #include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QTest>
@@ -76,6 +77,21 @@ TEST_F(JustOneTest, AStalledSenderDoesNotBlockTheRequest) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isMinimized(); }, 3000));
     // The stalled sender is dropped after its patience runs out.
     EXPECT_TRUE(QTest::qWaitFor([&] { return stalled->state() == QLocalSocket::UnconnectedState; }, 5000));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(JustOneStart, StandsAsideWithoutALockAndListensOverTheSocketOfACopyThatDied) {
+    QWidget window;
+    EXPECT_FALSE(TJustOne32(&window).Listening()) << "no instance lock was taken";
+    QTemporaryDir folder;
+    QFile left(folder.filePath("velloran.socket"));
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    left.close();
+    TPreviousInstance instance{"/opt/velloran/velloran", folder.path().toStdString()};
+    EXPECT_TRUE(TJustOne32(&window).Listening());
 }
 
 }  // namespace

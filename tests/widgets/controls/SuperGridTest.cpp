@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QImage>
 #include <QScrollBar>
 #include <QTest>
@@ -34,6 +35,15 @@ const std::string kRedGif{
 
 // Four columns, a title row and three data rows; column 0 holds check boxes checked by
 // default, column 1 is plain, columns 2 and 3 have no descriptor.
+// Counts the paints a widget receives.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
 struct Grid {
     TSuperGrid grid;
     std::vector<std::tuple<int, int, bool>> clicks;
@@ -95,8 +105,15 @@ TEST(SuperGridCheckBoxes, ToggleOnlyOnALeftPressAndReleaseInTheSameCell) {
         Grid g;
         QWidget* view = g.grid.viewport();
         QTest::mousePress(view, c.pressButton, {}, g.Centre(0, c.pressRow));
+        QApplication::processEvents();
+        PaintCounter counter;
+        view->installEventFilter(&counter);
         QTest::mouseRelease(view, c.releaseButton, {}, g.Centre(0, c.releaseRow));
+        QApplication::processEvents();
         EXPECT_EQ(!g.Checked(0, 1), c.toggles) << c.what;
+        if (c.toggles) {
+            EXPECT_GT(counter.paints, 0) << "the toggled box is drawn anew";
+        }
         EXPECT_TRUE(g.Checked(0, 2)) << c.what;
         EXPECT_EQ(g.clicks.size(), c.toggles ? 1u : 0u) << c.what;
         if (c.toggles) {
@@ -127,6 +144,8 @@ TEST(SuperGridColumns, MovingAColumnWithoutDescriptorAppendsThemFirst) {
         grid.SetColWidths(col, 30 + col);
         grid.SetCells(col, 1, QString::number(col));
     }
+    grid.SetColWidths(6, 99);  // no such column: both ignored
+    grid.MoveColumn(6, 1);
     grid.MoveColumn(5, 1);
     const TColumns& moved = grid.Columns();
     ASSERT_EQ(moved.Count(), 6);
@@ -156,6 +175,7 @@ TEST(StringGridCurrentCell, AsksOnlyOnARealChange) {
 
 TEST(StringGridCurrentCell, KeysMoveWithinTheDataCells) {
     Grid g;
+    g.grid.SetFixedRows(4);  // refused: no data row would be left
     g.grid.setFocus();
     QTest::keyClick(&g.grid, Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(std::make_pair(g.grid.Col(), g.grid.Row()), std::make_pair(3, 3));
@@ -165,6 +185,9 @@ TEST(StringGridCurrentCell, KeysMoveWithinTheDataCells) {
     EXPECT_EQ(g.grid.Row(), 1);  // never onto the title row
     QTest::keyClick(&g.grid, Qt::Key_Down);
     EXPECT_EQ(g.grid.Row(), 2);
+    QTest::keyClick(&g.grid, Qt::Key_Right);
+    QTest::keyClick(&g.grid, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(std::make_pair(g.grid.Col(), g.grid.Row()), std::make_pair(0, 1));
 }
 
 TEST(StringGridHitTest, GivesMinusOneOutsideTheCells) {
@@ -329,6 +352,47 @@ TEST(SuperGridDataFile, APipeNamedLikeAPictureIsRefusedWithoutWaiting) {
     } catch (const platform::Error& e) {
         EXPECT_EQ(std::string(e.what()), "Unable to load the picture " + pipe);
     }
+}
+
+// A title's lines stand two pixels apart, on the title row only: a second fixed row shows
+// its own text.
+TEST(SuperGridDrawing, TitleLinesStackOnTheTitleRowOnly) {
+    TSuperGrid grid;
+    grid.SetFixedCols(0);
+    grid.SetColCount(1);
+    grid.SetFixedRows(2);
+    grid.SetRowHeights(0, 60);
+    TColumns columns;
+    TColumn column;
+    column.SetTitle({"H", "H"});
+    columns.Add(column);
+    grid.SetColumns(columns);
+    grid.resize(200, 200);
+    grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+    const QImage shot = grid.viewport()->grab().toImage();
+    const auto inkRows = [&shot](const platform::Rect& r) {  // the first row of each line of ink
+        std::vector<int> starts;
+        for (int y = r.top + 3, inkAbove = 0; y < r.bottom - 3; ++y) {
+            int ink = 0;
+            for (int x = r.left + 4; x < r.right - 4; ++x) ink |= qGray(shot.pixel(x, y)) < 64;
+            if (ink && !inkAbove) starts.push_back(y);
+            inkAbove = ink;
+        }
+        return starts;
+    };
+    const std::vector<int> title = inkRows(grid.CellRect(0, 0));
+    ASSERT_EQ(title.size(), 2u);
+    const QFontMetrics metrics(TSuperGrid::ToQFont(column.TitleFont()));
+    EXPECT_EQ(title[1] - title[0], metrics.ascent() + metrics.descent() + 2);
+    EXPECT_TRUE(inkRows(grid.CellRect(0, 1)).empty());
+    // A stored font's weight and pitch reach the drawing font.
+    TFont stored;
+    stored.Bold = true;
+    stored.Pitch = TFontPitch::fpFixed;
+    EXPECT_TRUE(TSuperGrid::ToQFont(stored).bold() && TSuperGrid::ToQFont(stored).fixedPitch());
+    stored.Pitch = TFontPitch::fpVariable;
+    EXPECT_FALSE(TSuperGrid::ToQFont(stored).fixedPitch());
 }
 
 TEST(SuperGridDrawing, CheckBoxImagesMatchTheirPixelTables) {

@@ -42,14 +42,27 @@ TEST_F(AboutTest, ShowsTheNameVersionAndLinkAtTheirPlaces) {
     EXPECT_EQ(dialog->windowTitle(), "About Velloran");
     EXPECT_EQ(dialog->size(), QSize(257, 154));
     EXPECT_EQ(dialog->Label1->text(), "Velloran v1.0");
-    EXPECT_EQ(dialog->Label1->geometry(), QRect(19, 4, 219, 13));
+    EXPECT_EQ(dialog->Label1->font().pixelSize(), 12) << "the title a step above the 11-pixel text";
+    EXPECT_EQ(dialog->Label1->geometry().center().x(), dialog->pnlAbout->geometry().center().x())
+        << "centred";
     EXPECT_EQ(dialog->Label6->text(), "Send Questions or Comments to:");
     EXPECT_EQ(dialog->Label2->text(), "Help > Contents");
     EXPECT_EQ(dialog->lblWeb->text(), "Velloran WebSite");
-    EXPECT_EQ(dialog->lblWeb->geometry(), QRect(7, 69, 204, 13));
+    EXPECT_EQ(dialog->lblWeb->geometry().center().x(), dialog->pnlAbout->rect().center().x()) << "centred";
     EXPECT_TRUE(dialog->lblWeb->font().underline());
-    EXPECT_EQ(dialog->BitBtn1->geometry(), QRect(99, 122, 75, 25));
+    EXPECT_EQ(dialog->BitBtn1->size(), QSize(75, 25)) << "every dialog's OK size";
     EXPECT_TRUE(dialog->BitBtn1->isDefault());
+    // The title, the link and OK's text in navy, the request for comments in maroon.
+    const std::pair<QWidget*, QRgb> inks[] = {{dialog->Label1, qRgb(0, 0, 128)},
+                                              {dialog->lblWeb, qRgb(0, 0, 128)},
+                                              {dialog->BitBtn1, qRgb(0, 0, 128)},
+                                              {dialog->Label6, qRgb(128, 0, 0)}};
+    for (const auto& [widget, ink] : inks) {
+        const QImage shot = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRgb* pixels = reinterpret_cast<const QRgb*>(shot.constBits());
+        EXPECT_TRUE(std::count(pixels, pixels + shot.width() * shot.height(), ink | 0xFF000000) > 0)
+            << widget->objectName().toStdString();
+    }
 }
 
 TEST_F(AboutTest, ThePanelsLinesAreCentredAcrossIt) {
