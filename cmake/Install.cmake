@@ -9,6 +9,8 @@ install(TARGETS velloran RUNTIME DESTINATION ${VELLORAN_PROGRAM_DIR})
 install(FILES resources/icons/velloran.svg DESTINATION share/icons/hicolor/scalable/apps)
 install(FILES resources/icons/velloran-48.png DESTINATION share/icons/hicolor/48x48/apps RENAME velloran.png)
 install(FILES resources/icons/velloran-256.png DESTINATION share/icons/hicolor/256x256/apps RENAME velloran.png)
+# Style files as a type of their own, so that a file manager opens a .vls with the program.
+install(FILES resources/velloran-style.xml DESTINATION share/mime/packages)
 
 install(CODE "set(VELLORAN_DESKTOP_TEMPLATE \"${PROJECT_SOURCE_DIR}/resources/velloran.desktop.in\")
 set(VELLORAN_DESKTOP_FILE \"${PROJECT_BINARY_DIR}/velloran.desktop\")
@@ -48,4 +50,19 @@ install(CODE [[
   endforeach()
   message(STATUS "Installing: $ENV{DESTDIR}${_prefix}/${_manifest}")
   file(WRITE "$ENV{DESTDIR}${_prefix}/${_manifest}" "${_lines}")
+]])
+
+# The desktop's caches learn the style file type and the entry that opens it. A staged
+# install (DESTDIR, as a package build makes) leaves that to the package system.
+install(CODE [[
+  if("$ENV{DESTDIR}" STREQUAL "")
+    find_program(_update_mime update-mime-database)
+    find_program(_update_desktop update-desktop-database)
+    if(_update_mime)
+      execute_process(COMMAND "${_update_mime}" "${CMAKE_INSTALL_PREFIX}/share/mime" OUTPUT_QUIET ERROR_QUIET)
+    endif()
+    if(_update_desktop)
+      execute_process(COMMAND "${_update_desktop}" "${CMAKE_INSTALL_PREFIX}/share/applications" OUTPUT_QUIET ERROR_QUIET)
+    endif()
+  endif()
 ]])

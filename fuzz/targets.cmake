@@ -34,3 +34,7 @@ set(FUZZ_gif_image_SOURCES controls/GIFImage.cpp controls/GIFPictures.cpp contro
     controls/GIFDecoder.cpp controls/GIFLzw.cpp platform/Canvas.cpp platform/CanvasText.cpp
     platform/SysColors.cpp platform/FileBytes.cpp platform/Paths.cpp)
 set(FUZZ_gif_image_QT ON)
+
+# What reaches the running copy over the single-instance socket.
+list(APPEND VELLORAN_FUZZERS guard_message)
+set(FUZZ_guard_message_SOURCES controls/GuardMessage.cpp)

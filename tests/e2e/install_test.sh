@@ -20,7 +20,11 @@ expect() {
     echo "FAILED: $1"; echo "  expected: $2"; echo "  actual:   $3"; FAILURES=$((FAILURES + 1))
   fi
 }
-listing() { (cd "$PREFIX" && find . \( -type f -o -type l \) | sed 's|^\./||' | sort); }
+# The desktop's shared caches (MIME database, desktop entry cache) are not ours to list.
+listing() {
+  (cd "$PREFIX" && find . \( -type f -o -type l \) | sed 's|^\./||' |
+    grep -v -e '^share/mime/[^p]' -e '^share/mime/packages/[^v]' -e '^share/applications/mimeinfo.cache$' | sort)
+}
 
 cmake --install "$BUILD_DIR" --prefix "$PREFIX" >"$WORK/install.log"
 expect "installed files" "bin/velloran
@@ -29,7 +33,8 @@ lib/velloran/velloran
 share/applications/velloran.desktop
 share/icons/hicolor/256x256/apps/velloran.png
 share/icons/hicolor/48x48/apps/velloran.png
-share/icons/hicolor/scalable/apps/velloran.svg" "$(listing)"
+share/icons/hicolor/scalable/apps/velloran.svg
+share/mime/packages/velloran-style.xml" "$(listing)"
 expect "bin/ links to the program" "$PREFIX/lib/velloran/velloran" "$(readlink -f "$PREFIX/bin/velloran")"
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $3 * 256 + $4, $7 * 256 + $8 }'; }
@@ -38,7 +43,7 @@ for size in 48 256; do
 done
 validation=$(desktop-file-validate "$PREFIX/share/applications/velloran.desktop" 2>&1) && valid=yes || valid=no
 expect "desktop-file-validate passes${validation:+: $validation}" yes "$valid"
-expect "the entry starts the link" "Exec=\"$PREFIX/bin/velloran\"" \
+expect "the entry starts the link" "Exec=\"$PREFIX/bin/velloran\" %f" \
   "$(grep '^Exec=' "$PREFIX/share/applications/velloran.desktop")"
 
 # Start it as the desktop's menu does, and end it with File > Exit: the default policy
