@@ -27,7 +27,7 @@ e2e_expect "--print of a missing style exits 1" "1 Unable to read $E2E_DIR/none.
 e2e_expect "--print writes no settings" "" "$(ls "$E2E_DIR/program" | grep -v '^velloran$' || true)"
 
 # A style named on the command line, relative to the folder it is started in.
-(cd "$E2E_DIR" && "$program" Blue.vls >"$E2E_DIR/program.log" 2>&1) &
+(cd "$E2E_DIR" && exec "$program" Blue.vls >"$E2E_DIR/program.log" 2>&1) &
 E2E_PID=$!
 e2e_expect "the named style opens" yes "$([ -n "$(e2e_window_titled " Velloran - Blue")" ] && echo yes || echo no)"
 
@@ -35,6 +35,7 @@ e2e_expect "the named style opens" yes "$([ -n "$(e2e_window_titled " Velloran -
 e2e_expect "a second copy with a style ends with code 0" 0 "$(cd "$E2E_DIR" && code timeout 10 "$program" Green.vls)"
 e2e_expect "the running copy opens it" yes "$([ -n "$(e2e_window_titled " Velloran - Green")" ] && echo yes || echo no)"
 e2e_stop
+for _ in $(seq 1 50); do xdotool search --name "^ Velloran - " >/dev/null 2>&1 || break; sleep 0.1; done
 
 # A per-user install, started from its desktop entry; a double-click stand-in on a style.
 PREFIX=$E2E_DIR/prefix
