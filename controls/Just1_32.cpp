@@ -1,5 +1,6 @@
 #include "controls/Just1_32.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -23,6 +24,7 @@ constexpr int kSenderPatienceMs = 2000;
 constexpr int kMaxConnections = 8;
 constexpr int kRetryForMs = 1000;
 constexpr int kRetryPauseMs = 50;
+constexpr int kDialogPollMs = 200;
 
 void Drop(QLocalSocket* socket) {
     socket->abort();
@@ -121,10 +123,20 @@ void TJustOne32::Receive(QLocalSocket* socket, TGuardMessageReader& reader) {
             const std::string path = reader.Path();
             Drop(socket);
             ComeForward();
-            if (OpenStyle) OpenStyle(path);
+            HandOver(path);
             return;
         }
     }
+}
+
+// A style opened under a modal dialog would take the dialog's result meant for the style
+// before it (a text, a picture), so it waits until no dialog is open.
+void TJustOne32::HandOver(const std::string& path) {
+    if (QApplication::activeModalWidget() != nullptr) {
+        QTimer::singleShot(kDialogPollMs, this, [this, path] { HandOver(path); });
+        return;
+    }
+    if (OpenStyle) OpenStyle(path);
 }
 
 void TJustOne32::ComeForward() {

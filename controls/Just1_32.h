@@ -75,7 +75,7 @@ public:
     bool Listening() const;
 
     // In the running copy: called with the path a second copy handed over, after the window
-    // came forward.
+    // came forward and once no modal dialog is open.
     std::function<void(const std::string& path)> OpenStyle;
 
     // Sends the request to the server, retrying for up to a second while the running copy
@@ -90,6 +90,7 @@ private:
     void Accept();
     void Receive(QLocalSocket* socket, TGuardMessageReader& reader);
     void ComeForward();
+    void HandOver(const std::string& path);
     static bool Send(const QString& serverName, const QByteArray& message);
 
     QWidget* owner_;

@@ -98,6 +98,13 @@ TEST(PrintStyle, PrintsTheCopyCommandsTexts) {
     EXPECT_NE(css.out.find("font-family: \"Nowhere Sans\", \"Arial\""), std::string::npos) << css.out;
     EXPECT_EQ(ReadFile(folder.File("a.vls")), kStyle) << "the style is never written";
     EXPECT_EQ(folder.Names(), std::set<std::string>{"a.vls"}) << "no settings file appears";
+
+    // In picture mode with a picture that is there, the body tag names it.
+    WriteFile(folder.File("tile.gif"), "GIF89a");
+    WriteFile(folder.File("b.vls"), "[Font]\npicture=1\nbackground=" + folder.File("tile.gif") + "\n");
+    EXPECT_EQ(Print("body", folder.File("b.vls")).out,
+              "<BODY  BACKGROUND=\"tile.gif\" BGCOLOR=\"#000000\" TEXT=\"#FFFFFF\" LINK=\"#00FFFF\" "
+              "VLINK=\"#008000\" ALINK=\"#FFFF00\" >\n");
 }
 
 TEST(PrintStyle, ReportsWhatCannotBeReadAndExitsWithOne) {
