@@ -15,6 +15,7 @@ void TfrmMain::mnuEditCopyCssClick() { platform::SetClipboardText(MakeCss(style_
 void TfrmMain::mnuEditPasteTagClick() {
     const TPastedTag tag = ParsePastedTag(platform::ClipboardText());
     if (tag.kind == TPastedKind::None) throw platform::Error(std::string(kNoTagMessage));
+    history_->NameNextStep("Paste Tag");
     const std::vector<std::string> problems = LoadPastedTag(tag, *this);
     // The colour panel shows the current target's colour, which the tag may have changed, and
     // moving it shows the active page's tag.

@@ -96,7 +96,12 @@ TfrmMain::TfrmMain(QWidget* parent) : controls::TGradientForm(parent) {
 
     bands->addWidget(BuildBottomBand());
     setCentralWidget(client);
+    history_ = new TStyleHistory(
+        *this, style_, [this] { SetBarsFromColor(TargetColor()); }, this);
     BuildMenu();
+    JustOne321->OpenStyle = [this](const std::string& path) {
+        platform::RunReportingErrors([&] { OpenStyleFile(path); });
+    };
 
     connect(fontPanel->cmdCopyFontTag, &QToolButton::clicked, this,
             platform::ReportingErrors([this] { cmdCopyFontTagClick(); }));
@@ -244,11 +249,19 @@ void TfrmMain::BuildMenu() {
     mnuFileSave->setShortcut(QKeySequence("Ctrl+S"));
     mnuSaveAs = file->addAction("Save &As...");
     mnuSaveAs->setShortcut(QKeySequence("Ctrl+A"));
+    mnuFileRecent = new TRecentMenu([this] { return SettingsFile(); }, this);
+    mnuFileRecent->Open = [this](const std::string& path) { OpenStyleFile(path); };
+    file->addMenu(mnuFileRecent);
+    connect(file, &QMenu::aboutToShow, mnuFileRecent, &TRecentMenu::Rebuild);
     file->addSeparator();
     mnuFileExit = file->addAction("E&xit");
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* edit = menuBar()->addMenu("&Edit");
+    mnuEditUndo = history_->MakeUndoAction(this);
+    mnuEditRedo = history_->MakeRedoAction(this);
+    edit->addActions({mnuEditUndo, mnuEditRedo});
+    edit->addSeparator();
     mnuEditCopyFontTag = edit->addAction("&Copy Font Tag");
     CopyFontTagwithText = edit->addAction("C&opy Font Tag with Text");
     mnuEditCopyBodyTag = edit->addAction("Copy &Body Tag");
@@ -310,6 +323,8 @@ void TfrmMain::FormCreate() {
         SetBarsFromColor(style_.FontColor);
         colorPanel->SetHotspotHints(true);
     });
+    history_->Restart();
+    mnuFileRecent->Rebuild();
 }
 
 // Shown, and start-up goes on: the old files are still there, and the next start tries again.
@@ -331,6 +346,17 @@ void TfrmMain::MakeSettingsDirFor(const std::string& path) const {
 // all gives way to the settings folder's default style file, and stays the stored start-up
 // file; when the default cannot be read either, the window starts with the default style.
 void TfrmMain::LoadStartupStyle() {
+    if (!CommandLineStyle.empty()) {
+        if (!platform::FileExists(CommandLineStyle)) {
+            platform::TApplication::ShowError(QString::fromStdString("Unable to read " + CommandLineStyle));
+        } else {
+            styleFileName_ = CommandLineStyle;
+            if (LoadStartupFile(CommandLineStyle) != TReadOutcome::Unreadable) {
+                mnuFileRecent->Note(CommandLineStyle);
+                return;
+            }
+        }
+    }
     const std::string chosen =
         StartupStyleFile(settingsDir_, ReadStartup(SettingsFile()), platform::FileExists);
     const std::string fallback = settingsDir_ + std::string(kDefaultStyleFileName);
@@ -538,13 +564,24 @@ void TfrmMain::changeEvent(QEvent* event) {
 void TfrmMain::mnuFileOpenClick() {
     const std::string path = ChooseStyleToOpen();
     if (path.empty()) return;
+    OpenStyleFile(path);
+}
+
+void TfrmMain::OpenStyleFile(const std::string& path) {
+    if (!platform::FileExists(path)) throw platform::ReadError("Unable to read " + path);
     if (FontPageActive()) {
         PC1Change();
     } else {
         PC1->setCurrentWidget(fontPanel);
     }
+    // A new history, also when the read stops at a damaged value.
+    struct NewHistory {
+        TStyleHistory& history;
+        ~NewHistory() { history.Restart(); }
+    } newHistory{*history_};
     LoadStyle(path);
     styleFileName_ = path;
+    mnuFileRecent->Note(path);
     SetCaptionFromStyleFile();
     SetBarsFromColor(style_.FontColor);
     ReloadPicture();
@@ -559,6 +596,7 @@ void TfrmMain::mnuFileSaveClick() {
     MakeSettingsDirFor(styleFileName_);
     WriteStyle(styleFileName_, style_);
     origin_.partlyReadFrom.reset();
+    mnuFileRecent->Note(styleFileName_);
 }
 
 void TfrmMain::mnuSaveAsClick() {
@@ -567,6 +605,7 @@ void TfrmMain::mnuSaveAsClick() {
     WriteStyle(path, style_);
     styleFileName_ = path;
     origin_ = {};
+    mnuFileRecent->Note(path);
     SetCaptionFromStyleFile();
 }
 
@@ -615,7 +654,12 @@ bool TfrmMain::FormClose() {
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (QKeySequence(key->keyCombination()) == mnuSaveAs->shortcut()) {
+        const QKeySequence pressed(key->keyCombination());
+        // In the hex fields Ctrl+Z and Ctrl+Y also belong to the window: they undo and redo
+        // steps of the style, not keystrokes of a two-digit field.
+        const bool historyKey = watched != MemoTag && (mnuEditUndo->shortcuts().contains(pressed) ||
+                                                       mnuEditRedo->shortcuts().contains(pressed));
+        if (pressed == mnuSaveAs->shortcut() || historyKey) {
             event->ignore();
             return true;
         }

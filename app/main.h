@@ -15,6 +15,8 @@
 #include "app/ColorPanel.h"
 #include "app/FontPanel.h"
 #include "app/Preview.h"
+#include "app/RecentMenu.h"
+#include "app/UndoSteps.h"
 #include "controls/BoxLabl.h"
 #include "controls/GradForm.h"
 #include "controls/Just1_32.h"
@@ -61,6 +63,13 @@ public:
     void SetCaptionFromStyleFile();
 
     void mnuFileOpenClick();
+    // Open's steps after its dialog, for a style named on the command line, handed over by a
+    // second copy, or chosen from Recent Styles. A file that is not there throws
+    // platform::ReadError "Unable to read <path>" with nothing changed.
+    void OpenStyleFile(const std::string& path);
+    // The style file named on the command line, an absolute path: opened at start-up instead
+    // of the start-up style, which is opened when this one cannot be read.
+    std::string CommandLineStyle;
     void mnuFileSaveClick();
     void mnuSaveAsClick();
     void mnuOptionsOptionsClick();
@@ -97,6 +106,7 @@ public:
     void ShowBackColor() override;
 
     const TStyle& Style() const { return style_; }
+    TStyleHistory* History() const { return history_; }
     const std::string& StyleFileName() const { return styleFileName_; }
     const std::string& ProgramDir() const { return programDir_; }
     const std::string& SettingsDir() const { return settingsDir_; }
@@ -135,7 +145,10 @@ public:
     QAction* mnuFileOpen;
     QAction* mnuFileSave;
     QAction* mnuSaveAs;
+    TRecentMenu* mnuFileRecent;
     QAction* mnuFileExit;
+    QAction* mnuEditUndo;
+    QAction* mnuEditRedo;
     QAction* mnuEditCopyFontTag;
     QAction* CopyFontTagwithText;
     QAction* mnuEditCopyBodyTag;
@@ -190,6 +203,7 @@ private:
     void MakeSettingsDirFor(const std::string& path) const;
 
     TStyle style_;
+    TStyleHistory* history_;
     std::string programDir_;
     // Where vlr.ini and the default style live: the program folder, or the user's
     // configuration folder when the program cannot write beside itself. Chosen once at start.

@@ -1,16 +1,53 @@
 #include <QIcon>
 #include <QScreen>
+#include <filesystem>
+#include <iostream>
 
+#include "app/CommandLine.h"
+#include "app/PrintStyle.h"
 #include "app/main.h"
 #include "controls/Just1_32.h"
 #include "platform/Application.h"
 #include "platform/Faces.h"
 
+namespace {
+
+// What the command line asks that needs no window: an exit code, or nothing to start the window.
+std::optional<int> RunWithoutWindow(const TCommandLine& line, const std::string& programName) {
+    switch (line.action) {
+        case TCommandLine::Action::Help: std::cout << UsageText(programName); return 0;
+        case TCommandLine::Action::Version: std::cout << "velloran " << VELLORAN_VERSION << "\n"; return 0;
+        case TCommandLine::Action::Error:
+            std::cerr << programName << ": " << line.error << "\n" << UsageText(programName);
+            return kUsageExitCode;
+        case TCommandLine::Action::Print: return PrintStyle(line.what, line.styleFile, std::cout, std::cerr);
+        case TCommandLine::Action::Run: return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// The running copy has a folder of its own; the path must mean the same file there.
+std::string AbsolutePath(const std::string& path) {
+    std::error_code ignored;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ignored);
+    return absolute.empty() ? path : absolute.lexically_normal().string();
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    const std::string programName =
+        argc > 0 ? std::filesystem::path(argv[0]).filename().string() : std::string("velloran");
+    const TCommandLine line = ParseCommandLine(std::vector<std::string>(argv, argv + argc));
+    if (const std::optional<int> exitCode = RunWithoutWindow(line, programName)) return *exitCode;
+    const std::string styleFile = line.styleFile.empty() ? std::string() : AbsolutePath(line.styleFile);
+
     // First of all: of copies started together, exactly one takes the lock.
-    const controls::TPreviousInstance previousInstance(argc > 0 ? argv[0] : "velloran");
+    controls::TPreviousInstance previousInstance(argc > 0 ? argv[0] : "velloran");
+    previousInstance.SetStyleToHandOver(styleFile);
     platform::TApplication app(argc, argv);
     QApplication::setApplicationName("Velloran");
+    QApplication::setApplicationVersion(VELLORAN_VERSION);
     // The desktop entry's name ties the window to the entry's icon and name on Wayland.
     QGuiApplication::setDesktopFileName("velloran");
     // The 16-pixel picture is drawn for the caption's small icon; the larger ones serve the
@@ -23,6 +60,7 @@ int main(int argc, char* argv[]) {
     platform::InstallFontSubstitutions();
 
     TfrmMain frmMain;
+    frmMain.CommandLineStyle = styleFile;
     frmMain.FormCreate();
     const QRect screen = frmMain.screen()->availableGeometry();
     frmMain.move(screen.center() - frmMain.rect().center());

@@ -21,6 +21,7 @@ install(CODE [[
       share/icons/hicolor/48x48/apps share/icons/hicolor/48x48
       share/icons/hicolor/scalable/apps share/icons/hicolor/scalable
       share/icons/hicolor share/icons share/applications share/metainfo
+      share/mime/packages share/mime
       share/man/man1 share/man share
       ${VELLORAN_PROGRAM_DIR} lib bin)
     list(FIND _velloran_new_folders "${_folder}/" _listed)
@@ -41,6 +42,8 @@ install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/vlrhelp.hlp ${CMAKE_RUNTIME_OUTP
 # under the prefix's share/man.
 install(FILES resources/velloran.metainfo.xml DESTINATION share/metainfo RENAME org.example.velloran.metainfo.xml)
 install(FILES resources/velloran.1 DESTINATION share/man/man1)
+# Style files as a type of their own, so that a file manager opens a .vls with the program.
+install(FILES resources/velloran-style.xml DESTINATION share/mime/packages)
 
 install(CODE "set(VELLORAN_DESKTOP_TEMPLATE \"${PROJECT_SOURCE_DIR}/resources/velloran.desktop.in\")
 set(VELLORAN_DESKTOP_FILE \"${PROJECT_BINARY_DIR}/velloran.desktop\")
@@ -83,4 +86,19 @@ install(CODE [[
   endforeach()
   message(STATUS "Installing: $ENV{DESTDIR}${_prefix}/${_manifest}")
   file(WRITE "$ENV{DESTDIR}${_prefix}/${_manifest}" "${_lines}")
+]])
+
+# The desktop's caches learn the style file type and the entry that opens it. A staged
+# install (DESTDIR, as a package build makes) leaves that to the package system.
+install(CODE [[
+  if("$ENV{DESTDIR}" STREQUAL "")
+    find_program(_update_mime update-mime-database)
+    find_program(_update_desktop update-desktop-database)
+    if(_update_mime)
+      execute_process(COMMAND "${_update_mime}" "${CMAKE_INSTALL_PREFIX}/share/mime" OUTPUT_QUIET ERROR_QUIET)
+    endif()
+    if(_update_desktop)
+      execute_process(COMMAND "${_update_desktop}" "${CMAKE_INSTALL_PREFIX}/share/applications" OUTPUT_QUIET ERROR_QUIET)
+    endif()
+  endif()
 ]])

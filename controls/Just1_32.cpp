@@ -1,5 +1,6 @@
 #include "controls/Just1_32.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -7,6 +8,9 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdlib>
+#include <memory>
+
+#include "controls/GuardMessage.h"
 
 namespace controls {
 
@@ -20,6 +24,7 @@ constexpr int kSenderPatienceMs = 2000;
 constexpr int kMaxConnections = 8;
 constexpr int kRetryForMs = 1000;
 constexpr int kRetryPauseMs = 50;
+constexpr int kDialogPollMs = 200;
 
 void Drop(QLocalSocket* socket) {
     socket->abort();
@@ -28,7 +33,8 @@ void Drop(QLocalSocket* socket) {
 
 }  // namespace
 
-const QByteArray TJustOne32::kComeForward = QByteArrayLiteral("velloran:come-forward\n");
+const QByteArray TJustOne32::kComeForward(kComeForwardWord.data(),
+                                          static_cast<qsizetype>(kComeForwardWord.size()));
 
 TPreviousInstance::TPreviousInstance(const std::string& programPath, const std::string& runtimeDir)
     : paths_(runtimeDir.empty()
@@ -51,7 +57,11 @@ TJustOne32::TJustOne32(QWidget* owner, std::function<void()> endProgram) : QObje
     if (instance->Previous()) {
         // Whether or not the running copy answers (it may still be starting, or its
         // desktop may refuse to raise it), this copy ends here.
-        AskToComeForward(instance->ServerName());
+        if (instance->StyleToHandOver().empty()) {
+            AskToComeForward(instance->ServerName());
+        } else {
+            AskToOpenStyle(instance->ServerName(), instance->StyleToHandOver());
+        }
         if (endProgram) {
             endProgram();
         } else {
@@ -89,29 +99,44 @@ void TJustOne32::Accept() {
             continue;
         }
         ++connections_;
-        // Never buffer more than one byte past the word: a flood stays in the kernel.
-        socket->setReadBufferSize(kComeForward.size() + 1);
-        socket->setProperty("received", QByteArray());
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { Receive(socket); });
+        // Never buffer more than one byte past the longest message: a flood stays in the kernel.
+        socket->setReadBufferSize(static_cast<qint64>(kMaxGuardMessageBytes) + 1);
+        auto reader = std::make_shared<TGuardMessageReader>();
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket, reader] { Receive(socket, *reader); });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QObject::destroyed, this, [this] { --connections_; });
         QTimer::singleShot(kSenderPatienceMs, socket, [socket] { Drop(socket); });
-        if (socket->bytesAvailable() > 0) Receive(socket);
+        if (socket->bytesAvailable() > 0) Receive(socket, *reader);
     }
 }
 
-void TJustOne32::Receive(QLocalSocket* socket) {
-    QByteArray received = socket->property("received").toByteArray() + socket->readAll();
-    if (received == kComeForward) {
-        Drop(socket);
-        ComeForward();
+void TJustOne32::Receive(QLocalSocket* socket, TGuardMessageReader& reader) {
+    const QByteArray bytes = socket->readAll();
+    switch (reader.Feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
+        case TGuardMessageReader::State::Incomplete: return;
+        case TGuardMessageReader::State::Bad: Drop(socket); return;
+        case TGuardMessageReader::State::ComeForward:
+            Drop(socket);
+            ComeForward();
+            return;
+        case TGuardMessageReader::State::OpenStyle: {
+            const std::string path = reader.Path();
+            Drop(socket);
+            ComeForward();
+            HandOver(path);
+            return;
+        }
+    }
+}
+
+// A style opened under a modal dialog would take the dialog's result meant for the style
+// before it (a text, a picture), so it waits until no dialog is open.
+void TJustOne32::HandOver(const std::string& path) {
+    if (QApplication::activeModalWidget() != nullptr) {
+        QTimer::singleShot(kDialogPollMs, this, [this, path] { HandOver(path); });
         return;
     }
-    if (received.size() >= kComeForward.size() || !kComeForward.startsWith(received)) {
-        Drop(socket);
-        return;
-    }
-    socket->setProperty("received", received);
+    if (OpenStyle) OpenStyle(path);
 }
 
 void TJustOne32::ComeForward() {
@@ -123,14 +148,22 @@ void TJustOne32::ComeForward() {
     owner_->activateWindow();
 }
 
-bool TJustOne32::AskToComeForward(const QString& serverName) {
+bool TJustOne32::AskToComeForward(const QString& serverName) { return Send(serverName, kComeForward); }
+
+bool TJustOne32::AskToOpenStyle(const QString& serverName, const std::string& absolutePath) {
+    const std::string message = OpenStyleMessage(absolutePath);
+    if (message.empty()) return AskToComeForward(serverName);
+    return Send(serverName, QByteArray(message.data(), static_cast<qsizetype>(message.size())));
+}
+
+bool TJustOne32::Send(const QString& serverName, const QByteArray& message) {
     QElapsedTimer waited;
     waited.start();
     for (;;) {
         QLocalSocket socket;
         socket.connectToServer(serverName);
         if (socket.waitForConnected(200)) {
-            socket.write(kComeForward);
+            socket.write(message);
             socket.flush();
             while (socket.bytesToWrite() > 0 && socket.waitForBytesWritten(500)) {
             }

@@ -9,6 +9,9 @@
 
 #include "platform/InstanceLock.h"
 
+namespace controls {
+class TGuardMessageReader;
+}
 class QLocalServer;
 class QLocalSocket;
 class QWidget;
@@ -33,11 +36,17 @@ public:
     bool Owner() const { return lock_.State() == platform::LockState::Acquired; }
     QString ServerName() const { return QString::fromStdString(paths_.server); }
 
+    // The style file, an absolute path, that a second copy hands to the running copy
+    // instead of only asking it to come forward.
+    void SetStyleToHandOver(std::string path) { styleToHandOver_ = std::move(path); }
+    const std::string& StyleToHandOver() const { return styleToHandOver_; }
+
     static TPreviousInstance* Current();
 
 private:
     platform::InstancePaths paths_;
     platform::InstanceLock lock_;
+    std::string styleToHandOver_;
 };
 
 // The single-instance component of the main window. Made in a second copy, it asks the
@@ -65,15 +74,24 @@ public:
     QString About() const;
     bool Listening() const;
 
+    // In the running copy: called with the path a second copy handed over, after the window
+    // came forward and once no modal dialog is open.
+    std::function<void(const std::string& path)> OpenStyle;
+
     // Sends the request to the server, retrying for up to a second while the running copy
     // is still starting. Returns whether it was delivered.
     static bool AskToComeForward(const QString& serverName);
+    // The same, with a style file to open; a path that cannot be sent asks only to come
+    // forward.
+    static bool AskToOpenStyle(const QString& serverName, const std::string& absolutePath);
 
 private:
     void Listen(const QString& serverName);
     void Accept();
-    void Receive(QLocalSocket* socket);
+    void Receive(QLocalSocket* socket, TGuardMessageReader& reader);
     void ComeForward();
+    void HandOver(const std::string& path);
+    static bool Send(const QString& serverName, const QByteArray& message);
 
     QWidget* owner_;
     QLocalServer* server_ = nullptr;

@@ -52,3 +52,7 @@ set(FUZZ_gif_image_QT ON)
 # picture allowed fills some 330 MB, which with the sanitizers on a busy machine can take 2 s
 # by itself; a compose out of proportion to the pixels takes a hundred times that.
 set(FUZZ_gif_image_OPTIONS -max_len=4194304 -timeout=5)
+
+# What reaches the running copy over the single-instance socket.
+list(APPEND VELLORAN_FUZZERS guard_message)
+set(FUZZ_guard_message_SOURCES controls/GuardMessage.cpp)

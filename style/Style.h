@@ -26,6 +26,8 @@ struct TStyle {
     bool Italic = false;
     bool Centered = true;
     std::string UserText = "Velloran";
+
+    friend bool operator==(const TStyle&, const TStyle&) = default;
 };
 
 // The style colour that the colour panel edits.

@@ -30,7 +30,11 @@ expect() {
     echo "FAILED: $1"; echo "  expected: $2"; echo "  actual:   $3"; FAILURES=$((FAILURES + 1))
   fi
 }
-listing() { (cd "$PREFIX" && find . \( -type f -o -type l \) | sed 's|^\./||' | sort); }
+# The desktop's shared caches (MIME database, desktop entry cache) are not ours to list.
+listing() {
+  (cd "$PREFIX" && find . \( -type f -o -type l \) | sed 's|^\./||' |
+    grep -v -e '^share/mime/[^p]' -e '^share/mime/packages/[^v]' -e '^share/applications/mimeinfo.cache$' | sort)
+}
 # The id of a window whose title matches, waiting up to ten seconds; nothing when none shows.
 wait_window() {
   local id=
@@ -54,7 +58,8 @@ share/icons/hicolor/256x256/apps/velloran.png
 share/icons/hicolor/48x48/apps/velloran.png
 share/icons/hicolor/scalable/apps/velloran.svg
 share/man/man1/velloran.1
-share/metainfo/org.example.velloran.metainfo.xml" "$(listing)"
+share/metainfo/org.example.velloran.metainfo.xml
+share/mime/packages/velloran-style.xml" "$(listing)"
 expect "bin/ links to the program" "$PREFIX/lib/velloran/velloran" "$(readlink -f "$PREFIX/bin/velloran")"
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $3 * 256 + $4, $7 * 256 + $8 }'; }
@@ -67,7 +72,7 @@ expect "desktop-file-validate passes${validation:+: $validation}" yes "$valid"
 validation=$(appstreamcli validate --no-net "$PREFIX/share/metainfo/org.example.velloran.metainfo.xml" 2>&1) &&
   validation= || true
 expect "appstreamcli validate passes${validation:+: $validation}" "" "$validation"
-expect "the entry starts the link" "Exec=\"$PREFIX/bin/velloran\"" \
+expect "the entry starts the link" "Exec=\"$PREFIX/bin/velloran\" %f" \
   "$(grep '^Exec=' "$PREFIX/share/applications/velloran.desktop")"
 
 # Start it as the desktop's menu does, and end it with File > Exit: the default policy

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QLocalSocket>
 #include <QTemporaryDir>
@@ -80,6 +82,24 @@ TEST_F(JustOneTest, AStalledSenderDoesNotBlockTheRequest) {
 }
 
 }  // namespace
+
+// A second copy's style is opened once the window has come forward, and not under a dialog
+// that would hand its result to the style that was open when it was shown.
+TEST_F(JustOneTest, AHandedOverStyleOpensOnceNoDialogIsOpen) {
+    std::vector<std::string> opened;
+    guard.OpenStyle = [&](const std::string& path) { opened.push_back(path); };
+    QDialog dialog(&window);
+    dialog.setModal(true);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
+    EXPECT_TRUE(TJustOne32::AskToOpenStyle(instance.ServerName(), "/home/u/Blue Sky.vls"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isMinimized(); }, 3000));
+    Settle();
+    EXPECT_TRUE(opened.empty());
+    dialog.close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !opened.empty(); }, 3000));
+    EXPECT_EQ(opened, std::vector<std::string>{"/home/u/Blue Sky.vls"});
+}
 
 namespace {
 

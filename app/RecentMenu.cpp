@@ -1,0 +1,52 @@
+#include "app/RecentMenu.h"
+
+#include "platform/Application.h"
+#include "platform/Error.h"
+#include "platform/Paths.h"
+#include "style/RecentStyles.h"
+
+TRecentMenu::TRecentMenu(std::function<std::string()> settingsPath, QWidget* parent)
+    : QMenu("Recent S&tyles", parent), settingsPath_(std::move(settingsPath)) {
+    setObjectName("mnuFileRecent");
+    setToolTipsVisible(true);
+    setEnabled(false);
+}
+
+void TRecentMenu::Note(const std::string& path) {
+    const std::string settings = settingsPath_();
+    try {
+        WriteRecentStyles(settings, WithRecentStyle(ReadRecentStyles(settings), path));
+    } catch (const platform::Error&) {
+    }
+    Rebuild();
+}
+
+void TRecentMenu::Rebuild() {
+    // The item being chosen may be the one asking for the rebuild: it goes once it is done.
+    for (QAction* item : actions()) {
+        removeAction(item);
+        item->deleteLater();
+    }
+    const std::vector<std::string> styles = ReadRecentStyles(settingsPath_());
+    for (std::size_t i = 0; i < styles.size(); ++i) {
+        QAction* item = addAction(QString::fromStdString(RecentItemText(i, styles[i])));
+        item->setToolTip(QString::fromStdString(styles[i]));
+        connect(item, &QAction::triggered, this,
+                platform::ReportingErrors([this, path = styles[i]] { Choose(path); }));
+    }
+    setEnabled(!styles.empty());
+}
+
+void TRecentMenu::Choose(const std::string& path) {
+    if (!platform::FileExists(path)) {
+        const std::string settings = settingsPath_();
+        try {
+            WriteRecentStyles(settings, WithoutStyle(ReadRecentStyles(settings), path));
+        } catch (const platform::Error&) {
+        }
+        Rebuild();
+        throw platform::Error("The style \"" + path +
+                              "\" is no longer there; it has been taken off the list.");
+    }
+    if (Open) Open(path);
+}

@@ -1,0 +1,56 @@
+# Styles as documents: the command line without a display, a style named at start, a style
+# handed to the running copy by a second one, and a double-click stand-in (gio open) on a
+# .vls from a per-user install opening it in the running copy.
+# Arguments: the program, the build folder, the source folder, the version.
+. "$(dirname "$0")/lib.sh"
+BUILD_DIR=$2
+SOURCE_DIR=$3
+VERSION=$4
+program=$E2E_DIR/program/velloran
+printf '[Font]\ncolorFont=0000FF\nfaceFont=Nowhere Sans\nfontsize=3\njustify=l\n' >"$E2E_DIR/Blue.vls"
+printf '[Font]\ncolorFont=00FF00\n' >"$E2E_DIR/Green.vls"
+printf '[Font]\ncolorFont=FF0000\n' >"$E2E_DIR/Red One.vls"
+
+# No display for what needs no window.
+headless() { env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$program" "$@"; }
+code() { "$@" >"$E2E_DIR/out" 2>"$E2E_DIR/err" && echo 0 || echo $?; }
+e2e_expect "--help exits 0" 0 "$(code headless --help)"
+e2e_expect "--help prints the usage" "Usage: velloran [STYLE.vls]" "$(head -n 1 "$E2E_DIR/out")"
+e2e_expect "--version prints the version" "0 velloran $VERSION" "$(code headless --version) $(cat "$E2E_DIR/out")"
+e2e_expect "an unknown option exits 2" 2 "$(code headless --frobnicate)"
+e2e_expect "and prints the usage on standard error only" "velloran: Unknown option 'frobnicate'.|Usage: velloran [STYLE.vls]|" \
+  "$(head -n 2 "$E2E_DIR/err" | tr '\n' '|')$(cat "$E2E_DIR/out")"
+e2e_expect "--print font" "0 <FONT COLOR=\"#FF0000\"  SIZE=\"3\" FACE=\"'Nowhere Sans'\"></FONT>" \
+  "$(cd "$E2E_DIR" && code headless --print font Blue.vls) $(cat "$E2E_DIR/out")"
+e2e_expect "--print of a missing style exits 1" "1 Unable to read $E2E_DIR/none.vls" \
+  "$(code headless --print body "$E2E_DIR/none.vls") $(cat "$E2E_DIR/err")"
+e2e_expect "--print writes no settings" "" "$(ls "$E2E_DIR/program" | grep -v '^velloran$' || true)"
+
+# A style named on the command line, relative to the folder it is started in.
+(cd "$E2E_DIR" && exec "$program" Blue.vls >"$E2E_DIR/program.log" 2>&1) &
+E2E_PID=$!
+e2e_expect "the named style opens" yes "$([ -n "$(e2e_window_titled " Velloran - Blue")" ] && echo yes || echo no)"
+
+# A second copy hands its style to the running one and ends with code 0.
+e2e_expect "a second copy with a style ends with code 0" 0 "$(cd "$E2E_DIR" && code timeout 10 "$program" Green.vls)"
+e2e_expect "the running copy opens it" yes "$([ -n "$(e2e_window_titled " Velloran - Green")" ] && echo yes || echo no)"
+e2e_stop
+for _ in $(seq 1 50); do xdotool search --name "^ Velloran - " >/dev/null 2>&1 || break; sleep 0.1; done
+
+# A per-user install, started from its desktop entry; a double-click stand-in on a style.
+PREFIX=$E2E_DIR/prefix
+export XDG_DATA_HOME=$PREFIX/share XDG_CONFIG_HOME=$E2E_DIR/config
+mkdir -p "$XDG_CONFIG_HOME"
+cmake --install "$BUILD_DIR" --prefix "$PREFIX" >"$E2E_DIR/install.log"
+e2e_expect "the style file type is known" application/x-velloran-style \
+  "$(gio info -a standard::content-type "$E2E_DIR/Red One.vls" | sed -n 's/.*standard::content-type: //p')"
+gio launch "$PREFIX/share/applications/velloran.desktop" >/dev/null 2>&1 &
+e2e_expect "the installed program starts" yes "$([ -n "$(e2e_window_titled " Velloran - Default")" ] && echo yes || echo no)"
+E2E_PID=$(xdotool search --name "^ Velloran - Default\$" getwindowpid 2>/dev/null | head -n 1 || true)
+gio open "$E2E_DIR/Red One.vls"
+e2e_expect "gio open shows the style in the running copy" yes \
+  "$([ -n "$(e2e_window_titled " Velloran - Red One")" ] && echo yes || echo no)"
+e2e_expect "one window" 1 "$(xdotool search --name "^ Velloran - " 2>/dev/null | wc -l)"
+e2e_stop
+"$SOURCE_DIR/scripts/uninstall" "$PREFIX" >/dev/null
+e2e_finish
