@@ -34,7 +34,7 @@ set(FUZZ_column_stream_SOURCES controls/ColumnStream.cpp controls/SuperCol.cpp c
     controls/StringGrid.cpp controls/SuperGrd.cpp controls/SuperGridPaint.cpp controls/GridDataFile.cpp
     controls/Picture.cpp controls/GIFDecoder.cpp controls/GIFLzw.cpp platform/Canvas.cpp
     platform/CanvasText.cpp platform/SysColors.cpp platform/FileBytes.cpp platform/TextEncoding.cpp
-    resources/supergrid.qrc)
+    controls/GridAccessible.cpp resources/supergrid.qrc)
 set(FUZZ_column_stream_QT ON)
 
 list(APPEND VELLORAN_FUZZERS grid_data)
