@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/VisionEffect.h"
 #include "platform/Faces.h"
 #include "platform/SysColors.h"
 
@@ -118,4 +119,10 @@ void TPreview::ShowSamples(bool visible) {
         label->setVisible(visible);
         if (visible) label->raise();
     }
+}
+
+// Normal vision draws the band directly, without the cost of a pass over its pixels.
+void TPreview::SetVision(TVision vision) {
+    vision_ = vision;
+    setGraphicsEffect(vision == TVision::Normal ? nullptr : new TVisionEffect(vision, this));
 }

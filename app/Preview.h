@@ -6,6 +6,7 @@
 
 #include "controls/GIFImage.h"
 #include "style/Style.h"
+#include "style/VisionSimulation.h"
 
 // The preview band at the top of the main window: the font preview on the Font page, the
 // body colour fill and the four sample lines on the Body page, stacked in that order over
@@ -34,6 +35,9 @@ public:
     void SetBodyColor(TColor color);
     void SetSampleColors(const TStyle& style);
     void ShowSamples(bool visible);
+    // Shows the whole band as a visitor with the deficiency sees it; not part of the style.
+    void SetVision(TVision vision);
+    TVision Vision() const { return vision_; }
 
     std::array<QLabel*, 4> SampleLines() const {
         return {lblNormalText, lblVisitedLinkText, lblNewLinkText, lblActiveLinkText};
@@ -41,6 +45,9 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+
+private:
+    TVision vision_ = TVision::Normal;
 };
 
 // The preview's point size for an HTML size step 1..7; 0 outside.

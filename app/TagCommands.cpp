@@ -32,6 +32,17 @@ void TfrmMain::mnuOptionsContrastClick() {
         return;
     }
     frmContrast = new windows::TfrmContrast(this);
+    // A fix goes in as a pasted colour does: the panel, tag, preview and check all follow.
+    frmContrast->OnFix = [this](TColorTarget target, TColor color) {
+        SetColor(target, color);
+        SetBarsFromColor(TargetColor());
+        // The bars stay put when the fixed colour is not the one being edited; the tag follows anyway.
+        if (FontPageActive()) {
+            ShowFontTag();
+        } else {
+            ShowBodyTag();
+        }
+    };
     frmContrast->ShowStyle(style_);
     frmContrast->show();
     // The check takes the keyboard as it opens, so that Escape closes it at once.

@@ -286,6 +286,7 @@ void TfrmMain::BuildMenu() {
     mnuOptionsContrast = options->addAction("Contrast &Check...");
     connect(mnuOptionsContrast, &QAction::triggered, this,
             platform::ReportingErrors([this] { mnuOptionsContrastClick(); }));
+    BuildVisionMenu(options);
 
     QMenu* help = menuBar()->addMenu("&Help");
     mnuHelpContents = help->addAction("Contents...");
@@ -395,7 +396,9 @@ void TfrmMain::LoadStyle(const std::string& path) {
     origin_ = {};
 }
 
-void TfrmMain::SetCaptionFromStyleFile() { WMSetText(CaptionFor(styleFileName_).c_str()); }
+void TfrmMain::SetCaptionFromStyleFile() {
+    WMSetText((CaptionFor(styleFileName_) + VisionCaption(PanelTop->Vision())).c_str());
+}
 
 bool TfrmMain::FontPageActive() const { return PC1->currentWidget() == fontPanel; }
 

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QToolButton>
+#include <array>
 #include <functional>
 #include <string>
 
@@ -159,6 +160,8 @@ public:
     QPointer<windows::TfrmContrast> frmContrast;
     QAction* mnuOptionsOptions;
     QAction* mnuOptionsRefresh;
+    // Options > Simulate Color Vision: one checkable action per vision, in kVisions order.
+    std::array<QAction*, 5> mnuOptionsVision;
     QAction* mnuHelpContents;
     QAction* mnuHelpAbout;
 
@@ -171,6 +174,7 @@ private:
     QWidget* BuildBodyPage();
     QWidget* BuildBottomBand();
     void BuildMenu();
+    void BuildVisionMenu(QMenu* options);
     // The open contrast check follows every change of a colour, the size, the weight or the mode.
     void UpdateContrast();
 

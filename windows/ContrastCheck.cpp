@@ -3,10 +3,12 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "platform/SysColors.h"
 #include "style/Contrast.h"
+#include "style/ContrastFix.h"
 
 namespace windows {
 
@@ -16,6 +18,9 @@ constexpr int kNameWidth = 150;
 constexpr int kSamplePadding = 3;
 constexpr int kNameCol = 0;
 constexpr int kSampleCol = 1;
+constexpr int kFixCol = 5;
+// The style's colour behind each row, in the rows' order.
+constexpr std::array<TColorTarget, 5> kRowTargets = {ctFont, ctText, ctLink, ctVisited, ctActive};
 
 QLabel* Cell(QGridLayout* grid, int row, int column, const QString& text = {}) {
     auto* label = new QLabel(text);
@@ -70,6 +75,11 @@ TfrmContrast::TfrmContrast(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Win
         labels.ratio = Cell(grid, row, 2);
         labels.aa = Cell(grid, row, 3);
         labels.aaa = Cell(grid, row, 4);
+        labels.fix = new QPushButton("Fix");
+        labels.fix->setToolTip("Change only the lightness, to the nearest that passes AA");
+        labels.fix->hide();
+        grid->addWidget(labels.fix, row, kFixCol);
+        connect(labels.fix, &QPushButton::clicked, this, [this, i] { FixRow(i); });
     }
     column->addLayout(grid);
     lblPicture = new QLabel(
@@ -78,10 +88,16 @@ TfrmContrast::TfrmContrast(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Win
     lblPicture->setWordWrap(true);
     lblPicture->hide();
     column->addWidget(lblPicture);
+    lblNoFix = new QLabel;
+    lblNoFix->setWordWrap(true);
+    lblNoFix->hide();
+    column->addWidget(lblNoFix);
     column->addStretch();
 }
 
 void TfrmContrast::ShowStyle(const TStyle& style) {
+    style_ = style;
+    lblNoFix->hide();
     const auto rows = ContrastRows(style);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const ContrastRow& row = rows[i];
@@ -93,9 +109,24 @@ void TfrmContrast::ShowStyle(const TStyle& style) {
         SetText(labels.ratio, QString::fromStdString(ContrastText(row.ratio)));
         ShowMark(labels.aa, row.passesAA);
         ShowMark(labels.aaa, row.passesAAA);
+        labels.fix->setVisible(!row.passesAA);
     }
     // The same condition as the body tag's picture.
     lblPicture->setVisible(style.PictureMode && !style.PictureName.empty());
+}
+
+void TfrmContrast::FixRow(std::size_t index) {
+    const ContrastRow row = ContrastRows(style_)[index];
+    if (row.passesAA) return;
+    const auto fix = NearestPassingColor(row.color, style_.BackColor, MinimumRatioAA(row.largeText));
+    if (!fix) {
+        const QString name = QString::fromUtf8(row.name.data(), static_cast<int>(row.name.size()));
+        lblNoFix->setText(name + ": no color of this hue passes AA against the background.");
+        lblNoFix->show();
+        return;
+    }
+    lblNoFix->hide();
+    if (OnFix) OnFix(kRowTargets[index], fix->color);
 }
 
 void TfrmContrast::keyPressEvent(QKeyEvent* event) {

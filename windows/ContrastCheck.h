@@ -2,11 +2,13 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "style/Style.h"
 
 class QKeyEvent;
 class QLabel;
+class QPushButton;
 
 namespace windows {
 
@@ -29,13 +31,25 @@ public:
         QLabel* ratio;   // "21.0:1"
         QLabel* aa;      // "Pass" or "Fail"
         QLabel* aaa;
+        QPushButton* fix;  // "Fix", shown while the row fails AA
     };
     std::array<RowLabels, 5> Rows;
     // Shown in picture mode: the check is against the colour that shows while the picture loads.
     QLabel* lblPicture;
+    // Says when a row's Fix found no colour of its hue that passes.
+    QLabel* lblNoFix;
+
+    // Where a Fix sends its colour: the main window sets it as a swatch click would.
+    std::function<void(TColorTarget, TColor)> OnFix;
+    // A row's Fix: the colour of the same hue and chroma, with the OKLCH lightness nearest its
+    // own that passes AA against the background. A row that passes is left as it is.
+    void FixRow(std::size_t row);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    TStyle style_;
 };
 
 }  // namespace windows

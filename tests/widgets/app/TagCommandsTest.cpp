@@ -5,8 +5,11 @@
 
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
+#include "style/ColorValue.h"
+#include "style/ContrastFix.h"
 #include "style/TagParser.h"
 #include "style/TagText.h"
+#include "style/VisionSimulation.h"
 #include "tests/widgets/ErrorLog.h"
 #include "tests/widgets/app/MainWindowFixture.h"
 #include "tests/widgets/controls/GifFiles.h"
@@ -136,4 +139,52 @@ TEST_F(MainWindowTest, ContrastCheckOpensOnceAndEscapeClosesIt) {
     EXPECT_TRUE(first.isNull());
     window->mnuOptionsContrast->trigger();
     EXPECT_NE(window->frmContrast, nullptr);
+}
+
+// The whole preview band is redrawn as the visitor sees it, and only while the simulation is on.
+TEST_F(MainWindowTest, SimulatedVisionRecoloursThePreviewAndSaysSoInTheCaption) {
+    ShowBodyPage();
+    Paste(*window, "<BODY BGCOLOR=#FF0000>");
+    const QPoint inBand = window->PanelTop->mapTo(window.get(), QPoint(10, 140));
+    auto pixel = [&] { return window->grab().toImage().pixelColor(inBand); };
+    ASSERT_EQ(pixel(), QColor(255, 0, 0));
+    const QString caption = window->windowTitle();
+    for (std::size_t i = 1; i < kVisions.size(); ++i) {
+        window->mnuOptionsVision[i]->trigger();
+        const auto seen = colorvalue::ChannelsOf(SimulateVision(kVisions[i], 0x0000FF));
+        EXPECT_EQ(pixel(), QColor(seen.red, seen.green, seen.blue)) << i;
+        EXPECT_EQ(window->windowTitle(), caption + " (simulating " + VisionName(kVisions[i]).data() + ")");
+        EXPECT_EQ(window->Style().BackColor, 0x0000FFu);
+    }
+    window->mnuOptionsVision[0]->trigger();
+    EXPECT_EQ(pixel(), QColor(255, 0, 0));
+    EXPECT_EQ(window->windowTitle(), caption);
+}
+
+// A Fix goes in as a swatch click does: style, tag, preview and the check itself follow.
+TEST_F(MainWindowTest, FixInTheContrastCheckSetsTheNearestPassingColour) {
+    ShowBodyPage();
+    Paste(*window, "<BODY BGCOLOR=#FFFFFF TEXT=#CCCCCC LINK=#0000CC>");
+    window->mnuOptionsContrast->trigger();
+    windows::TfrmContrast* check = window->frmContrast;
+    ASSERT_NE(check, nullptr);
+    EXPECT_TRUE(check->Rows[1].fix->isVisibleTo(check));
+    EXPECT_FALSE(check->Rows[2].fix->isVisibleTo(check));  // dark blue on white passes
+
+    const auto fix = NearestPassingColor(0xCCCCCC, 0xFFFFFF, 4.5);
+    ASSERT_TRUE(fix.has_value());
+    QTest::mouseClick(check->Rows[1].fix, Qt::LeftButton);
+    EXPECT_EQ(window->Style().TextColor, fix->color);
+    EXPECT_NE(Tag().find("TEXT=\"#" + colorvalue::TagForm(fix->color) + "\""), std::string::npos) << Tag();
+    const auto c = colorvalue::ChannelsOf(fix->color);
+    EXPECT_EQ(window->PanelTop->lblNormalText->palette().color(QPalette::WindowText),
+              QColor(c.red, c.green, c.blue));
+    EXPECT_EQ(check->Rows[1].aa->text(), "Pass");
+    EXPECT_FALSE(check->Rows[1].fix->isVisibleTo(check));
+
+    // A second fix of a passing row changes nothing.
+    const std::string tag = Tag();
+    check->FixRow(1);
+    EXPECT_EQ(Tag(), tag);
+    EXPECT_EQ(window->Style().TextColor, fix->color);
 }

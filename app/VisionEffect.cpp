@@ -1,0 +1,47 @@
+#include "app/VisionEffect.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include "style/ColorValue.h"
+
+namespace {
+
+// Colours are held 0x00BBGGRR; a QRgb is 0xAARRGGBB.
+platform::TColor FromRgb(QRgb rgb) {
+    return colorvalue::ColorFromChannels(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
+
+QRgb ToRgb(platform::TColor color) {
+    const colorvalue::Channels c = colorvalue::ChannelsOf(color);
+    return qRgb(c.red, c.green, c.blue);
+}
+
+}  // namespace
+
+TVisionEffect::TVisionEffect(TVision vision, QObject* parent) : QGraphicsEffect(parent), vision_(vision) {}
+
+void TVisionEffect::draw(QPainter* painter) {
+    QPoint offset;
+    const QPixmap source = sourcePixmap(Qt::DeviceCoordinates, &offset, QGraphicsEffect::NoPad);
+    if (source.isNull()) return;
+    QImage image = source.toImage().convertToFormat(QImage::Format_RGB32);
+    // The preview is mostly runs of one colour, so the last answer is usually the next one.
+    QRgb lastIn = image.pixel(0, 0);
+    QRgb lastOut = ToRgb(SimulateVision(vision_, FromRgb(lastIn)));
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (line[x] != lastIn) {
+                lastIn = line[x];
+                lastOut = ToRgb(SimulateVision(vision_, FromRgb(lastIn)));
+            }
+            line[x] = lastOut;
+        }
+    }
+    image.setDevicePixelRatio(source.devicePixelRatio());
+    const QTransform world = painter->worldTransform();
+    painter->setWorldTransform(QTransform());
+    painter->drawImage(offset, image);
+    painter->setWorldTransform(world);
+}

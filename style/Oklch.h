@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/Color.h"
+
+// OKLCH: lightness 0..1, chroma, and hue in degrees, on Björn Ottosson's OKLab. Changing only
+// the lightness keeps a colour's hue and colourfulness as the eye sees them, which the sRGB
+// channels or HSL do not.
+struct Oklch {
+    double lightness = 0;
+    double chroma = 0;
+    double hue = 0;
+};
+
+Oklch ToOklch(platform::TColor color);
+
+// The colour of that lightness with the hue and chroma of `color`. Where the sRGB gamut has
+// no such colour, the chroma is lowered only as far as the gamut needs, keeping the hue.
+platform::TColor WithLightness(platform::TColor color, double lightness);
