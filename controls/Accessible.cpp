@@ -3,10 +3,8 @@
 #include <QAccessibleWidget>
 
 #include "controls/BoxLabl.h"
-#include "controls/GridAccessible.h"
 #include "controls/HotSpot.h"
 #include "controls/SlideBar.h"
-#include "controls/StringGrid.h"
 
 namespace controls {
 
@@ -75,7 +73,6 @@ QAccessibleInterface* CreateAccessible(const QString& /*className*/, QObject* ob
     if (auto* bar = qobject_cast<TSlideBar*>(object)) return new SlideBarAccessible(bar);
     if (auto* hotspot = qobject_cast<THotspot*>(object)) return new HotspotAccessible(hotspot);
     if (auto* label = qobject_cast<TCustomBoxLabel*>(object)) return new BoxLabelAccessible(label);
-    if (auto* grid = qobject_cast<TStringGrid*>(object)) return MakeGridAccessible(grid);
     return nullptr;
 }
 

@@ -178,6 +178,18 @@ QList<QAccessibleInterface*> GridCellAccessible::columnHeaderCells() const {
 
 QAccessibleInterface* MakeGridAccessible(TStringGrid* grid) { return new GridTableAccessible(grid); }
 
+void InstallGridAccessibleFactory() {
+    static const bool installed = [] {
+        QAccessible::installFactory(
+            [](const QString& /*className*/, QObject* object) -> QAccessibleInterface* {
+                auto* grid = qobject_cast<TStringGrid*>(object);
+                return grid != nullptr ? MakeGridAccessible(grid) : nullptr;
+            });
+        return true;
+    }();
+    (void)installed;
+}
+
 void NotifyCurrentCellMoved(TStringGrid* grid) {
     if (!QAccessible::isActive()) return;
     auto* table = static_cast<GridTableAccessible*>(QAccessible::queryAccessibleInterface(grid));

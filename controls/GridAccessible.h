@@ -11,6 +11,10 @@ class TStringGrid;
 // cell selected and focused.
 QAccessibleInterface* MakeGridAccessible(TStringGrid* grid);
 
+// Makes MakeGridAccessible the screen readers' view of every string grid. The grid installs it
+// itself, so that it needs none of the other controls' accessible views.
+void InstallGridAccessibleFactory();
+
 // Tells screen readers that the grid's current cell moved, so that they read the new cell.
 void NotifyCurrentCellMoved(TStringGrid* grid);
 

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "controls/Accessible.h"
 #include "controls/GridAccessible.h"
 #include "platform/SysColors.h"
 
@@ -36,7 +35,7 @@ void MoveItem(std::vector<T>& items, int from, int to) {
 }  // namespace
 
 TStringGrid::TStringGrid(QWidget* parent) : QAbstractScrollArea(parent) {
-    InstallAccessibleFactory();
+    InstallGridAccessibleFactory();
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
