@@ -20,13 +20,13 @@ std::string Rule(std::string_view selector, const std::string& declarations) {
     return std::string(selector) + " {\n" + declarations + "}\n";
 }
 
-std::string FontFamily(const TStyle& style) {
+}  // namespace
+
+std::string CssFontFamily(const TStyle& style) {
     std::string family = CssString(style.FaceName);
     for (const std::string& face : style.AltFaces) family += ", " + CssString(face);
     return family;
 }
-
-}  // namespace
 
 std::string_view CssFontSize(int sizeStep) {
     if (sizeStep < kMinSizeStep || sizeStep > kMaxSizeStep) return {};
@@ -64,7 +64,7 @@ std::string MakeCss(const TStyle& style) {
     }
 
     std::string font =
-        Declaration("color", Color(style.FontColor)) + Declaration("font-family", FontFamily(style));
+        Declaration("color", Color(style.FontColor)) + Declaration("font-family", CssFontFamily(style));
     if (const std::string_view size = CssFontSize(style.SizeStep); !size.empty()) {
         font += Declaration("font-size", size);
     }
