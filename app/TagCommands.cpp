@@ -1,14 +1,17 @@
-// The main window's commands that carry a style out as CSS, read a pasted tag back into it,
+// The main window's commands that carry a style out as CSS and HTML5, read a pasted tag back into it,
 // and open the contrast check.
 #include "app/main.h"
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
 #include "platform/Error.h"
 #include "style/CssText.h"
+#include "style/Html5Text.h"
 #include "style/TagParser.h"
 #include "windows/ContrastCheck.h"
 
 void TfrmMain::mnuEditCopyCssClick() { platform::SetClipboardText(MakeCss(style_)); }
+
+void TfrmMain::mnuEditCopyHtml5Click() { platform::SetClipboardHtml(MakeHtml5(style_)); }
 
 // The tag's values go in through the same controls a style file's do, so each control's own
 // handling runs as if the user had set the values one by one.

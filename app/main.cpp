@@ -12,6 +12,7 @@
 
 #include "app/AccessibleNames.h"
 #include "app/Glyphs.h"
+#include "app/PageCommands.h"
 #include "app/TagArea.h"
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
@@ -131,6 +132,7 @@ TfrmMain::TfrmMain(QWidget* parent) : controls::TGradientForm(parent) {
     ChooseStyleToOpen = [this] { return ShowStyleDialog(true); };
     ChooseStyleToSaveAs = [this] { return ShowStyleDialog(false); };
     AskToSave = [this](const std::string& question) { return AskYesNoCancel(question); };
+    ChoosePageToExport = [this](const std::string& suggested) { return ShowPageDialog(this, suggested); };
 
     // The window's outer size holds the classic frame, caption and menu bar.
     menuBar()->setFixedHeight(platform::GetSystemMetrics(platform::SM_CYMENU));
@@ -254,6 +256,10 @@ void TfrmMain::BuildMenu() {
     file->addMenu(mnuFileRecent);
     connect(file, &QMenu::aboutToShow, mnuFileRecent, &TRecentMenu::Rebuild);
     file->addSeparator();
+    mnuFileExportPage = file->addAction("&Export Page...");
+    connect(mnuFileExportPage, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuFileExportPageClick(); }));
+    file->addSeparator();
     mnuFileExit = file->addAction("E&xit");
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
 
@@ -273,7 +279,10 @@ void TfrmMain::BuildMenu() {
             platform::ReportingErrors([this] { cmdBodyTagClick(); }));
     edit->addSeparator();
     mnuEditCopyCss = edit->addAction("Copy as C&SS");
+    mnuEditCopyHtml5 = edit->addAction("Copy as &HTML5");
     mnuEditPasteTag = edit->addAction("&Paste Tag");
+    connect(mnuEditCopyHtml5, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuEditCopyHtml5Click(); }));
     connect(mnuEditCopyCss, &QAction::triggered, this,
             platform::ReportingErrors([this] { mnuEditCopyCssClick(); }));
     connect(mnuEditPasteTag, &QAction::triggered, this,

@@ -56,8 +56,11 @@ public:
     void cmdBodyTagClick();
     // Copy as CSS, Paste Tag and the contrast check (TagCommands.cpp).
     void mnuEditCopyCssClick();
+    void mnuEditCopyHtml5Click();
     void mnuEditPasteTagClick();
     void mnuOptionsContrastClick();
+    // Export Page (PageCommands.cpp).
+    void mnuFileExportPageClick();
 
     void PC1Change();
     bool FontPageActive() const;
@@ -90,6 +93,7 @@ public:
     std::function<std::string()> ChooseStyleToOpen;
     std::function<std::string()> ChooseStyleToSaveAs;
     std::function<TSaveAnswer(const std::string& question)> AskToSave;
+    std::function<std::string(const std::string& suggestedPath)> ChoosePageToExport;
 
     // What reading a style file sets.
     void SetColor(TColorTarget target, TColor color) override;
@@ -154,6 +158,8 @@ public:
     QAction* CopyFontTagwithText;
     QAction* mnuEditCopyBodyTag;
     QAction* mnuEditCopyCss;
+    QAction* mnuEditCopyHtml5;
+    QAction* mnuFileExportPage;
     QAction* mnuEditPasteTag;
     QAction* mnuOptionsContrast;
     // The contrast check while it is open; it deletes itself when closed.

@@ -9,7 +9,7 @@ set(FUZZ_ini_read_SOURCES platform/IniText.cpp platform/TextEncoding.cpp)
 
 list(APPEND VELLORAN_FUZZERS style_read)
 set(FUZZ_style_read_SOURCES style/StyleFile.cpp style/ColorValue.cpp style/Style.cpp platform/IniText.cpp
-    platform/IniFile.cpp platform/TextEncoding.cpp platform/FileBytes.cpp)
+    platform/IniFile.cpp platform/AtomicWrite.cpp platform/TextEncoding.cpp platform/FileBytes.cpp)
 
 list(APPEND VELLORAN_FUZZERS gif_decode)
 set(FUZZ_gif_decode_SOURCES controls/GIFDecoder.cpp controls/GIFLzw.cpp)
@@ -23,7 +23,7 @@ set(FUZZ_gif_decode_OPTIONS -max_len=4194304 -timeout=2)
 list(APPEND VELLORAN_FUZZERS tag_paste)
 set(FUZZ_tag_paste_SOURCES style/TagParser.cpp style/HtmlMarkup.cpp style/LegacyValue.cpp style/CssNamedColors.cpp
     style/StyleFile.cpp style/ColorValue.cpp style/Style.cpp platform/IniText.cpp platform/IniFile.cpp
-    platform/TextEncoding.cpp platform/FileBytes.cpp)
+    platform/AtomicWrite.cpp platform/TextEncoding.cpp platform/FileBytes.cpp)
 set(FUZZ_tag_paste_PKG gumbo)
 set(FUZZ_tag_paste_OPTIONS -max_len=65536 -timeout=2)
 

@@ -41,13 +41,13 @@ std::string Family(std::string_view face) {
     return generic ? lower : CssString(face);
 }
 
-std::string FontFamily(const TStyle& style) {
+}  // namespace
+
+std::string CssFontFamily(const TStyle& style) {
     std::string family = Family(style.FaceName);
     for (const std::string& face : style.AltFaces) family += ", " + Family(face);
     return family;
 }
-
-}  // namespace
 
 std::string_view CssFontSize(int sizeStep) {
     if (sizeStep < kMinSizeStep || sizeStep > kMaxSizeStep) return {};
@@ -85,7 +85,7 @@ std::string MakeCss(const TStyle& style) {
     }
 
     std::string font =
-        Declaration("color", Color(style.FontColor)) + Declaration("font-family", FontFamily(style));
+        Declaration("color", Color(style.FontColor)) + Declaration("font-family", CssFontFamily(style));
     if (const std::string_view size = CssFontSize(style.SizeStep); !size.empty()) {
         font += Declaration("font-size", size);
     }

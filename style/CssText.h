@@ -23,6 +23,9 @@ std::string MakeCss(const TStyle& style);
 // The class the font's rule is written for.
 inline constexpr std::string_view kCssFontClass = "velloran";
 
+// The face and the alternative faces as the font-family value, each a CSS string.
+std::string CssFontFamily(const TStyle& style);
+
 // A CSS keyword for an HTML size step 1..7, by the legacy mapping browsers use for
 // <FONT SIZE>; empty outside 1..7.
 std::string_view CssFontSize(int sizeStep);

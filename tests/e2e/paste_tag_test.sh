@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Paste Tag reads a tag that another program holds on the clipboard; Copy Body Tag and Copy as
-# CSS then carry its colours out again. Text without a tag brings the message box.
+# CSS and Copy as HTML5 then carry its colours out again, HTML5 as text and as text/html. Text without a tag brings the message box.
 . "$(dirname "$0")/lib.sh"
 
 # Presses the keys, then waits up to ten seconds for the clipboard to hold something other
@@ -30,6 +30,11 @@ e2e_expect "the CSS body rule" "body {
   background-color: #FFFFFF;
   color: #333333;
 }" "$(printf '%s\n' "$copied" | head -n 4)"
+
+html5='<div style="text-align: center"><span style="color: #FFFF00; font-family: &quot;DejaVu Sans&quot;; font-size: xx-large">Velloran</span></div>'
+copied=$(e2e_copy alt+e h)
+e2e_expect "Copy as HTML5, as text" "$html5" "$(printf '%s' "$copied" | sed 's/&quot;[^&]*&quot;/\&quot;DejaVu Sans\&quot;/')"
+e2e_expect "Copy as HTML5, as text/html" "$copied" "$(xclip -o -selection clipboard -t text/html)"
 
 printf '%s' 'no tag here' | xclip -i -selection clipboard
 e2e_keys alt+e p

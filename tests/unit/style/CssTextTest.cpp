@@ -2,12 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <memory>
 #include <string>
 
-#include "tests/unit/style/TempFolder.h"
+#include "tests/unit/style/Checkers.h"
 
 namespace {
 
@@ -15,20 +12,6 @@ TStyle Styled(const std::string& face) {
     TStyle style;
     style.FaceName = face;
     return style;
-}
-
-// What tinycss2 reads from the sheet: "selector|property|value" lines and "ERROR" lines.
-std::string ParsedByTinycss2(const std::string& css) {
-    TempFolder folder;
-    const std::string path = folder.File("sheet.css");
-    WriteFile(path, css);
-    const std::string command = CSS_CHECK_COMMAND " '" + path + "' 2>&1";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    EXPECT_NE(pipe, nullptr);
-    std::string out;
-    std::array<char, 4096> buffer;
-    while (pipe && std::fgets(buffer.data(), buffer.size(), pipe.get()) != nullptr) out += buffer.data();
-    return out;
 }
 
 }  // namespace

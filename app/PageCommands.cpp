@@ -1,0 +1,55 @@
+// The main window's command that writes the style out as a complete HTML5 page.
+#include "app/PageCommands.h"
+
+#include <QFileDialog>
+#include <filesystem>
+
+#include "app/main.h"
+#include "platform/AtomicWrite.h"
+#include "platform/FileBytes.h"
+#include "style/Html5Text.h"
+
+namespace {
+
+std::string FolderOf(const std::string& path) { return std::filesystem::path(path).parent_path().string(); }
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error);
+}
+
+}  // namespace
+
+std::string ShowPageDialog(QWidget* parent, const std::string& suggestedPath) {
+    QFileDialog dialog(parent, "Export Page", QString::fromStdString(suggestedPath),
+                       "HTML pages (*.html *.htm)");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix("html");
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front().toStdString();
+}
+
+// The page names its picture without a folder, so the picture has to lie beside it; the user
+// is offered a copy there, which may replace a different file of that name.
+void TfrmMain::mnuFileExportPageClick() {
+    const std::string name = CaptionName(styleFileName_);
+    const std::string folder = styleFileName_.empty() ? settingsDir_ : FolderOf(styleFileName_);
+    const std::string path = ChoosePageToExport(folder + "/" + (name.empty() ? "Velloran" : name) + ".html");
+    if (path.empty()) return;
+    if (std::filesystem::exists(path) &&
+        AskToSave("\"" + path + "\" already exists.\nDo you want to replace it?") != TSaveAnswer::Yes)
+        return;
+    platform::WriteFileAtomically(path, MakeHtml5Page(style_, name));
+
+    if (!style_.PictureMode || style_.PictureName.empty() || style_.PicturePath.empty()) return;
+    const std::string picture = FolderOf(path) + "/" + style_.PictureName;
+    if (SameFile(picture, style_.PicturePath)) return;
+    const bool replaces = std::filesystem::exists(picture);
+    const std::string question = "Copy the picture \"" + style_.PictureName + "\" beside the page" +
+                                 (replaces ? ", replacing the file of that name there?" : "?");
+    if (AskToSave(question) != TSaveAnswer::Yes) return;
+    const std::vector<std::uint8_t> bytes = platform::ReadWholeFile(style_.PicturePath);
+    platform::WriteFileAtomically(picture, std::string(bytes.begin(), bytes.end()));
+}
