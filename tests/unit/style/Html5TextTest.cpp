@@ -71,7 +71,7 @@ TEST(Html5, SpanCarriesTheFontRuleAndEscapesWhatHtmlReserves) {
         {awkward,
          "<span style=\"color: #FFFF00; font-family: &quot;It&#39;s \\&quot;Mine\\&quot; &amp; "
          "&lt;Co&gt;&quot;, "
-         "&quot;serif&quot;; font-size: x-small; font-weight: bold; font-style: italic\">a &lt; b &amp; "
+         "serif; font-size: x-small; font-weight: bold; font-style: italic\">a &lt; b &amp; "
          "&quot;c&quot; &gt; &#39;d&#39;</span>"},
         {italicOnly,
          "<span style=\"color: #FFFF00; font-family: &quot;Arial&quot;; font-size: xx-large; font-style: "

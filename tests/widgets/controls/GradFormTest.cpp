@@ -223,9 +223,6 @@ TEST_F(GradientFormTest, CaptionButtonsMinimiseAndCloseAndTheDisabledMaximiseDoe
     EXPECT_FALSE(form.isMaximized());
     Click({4 + 384, 10});  // close
     EXPECT_FALSE(form.isVisible());
-    form.show();
-    Mouse(QEvent::MouseButtonDblClick, {12, 10}, Qt::LeftButton);  // the icon
-    EXPECT_FALSE(form.isVisible());
 }
 
 // The first press on the icon opens the window menu, so the second press of a double click
