@@ -4,6 +4,8 @@
 #include <charconv>
 #include <stdexcept>
 
+#include "platform/AsciiCase.h"
+
 namespace platform {
 
 namespace {
@@ -35,8 +37,6 @@ std::string_view Trim(std::string_view s) {
     }
     return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
 }
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool SameName(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });

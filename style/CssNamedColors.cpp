@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "platform/AsciiCase.h"
 #include "style/ColorValue.h"
 
 namespace {
@@ -159,15 +160,12 @@ constexpr std::array<CssNamedColor, 148> kCssNamedColors = {{
     {"yellowgreen", 0x9ACD32},
 }};
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 }  // namespace
 
 std::span<const CssNamedColor> CssNamedColors() { return kCssNamedColors; }
 
 std::optional<platform::TColor> CssColorByName(std::string_view name) {
-    std::string lower(name);
-    std::transform(lower.begin(), lower.end(), lower.begin(), LowerAscii);
+    const std::string lower = platform::LowerAscii(name);
     const auto found =
         std::lower_bound(kCssNamedColors.begin(), kCssNamedColors.end(), lower,
                          [](const CssNamedColor& entry, const std::string& key) { return entry.name < key; });

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 
+#include "platform/AsciiCase.h"
 #include "style/ColorValue.h"
 
 namespace {
@@ -26,16 +27,8 @@ std::string Rule(std::string_view selector, const std::string& declarations) {
     return std::string(selector) + " {\n" + declarations + "}\n";
 }
 
-std::string LowerAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lower;
-}
-
 std::string Family(std::string_view face) {
-    const std::string lower = LowerAscii(face);
+    const std::string lower = platform::LowerAscii(face);
     const bool generic =
         std::find(kGenericFamilies.begin(), kGenericFamilies.end(), lower) != kGenericFamilies.end();
     return generic ? lower : CssString(face);

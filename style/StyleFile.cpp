@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "platform/AsciiCase.h"
 #include "platform/IniFile.h"
 #include "style/ColorValue.h"
 
@@ -60,14 +61,6 @@ std::optional<std::string> ReadText(const Ini& ini, std::string_view section, st
     return value;
 }
 
-std::string LowerAscii(std::string_view s) {
-    std::string lower(s);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lower;
-}
-
 // The alternate faces: one entry per key line of the section, entry i being the value of key
 // "AltFonts<i>" (case ignored; missing gives ""). The section is read once and its keys looked
 // up in memory, which gives what one read per key would, the first line of a key counting,
@@ -78,12 +71,12 @@ std::vector<std::string> ReadAltFaces(const Ini& ini) {
     std::unordered_map<std::string, std::string_view> firstValues;
     for (const std::string& line : lines) {
         const std::size_t equals = line.find('=');
-        firstValues.try_emplace(LowerAscii(std::string_view(line).substr(0, equals)),
+        firstValues.try_emplace(platform::LowerAscii(std::string_view(line).substr(0, equals)),
                                 std::string_view(line).substr(equals + 1));
     }
     std::vector<std::string> faces;
     faces.reserve(lines.size());
-    const std::string keyStem = LowerAscii(kAltFonts);
+    const std::string keyStem = platform::LowerAscii(kAltFonts);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto found = firstValues.find(keyStem + std::to_string(i));
         if (found == firstValues.end() || found->second == kMissing) {

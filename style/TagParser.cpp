@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/AsciiCase.h"
 #include "style/HtmlMarkup.h"
 #include "style/LegacyValue.h"
 
@@ -36,22 +37,6 @@ constexpr std::array<GumboTag, 6> kHiddenContent = {GUMBO_TAG_SCRIPT, GUMBO_TAG_
 constexpr std::array<GumboTag, 2> kRawText = {GUMBO_TAG_XMP, GUMBO_TAG_PLAINTEXT};
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-std::string LowerText(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(), Lower);
-    return lower;
-}
-
-std::string UpperText(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return upper;
-}
-
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
@@ -78,7 +63,7 @@ struct Attribute {
     std::string name;
     std::string value;
 
-    std::string Shown() const { return UpperText(Cut(name)) + "=\"" + Cut(value) + "\""; }
+    std::string Shown() const { return platform::UpperAscii(Cut(name)) + "=\"" + Cut(value) + "\""; }
 };
 
 std::optional<Attribute> FindAttribute(const GumboNode* element, const char* name) {
@@ -324,9 +309,9 @@ private:
 int FindFace(const std::vector<std::string>& faces, const std::string& face) {
     const int exact = ChooseFace(faces, face);
     if (exact >= 0 && faces[static_cast<std::size_t>(exact)] == face) return exact;
-    const std::string lower = LowerText(face);
+    const std::string lower = platform::LowerAscii(face);
     for (std::size_t i = 0; i < faces.size(); ++i) {
-        if (LowerText(faces[i]) == lower) return static_cast<int>(i);
+        if (platform::LowerAscii(faces[i]) == lower) return static_cast<int>(i);
     }
     return -1;
 }
@@ -365,7 +350,7 @@ std::vector<std::string> LoadPastedTag(const TPastedTag& tag, StyleTarget& targe
                 const std::string& replacement = list[static_cast<std::size_t>(index)];
                 line += "; \"" + replacement + "\" is used instead";
                 std::erase_if(alternates, [&replacement](const std::string& face) {
-                    return LowerText(face) == LowerText(replacement);
+                    return platform::LowerAscii(face) == platform::LowerAscii(replacement);
                 });
             }
             problems.push_back(line + ".");
