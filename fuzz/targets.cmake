@@ -49,9 +49,10 @@ set(FUZZ_gif_image_SOURCES controls/GIFImage.cpp controls/GIFPictures.cpp contro
 set(FUZZ_gif_image_QT ON)
 # The decoder's size limit: a few megabytes hold any file that makes the work out of
 # proportion. The time-out is longer than the decoder's 2 s because a load of the largest
-# picture allowed fills some 330 MB, which with the sanitizers on a busy machine can take 2 s
-# by itself; a compose out of proportion to the pixels takes a hundred times that.
-set(FUZZ_gif_image_OPTIONS -max_len=4194304 -timeout=5)
+# picture allowed fills some 330 MB, which with the sanitizers on a busy machine takes seconds
+# of page faults by itself (15 s seen with both cores shared twenty ways); a compose out of
+# proportion to the pixels takes a hundred times that.
+set(FUZZ_gif_image_OPTIONS -max_len=4194304 -timeout=20)
 
 # What reaches the running copy over the single-instance socket.
 list(APPEND VELLORAN_FUZZERS guard_message)
