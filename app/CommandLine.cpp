@@ -1,8 +1,7 @@
 #include "app/CommandLine.h"
 
-#include <QCommandLineParser>
-#include <QStringList>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -18,24 +17,6 @@ bool Contains(const List& list, std::string_view word) {
     return std::find(std::begin(list), std::end(list), word) != std::end(list);
 }
 
-QStringList WithoutToolkitOptions(const std::vector<std::string>& arguments) {
-    QStringList ours;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& word = arguments[i];
-        if (word == "--") {
-            for (; i < arguments.size(); ++i) ours << QString::fromLocal8Bit(arguments[i].c_str());
-            break;
-        }
-        if (i > 0 && Contains(kToolkitOptionsWithValue, word)) {
-            ++i;
-            continue;
-        }
-        if (i > 0 && Contains(kToolkitFlags, word)) continue;
-        ours << QString::fromLocal8Bit(word.c_str());
-    }
-    return ours;
-}
-
 TCommandLine Failure(std::string message) {
     TCommandLine line;
     line.action = TCommandLine::Action::Error;
@@ -43,38 +24,80 @@ TCommandLine Failure(std::string message) {
     return line;
 }
 
+// What the words say before they are checked against each other.
+struct Words {
+    bool help = false;
+    bool version = false;
+    std::vector<std::string> prints;
+    std::vector<std::string> files;
+};
+
+// Reads the words after the program's path. An option is written with two dashes or with one,
+// as the toolkit's own options are ("-print" is "--print", not "-p -r -i -n -t"); a value
+// follows "=" or is the next word. After "--" every word is a file. The toolkit's options are
+// passed over. Returns the error, if any.
+std::optional<std::string> ReadWords(const std::vector<std::string>& arguments, Words& words) {
+    bool filesOnly = false;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& word = arguments[i];
+        if (filesOnly || word.size() < 2 || word[0] != '-') {
+            words.files.push_back(word);
+            continue;
+        }
+        if (word == "--") {
+            filesOnly = true;
+            continue;
+        }
+        if (Contains(kToolkitOptionsWithValue, word)) {
+            ++i;
+            continue;
+        }
+        if (Contains(kToolkitFlags, word)) continue;
+        const std::size_t dashes = word.starts_with("--") ? 2 : 1;
+        const std::size_t equals = word.find('=');
+        const std::string name =
+            word.substr(dashes, equals == std::string::npos ? std::string::npos : equals - dashes);
+        const std::string written = word.substr(0, equals);
+        if (name == "print") {
+            if (equals != std::string::npos) {
+                words.prints.push_back(word.substr(equals + 1));
+            } else if (i + 1 < arguments.size()) {
+                words.prints.push_back(arguments[++i]);
+            } else {
+                return "Missing value after '" + written + "'.";
+            }
+            continue;
+        }
+        bool* flag = name == "h" || name == "help"      ? &words.help
+                     : name == "v" || name == "version" ? &words.version
+                                                        : nullptr;
+        if (flag == nullptr) return "Unknown option '" + name + "'.";
+        if (equals != std::string::npos) return "Unexpected value after '" + written + "'.";
+        *flag = true;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
-    QCommandLineParser parser;
-    // "-print" is "--print", as the toolkit's own options are written with one dash, rather
-    // than "-p -r -i -n -t".
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help({"h", "help"}, "");
-    const QCommandLineOption version({"v", "version"}, "");
-    const QCommandLineOption print("print", "", "WHAT");
-    parser.addOption(help);
-    parser.addOption(version);
-    parser.addOption(print);
-    QStringList words = WithoutToolkitOptions(arguments);
-    if (words.isEmpty()) words << "velloran";
-    if (!parser.parse(words)) return Failure(parser.errorText().toStdString());
+    Words words;
+    if (std::optional<std::string> error = ReadWords(arguments, words)) return Failure(std::move(*error));
 
     TCommandLine line;
-    if (parser.isSet(help)) {
+    if (words.help) {
         line.action = TCommandLine::Action::Help;
         return line;
     }
-    if (parser.isSet(version)) {
+    if (words.version) {
         line.action = TCommandLine::Action::Version;
         return line;
     }
-    const QStringList files = parser.positionalArguments();
-    if (files.size() > 1) return Failure("Only one style file can be opened at a time.");
-    if (!files.isEmpty()) line.styleFile = files.front().toLocal8Bit().toStdString();
-    if (parser.isSet(print)) {
-        if (parser.values(print).size() > 1) return Failure("Only one --print can be given.");
-        line.what = parser.value(print).toStdString();
+    if (words.files.size() > 1) return Failure("Only one style file can be opened at a time.");
+    if (!words.files.empty()) line.styleFile = words.files.front();
+    if (!words.prints.empty()) {
+        if (words.prints.size() > 1) return Failure("Only one --print can be given.");
+        line.what = words.prints.front();
         if (!Contains(kPrintTexts, line.what)) {
             return Failure("--print takes font, font-text, body or css, not \"" + line.what + "\".");
         }

@@ -732,7 +732,12 @@ void TfrmMain::SetUserText(const std::string& text) {
 // The path goes through the picture control, which keeps its picture for a file that is gone
 // and empties itself for one that is not a GIF; the style holds what the control holds.
 void TfrmMain::SetPicture(const std::string& path, const std::string& name) {
-    GIFImage1()->SetFileName(path);
+    // The control keeps its picture for a name that is no file; no name means no picture.
+    if (path.empty()) {
+        GIFImage1()->Unload();
+    } else {
+        GIFImage1()->SetFileName(path);
+    }
     style_.PicturePath = GIFImage1()->FileName();
     style_.PictureName = name;
     lblFilename->SetCaption(QString::fromStdString(name));

@@ -1,36 +1,26 @@
-#include <QIcon>
-#include <QScreen>
+// The program users start. It answers --help, --version, --print and usage errors itself, and
+// hands every window start to the window program installed beside it. Only this small part
+// links no toolkit: loading the toolkit's libraries would take many times longer than a
+// --print of a build script takes in all.
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 
 #include "app/CommandLine.h"
-#include "app/PrintStyle.h"
-#include "app/main.h"
-#include "controls/Just1_32.h"
-#include "platform/Application.h"
-#include "platform/Faces.h"
+#include "app/Windowless.h"
 
 namespace {
 
-// What the command line asks that needs no window: an exit code, or nothing to start the window.
-std::optional<int> RunWithoutWindow(const TCommandLine& line, const std::string& programName) {
-    switch (line.action) {
-        case TCommandLine::Action::Help: std::cout << UsageText(programName); return 0;
-        case TCommandLine::Action::Version: std::cout << "velloran " << VELLORAN_VERSION << "\n"; return 0;
-        case TCommandLine::Action::Error:
-            std::cerr << programName << ": " << line.error << "\n" << UsageText(programName);
-            return kUsageExitCode;
-        case TCommandLine::Action::Print: return PrintStyle(line.what, line.styleFile, std::cout, std::cerr);
-        case TCommandLine::Action::Run: return std::nullopt;
-    }
-    return std::nullopt;
-}
-
-// The running copy has a folder of its own; the path must mean the same file there.
-std::string AbsolutePath(const std::string& path) {
-    std::error_code ignored;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, ignored);
-    return absolute.empty() ? path : absolute.lexically_normal().string();
+// The file that holds the window, in the folder of this program's executable (found through
+// /proc, as the program may have been started through a link in another folder).
+std::filesystem::path WindowProgram() {
+    std::error_code failed;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", failed);
+    return (failed ? std::filesystem::path() : self.parent_path()) / "velloran-window";
 }
 
 }  // namespace
@@ -39,31 +29,15 @@ int main(int argc, char* argv[]) {
     const std::string programName =
         argc > 0 ? std::filesystem::path(argv[0]).filename().string() : std::string("velloran");
     const TCommandLine line = ParseCommandLine(std::vector<std::string>(argv, argv + argc));
-    if (const std::optional<int> exitCode = RunWithoutWindow(line, programName)) return *exitCode;
-    const std::string styleFile = line.styleFile.empty() ? std::string() : AbsolutePath(line.styleFile);
-
-    // First of all: of copies started together, exactly one takes the lock.
-    controls::TPreviousInstance previousInstance(argc > 0 ? argv[0] : "velloran");
-    previousInstance.SetStyleToHandOver(styleFile);
-    platform::TApplication app(argc, argv);
-    QApplication::setApplicationName("Velloran");
-    QApplication::setApplicationVersion(VELLORAN_VERSION);
-    // The desktop entry's name ties the window to the entry's icon and name on Wayland.
-    QGuiApplication::setDesktopFileName("velloran");
-    // The 16-pixel picture is drawn for the caption's small icon; the larger ones serve the
-    // desktop.
-    QIcon icon;
-    icon.addFile(":/icons/velloran.xpm");
-    icon.addFile(":/icons/velloran-48.png");
-    icon.addFile(":/icons/velloran-256.png");
-    QApplication::setWindowIcon(icon);
-    platform::InstallFontSubstitutions();
-
-    TfrmMain frmMain;
-    frmMain.CommandLineStyle = styleFile;
-    frmMain.FormCreate();
-    const QRect screen = frmMain.screen()->availableGeometry();
-    frmMain.move(screen.center() - frmMain.rect().center());
-    frmMain.show();
-    return app.exec();
+    if (const std::optional<int> exitCode = RunWithoutWindow(line, programName, std::cout, std::cerr)) {
+        return *exitCode;
+    }
+    // The window program keeps this process, its id and its arguments, the program's name
+    // first: the single-instance lock and the window's class are named after it.
+    const std::filesystem::path window = WindowProgram();
+    char fallback[] = "velloran";
+    char* noArguments[] = {fallback, nullptr};
+    execv(window.c_str(), argc > 0 ? argv : noArguments);
+    std::cerr << programName << ": cannot start " << window.string() << ": " << std::strerror(errno) << "\n";
+    return 1;
 }

@@ -31,7 +31,8 @@ install(CODE [[
   endforeach()
 ]])
 
-install(TARGETS velloran RUNTIME DESTINATION ${VELLORAN_PROGRAM_DIR})
+# The program users start, and the window program it starts, side by side.
+install(TARGETS velloran velloran-window RUNTIME DESTINATION ${VELLORAN_PROGRAM_DIR})
 install(FILES resources/icons/velloran.svg DESTINATION share/icons/hicolor/scalable/apps)
 install(FILES resources/icons/velloran-48.png DESTINATION share/icons/hicolor/48x48/apps RENAME velloran.png)
 install(FILES resources/icons/velloran-256.png DESTINATION share/icons/hicolor/256x256/apps RENAME velloran.png)

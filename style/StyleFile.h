@@ -48,7 +48,8 @@ public:
     virtual void SetUserText(const std::string& text) = 0;
 
     // PicturePath := path (through the picture control, which may refuse or empty it) and
-    // PictureName := name. Only called with a path that names an existing file.
+    // PictureName := name. The style reader calls it only with a path that names an existing
+    // file; the undo history also with an empty path, which takes the picture away.
     virtual void SetPicture(const std::string& path, const std::string& name) = 0;
     // Select the "Picture" or the "Color" radio button, with its click handling when it was
     // not selected already.

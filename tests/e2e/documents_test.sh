@@ -24,7 +24,9 @@ e2e_expect "--print font" "0 <FONT COLOR=\"#FF0000\"  SIZE=\"3\" FACE=\"'Nowhere
   "$(cd "$E2E_DIR" && code headless --print font Blue.vls) $(cat "$E2E_DIR/out")"
 e2e_expect "--print of a missing style exits 1" "1 Unable to read $E2E_DIR/none.vls" \
   "$(code headless --print body "$E2E_DIR/none.vls") $(cat "$E2E_DIR/err")"
-e2e_expect "--print writes no settings" "" "$(ls "$E2E_DIR/program" | grep -v '^velloran$' || true)"
+# A build script's --print must not wait for the toolkit's libraries to load.
+e2e_expect "the program answering the command line loads no toolkit" 0 "$(ldd "$program" | grep -c 'libQt' || true)"
+e2e_expect "--print writes no settings" "" "$(ls "$E2E_DIR/program" | grep -v -e '^velloran$' -e '^velloran-window$' || true)"
 
 # A style named on the command line, relative to the folder it is started in.
 (cd "$E2E_DIR" && exec "$program" Blue.vls >"$E2E_DIR/program.log" 2>&1) &

@@ -52,6 +52,7 @@ expect "installed files" "bin/velloran
 lib/velloran/install-manifest.txt
 lib/velloran/manual.html
 lib/velloran/velloran
+lib/velloran/velloran-window
 lib/velloran/vlrhelp.hlp
 share/applications/velloran.desktop
 share/icons/hicolor/256x256/apps/velloran.png

@@ -21,6 +21,8 @@ export XDG_RUNTIME_DIR=$E2E_DIR/runtime
 mkdir -p "$E2E_DIR/program" "$E2E_DIR/fonts" "$E2E_DIR/runtime"
 chmod 700 "$E2E_DIR/runtime"
 cp "$E2E_PROGRAM" "$E2E_DIR/program/velloran"
+# The program starts its window from the window program beside it.
+cp "$(dirname "$E2E_PROGRAM")/velloran-window" "$E2E_DIR/program/"
 cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$E2E_DIR/fonts/"
 cat > "$E2E_DIR/fonts.conf" <<CONF
 <?xml version="1.0"?>

@@ -34,6 +34,7 @@ expect "every file lands where the package says" \
 expect "the package's layout" "usr/bin/velloran
 usr/lib/velloran/manual.html
 usr/lib/velloran/velloran
+usr/lib/velloran/velloran-window
 usr/lib/velloran/vlrhelp.hlp
 usr/share/applications/velloran.desktop
 usr/share/doc/velloran/changelog.gz

@@ -39,6 +39,7 @@ TEST(CommandLine, ReadsWhatTheUserAsks) {
         // One dash or two, as the toolkit's own options are written.
         {{"velloran", "-print", "font", "a.vls"}, Action::Print, "a.vls", "font"},
         {{"velloran", "-hv"}, Action::Error, "", ""},
+        {{"velloran", "--version=2"}, Action::Error, "", ""},
         {{"velloran", "a.vls", "b.vls"}, Action::Error, "", ""},
         {{"velloran", "--print", "tag", "a.vls"}, Action::Error, "", ""},
         {{"velloran", "--print", "font"}, Action::Error, "", ""},

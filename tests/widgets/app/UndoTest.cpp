@@ -8,6 +8,8 @@
 #include "platform/Clipboard.h"
 #include "style/TagText.h"
 #include "tests/widgets/app/MainWindowFixture.h"
+#include "tests/widgets/controls/GifFiles.h"
+#include "windows/FileOpen.h"
 
 namespace {
 
@@ -103,6 +105,21 @@ TEST_F(UndoTest, EachChangeIsOneStepUndoneAndRedoneThroughTheControls) {
              platform::SetClipboardText("<BODY BGCOLOR=white TEXT=#333 LINK=red>");
              window->mnuEditPasteTag->trigger();
          }},
+        // The first picture: undone, the style holds no picture at all.
+        {"Picture",
+         [&] {
+             giftest::SaveGif(folder.filePath("tile.gif"), giftest::OneFrame(giftest::Solid(4, 4, 1)));
+             // With no picture yet, the chooser starts in the current folder.
+             const QString previous = QDir::currentPath();
+             QDir::setCurrent(folder.path());
+             WhileModal([](QDialog* dialog) {
+                 auto* chooser = static_cast<windows::TfrmFileOpen*>(dialog);
+                 chooser->FileListBox1->setCurrentRow(0);
+                 QTest::mouseClick(chooser->cmdOK, Qt::LeftButton);
+             });
+             window->cmdBrowse->click();
+             QDir::setCurrent(previous);
+         }},
         {"Visited Link Color", [&] { ClickSwatch("Blue"); },
          [&] {
              ShowBodyPage();
@@ -114,20 +131,25 @@ TEST_F(UndoTest, EachChangeIsOneStepUndoneAndRedoneThroughTheControls) {
         Settle();
         const std::string before = Texts(*window);
         const std::string tagBefore = Tag();
+        const TStyle styleBefore = window->Style();
         row.change();
         Settle();
         const std::string after = Texts(*window);
         const std::string tagAfter = Tag();
+        const TStyle styleAfter = window->Style();
         ASSERT_NE(after, before) << row.step << ": the change did not happen";
         EXPECT_EQ(UndoText(), std::string("&Undo ") + row.step);
 
         Undo();
         EXPECT_EQ(Texts(*window), before) << row.step;
         EXPECT_EQ(Tag(), tagBefore) << row.step;
+        // Also what the tags do not show, but a saved style keeps.
+        EXPECT_TRUE(window->Style() == styleBefore) << row.step;
         EXPECT_EQ(window->mnuEditRedo->text().toStdString(), std::string("&Redo ") + row.step);
         Redo();
         EXPECT_EQ(Texts(*window), after) << row.step;
         EXPECT_EQ(Tag(), tagAfter) << row.step;
+        EXPECT_TRUE(window->Style() == styleAfter) << row.step;
     }
     // The colour panel shows the target's colour again after an undo.
     Undo();

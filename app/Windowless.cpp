@@ -1,0 +1,19 @@
+#include "app/Windowless.h"
+
+#include <ostream>
+
+#include "app/PrintStyle.h"
+
+std::optional<int> RunWithoutWindow(const TCommandLine& line, std::string_view programName, std::ostream& out,
+                                    std::ostream& err) {
+    switch (line.action) {
+        case TCommandLine::Action::Help: out << UsageText(programName); return 0;
+        case TCommandLine::Action::Version: out << "velloran " << VELLORAN_VERSION << "\n"; return 0;
+        case TCommandLine::Action::Error:
+            err << programName << ": " << line.error << "\n" << UsageText(programName);
+            return kUsageExitCode;
+        case TCommandLine::Action::Print: return PrintStyle(line.what, line.styleFile, out, err);
+        case TCommandLine::Action::Run: return std::nullopt;
+    }
+    return std::nullopt;
+}

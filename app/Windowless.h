@@ -1,0 +1,13 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string_view>
+
+#include "app/CommandLine.h"
+
+// Answers what the command line asks that needs no window (--help, --version, --print, a
+// usage error) on out and err, and returns the exit code; nothing when the window is to start.
+// No toolkit is loaded for it, so that a build script's --print starts at once.
+std::optional<int> RunWithoutWindow(const TCommandLine& line, std::string_view programName, std::ostream& out,
+                                    std::ostream& err);

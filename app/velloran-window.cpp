@@ -1,0 +1,60 @@
+// The window program: `velloran` starts it, in the same process and with the same arguments,
+// for everything that needs a window. Started by itself it answers the command line the same.
+
+#include <QIcon>
+#include <QScreen>
+#include <filesystem>
+#include <iostream>
+
+#include "app/CommandLine.h"
+#include "app/Windowless.h"
+#include "app/main.h"
+#include "controls/Just1_32.h"
+#include "platform/Application.h"
+#include "platform/Faces.h"
+
+namespace {
+
+// The running copy has a folder of its own; the path must mean the same file there.
+std::string AbsolutePath(const std::string& path) {
+    std::error_code ignored;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ignored);
+    return absolute.empty() ? path : absolute.lexically_normal().string();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const std::string programName =
+        argc > 0 ? std::filesystem::path(argv[0]).filename().string() : std::string("velloran");
+    const TCommandLine line = ParseCommandLine(std::vector<std::string>(argv, argv + argc));
+    if (const std::optional<int> exitCode = RunWithoutWindow(line, programName, std::cout, std::cerr)) {
+        return *exitCode;
+    }
+    const std::string styleFile = line.styleFile.empty() ? std::string() : AbsolutePath(line.styleFile);
+
+    // First of all: of copies started together, exactly one takes the lock.
+    controls::TPreviousInstance previousInstance(argc > 0 ? argv[0] : "velloran");
+    previousInstance.SetStyleToHandOver(styleFile);
+    platform::TApplication app(argc, argv);
+    QApplication::setApplicationName("Velloran");
+    QApplication::setApplicationVersion(VELLORAN_VERSION);
+    // The desktop entry's name ties the window to the entry's icon and name on Wayland.
+    QGuiApplication::setDesktopFileName("velloran");
+    // The 16-pixel picture is drawn for the caption's small icon; the larger ones serve the
+    // desktop.
+    QIcon icon;
+    icon.addFile(":/icons/velloran.xpm");
+    icon.addFile(":/icons/velloran-48.png");
+    icon.addFile(":/icons/velloran-256.png");
+    QApplication::setWindowIcon(icon);
+    platform::InstallFontSubstitutions();
+
+    TfrmMain frmMain;
+    frmMain.CommandLineStyle = styleFile;
+    frmMain.FormCreate();
+    const QRect screen = frmMain.screen()->availableGeometry();
+    frmMain.move(screen.center() - frmMain.rect().center());
+    frmMain.show();
+    return app.exec();
+}
