@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
+#include <cstdint>
+#include <string>
+#include <vector>
 
 #include "app/main.h"
 #include "platform/AtomicWrite.h"
@@ -18,8 +21,9 @@ namespace {
 // the same name, the page is written last and wins: the view then lacks only the background.
 constexpr const char* kPageName = "index.html";
 
-}  // namespace
-
+// The page that Export Page writes, with its picture beside it, since the page names its
+// picture bare. A picture that cannot be read raises "Unable to read <path>" before anything
+// is written; a file that cannot be written raises "Unable to write to <path>".
 std::string WriteBrowserPage(const std::string& folder, const TStyle& style, std::string_view title) {
     if (style.PictureMode && !style.PictureName.empty() && !style.PicturePath.empty()) {
         const std::vector<std::uint8_t> bytes = platform::ReadWholeFile(style.PicturePath);
@@ -30,6 +34,8 @@ std::string WriteBrowserPage(const std::string& folder, const TStyle& style, std
     platform::WriteFileAtomically(page, MakeHtml5Page(style, title));
     return page;
 }
+
+}  // namespace
 
 // QTemporaryDir makes the folder readable by the user alone and removes it with everything in
 // it when it goes.

@@ -3,16 +3,9 @@
 #include <QObject>
 #include <QTemporaryDir>
 #include <memory>
-#include <string>
 #include <string_view>
 
 #include "style/Style.h"
-
-// The page that Export Page writes, with its picture beside it, in the folder given: the page
-// names its picture bare, so the picture has to lie next to it. Returns the page's path. A
-// picture that cannot be read raises "Unable to read <path>" before anything is written; a
-// file that cannot be written raises "Unable to write to <path>".
-std::string WriteBrowserPage(const std::string& folder, const TStyle& style, std::string_view title);
 
 // View in Browser: the style's page in a private folder of the program's own (readable by the
 // user alone), opened in the desktop's browser so that the author sees what a visitor sees.
