@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "app/AccessibleNames.h"
+#include "app/BrowserView.h"
 #include "app/Glyphs.h"
 #include "app/PageCommands.h"
 #include "app/TagArea.h"
@@ -296,6 +297,12 @@ void TfrmMain::BuildMenu() {
     connect(mnuOptionsContrast, &QAction::triggered, this,
             platform::ReportingErrors([this] { mnuOptionsContrastClick(); }));
     BuildVisionMenu(options);
+    options->addSeparator();
+    mnuOptionsViewInBrowser = options->addAction("View in &Browser");
+    mnuOptionsViewInBrowser->setShortcut(QKeySequence(Qt::Key_F12));
+    browserView_ = new TBrowserView(this);
+    connect(mnuOptionsViewInBrowser, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuOptionsViewInBrowserClick(); }));
 
     QMenu* help = menuBar()->addMenu("&Help");
     mnuHelpContents = help->addAction("Contents...");

@@ -28,6 +28,7 @@
 namespace windows {
 class TfrmContrast;
 }
+class TBrowserView;
 
 // The main window: it owns the one style, shows it in the preview, shows the tag of the
 // active page in the tag area, and hosts the colour and font panels. Reading a style file
@@ -61,6 +62,8 @@ public:
     void mnuOptionsContrastClick();
     // Export Page (PageCommands.cpp).
     void mnuFileExportPageClick();
+    // View in Browser (BrowserView.cpp).
+    void mnuOptionsViewInBrowserClick();
 
     void PC1Change();
     bool FontPageActive() const;
@@ -166,6 +169,7 @@ public:
     QPointer<windows::TfrmContrast> frmContrast;
     QAction* mnuOptionsOptions;
     QAction* mnuOptionsRefresh;
+    QAction* mnuOptionsViewInBrowser;
     // Options > Simulate Color Vision: one checkable action per vision, in kVisions order.
     std::array<QAction*, 5> mnuOptionsVision;
     QAction* mnuHelpContents;
@@ -214,6 +218,8 @@ private:
 
     TStyle style_;
     TStyleHistory* history_;
+    // The private folder of View in Browser, removed with the window.
+    TBrowserView* browserView_;
     std::string programDir_;
     // Where vlr.ini and the default style live: the program folder, or the user's
     // configuration folder when the program cannot write beside itself. Chosen once at start.

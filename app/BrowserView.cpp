@@ -1,0 +1,58 @@
+// Options > View in Browser: the page Export Page would write, seen in the desktop's browser.
+#include "app/BrowserView.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/main.h"
+#include "platform/AtomicWrite.h"
+#include "platform/Error.h"
+#include "platform/FileBytes.h"
+#include "platform/ShellOpen.h"
+#include "style/Html5Text.h"
+
+namespace {
+
+// One name for every view, so that each view replaces the last page. Should a picture bear
+// the same name, the page is written last and wins: the view then lacks only the background.
+constexpr const char* kPageName = "index.html";
+
+// The page that Export Page writes, with its picture beside it, since the page names its
+// picture bare. A picture that cannot be read raises "Unable to read <path>" before anything
+// is written; a file that cannot be written raises "Unable to write to <path>".
+std::string WriteBrowserPage(const std::string& folder, const TStyle& style, std::string_view title) {
+    if (style.PictureMode && !style.PictureName.empty() && !style.PicturePath.empty()) {
+        const std::vector<std::uint8_t> bytes = platform::ReadWholeFile(style.PicturePath);
+        platform::WriteFileAtomically(folder + "/" + style.PictureName,
+                                      std::string(bytes.begin(), bytes.end()));
+    }
+    const std::string page = folder + "/" + kPageName;
+    platform::WriteFileAtomically(page, MakeHtml5Page(style, title));
+    return page;
+}
+
+}  // namespace
+
+// QTemporaryDir makes the folder readable by the user alone and removes it with everything in
+// it when it goes.
+void TBrowserView::Show(const TStyle& style, std::string_view title) {
+    // A cleaner of old temporary files may have taken the folder while the program ran.
+    if (folder_ && !QFileInfo(folder_->path()).isDir()) folder_.reset();
+    if (!folder_) {
+        const QString temp = QDir::tempPath();
+        auto folder = std::make_unique<QTemporaryDir>(temp + "/velloran-XXXXXX");
+        if (!folder->isValid()) {
+            throw platform::Error("Unable to make a folder for the page in " + temp.toStdString() + ": " +
+                                  folder->errorString().toStdString());
+        }
+        folder_ = std::move(folder);
+    }
+    const std::string page = WriteBrowserPage(folder_->path().toStdString(), style, title);
+    platform::ShellOpen(QUrl::fromLocalFile(QString::fromStdString(page)));
+}
+
+void TfrmMain::mnuOptionsViewInBrowserClick() { browserView_->Show(style_, CaptionName(styleFileName_)); }
