@@ -327,6 +327,29 @@ TEST(CssPaste, HandWrittenSheetsAndInlineStyles) {
          "background-color: rgba(0, 0, 255, 0.5) is loaded without its transparency: a style's colors are "
          "opaque.\n"
          "color: bogus is not a color."},
+        // The examples of the README and the manual give the default style.
+        {"body { background: black; color: white }\n"
+         "a:link { color: aqua } a:visited { color: green } a:active { color: yellow }\n"
+         ".velloran { color: yellow; font-family: Arial; font-size: xx-large; text-align: center }",
+         [](TStyle& s) {
+             const TStyle standard = DefaultStyle({"Arial"});
+             s.BackColor = standard.BackColor, s.TextColor = standard.TextColor,
+             s.LinkColor = standard.LinkColor;
+             s.VisitedColor = standard.VisitedColor, s.ActiveColor = standard.ActiveColor;
+             s.FontColor = standard.FontColor, s.FaceName = standard.FaceName, s.AltFaces = standard.AltFaces;
+             s.SizeStep = standard.SizeStep, s.Bold = standard.Bold, s.Italic = standard.Italic;
+             s.Centered = standard.Centered, s.PictureMode = standard.PictureMode;
+         },
+         ""},
+        {"<div style=\"text-align: center\"><span style=\"color: #FF0; font-family: Arial; font-size: "
+         "32px\">Velloran</span></div>",
+         [](TStyle& s) {
+             const TStyle standard = DefaultStyle({"Arial"});
+             s.FontColor = standard.FontColor, s.FaceName = standard.FaceName, s.AltFaces = standard.AltFaces;
+             s.SizeStep = standard.SizeStep, s.Bold = standard.Bold, s.Italic = standard.Italic;
+             s.Centered = standard.Centered, s.UserText = standard.UserText;
+         },
+         ""},
     };
     for (const Case& c : cases) {
         TStyle expected = Before();
