@@ -15,9 +15,6 @@ constexpr std::size_t kShownListLength = 120;
 // The class Copy as CSS writes the font's rule for.
 constexpr std::string_view kFontSelector = ".velloran";
 
-constexpr std::array<std::string_view, 6> kFontProperties = {"color",       "font-family", "font-size",
-                                                             "font-weight", "font-style",  "text-align"};
-
 std::string Cut(std::string_view text, std::size_t length) {
     if (text.size() <= length) return std::string(text);
     while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) --length;
@@ -70,49 +67,173 @@ void TakeColor(CssRead<CssColorValue>& read, const CssDeclaration& declaration) 
     }
 }
 
-void NoteIgnored(std::vector<std::string>& ignored, const std::string& name) {
-    if (std::find(ignored.begin(), ignored.end(), name) == ignored.end()) ignored.push_back(name);
-}
-
-struct Selector {
-    enum Kind { Body, Link, Visited, Active, AllLinks, Hover, Other } kind;
-};
-
-Selector Classify(const std::string& selector) {
-    const std::string lower = platform::LowerAscii(selector);
-    if (lower == "body" || lower == "html body") return {Selector::Body};
-    if (lower == "a:link" || lower == ":link" || lower == "a:any-link") return {Selector::Link};
-    if (lower == "a:visited" || lower == ":visited") return {Selector::Visited};
-    if (lower == "a:active" || lower == ":active") return {Selector::Active};
-    if (lower == "a") return {Selector::AllLinks};
-    // a:hover, a:focus and the like: states a style has no colour for.
-    if (lower.starts_with("a:") || lower.starts_with(":")) return {Selector::Hover};
-    return {Selector::Other};
-}
-
-bool SetsFont(const std::vector<CssDeclaration>& declarations) {
-    return std::any_of(declarations.begin(), declarations.end(), [](const CssDeclaration& declaration) {
-        const std::string name = platform::LowerAscii(declaration.name);
-        return std::find(kFontProperties.begin(), kFontProperties.end(), name) != kFontProperties.end();
-    });
+void AddName(std::vector<std::string>& names, const std::string& name) {
+    if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
 }
 
 void AddProblem(std::vector<std::string>& problems, const std::string& problem) {
     if (!problem.empty()) problems.push_back(problem);
 }
 
-template <typename T>
-void AddValueProblem(std::vector<std::string>& problems, const CssRead<T>& read) {
-    AddProblem(problems, read.problem);
+// The declarations of every rule given, in the sheet's order, as one block.
+std::vector<CssDeclaration> Merged(const std::vector<const CssRule*>& rules) {
+    std::vector<CssDeclaration> declarations;
+    for (const CssRule* rule : rules) {
+        declarations.insert(declarations.end(), rule->declarations.begin(), rule->declarations.end());
+    }
+    return declarations;
 }
 
-// The sheet's rules sorted by what they set, each list in the sheet's order.
-struct SortedRules {
-    std::vector<const CssRule*> body;
-    std::array<std::vector<const CssRule*>, 3> links;  // link, visited, active
-    std::vector<const CssRule*> allLinks;
-    std::vector<std::string> hover;
-    std::vector<std::string> others;
+constexpr std::array<TColorTarget, 3> kLinkTargets = {ctLink, ctVisited, ctActive};
+constexpr std::array<std::string_view, 3> kLinkNames = {"a:link", "a:visited", "a:active"};
+
+// Reads a sheet's rules into the pasted style, each kind of rule on its own.
+class SheetReader {
+public:
+    explicit SheetReader(const CssSheet& sheet) : sheet_(sheet) {
+        for (const CssRule& rule : sheet.rules) {
+            for (const std::string& selector : rule.selectors) {
+                // A rule with an empty selector selects nothing.
+                if (!selector.empty()) Sort(selector, rule);
+            }
+        }
+    }
+
+    TPastedTag Read() {
+        ReadBody();
+        for (std::size_t i = 0; i < kLinkTargets.size(); ++i) ReadLink(i);
+        ReadFont();
+        if (pasted_.read.empty()) return {};
+        pasted_.kind = TPastedKind::Sheet;
+        std::vector<std::string>& problems = pasted_.problems;
+        if (!others_.empty())
+            problems.push_back("The rules for " + List(others_) + ": only one rule sets the font.");
+        if (!hover_.empty()) problems.push_back(List(hover_) + ": a style has no such link color.");
+        std::vector<std::string> atRules;
+        for (const std::string& name : sheet_.atRules) AddName(atRules, "@" + Cut(name, kShownLength));
+        if (!atRules.empty()) problems.push_back(List(atRules) + ": not part of a style.");
+        return pasted_;
+    }
+
+private:
+    void Sort(const std::string& selector, const CssRule& rule) {
+        const std::string lower = platform::LowerAscii(selector);
+        if (lower == "body" || lower == "html body") {
+            body_.push_back(&rule);
+        } else if (lower == "a:link" || lower == ":link" || lower == "a:any-link") {
+            links_[0].push_back(&rule);
+        } else if (lower == "a:visited" || lower == ":visited") {
+            links_[1].push_back(&rule);
+        } else if (lower == "a:active" || lower == ":active") {
+            links_[2].push_back(&rule);
+        } else if (lower == "a") {
+            allLinks_.push_back(&rule);
+        } else if (lower.starts_with("a:") || lower.starts_with(":")) {
+            // a:hover, a:focus and the like: states a style has no colour for.
+            AddName(hover_, Cut(selector, kShownLength));
+        } else {
+            candidates_.emplace_back(selector, &rule);
+        }
+    }
+
+    void NameLeftOut(const std::vector<std::string>& ignored, std::string_view where) {
+        if (ignored.empty()) return;
+        pasted_.problems.push_back(List(ignored) + " in " + Cut(where, kShownLength) +
+                                   ": not part of a style.");
+    }
+
+    void ReadBody() {
+        if (body_.empty()) return;
+        std::vector<std::string> ignored;
+        const CssBodyValues body = ReadBodyDeclarations(Merged(body_), ignored);
+        if (body.background.value) pasted_.colors.emplace_back(ctBackground, body.background.value->color);
+        if (body.text.value) pasted_.colors.emplace_back(ctText, body.text.value->color);
+        for (const std::string* problem :
+             {&body.background.problem, &body.text.problem, &body.picture.problem}) {
+            AddProblem(pasted_.problems, *problem);
+        }
+        // A body rule that gives the background no picture shows none.
+        if (body.picture.value) {
+            pasted_.picture = FileNamePart(*body.picture.value);
+        } else if (body.background.Declared()) {
+            pasted_.picture = std::string();
+        }
+        pasted_.read.push_back("body");
+        NameLeftOut(ignored, "body");
+    }
+
+    // The colour of link kind i: "a" sets every kind, and a rule for the kind wins over it.
+    void ReadLink(std::size_t i) {
+        std::vector<const CssRule*> rules = allLinks_;
+        rules.insert(rules.end(), links_[i].begin(), links_[i].end());
+        if (rules.empty()) return;
+        std::vector<std::string> ignored;
+        std::vector<CssDeclaration> colors;
+        for (const CssDeclaration& declaration : Merged(rules)) {
+            const std::string name = platform::LowerAscii(declaration.name);
+            if (name == "color") {
+                colors.push_back(declaration);
+            } else {
+                AddName(ignored, Cut(name, kShownLength));
+            }
+        }
+        CssRead<CssColorValue> color;
+        for (const CssDeclaration* declaration : InOrder(colors)) TakeColor(color, *declaration);
+        if (color.value) pasted_.colors.emplace_back(kLinkTargets[i], color.value->color);
+        AddProblem(pasted_.problems, color.problem);
+        AddName(pasted_.read, std::string(links_[i].empty() ? "a" : kLinkNames[i]));
+        NameLeftOut(ignored, kLinkNames[i]);
+    }
+
+    // The font's rule: the class Copy as CSS writes, else the first that sets the font. Every
+    // rule for its selector counts; the others are named.
+    void ReadFont() {
+        std::vector<std::string> unused;
+        auto chosen = std::find_if(candidates_.begin(), candidates_.end(),
+                                   [](const auto& candidate) { return candidate.first == kFontSelector; });
+        if (chosen == candidates_.end()) {
+            chosen = std::find_if(candidates_.begin(), candidates_.end(), [&unused](const auto& candidate) {
+                return ReadFontDeclarations(candidate.second->declarations, unused).Any();
+            });
+        }
+        const std::string selector = chosen == candidates_.end() ? std::string() : chosen->first;
+        std::vector<const CssRule*> rules;
+        for (const auto& [written, rule] : candidates_) {
+            if (written == selector) {
+                rules.push_back(rule);
+            } else {
+                AddName(others_, Cut(written, kShownLength));
+            }
+        }
+        if (rules.empty()) return;
+
+        std::vector<std::string> ignored;
+        const CssFontValues values = ReadFontDeclarations(Merged(rules), ignored);
+        pasted_.setsFont = true;
+        if (values.color.value) pasted_.colors.emplace_back(ctFont, values.color.value->color);
+        pasted_.sizeStep = values.sizeStep.value;
+        pasted_.faces = values.faces.value.value_or(std::vector<std::string>());
+        // What the font's rule leaves out is off, as with a FONT tag.
+        pasted_.bold = values.bold.value.value_or(false);
+        pasted_.italic = values.italic.value.value_or(false);
+        pasted_.centered = values.centered.value.value_or(false);
+        for (const std::string* problem :
+             {&values.color.problem, &values.sizeStep.problem, &values.faces.problem, &values.bold.problem,
+              &values.italic.problem, &values.centered.problem}) {
+            AddProblem(pasted_.problems, *problem);
+        }
+        pasted_.read.push_back(Cut(selector, kShownLength));
+        NameLeftOut(ignored, selector);
+    }
+
+    const CssSheet& sheet_;
+    std::vector<const CssRule*> body_;
+    std::array<std::vector<const CssRule*>, 3> links_;  // link, visited, active
+    std::vector<const CssRule*> allLinks_;
+    std::vector<std::pair<std::string, const CssRule*>> candidates_;
+    std::vector<std::string> hover_;
+    std::vector<std::string> others_;
+    TPastedTag pasted_;
 };
 
 }  // namespace
@@ -140,7 +261,7 @@ CssFontValues ReadFontDeclarations(const std::vector<CssDeclaration>& declaratio
         } else if (name == "text-align") {
             Take(font.centered, *declaration, ReadCssCentered, " is not an alignment.");
         } else {
-            NoteIgnored(ignored, Cut(name, kShownLength));
+            AddName(ignored, Cut(name, kShownLength));
         }
     }
     return font;
@@ -172,138 +293,10 @@ CssBodyValues ReadBodyDeclarations(const std::vector<CssDeclaration>& declaratio
             }
             body.picture = {background.value->image.value_or(std::string()), background.written, {}};
         } else {
-            NoteIgnored(ignored, Cut(name, kShownLength));
+            AddName(ignored, Cut(name, kShownLength));
         }
     }
     return body;
 }
 
-TPastedTag ParsePastedSheet(std::string_view text) {
-    const CssSheet sheet = ParseCssSheet(text);
-    SortedRules sorted;
-    std::vector<std::pair<std::string, const CssRule*>> candidates;
-    for (const CssRule& rule : sheet.rules) {
-        for (const std::string& written : rule.selectors) {
-            // A rule with an empty selector selects nothing.
-            if (written.empty()) continue;
-            const Selector selector = Classify(written);
-            switch (selector.kind) {
-                case Selector::Body: sorted.body.push_back(&rule); break;
-                case Selector::Link: sorted.links[0].push_back(&rule); break;
-                case Selector::Visited: sorted.links[1].push_back(&rule); break;
-                case Selector::Active: sorted.links[2].push_back(&rule); break;
-                case Selector::AllLinks: sorted.allLinks.push_back(&rule); break;
-                case Selector::Hover: NoteIgnored(sorted.hover, Cut(written, kShownLength)); break;
-                case Selector::Other: candidates.emplace_back(written, &rule); break;
-            }
-        }
-    }
-
-    TPastedTag pasted;
-    std::vector<std::string>& problems = pasted.problems;
-    const auto note = [&problems](const std::vector<std::string>& ignored, std::string_view where) {
-        if (!ignored.empty())
-            problems.push_back(List(ignored) + " in " + Cut(where, kShownLength) + ": not part of a style.");
-    };
-    // The declarations of every rule for one selector, in the sheet's order, as one block.
-    const auto merged = [](const std::vector<const CssRule*>& rules) {
-        std::vector<CssDeclaration> declarations;
-        for (const CssRule* rule : rules) {
-            declarations.insert(declarations.end(), rule->declarations.begin(), rule->declarations.end());
-        }
-        return declarations;
-    };
-
-    if (!sorted.body.empty()) {
-        std::vector<std::string> ignored;
-        const CssBodyValues body = ReadBodyDeclarations(merged(sorted.body), ignored);
-        if (body.background.value) pasted.colors.emplace_back(ctBackground, body.background.value->color);
-        if (body.text.value) pasted.colors.emplace_back(ctText, body.text.value->color);
-        AddValueProblem(problems, body.background);
-        AddValueProblem(problems, body.text);
-        AddValueProblem(problems, body.picture);
-        // A body rule that gives the background no picture shows none.
-        if (body.picture.value) {
-            pasted.picture = FileNamePart(*body.picture.value);
-        } else if (body.background.Declared()) {
-            pasted.picture = std::string();
-        }
-        pasted.read.push_back("body");
-        note(ignored, "body");
-    }
-
-    constexpr std::array<TColorTarget, 3> kLinkTargets = {ctLink, ctVisited, ctActive};
-    constexpr std::array<std::string_view, 3> kLinkNames = {"a:link", "a:visited", "a:active"};
-    for (std::size_t i = 0; i < kLinkTargets.size(); ++i) {
-        // "a" sets every kind of link, and a rule for the kind wins over it.
-        std::vector<const CssRule*> rules = sorted.allLinks;
-        rules.insert(rules.end(), sorted.links[i].begin(), sorted.links[i].end());
-        if (rules.empty()) continue;
-        std::vector<std::string> ignored;
-        std::vector<CssDeclaration> declarations;
-        CssRead<CssColorValue> color;
-        for (const CssDeclaration& declaration : merged(rules)) {
-            if (platform::LowerAscii(declaration.name) != "color") {
-                NoteIgnored(ignored, Cut(platform::LowerAscii(declaration.name), kShownLength));
-            } else {
-                declarations.push_back(declaration);
-            }
-        }
-        for (const CssDeclaration* declaration : InOrder(declarations)) TakeColor(color, *declaration);
-        if (color.value) pasted.colors.emplace_back(kLinkTargets[i], color.value->color);
-        AddValueProblem(problems, color);
-        NoteIgnored(pasted.read, std::string(sorted.links[i].empty() ? "a" : kLinkNames[i]));
-        note(ignored, kLinkNames[i]);
-    }
-
-    // The font's rule: the class Copy as CSS writes, else the first that sets the font.
-    const auto font = std::find_if(candidates.begin(), candidates.end(),
-                                   [](const auto& candidate) { return candidate.first == kFontSelector; });
-    const auto chosen = font != candidates.end()
-                            ? font
-                            : std::find_if(candidates.begin(), candidates.end(), [](const auto& candidate) {
-                                  return SetsFont(candidate.second->declarations);
-                              });
-    std::vector<std::string> others;
-    if (chosen != candidates.end()) {
-        const std::string selector = chosen->first;
-        std::vector<const CssRule*> rules;
-        for (const auto& [text, rule] : candidates) {
-            if (text == selector) {
-                rules.push_back(rule);
-            } else {
-                NoteIgnored(others, Cut(text, kShownLength));
-            }
-        }
-        std::vector<std::string> ignored;
-        const CssFontValues values = ReadFontDeclarations(merged(rules), ignored);
-        pasted.setsFont = true;
-        if (values.color.value) pasted.colors.emplace_back(ctFont, values.color.value->color);
-        pasted.sizeStep = values.sizeStep.value;
-        pasted.faces = values.faces.value.value_or(std::vector<std::string>());
-        pasted.bold = values.bold.value.value_or(false);
-        pasted.italic = values.italic.value.value_or(false);
-        pasted.centered = values.centered.value.value_or(false);
-        for (const std::string* problem :
-             {&values.color.problem, &values.sizeStep.problem, &values.faces.problem, &values.bold.problem,
-              &values.italic.problem, &values.centered.problem}) {
-            AddProblem(problems, *problem);
-        }
-        pasted.read.push_back(Cut(selector, kShownLength));
-        note(ignored, selector);
-    } else {
-        for (const auto& candidate : candidates) NoteIgnored(others, Cut(candidate.first, kShownLength));
-    }
-
-    if (pasted.read.empty()) return {};
-    pasted.kind = TPastedKind::Sheet;
-    if (!others.empty())
-        problems.push_back("The rules for " + List(others) + ": only one rule sets the font.");
-    if (!sorted.hover.empty()) problems.push_back(List(sorted.hover) + ": a style has no such link color.");
-    if (!sheet.atRules.empty()) {
-        std::vector<std::string> atRules;
-        for (const std::string& name : sheet.atRules) NoteIgnored(atRules, "@" + Cut(name, kShownLength));
-        problems.push_back(List(atRules) + ": not part of a style.");
-    }
-    return pasted;
-}
+TPastedTag ParsePastedSheet(std::string_view text) { return SheetReader(ParseCssSheet(text)).Read(); }
