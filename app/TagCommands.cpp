@@ -19,13 +19,15 @@ void TfrmMain::mnuEditPasteTagClick() {
     const TPastedTag tag = ParsePastedTag(platform::ClipboardText());
     if (tag.kind == TPastedKind::None) throw platform::Error(std::string(kNoTagMessage));
     history_->NameNextStep("Paste Tag");
-    const std::vector<std::string> problems = LoadPastedTag(tag, *this);
+    // CSS names a picture by its file name alone: only the style's own picture can be meant.
+    const std::vector<std::string> problems =
+        LoadPastedTag(tag, *this, style_.PicturePath.empty() ? std::string() : style_.PictureName);
     // The colour panel shows the current target's colour, which the tag may have changed, and
     // moving it shows the active page's tag.
     SetBarsFromColor(TargetColor());
     // The rest of the tag did load, so this is a warning rather than a failure.
     if (!problems.empty())
-        platform::TApplication::ShowWarning(QString::fromStdString(PastedTagMessage(problems)));
+        platform::TApplication::ShowWarning(QString::fromStdString(PastedTagMessage(tag, problems)));
 }
 
 void TfrmMain::mnuOptionsContrastClick() {

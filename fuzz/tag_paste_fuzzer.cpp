@@ -37,10 +37,11 @@ public:
             std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
         Check(static_cast<std::size_t>(characters) <= kMaxPastedTextLength);
     }
-    // A tag holds no folder, so a paste never sets a picture or the mode.
+    // A tag holds no folder, so a paste never sets a picture, and with no picture of the
+    // style's own it never selects picture mode; a background without a picture selects colour.
     void SetPicture(const std::string&, const std::string&) override { Check(false); }
     void SelectPictureMode() override { Check(false); }
-    void SelectColorMode() override { Check(false); }
+    void SelectColorMode() override {}
     void SetAltFaces(std::vector<std::string> faces) override {
         for (const std::string& face : faces) Check(!face.empty());
     }

@@ -22,10 +22,17 @@ set(FUZZ_gif_decode_OPTIONS -max_len=4194304 -timeout=2)
 # short enough that parsing which grows faster than the input counts as a failure.
 list(APPEND VELLORAN_FUZZERS tag_paste)
 set(FUZZ_tag_paste_SOURCES style/TagParser.cpp style/HtmlMarkup.cpp style/LegacyValue.cpp style/CssNamedColors.cpp
-    style/StyleFile.cpp style/ColorValue.cpp style/Style.cpp platform/IniText.cpp platform/IniFile.cpp
+    style/CssTokens.cpp style/CssSyntax.cpp style/CssValues.cpp style/CssPaste.cpp style/StyleFile.cpp style/ColorValue.cpp style/Style.cpp platform/IniText.cpp platform/IniFile.cpp
     platform/AtomicWrite.cpp platform/TextEncoding.cpp platform/FileBytes.cpp)
 set(FUZZ_tag_paste_PKG gumbo)
 set(FUZZ_tag_paste_OPTIONS -max_len=65536 -timeout=2)
+
+# The CSS reading of Paste Tag: tokenizer, parser, values and the loading of a sheet. Inputs up
+# to 64 KB, as much as the tokenizer reads, with a timeout that catches work out of proportion.
+list(APPEND VELLORAN_FUZZERS css_paste)
+set(FUZZ_css_paste_SOURCES ${FUZZ_tag_paste_SOURCES})
+set(FUZZ_css_paste_PKG gumbo)
+set(FUZZ_css_paste_OPTIONS -max_len=65536 -timeout=2)
 
 # The column grid's stream, then a grid built from it and from a data file holding the rest of
 # the input, painted.

@@ -71,7 +71,7 @@ private:
 
 // What a browser shows for a text that starts with "&" and holds no other "&": the reference
 // it may start with, decoded, then the rest.
-std::string DecodeReference(std::string_view written) {
+std::string DecodeReference(std::string_view written, bool keepMarkup) {
     // A reference is "&" and then a letter, a digit or "#": anything else is a plain "&".
     const auto startsReference = [](char c) {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '#';
@@ -89,11 +89,25 @@ std::string DecodeReference(std::string_view written) {
     }
     // The rest is as written in both, so a decoded text that differs starts with what the
     // reference stands for.
-    if (decoded != written && !decoded.empty() &&
+    if (keepMarkup && decoded != written && !decoded.empty() &&
         kMarkupCharacters.find(decoded.front()) != std::string_view::npos) {
         return std::string(written);
     }
     return decoded;
+}
+
+std::string Decode(std::string_view written, std::size_t enough, bool keepMarkup) {
+    std::string text;
+    std::size_t pos = 0;
+    while (pos < written.size() && text.size() < enough) {
+        const std::size_t ampersand = written.find('&', pos);
+        text += written.substr(pos, ampersand - pos);
+        if (ampersand == std::string_view::npos) break;
+        const std::size_t next = std::min(written.find('&', ampersand + 1), written.size());
+        text += DecodeReference(written.substr(ampersand, next - ampersand), keepMarkup);
+        pos = next;
+    }
+    return text;
 }
 
 }  // namespace
@@ -135,17 +149,11 @@ std::string DecodeAttribute(std::string_view written) {
 }
 
 std::string DecodeTextKeepingMarkup(std::string_view written, std::size_t enough) {
-    std::string text;
-    std::size_t pos = 0;
-    while (pos < written.size() && text.size() < enough) {
-        const std::size_t ampersand = written.find('&', pos);
-        text += written.substr(pos, ampersand - pos);
-        if (ampersand == std::string_view::npos) break;
-        const std::size_t next = std::min(written.find('&', ampersand + 1), written.size());
-        text += DecodeReference(written.substr(ampersand, next - ampersand));
-        pos = next;
-    }
-    return text;
+    return Decode(written, enough, true);
+}
+
+std::string DecodeText(std::string_view written, std::size_t enough) {
+    return Decode(written, enough, false);
 }
 
 bool IsHtmlElement(const GumboNode* node, GumboTag tag) {

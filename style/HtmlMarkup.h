@@ -46,5 +46,8 @@ std::string DecodeAttribute(std::string_view written);
 // can go back into a tag as it came. Decoding stops once the text holds `enough` bytes.
 std::string DecodeTextKeepingMarkup(std::string_view written, std::size_t enough = std::string_view::npos);
 
+// Text as written, every character reference decoded ("&lt;b&gt;" is "<b>").
+std::string DecodeText(std::string_view written, std::size_t enough = std::string_view::npos);
+
 // Whether the element is the HTML one of this tag (an SVG FONT is not a FONT).
 bool IsHtmlElement(const GumboNode* node, GumboTag tag);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "platform/AsciiCase.h"
+#include "style/CssPaste.h"
 #include "style/HtmlMarkup.h"
 #include "style/LegacyValue.h"
 
@@ -48,6 +49,9 @@ bool IsOneOf(const GumboNode* node, const std::array<GumboTag, N>& tags) {
     return std::any_of(tags.begin(), tags.end(), [node](GumboTag tag) { return IsHtmlElement(node, tag); });
 }
 
+// Elements whose style attribute may stand for a FONT tag, as Copy as HTML5 writes them.
+constexpr std::array<GumboTag, 3> kStyledBlocks = {GUMBO_TAG_SPAN, GUMBO_TAG_P, GUMBO_TAG_DIV};
+
 bool IsFont(const GumboNode* node) { return IsHtmlElement(node, GUMBO_TAG_FONT); }
 
 std::string Cut(const std::string& text) {
@@ -88,20 +92,53 @@ std::optional<std::vector<std::string>> SplitFaces(std::string_view list) {
     return faces;
 }
 
-// Of the FONT tags around the text, outermost first, the value of the innermost one whose
-// attribute reads; when none reads, the problem of the innermost one that has the attribute.
-template <typename Read>
-auto ReadInnermost(const std::vector<const GumboNode*>& fonts, const char* name, Read read,
-                   std::string_view problem, std::vector<std::string>& problems) {
-    std::optional<Attribute> unread;
-    for (auto font = fonts.rbegin(); font != fonts.rend(); ++font) {
-        const std::optional<Attribute> attribute = FindAttribute(*font, name);
+// What an element's style attribute says of the font.
+CssFontValues StyleFont(const GumboNode* element) {
+    const GumboAttribute* style = gumbo_get_attribute(&element->v.element.attributes, "style");
+    if (style == nullptr) return {};
+    std::vector<std::string> ignored;
+    return ReadFontDeclarations(ParseCssDeclarations(DecodeAttribute(style->value)), ignored);
+}
+
+// A FONT tag, or a SPAN, P or DIV whose style sets the font.
+bool IsCarrier(const GumboNode* node) {
+    return IsFont(node) || (IsOneOf(node, kStyledBlocks) && StyleFont(node).Any());
+}
+
+struct Carrier {
+    const GumboNode* node;
+    CssFontValues style;
+};
+
+// Of the elements around the text that set the font, outermost first, the value of the
+// innermost one that gives it: its style's declaration when that reads, as browsers let a
+// style win over a FONT attribute, else its FONT attribute. When none reads, the problem of
+// the innermost one that gives the property.
+template <typename T, typename Read>
+std::optional<T> ReadInnermost(const std::vector<Carrier>& carriers, CssRead<T> CssFontValues::*property,
+                               const char* name, Read read, std::string_view problem,
+                               std::vector<std::string>& problems) {
+    std::string unread;
+    for (auto carrier = carriers.rbegin(); carrier != carriers.rend(); ++carrier) {
+        const CssRead<T>& style = carrier->style.*property;
+        if (style.value) {
+            if (!style.problem.empty()) problems.push_back(style.problem);
+            return style.value;
+        }
+        if (unread.empty()) unread = style.problem;
+        if (!IsFont(carrier->node)) continue;
+        const std::optional<Attribute> attribute = FindAttribute(carrier->node, name);
         if (!attribute) continue;
-        if (auto value = read(attribute->value)) return value;
-        if (!unread) unread = attribute;
+        if (std::optional<T> value = read(attribute->value)) return value;
+        if (unread.empty()) unread = attribute->Shown() + std::string(problem);
     }
-    if (unread) problems.push_back(unread->Shown() + std::string(problem));
-    return decltype(read(std::string_view()))();
+    if (!unread.empty()) problems.push_back(unread);
+    return std::nullopt;
+}
+
+std::optional<CssColorValue> ReadLegacyColor(std::string_view value) {
+    if (const std::optional<TColor> color = ParseLegacyColor(value)) return CssColorValue{*color, true};
+    return std::nullopt;
 }
 
 const GumboVector& Children(const GumboNode* node) {
@@ -137,7 +174,7 @@ const GumboNode* FirstFont(const GumboNode* document) {
     Walk(
         document,
         [&font](const GumboNode* node) {
-            if (font == nullptr && IsFont(node)) font = node;
+            if (font == nullptr && IsCarrier(node)) font = node;
             return font == nullptr;
         },
         [](const GumboNode*) {});
@@ -168,8 +205,24 @@ std::optional<std::pair<const GumboNode*, unsigned>> WrittenBody(const GumboNode
     return std::pair(body, first);
 }
 
+// The colours and picture of a BODY tag: its style's declarations win over its attributes.
 void ReadBody(const GumboNode* body, TPastedTag& pasted) {
+    CssBodyValues style;
+    if (const std::optional<Attribute> attribute = FindAttribute(body, "style")) {
+        std::vector<std::string> ignored;
+        style = ReadBodyDeclarations(ParseCssDeclarations(attribute->value), ignored);
+    }
     for (const ColorAttribute& color : kBodyColors) {
+        const CssRead<CssColorValue>* declared = color.target == ctBackground ? &style.background
+                                                 : color.target == ctText     ? &style.text
+                                                                              : nullptr;
+        if (declared != nullptr && declared->value) {
+            pasted.colors.emplace_back(color.target, declared->value->color);
+            if (!declared->problem.empty()) pasted.problems.push_back(declared->problem);
+            continue;
+        }
+        // A style that does not read is dropped, and the attribute counts.
+        if (declared != nullptr && declared->Declared()) pasted.problems.push_back(declared->problem);
         const std::optional<Attribute> attribute = FindAttribute(body, color.name);
         if (!attribute) continue;
         if (const std::optional<TColor> value = ParseLegacyColor(attribute->value)) {
@@ -178,6 +231,12 @@ void ReadBody(const GumboNode* body, TPastedTag& pasted) {
             pasted.problems.push_back(attribute->Shown() + " is not a color.");
         }
     }
+    if (style.picture.value) {
+        pasted.picture = FileNamePart(*style.picture.value);
+        return;
+    }
+    if (!style.picture.problem.empty()) pasted.problems.push_back(style.picture.problem);
+    if (style.background.Declared()) pasted.picture = std::string();
     for (const char* picture : kPictureAttributes) {
         if (const std::optional<Attribute> attribute = FindAttribute(body, picture)) {
             pasted.problems.push_back(attribute->Shown() +
@@ -224,14 +283,20 @@ public:
         Walk(
             document, [this](const GumboNode* node) { return Enter(node); },
             [this](const GumboNode* node) { Leave(node); });
-        const std::vector<const GumboNode*> fonts = textFonts_.empty() ? std::vector{font_} : textFonts_;
-        std::vector<std::string>& problems = pasted_.problems;
-        if (auto color = ReadInnermost(fonts, "color", ParseLegacyColor, " is not a color.", problems)) {
-            pasted_.colors.emplace_back(ctFont, *color);
+        std::vector<Carrier> carriers;
+        for (const GumboNode* node : textFonts_.empty() ? std::vector{font_} : textFonts_) {
+            carriers.push_back({node, StyleFont(node)});
         }
-        pasted_.sizeStep = ReadInnermost(fonts, "size", ParseLegacyFontSize, " is not a size.", problems);
-        pasted_.faces = ReadInnermost(fonts, "face", SplitFaces, " names no face.", problems)
-                            .value_or(std::vector<std::string>());
+        std::vector<std::string>& problems = pasted_.problems;
+        if (auto color = ReadInnermost(carriers, &CssFontValues::color, "color", ReadLegacyColor,
+                                       " is not a color.", problems)) {
+            pasted_.colors.emplace_back(ctFont, color->color);
+        }
+        pasted_.sizeStep = ReadInnermost(carriers, &CssFontValues::sizeStep, "size", ParseLegacyFontSize,
+                                         " is not a size.", problems);
+        pasted_.faces =
+            ReadInnermost(carriers, &CssFontValues::faces, "face", SplitFaces, " names no face.", problems)
+                .value_or(std::vector<std::string>());
         if (!Trim(text_.Text()).empty()) pasted_.text = text_.Text();
         if (text_.Cut()) {
             problems.push_back("The text after its first " + std::to_string(kMaxPastedTextLength) +
@@ -243,7 +308,8 @@ private:
     bool IsOurs(const GumboNode* node) const {
         if (node == font_) return true;
         const GumboStringPiece& tag = font_->v.element.original_tag;
-        return IsFont(node) && tag.length > 0 && node->v.element.original_tag.data == tag.data;
+        return IsHtmlElement(node, font_->v.element.tag) && tag.length > 0 &&
+               node->v.element.original_tag.data == tag.data;
     }
 
     bool Enter(const GumboNode* node) {
@@ -261,7 +327,7 @@ private:
             }
         }
         if (inside_ != nullptr) {
-            if (IsFont(node)) fonts_.push_back(node);
+            if (IsCarrier(node)) fonts_.push_back(node);
             NoteWrapper(node);
             if (IsHtmlElement(node, GUMBO_TAG_BR)) text_.Append(" ");
         }
@@ -270,7 +336,7 @@ private:
 
     void Leave(const GumboNode* node) {
         if (inside_ == nullptr) return;
-        if (IsFont(node)) fonts_.pop_back();
+        if (!fonts_.empty() && fonts_.back() == node) fonts_.pop_back();
         if (node == inside_) inside_ = nullptr;
     }
 
@@ -278,6 +344,16 @@ private:
         if (IsHtmlElement(node, GUMBO_TAG_B) || IsHtmlElement(node, GUMBO_TAG_STRONG)) pasted_.bold = true;
         if (IsHtmlElement(node, GUMBO_TAG_I) || IsHtmlElement(node, GUMBO_TAG_EM)) pasted_.italic = true;
         if (IsHtmlElement(node, GUMBO_TAG_CENTER)) pasted_.centered = true;
+        if (IsHtmlElement(node, GUMBO_TAG_P) || IsHtmlElement(node, GUMBO_TAG_DIV)) {
+            const std::optional<Attribute> align = FindAttribute(node, "align");
+            if (align && platform::LowerAscii(Trim(align->value)) == "center") pasted_.centered = true;
+        }
+        if (node->type != GUMBO_NODE_ELEMENT) return;
+        // A style only ever adds: what a wrapper's style takes away, an outer B still gives.
+        const CssFontValues style = StyleFont(node);
+        if (style.bold.value.value_or(false)) pasted_.bold = true;
+        if (style.italic.value.value_or(false)) pasted_.italic = true;
+        if (style.centered.value.value_or(false)) pasted_.centered = true;
     }
 
     void ReadText(const GumboNode* node) {
@@ -287,8 +363,11 @@ private:
             return;
         }
         const bool raw = node->type == GUMBO_NODE_CDATA || IsOneOf(node->parent, kRawText);
-        const std::string text =
-            raw ? HtmlMarkup::AsWritten(parsed) : DecodeTextKeepingMarkup(parsed, text_.Room());
+        const std::string text = raw             ? HtmlMarkup::AsWritten(parsed)
+                                 : IsFont(font_) ? DecodeTextKeepingMarkup(parsed, text_.Room())
+                                                 // Markup without FONT is HTML5's, whose text is plain text,
+                                                 // escaped as Copy as HTML5 escapes it.
+                                                 : DecodeText(parsed, text_.Room());
         if (textFonts_.empty() && !Trim(text).empty()) textFonts_ = fonts_;
         text_.Append(text);
     }
@@ -316,6 +395,21 @@ int FindFace(const std::vector<std::string>& faces, const std::string& face) {
     return -1;
 }
 
+// The text of the page's STYLE elements, as written.
+std::string StyleSheets(const GumboNode* document) {
+    std::string sheets;
+    Walk(
+        document,
+        [&sheets](const GumboNode* node) {
+            if (node->type == GUMBO_NODE_TEXT && IsHtmlElement(node->parent, GUMBO_TAG_STYLE)) {
+                sheets += HtmlMarkup::AsWritten(node->v.text.text) + "\n";
+            }
+            return node->type == GUMBO_NODE_DOCUMENT || node->type == GUMBO_NODE_ELEMENT;
+        },
+        [](const GumboNode*) {});
+    return sheets;
+}
+
 }  // namespace
 
 TPastedTag ParsePastedTag(std::string_view text) {
@@ -323,20 +417,37 @@ TPastedTag ParsePastedTag(std::string_view text) {
     const HtmlMarkup markup(text);
     const GumboNode* font = FirstFont(markup.Document());
     const auto body = WrittenBody(markup.Document());
-    if (body && (font == nullptr || body->second < font->v.element.start_pos.offset)) {
+    const std::string sheets = StyleSheets(markup.Document());
+    // A page's bare BODY tag says less than its style sheet.
+    const bool bareBody = body && body->first->v.element.attributes.length == 0 && !sheets.empty();
+    if (body && !bareBody && (font == nullptr || body->second < font->v.element.start_pos.offset)) {
         pasted.kind = TPastedKind::Body;
         ReadBody(body->first, pasted);
     } else if (font != nullptr) {
         pasted.kind = TPastedKind::Font;
+        pasted.setsFont = true;
         FontReader(font, pasted).Read(markup.Document());
+    } else {
+        pasted = ParsePastedSheet(sheets.empty() ? text : std::string_view(sheets));
     }
     return pasted;
 }
 
-std::vector<std::string> LoadPastedTag(const TPastedTag& tag, StyleTarget& target) {
+std::vector<std::string> LoadPastedTag(const TPastedTag& tag, StyleTarget& target,
+                                       std::string_view pictureName) {
     std::vector<std::string> problems = tag.problems;
     for (const auto& [colorTarget, color] : tag.colors) target.SetColor(colorTarget, color);
-    if (tag.kind != TPastedKind::Font) return problems;
+    if (tag.picture) {
+        if (tag.picture->empty()) {
+            target.SelectColorMode();
+        } else if (*tag.picture == pictureName) {
+            target.SelectPictureMode();
+        } else {
+            problems.push_back("The picture \"" + Cut(*tag.picture) +
+                               "\" is not loaded: CSS does not say which folder holds it.");
+        }
+    }
+    if (!tag.setsFont) return problems;
 
     std::vector<std::string> alternates;
     if (!tag.faces.empty()) {
@@ -364,6 +475,15 @@ std::vector<std::string> LoadPastedTag(const TPastedTag& tag, StyleTarget& targe
     if (tag.text) target.SetUserText(*tag.text);
     if (!tag.faces.empty()) target.SetAltFaces(std::move(alternates));
     return problems;
+}
+
+std::string PastedTagMessage(const TPastedTag& tag, const std::vector<std::string>& problems) {
+    if (tag.kind != TPastedKind::Sheet) return PastedTagMessage(problems);
+    std::string read;
+    for (const std::string& selector : tag.read) read += (read.empty() ? "" : ", ") + selector;
+    std::string message = "The CSS was loaded from " + read + " except for:";
+    for (const std::string& problem : problems) message += "\n" + problem;
+    return message;
 }
 
 std::string PastedTagMessage(const std::vector<std::string>& problems) {

@@ -14,9 +14,13 @@
 // it: the markup goes through the HTML standard's parser (comments skipped, misnested and
 // unclosed tags mended as browsers mend them, character references decoded, the first of two
 // equal attributes counting), and the colour and size values through the standard's legacy
-// rules for them.
+// rules for them. The style attributes of FONT, SPAN, P, DIV and BODY are read as CSS and win
+// over the element's attributes, as in browsers. Text with no such markup is read as a style
+// sheet.
 
-enum class TPastedKind { None, Font, Body };
+// Font: a FONT tag, or a SPAN, P or DIV whose style sets the font. Sheet: a style sheet, or
+// the STYLE elements of a page.
+enum class TPastedKind { None, Font, Body, Sheet };
 
 struct TPastedTag {
     // The first FONT or BODY tag of the text decides which it is.
@@ -36,8 +40,16 @@ struct TPastedTag {
     bool italic = false;
     bool centered = false;
     std::optional<std::string> text;
+    // Whether the font's half above loads: always for a FONT tag, for a sheet when it has a
+    // rule for the font.
+    bool setsFont = false;
+    // The picture the body's CSS names, by its file name, or empty for none; nothing when
+    // the CSS says nothing of the body's background.
+    std::optional<std::string> picture;
     // What the tag holds that cannot be loaded, one line each, naming the attribute.
     std::vector<std::string> problems;
+    // Sheet: the selectors of the rules read, for the message.
+    std::vector<std::string> read;
 };
 
 inline constexpr std::size_t kMaxPastedTextLength = platform::kIniMaxValueLength;
@@ -51,9 +63,16 @@ TPastedTag ParsePastedTag(std::string_view text);
 // face the face list lacks is handled as a style file's unknown face is: the list's first face
 // is taken, and dropped from the alternates should they hold it too. Returns every line of the tag's problems
 // and the unknown face's line.
-std::vector<std::string> LoadPastedTag(const TPastedTag& tag, StyleTarget& target);
+//
+// A picture named by the CSS selects picture mode when it is the style's own picture, whose
+// file name is `pictureName`: CSS names a picture by an address, not by the folder that holds
+// it. A background that names no picture selects colour mode.
+std::vector<std::string> LoadPastedTag(const TPastedTag& tag, StyleTarget& target,
+                                       std::string_view pictureName = {});
 
 // The one message that names what was not loaded.
 std::string PastedTagMessage(const std::vector<std::string>& problems);
+// The same for any paste: a sheet's message names the rules it was read from too.
+std::string PastedTagMessage(const TPastedTag& tag, const std::vector<std::string>& problems);
 
-inline constexpr std::string_view kNoTagMessage = "The clipboard holds no FONT or BODY tag.";
+inline constexpr std::string_view kNoTagMessage = "The clipboard holds no FONT or BODY tag and no CSS.";

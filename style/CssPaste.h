@@ -1,0 +1,60 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "style/CssSyntax.h"
+#include "style/CssValues.h"
+#include "style/TagParser.h"
+
+// Reading a style back from CSS: a whole style sheet, or the style attribute of an element
+// of pasted markup.
+
+// One property's value as the declarations give it.
+template <typename T>
+struct CssRead {
+    std::optional<T> value;
+    // The declaration as written ("color: #ff000080"), cut for a message; empty when the
+    // property was not declared.
+    std::string written;
+    // The message line when the value did not read, or when a colour read without its alpha.
+    std::string problem;
+
+    bool Declared() const { return !written.empty(); }
+};
+
+// What declarations say of the font.
+struct CssFontValues {
+    CssRead<CssColorValue> color;
+    CssRead<int> sizeStep;
+    CssRead<std::vector<std::string>> faces;
+    CssRead<bool> bold;
+    CssRead<bool> italic;
+    CssRead<bool> centered;
+
+    // Whether any of them is declared.
+    bool Any() const;
+};
+
+// What declarations say of the page's body.
+struct CssBodyValues {
+    CssRead<CssColorValue> background;
+    CssRead<CssColorValue> text;
+    // The picture's address, or empty for none; declared by background-image or the
+    // background shorthand, which sets none when it names no picture.
+    CssRead<std::string> picture;
+};
+
+// Reads the declarations in order, a later one winning, "!important" ones over the others.
+// Properties that are not of the font (or the body) go into `ignored` by name.
+CssFontValues ReadFontDeclarations(const std::vector<CssDeclaration>& declarations,
+                                   std::vector<std::string>& ignored);
+CssBodyValues ReadBodyDeclarations(const std::vector<CssDeclaration>& declarations,
+                                   std::vector<std::string>& ignored);
+
+// Reads a style sheet into the pasted style: the body rule's colours and picture, the link
+// colours, and the font's rule (the "velloran" class's, else the first rule that sets a
+// font property). The kind is Sheet when any of them was found, None otherwise.
+TPastedTag ParsePastedSheet(std::string_view text);
