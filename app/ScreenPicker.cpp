@@ -1,7 +1,7 @@
 #include "app/ScreenPicker.h"
 
+#include <QApplication>
 #include <QCursor>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -153,7 +153,7 @@ TScreenPicker* TScreenPicker::Start(Picked picked) {
 void TScreenPicker::Grab() {
     // Every screen is grabbed before any overlay shows, so that no overlay is in a grab.
     std::vector<QPixmap> grabs;
-    const QList<QScreen*> screens = QGuiApplication::screens();
+    const QList<QScreen*> screens = QApplication::screens();
     for (QScreen* screen : screens) {
         QPixmap grab = screen->grabWindow(0);
         if (grab.isNull()) throw platform::Error("Unable to read the screen");
@@ -163,7 +163,7 @@ void TScreenPicker::Grab() {
     if (screens_.empty()) throw platform::Error("Unable to read the screen");
 
     const QPoint pointer = QCursor::pos();
-    QScreen* under = QGuiApplication::screenAt(pointer);
+    QScreen* under = QApplication::screenAt(pointer);
     for (std::size_t n = 0; n < screens_.size(); ++n) {
         if (screens_[n].screen == under) active_ = static_cast<int>(n);
     }
@@ -178,6 +178,7 @@ void TScreenPicker::Grab() {
         overlay->show();
         screens_[n].overlay = overlay;
     }
+    returnTo_ = QApplication::activeWindow();
     // Keys go to the picker wherever the pointer is, also on a desktop whose window manager
     // leaves an overlay without focus.
     TPickerOverlay* focused = screens_[static_cast<std::size_t>(active_)].overlay;
@@ -243,6 +244,7 @@ void TScreenPicker::Finish(std::optional<platform::TColor> color) {
             screen.overlay->close();
         }
     }
+    if (returnTo_) returnTo_->activateWindow();
     deleteLater();
     RunningPicker() = nullptr;
     if (color && picked_) picked_(*color);

@@ -96,4 +96,6 @@ private:
     // chose, and is not taken.
     std::optional<QPoint> warpedTo_;
     bool finished_ = false;
+    // The window that had the keyboard before the overlays took it, which gets it back.
+    QPointer<QWidget> returnTo_;
 };

@@ -26,6 +26,8 @@ struct PortalCase {
 // The font colour before any pick.
 constexpr std::array<int, 3> kYellow{0xFF, 0xFF, 0x00};
 
+void PrintTo(const PortalCase& row, std::ostream* out) { *out << row.name; }
+
 const PortalCase kPortalCases[] = {
     {"Picked", {"color", "0.2", "0.6", "0.9"}, {51, 153, 230}, {}},
     {"OldPortalPath", {"ownpath", "1", "0", "0.5"}, {255, 0, 128}, {}},

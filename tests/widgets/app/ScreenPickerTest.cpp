@@ -52,6 +52,8 @@ struct PickCase {
     std::optional<QPoint> shift;
 };
 
+void PrintTo(const PickCase& row, std::ostream* out) { *out << row.name; }
+
 const PickCase kPickCases[] = {
     {"ClickPicksThePixelUnderThePointer", {20.5, 30.5}, true, {}, End::LeftClick, false, QPoint(0, 0)},
     {"EnterPicksWhereThePointerStood", {33, 44}, false, {}, End::Enter, false, QPoint(0, 0)},
@@ -81,6 +83,8 @@ protected:
         pattern.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&pattern));
         pattern.raise();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         QTest::qWait(200);
     }
 
@@ -147,6 +151,8 @@ TEST_P(ScreenPickerTest, PicksTheDevicePixelOrChangesNothing) {
         case End::Escape: QTest::keyClick(overlay, Qt::Key_Escape); break;
     }
     EXPECT_EQ(TScreenPicker::Running(), nullptr);
+    // The keyboard is the main window's again.
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     EXPECT_TRUE(QTest::qWaitFor([] {
         const QWidgetList shown = QApplication::topLevelWidgets();
         return std::none_of(shown.begin(), shown.end(), [](QWidget* widget) {
