@@ -47,18 +47,20 @@ class Screenshot(dbus.service.Object):
         path = "%s/%s/%s" % (REQUEST_ROOT, sender[1:].replace(".", "_"), token)
         request = Request(self.connection, path)
         self.requests.append(request)
-        reply(dbus.ObjectPath(path))
-        # The answer comes after the reply, as when a user clicks in the portal's picker.
-        GLib.timeout_add(100, self.answer, request)
+        if self.mode == "ownpath":
+            reply(dbus.ObjectPath(path))
+            GLib.timeout_add(100, self.answer, request)
+        else:
+            # As fast as a portal may be: the answer comes before the reply that names its
+            # path, so only a caller already listening there hears it.
+            self.answer(request)
+            reply(dbus.ObjectPath(path))
 
     def answer(self, request):
-        if self.mode == "cancel":
-            request.Response(dbus.UInt32(1), dbus.Dictionary({}, signature="sv"))
-        elif self.mode == "failed":
-            request.Response(dbus.UInt32(2), dbus.Dictionary({}, signature="sv"))
-        else:
-            color = dbus.Struct([dbus.Double(c) for c in self.color], signature="ddd")
-            request.Response(dbus.UInt32(0), dbus.Dictionary({"color": color}, signature="sv"))
+        code = {"cancel": 1, "failed": 2}.get(self.mode, 0)
+        # A colour comes along whatever the code, which only a success may take.
+        color = dbus.Struct([dbus.Double(c) for c in self.color or [0, 0, 1]], signature="ddd")
+        request.Response(dbus.UInt32(code), dbus.Dictionary({"color": color}, signature="sv"))
         return False
 
 
