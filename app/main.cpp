@@ -14,6 +14,7 @@
 #include "app/BrowserView.h"
 #include "app/Glyphs.h"
 #include "app/PageCommands.h"
+#include "app/PickFromScreen.h"
 #include "app/TagArea.h"
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
@@ -288,6 +289,11 @@ void TfrmMain::BuildMenu() {
             platform::ReportingErrors([this] { mnuEditCopyCssClick(); }));
     connect(mnuEditPasteTag, &QAction::triggered, this,
             platform::ReportingErrors([this] { mnuEditPasteTagClick(); }));
+    edit->addSeparator();
+    mnuEditPickFromScreen = edit->addAction("Pic&k from Screen");
+    mnuEditPickFromScreen->setShortcut(QKeySequence("Ctrl+Shift+C"));
+    connect(mnuEditPickFromScreen, &QAction::triggered, this,
+            platform::ReportingErrors([this] { PickFromScreen(*this, PreferredPickRoute()); }));
 
     QMenu* options = menuBar()->addMenu("&Options");
     mnuOptionsOptions = options->addAction("&Options...");

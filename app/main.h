@@ -164,6 +164,7 @@ public:
     QAction* mnuEditCopyHtml5;
     QAction* mnuFileExportPage;
     QAction* mnuEditPasteTag;
+    QAction* mnuEditPickFromScreen;
     QAction* mnuOptionsContrast;
     // The contrast check while it is open; it deletes itself when closed.
     QPointer<windows::TfrmContrast> frmContrast;

@@ -1,0 +1,26 @@
+#include "app/PickFromScreen.h"
+
+#include <QGuiApplication>
+#include <QPointer>
+
+#include "app/ScreenPicker.h"
+#include "app/main.h"
+#include "platform/Application.h"
+#include "platform/ColorPortal.h"
+
+TPickRoute PreferredPickRoute() {
+    return QGuiApplication::platformName().startsWith("wayland") ? TPickRoute::Portal : TPickRoute::Overlay;
+}
+
+void PickFromScreen(TfrmMain& window, TPickRoute route) {
+    // The window may be gone by the time the colour comes.
+    auto apply = [target = QPointer<TfrmMain>(&window)](platform::TColor color) {
+        if (target) platform::RunReportingErrors([&] { target->SetBarsFromColor(color); });
+    };
+    if (route == TPickRoute::Portal) {
+        platform::TColorPortal::Pick(
+            apply, [](const QString& message) { platform::TApplication::ShowError(message); });
+    } else {
+        TScreenPicker::Start(apply);
+    }
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+class TfrmMain;
+
+// Edit > Pick from Screen: the colour being edited (the font colour, or the Body page's
+// selected colour) becomes a pixel of the screen, set as a swatch click sets it.
+enum class TPickRoute {
+    // The program grabs the screen and shows its own magnifier (X11).
+    Overlay,
+    // The desktop portal's picker, the only way to read the screen under Wayland.
+    Portal,
+};
+
+TPickRoute PreferredPickRoute();
+
+// Starts a pick; the colour arrives later, from the event loop. A failure to start raises,
+// and a portal that cannot pick shows its message.
+void PickFromScreen(TfrmMain& window, TPickRoute route);
