@@ -194,6 +194,17 @@ TEST(StringGridCurrentCell, KeysMoveWithinTheDataCells) {
     EXPECT_EQ(std::make_pair(g.grid.Col(), g.grid.Row()), std::make_pair(0, 1));
 }
 
+// A row cut by a single pixel at the bottom of the view is scrolled into view.
+TEST(StringGridCurrentCell, ARowCutByOnePixelScrollsIntoView) {
+    Grid g;
+    g.grid.SetRowCount(20);
+    const int frame = g.grid.height() - g.grid.viewport()->height();
+    g.grid.resize(300, frame + 21 + 7 * 21 + 20 - 1);  // the title, seven rows and row 8 less a pixel
+    g.grid.SetRow(8);
+    EXPECT_EQ(g.grid.TopRow(), 2);
+    EXPECT_LE(g.grid.CellRect(0, 8).bottom, g.grid.viewport()->height());
+}
+
 TEST(StringGridHitTest, GivesMinusOneOutsideTheCells) {
     Grid g;
     int col = 0, row = 0;
