@@ -49,11 +49,11 @@ QString Shown(const std::string& name) { return QString::fromStdString(platform:
 constexpr int kBytesRole = Qt::UserRole;
 std::string BytesOf(const QListWidgetItem& item) { return item.data(kBytesRole).toByteArray().toStdString(); }
 
+// Shown unsized, a label takes the size of its text.
 QLabel* Caption(QWidget* parent, const char* name, const char* text, QPoint at) {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
     label->setObjectName(name);
     label->move(at);
-    label->adjustSize();
     return label;
 }
 
