@@ -68,11 +68,11 @@ QLineEdit* FlatEdit(QWidget* parent, const char* name, const QRect& place) {
     return edit;
 }
 
+// Shown unsized, a label takes the size of its text.
 QLabel* Label(QWidget* parent, const char* name, const QString& caption, QPoint place) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
     label->move(place);
-    label->adjustSize();
     return label;
 }
 

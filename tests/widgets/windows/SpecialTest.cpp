@@ -68,8 +68,12 @@ TEST_F(SpecialWindowTest, OpensOnTheQuoteInTheCharColumn) {
         EXPECT_LE(std::abs(caption->geometry().center().y() - field->geometry().center().y()), 3);
     }
     EXPECT_EQ(Grid().CellRect(2, 1).right, 42 + 71 + 99 + 2) << "Char, Code and Name columns";
+    int col = 0, row = 0;
+    Grid().MouseToCell(Grid().viewport()->width() - 2, 30, col, row);
+    EXPECT_EQ(col, -1) << "and none right of Name";
     EXPECT_TRUE(window->cmdHide->font().bold());
-    // The large character: 24 pixels high, in blue.
+    // The window's text 11 pixels high; the large character 24, in blue.
+    EXPECT_EQ(window->txtCode->font().pixelSize(), 11);
     EXPECT_EQ(window->lblSpecial->font().pixelSize(), 24);
     const QImage large = window->lblSpecial->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRgb* pixels = reinterpret_cast<const QRgb*>(large.constBits());
