@@ -164,6 +164,12 @@ TEST_F(SpecialWindowTest, CopyButtonsCopyTheFieldsAsEdited) {
     EXPECT_FALSE(window->cmdCopyName->icon().isNull()) << "the copy picture";
 }
 
+TEST_F(SpecialWindowTest, EscapeClosesTheWindowWithNothingFocused) {
+    QApplication::focusWidget()->clearFocus();
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(open);
+}
+
 TEST_F(SpecialWindowTest, EscapeWithAnyModifiersClosesAndReleasesTheWindow) {
     QTest::keyClick(&Grid(), Qt::Key_Escape, Qt::ShiftModifier | Qt::ControlModifier);
     EXPECT_FALSE(open);
