@@ -193,6 +193,14 @@ TEST(StringGridCurrentCell, KeysMoveWithinTheDataCells) {
     QTest::keyClick(&g.grid, Qt::Key_Right);
     QTest::keyClick(&g.grid, Qt::Key_Home, Qt::ControlModifier);
     EXPECT_EQ(std::make_pair(g.grid.Col(), g.grid.Row()), std::make_pair(0, 1));
+    // The current cell alone wears the dotted focus ring.
+    g.grid.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&g.grid));
+    const QImage shot = g.grid.viewport()->grab().toImage();
+    const QColor dot = platform::ToQColor(platform::ColorToRGB(platform::clHighlight) ^ 0xFFFFFF);
+    const platform::Rect current = g.grid.CellRect(0, 1), below = g.grid.CellRect(0, 2);
+    EXPECT_EQ(shot.pixelColor(current.left, current.top), dot);
+    EXPECT_NE(shot.pixelColor(below.left, below.top), dot);
 }
 
 // A row cut by a single pixel at the bottom of the view is scrolled into view.
