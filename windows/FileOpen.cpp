@@ -49,11 +49,11 @@ QString Shown(const std::string& name) { return QString::fromStdString(platform:
 constexpr int kBytesRole = Qt::UserRole;
 std::string BytesOf(const QListWidgetItem& item) { return item.data(kBytesRole).toByteArray().toStdString(); }
 
+// Shown unsized, a label takes the size of its text.
 QLabel* Caption(QWidget* parent, const char* name, const char* text, QPoint at) {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
     label->setObjectName(name);
     label->move(at);
-    label->adjustSize();
     return label;
 }
 
@@ -71,12 +71,11 @@ QListWidget* List(QWidget* parent, const char* name, const QRect& place) {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
     list->setGeometry(place);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
     return list;
 }
 
 bool IsInside(const std::string& folder, const std::string& place) {
-    if (place == "/") return !folder.empty() && folder.front() == '/';
+    if (place == "/") return folder.starts_with('/');
     return folder == place || (folder.size() > place.size() && folder.compare(0, place.size(), place) == 0 &&
                                folder[place.size()] == '/');
 }
@@ -117,12 +116,11 @@ TfrmFileOpen::TfrmFileOpen(const std::string& currentPicture, HandOverFn handOve
     chkshow->setChecked(true);
     chkTile = BoldCheckBox(this, "chkTile", "Tile", kTilePlace);
 
-    setTabOrder(cmdOK, cmdCancel);
+    // Tab runs OK, Cancel, the folder list, the drive box, the file list and the check boxes:
+    // the order they are made in but for the three moved here.
     setTabOrder(cmdCancel, DirectoryListBox1);
     setTabOrder(DirectoryListBox1, DriveComboBox1);
     setTabOrder(DriveComboBox1, FileListBox1);
-    setTabOrder(FileListBox1, chkshow);
-    setTabOrder(chkshow, chkTile);
 
     using platform::ReportingErrors;
     connect(DriveComboBox1, &QComboBox::currentIndexChanged, this,

@@ -36,7 +36,6 @@ namespace {
 constexpr int kFontHeight = -11;
 constexpr int kLargeFontHeight = -24;
 constexpr int kPlacementOffset = 5;
-constexpr int kRowHeight = 24;
 constexpr int kColWidths[] = {42, 71, 99};
 constexpr int kCharCol = 0;
 constexpr int kCodeCol = 1;
@@ -55,7 +54,6 @@ QToolButton* CopyButton(QWidget* parent, const char* name, const QString& hint, 
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setIcon(QIcon(QPixmap(QStringLiteral(":/special/copy.xpm"))));
-    button->setIconSize({11, 12});
     button->setToolTip(hint);
     button->setAccessibleName(hint);
     button->setGeometry(place);
@@ -70,11 +68,11 @@ QLineEdit* FlatEdit(QWidget* parent, const char* name, const QRect& place) {
     return edit;
 }
 
+// Shown unsized, a label takes the size of its text.
 QLabel* Label(QWidget* parent, const char* name, const QString& caption, QPoint place) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
     label->move(place);
-    label->adjustSize();
     return label;
 }
 
@@ -105,10 +103,9 @@ void TfrmSpecial::BuildControls() {
     lblSpecial = new controls::TBoxLabel(this);
     lblSpecial->setObjectName("lblSpecial");
     lblSpecial->setGeometry(5, 2, 41, 35);
-    lblSpecial->SetTextBorder(2);
     lblSpecial->setFont(platform::MakeFont("MS Sans Serif", kLargeFontHeight));
+    // The label keeps its own text border and button-face colour.
     lblSpecial->SetFontColor(ReadableAccent(platform::clBlue, platform::clBtnFace, platform::clBtnText));
-    lblSpecial->SetColor(platform::clBtnFace);
 
     lblCode = Label(this, "lblCode", QStringLiteral("Code:"), {54, 4});
     Label1 = Label(this, "Label1", QStringLiteral("Name:"), {52, 24});
@@ -131,8 +128,6 @@ void TfrmSpecial::BuildControls() {
 
     MemoSpecial = new QPlainTextEdit(this);
     MemoSpecial->setObjectName("MemoSpecial");
-    MemoSpecial->setGeometry(56, 288, 121, 33);
-    MemoSpecial->setFocusPolicy(Qt::NoFocus);
     MemoSpecial->hide();
     QStringList names;
     for (const std::string_view name : kLatin1Names)
@@ -156,8 +151,8 @@ void TfrmSpecial::BuildGrid() {
     SuperGrid1->SetRowCount(kRowCount);
     SuperGrid1->SetFixedCols(0);
     SuperGrid1->SetFixedRows(1);
-    SuperGrid1->SetDefaultRowHeight(kRowHeight);
-    for (int col = 0; col < 3; ++col) SuperGrid1->SetColWidths(col, kColWidths[col]);
+    int col = 0;
+    for (const int width : kColWidths) SuperGrid1->SetColWidths(col++, width);
     SuperGrid1->SetOptions(controls::goFixedVertLine | controls::goFixedHorzLine | controls::goVertLine |
                            controls::goHorzLine | controls::goDrawFocusSelected);
     const QByteArray stream = ReadResource(QStringLiteral(":/special/SuperGrid1.columns"));
@@ -174,10 +169,9 @@ void TfrmSpecial::BuildGrid() {
         SuperGrid1SelectCell(col, row, canSelect);
     };
 
-    setTabOrder(SuperGrid1, txtCode);
-    setTabOrder(txtCode, txtName);
-    setTabOrder(txtName, cmdCopyCode);
-    setTabOrder(cmdCopyCode, cmdCopyName);
+    // Tab walks the controls in the order they are made: the fields, the copy buttons, the
+    // grid, and round again.
+
     // Key preview: the window sees every key before the control that has the focus.
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);

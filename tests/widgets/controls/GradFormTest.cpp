@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <vector>
 
 #include "controls/GradForm.h"
@@ -203,6 +204,31 @@ TEST_F(GradientFormTest, DraggingTheCaptionMovesTheWindowAndTheEdgeResizesIt) {
     EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
 }
 
+// The opposite edge stays where it is; the form keeps its least size.
+TEST_F(GradientFormTest, AnEdgeDraggedPastTheOppositeOneStopsAtTheLeastSize) {
+    form.setMinimumSize(200, 150);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const QRect g = form.geometry();
+    const struct {
+        QPoint edge;
+        QPoint drag;
+        QRect expected;
+    } rows[] = {
+        {{0, 200}, {1000, 0}, QRect(g.right() + 1 - 200, g.top(), 200, g.height())},
+        {{402, 200}, {-1000, 0}, QRect(g.left(), g.top(), 200, g.height())},
+        {{200, 0}, {0, 1000}, QRect(g.left(), g.bottom() + 1 - 150, g.width(), 150)},
+        {{200, 454}, {0, -1000}, QRect(g.left(), g.top(), g.width(), 150)},
+    };
+    for (const auto& row : rows) {
+        form.setGeometry(g);
+        Mouse(QEvent::MouseButtonPress, row.edge, Qt::LeftButton);
+        Mouse(QEvent::MouseMove, row.edge + row.drag, Qt::LeftButton);
+        Mouse(QEvent::MouseButtonRelease, row.edge + row.drag, Qt::NoButton);
+        EXPECT_EQ(form.geometry(), row.expected) << row.edge.x() << "," << row.edge.y();
+    }
+}
+
 TEST_F(GradientFormTest, CaptionButtonsMinimiseAndCloseAndTheDisabledMaximiseDoesNothing) {
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -237,38 +263,47 @@ TEST_F(GradientFormTest, ADoubleClickOnTheIconClosesTheWindowAndTwoSlowClicksDoN
     for (const auto& row : rows) {
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form)) << row.what;
-        bool menuShown = false;
+        bool pressClosedMenu = false;
         QTimer::singleShot(row.secondPressAfter, &form, [&] {
             QWidget* menu = QApplication::activePopupWidget();
             if (menu == nullptr) return;
-            menuShown = true;
             const QPoint global = form.mapToGlobal(icon);
             QMouseEvent press(QEvent::MouseButtonPress, menu->mapFromGlobal(global), global, Qt::LeftButton,
                               Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(menu, &press);
+            pressClosedMenu = !menu->isVisible();
             if (menu->isVisible()) menu->close();
         });
         Click(icon);
-        EXPECT_TRUE(menuShown) << row.what;
+        EXPECT_TRUE(pressClosedMenu) << row.what;
         EXPECT_EQ(form.isVisible(), !row.closes) << row.what;
     }
 }
 
-TEST_F(GradientFormTest, WindowMenuOffersRestoreMoveMinimizeAndCloseOnAltF4) {
+TEST_F(GradientFormTest, WindowMenuOpensOnARightClickOrAltSpaceAndClosesOnAltF4) {
     form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    EXPECT_EQ(form.actClose->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
-    // A right click on the caption opens the menu.
-    QList<QAction*> offered;
-    QTimer::singleShot(0, [&offered] {
-        QWidget* menu = QApplication::activePopupWidget();
-        if (menu != nullptr) offered = menu->actions();
-        if (menu != nullptr) menu->close();
-    });
-    Mouse(QEvent::MouseButtonPress, {200, 10}, Qt::RightButton, Qt::RightButton);
-    EXPECT_EQ(offered.size(), 5);
-    EXPECT_TRUE(offered.contains(form.actRestore));
-    // Move by keyboard: arrows step 8 pixels, Escape goes back.
+    const std::pair<const char*, std::function<void()>> openers[] = {
+        {"right click",
+         [this] {
+             Mouse(QEvent::MouseButtonPress, {200, 10}, Qt::RightButton, Qt::RightButton);
+         }},
+        {"Alt+Space", [this] { QTest::keyClick(&form, Qt::Key_Space, Qt::AltModifier); }},
+    };
+    for (const auto& [what, open] : openers) {
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form)) << what;
+        QList<QAction*> offered;
+        QTimer::singleShot(0, [&offered] {
+            QWidget* menu = QApplication::activePopupWidget();
+            if (menu != nullptr) offered = menu->actions();
+            if (menu != nullptr) menu->close();
+        });
+        open();
+        EXPECT_EQ(offered.size(), 5) << what;
+        EXPECT_TRUE(offered.contains(form.actRestore)) << what;
+        EXPECT_FALSE(form.actRestore->isEnabled()) << "a normal window has nothing to restore";
+    }
+    // Move by keyboard: arrows step 8 pixels, Escape goes back, a click keeps the place.
     const QPoint start = form.pos();
     form.actMove->trigger();
     QTest::keyClick(&form, Qt::Key_Right);
@@ -276,11 +311,19 @@ TEST_F(GradientFormTest, WindowMenuOffersRestoreMoveMinimizeAndCloseOnAltF4) {
     EXPECT_EQ(form.pos(), start + QPoint(8, 8));
     QTest::keyClick(&form, Qt::Key_Escape);
     EXPECT_EQ(form.pos(), start);
+    EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
+    form.actMove->trigger();
+    QTest::keyClick(&form, Qt::Key_Left);
+    Click({200, 200});
+    QTest::keyClick(&form, Qt::Key_Left);
+    EXPECT_EQ(form.pos(), start - QPoint(8, 0));
     form.actMinimize->trigger();
     EXPECT_TRUE(form.isMinimized());
     form.actRestore->trigger();
     EXPECT_FALSE(form.isMinimized());
-    form.actClose->trigger();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_F4, Qt::AltModifier);
     EXPECT_FALSE(form.isVisible());
 }
 

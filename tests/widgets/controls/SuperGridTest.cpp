@@ -9,11 +9,14 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 
 #include "controls/GridDataFile.h"
 #include "controls/Picture.h"
 #include "controls/SuperGrd.h"
+#include "controls/SuperGridPaint.h"
 #include "platform/Error.h"
 #include "platform/SysColors.h"
 #include "tests/unit/style/TempFolder.h"
@@ -176,8 +179,10 @@ TEST(StringGridCurrentCell, AsksOnlyOnARealChange) {
 TEST(StringGridCurrentCell, KeysMoveWithinTheDataCells) {
     Grid g;
     g.grid.SetFixedRows(4);  // refused: no data row would be left
+    g.grid.SetColCount(0);   // refused: a grid keeps its fixed columns and one more
     g.grid.setFocus();
     QTest::keyClick(&g.grid, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(&g.grid, Qt::Key_Right);  // the last column goes no further
     EXPECT_EQ(std::make_pair(g.grid.Col(), g.grid.Row()), std::make_pair(3, 3));
     QTest::keyClick(&g.grid, Qt::Key_Home);
     EXPECT_EQ(std::make_pair(g.grid.Col(), g.grid.Row()), std::make_pair(0, 3));
@@ -188,6 +193,25 @@ TEST(StringGridCurrentCell, KeysMoveWithinTheDataCells) {
     QTest::keyClick(&g.grid, Qt::Key_Right);
     QTest::keyClick(&g.grid, Qt::Key_Home, Qt::ControlModifier);
     EXPECT_EQ(std::make_pair(g.grid.Col(), g.grid.Row()), std::make_pair(0, 1));
+    // The current cell alone wears the dotted focus ring.
+    g.grid.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&g.grid));
+    const QImage shot = g.grid.viewport()->grab().toImage();
+    const QColor dot = platform::ToQColor(platform::ColorToRGB(platform::clHighlight) ^ 0xFFFFFF);
+    const platform::Rect current = g.grid.CellRect(0, 1), below = g.grid.CellRect(0, 2);
+    EXPECT_EQ(shot.pixelColor(current.left, current.top), dot);
+    EXPECT_NE(shot.pixelColor(below.left, below.top), dot);
+}
+
+// A row cut by a single pixel at the bottom of the view is scrolled into view.
+TEST(StringGridCurrentCell, ARowCutByOnePixelScrollsIntoView) {
+    Grid g;
+    g.grid.SetRowCount(20);
+    const int frame = g.grid.height() - g.grid.viewport()->height();
+    g.grid.resize(300, frame + 21 + 7 * 21 + 20 - 1);  // the title, seven rows and row 8 less a pixel
+    g.grid.SetRow(8);
+    EXPECT_EQ(g.grid.TopRow(), 2);
+    EXPECT_LE(g.grid.CellRect(0, 8).bottom, g.grid.viewport()->height());
 }
 
 TEST(StringGridHitTest, GivesMinusOneOutsideTheCells) {
@@ -199,6 +223,8 @@ TEST(StringGridHitTest, GivesMinusOneOutsideTheCells) {
     EXPECT_EQ(std::make_pair(col, row), std::make_pair(-1, -1));
     g.grid.MouseToCell(5, 150, col, row);  // below the last row
     EXPECT_EQ(std::make_pair(col, row), std::make_pair(-1, -1));
+    g.grid.SetRowHeights(2, 0);  // a row of no height takes only its line
+    EXPECT_EQ(g.grid.CellRect(0, 3).top, g.grid.CellRect(0, 2).top + 1);
 }
 
 struct DataGrid : Grid {
@@ -266,6 +292,7 @@ TEST(SuperGridDataFile, PicturesLoadIntoCellsAndAreDrawn) {
 TEST(SuperGridDataFile, MissingFileClearsTheDataRowsSilently) {
     DataGrid g;
     g.grid.SetCells(1, 1, "kept?");
+    g.grid.SetCells(0, 1, "on");  // a check-box cell, whose text goes back to its blank
     g.grid.SetCells(1, 0, "title");
     TColumns columns;
     columns.Assign(g.grid.Columns());
@@ -386,13 +413,105 @@ TEST(SuperGridDrawing, TitleLinesStackOnTheTitleRowOnly) {
     const QFontMetrics metrics(TSuperGrid::ToQFont(column.TitleFont()));
     EXPECT_EQ(title[1] - title[0], metrics.ascent() + metrics.descent() + 2);
     EXPECT_TRUE(inkRows(grid.CellRect(0, 1)).empty());
-    // A stored font's weight and pitch reach the drawing font.
+    // A stored font's height, weight, strike-out and pitch reach the drawing font.
     TFont stored;
+    stored.Height = -20;
     stored.Bold = true;
+    stored.StrikeOut = true;
     stored.Pitch = TFontPitch::fpFixed;
-    EXPECT_TRUE(TSuperGrid::ToQFont(stored).bold() && TSuperGrid::ToQFont(stored).fixedPitch());
+    const QFont drawn = TSuperGrid::ToQFont(stored);
+    EXPECT_EQ(drawn.pixelSize(), 20);
+    EXPECT_TRUE(drawn.bold() && drawn.strikeOut() && drawn.fixedPitch());
     stored.Pitch = TFontPitch::fpVariable;
     EXPECT_FALSE(TSuperGrid::ToQFont(stored).fixedPitch());
+}
+
+// Where in a cell's picture the image shows, pixel for pixel.
+bool Shows(const QImage& shot, const platform::Rect& cell, const QImage& image) {
+    for (int y = cell.top; y + image.height() <= cell.bottom; ++y) {
+        for (int x = cell.left; x + image.width() <= cell.right; ++x) {
+            if (shot.copy(x, y, image.width(), image.height()) == image) return true;
+        }
+    }
+    return false;
+}
+
+// Each style of check box shows its own image for on and off; a grid left to its owner's
+// drawing shows none.
+TEST(SuperGridDrawing, EachCheckBoxStyleShowsItsImage) {
+    Grid g;
+    TColumns columns;
+    for (const std::uint8_t style : {kCheckBoxStandard, kCheckBoxCheckMark, kCheckBoxPlain}) {
+        TColumn column;
+        column.ControlType = kControlCheckBox;
+        column.CheckBoxStyle = style;
+        column.CheckBoxDefault = true;
+        columns.Add(column);
+    }
+    g.grid.SetColumns(columns);
+    for (int col = 0; col < 3; ++col)
+        dynamic_cast<TSuperCheckBoxState&>(*g.grid.Objects(col, 2)).Checked = false;
+    const char* images[2][3] = {{"STANDARD_CB_ON", "CHECKMARK_CB_ON", "PLAIN_CB_ON"},
+                                {"STANDARD_CB_OFF", "STANDARD_CB_OFF", "PLAIN_CB_OFF"}};
+    const QImage shot = g.grid.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (int row = 1; row <= 2; ++row) {
+        for (int col = 0; col < 3; ++col) {
+            const char* name = images[row - 1][col];
+            EXPECT_TRUE(Shows(shot, g.grid.CellRect(col, row), TSuperGrid::CheckBoxImage(name))) << name;
+        }
+    }
+    g.grid.SetDefaultDrawing(false);
+    const QImage plain = g.grid.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_FALSE(Shows(plain, g.grid.CellRect(0, 1), TSuperGrid::CheckBoxImage("STANDARD_CB_ON")));
+}
+
+// An ellipsis column shows a text that fills its cell whole and cuts a longer one, where a
+// clipping column beside it shows both alike; both write in their font's colour. Changes
+// made once the grid shows reach the screen.
+TEST(SuperGridDrawing, EllipsisCutsOnlyATextLongerThanTheCell) {
+    TSuperGrid grid;
+    grid.SetFixedCols(0);
+    grid.SetColCount(3);
+    grid.SetRowCount(3);
+    TColumn column;
+    TFont red = column.Font();
+    red.Color = platform::clRed;
+    column.SetFont(red);
+    grid.Columns().Add(column);
+    column.TextOverflow = kOverflowEllipsis;
+    grid.Columns().Add(column);
+    column.TextOverflow = kOverflowClip;
+    grid.Columns().Add(column);
+    const int width = QFontMetrics(TSuperGrid::ToQFont(red)).horizontalAdvance("HHHH") + 2 * kCellTextInset;
+    for (int col = 0; col < 3; ++col) grid.SetColWidths(col, width);
+    for (int col = 1; col < 3; ++col) {
+        grid.SetCells(col, 1, "HHHH");
+        grid.SetCells(col, 2, "HHHHH");
+    }
+    grid.resize(300, 200);
+    grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+    const QImage shot = grid.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto cell = [&](int col, int row) {
+        const platform::Rect r = grid.CellRect(col, row);
+        return shot.copy(r.left, r.top, r.Width(), r.Height());
+    };
+    EXPECT_EQ(cell(1, 1), cell(2, 1)) << "a text that fills the cell is kept";
+    EXPECT_NE(cell(1, 2), cell(2, 2)) << "a longer one is cut";
+    const QImage ink = cell(1, 1);
+    const QRgb* pixels = reinterpret_cast<const QRgb*>(ink.constBits());
+    EXPECT_GT(std::count(pixels, pixels + ink.width() * ink.height(), qRgb(255, 0, 0)), 0);
+
+    PaintCounter counter;
+    grid.viewport()->installEventFilter(&counter);
+    const std::function<void()> changes[] = {[&] { grid.SetCells(1, 1, "H"); },
+                                             [&] { grid.Columns().Items(2).SetTitle({"T"}); }};
+    for (const auto& change : changes) {
+        counter.paints = 0;
+        change();
+        QApplication::processEvents();
+        EXPECT_GT(counter.paints, 0);
+    }
 }
 
 TEST(SuperGridDrawing, CheckBoxImagesMatchTheirPixelTables) {
@@ -443,6 +562,11 @@ TEST(StringGridMouse, LeftClickSelectsADataCellAndTheWheelScrolls) {
     // A touchpad turns in small steps: eight of an eighth of a notch scroll as one notch does.
     for (int i = 0; i < 8; ++i) turn(-15);
     EXPECT_EQ(g.grid.TopRow(), 7);
+    // What is left of a turn one way does not shorten a turn the other way.
+    turn(15);
+    turn(-120);
+    EXPECT_EQ(g.grid.TopRow(), 10);
+    EXPECT_EQ(g.grid.verticalScrollBar()->pageStep(), 8) << "a page is the rows wholly in view";
 }
 
 }  // namespace

@@ -43,6 +43,7 @@ TEST_F(AboutTest, ShowsTheNameVersionAndLinkAtTheirPlaces) {
     EXPECT_EQ(dialog->size(), QSize(257, 154));
     EXPECT_EQ(dialog->Label1->text(), "Velloran v1.0");
     EXPECT_EQ(dialog->Label1->font().pixelSize(), 12) << "the title a step above the 11-pixel text";
+    EXPECT_TRUE(dialog->Label1->font().bold());
     EXPECT_EQ(dialog->Label1->geometry().center().x(), dialog->pnlAbout->geometry().center().x())
         << "centred";
     EXPECT_EQ(dialog->Label6->text(), "Send Questions or Comments to:");
@@ -50,7 +51,13 @@ TEST_F(AboutTest, ShowsTheNameVersionAndLinkAtTheirPlaces) {
     EXPECT_EQ(dialog->lblWeb->text(), "Velloran WebSite");
     EXPECT_EQ(dialog->lblWeb->geometry().center().x(), dialog->pnlAbout->rect().center().x()) << "centred";
     EXPECT_TRUE(dialog->lblWeb->font().underline());
-    EXPECT_EQ(dialog->BitBtn1->size(), QSize(75, 25)) << "every dialog's OK size";
+    // The places of the design; the link's within the panel.
+    const std::pair<QWidget*, QRect> places[] = {{dialog->Label1, {19, 4, 219, 13}},
+                                                 {dialog->pnlAbout, {20, 24, 217, 90}},
+                                                 {dialog->lblWeb, {7, 69, 204, 13}},
+                                                 {dialog->BitBtn1, {99, 122, 75, 25}}};
+    for (const auto& [widget, place] : places)
+        EXPECT_EQ(widget->geometry(), place) << widget->objectName().toStdString();
     EXPECT_TRUE(dialog->BitBtn1->isDefault());
     // The title, the link and OK's text in navy, the request for comments in maroon.
     const std::pair<QWidget*, QRgb> inks[] = {{dialog->Label1, qRgb(0, 0, 128)},
@@ -68,6 +75,8 @@ TEST_F(AboutTest, ShowsTheNameVersionAndLinkAtTheirPlaces) {
 TEST_F(AboutTest, ThePanelsLinesAreCentredAcrossIt) {
     const QImage panel = dialog->pnlAbout->grab().toImage();
     const int middle = panel.width() / 2;
+    EXPECT_LT(qGray(panel.pixel(0, 0)), qGray(panel.pixel(panel.width() - 1, panel.height() - 1)))
+        << "sunk: the shadow above and left, the light below and right";
     for (const QLabel* line :
          {dialog->Label3, dialog->Label8, dialog->Label6, dialog->Label2, dialog->lblWeb}) {
         // The ink: pixels of another colour than the panel shows left of everything.

@@ -1,10 +1,15 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include <gtest/gtest.h>
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
+#include <tuple>
 
 #include "controls/BoxLabl.h"
 #include "controls/SuperGrd.h"
@@ -47,9 +52,48 @@ TEST_F(SpecialWindowTest, OpensOnTheQuoteInTheCharColumn) {
     EXPECT_EQ(Name(), "&quot");
     EXPECT_EQ(std::make_pair(Grid().Col(), Grid().Row()), std::make_pair(0, 1));
     EXPECT_TRUE(Grid().hasFocus());
-    // The grid fills the window below the large character.
-    EXPECT_EQ(Grid().geometry().bottomRight(), window->rect().bottomRight());
-    EXPECT_GT(Grid().y(), window->lblSpecial->geometry().bottom());
+    // The places of the design: the grid fills the window below the large character; the
+    // captions read on the line of their fields.
+    const std::pair<QWidget*, QRect> places[] = {
+        {window->lblSpecial, {5, 2, 41, 35}},     {window->txtCode, {87, 1, 52, 19}},
+        {window->txtName, {87, 21, 52, 19}},      {window->cmdCopyCode, {143, 2, 17, 18}},
+        {window->cmdCopyName, {143, 22, 17, 18}}, {window->cmdHide, {178, 8, 58, 25}},
+        {window->SuperGrid1, {0, 41, 237, 304}}};
+    for (const auto& [widget, place] : places)
+        EXPECT_EQ(widget->geometry(), place) << widget->objectName().toStdString();
+    const std::tuple<QWidget*, QPoint, QWidget*> captions[] = {{window->lblCode, {54, 4}, window->txtCode},
+                                                               {window->Label1, {52, 24}, window->txtName}};
+    for (const auto& [caption, at, field] : captions) {
+        EXPECT_EQ(caption->pos(), at);
+        EXPECT_LE(std::abs(caption->geometry().center().y() - field->geometry().center().y()), 3);
+    }
+    EXPECT_EQ(Grid().CellRect(2, 1).right, 42 + 71 + 99 + 2) << "Char, Code and Name columns";
+    int col = 0, row = 0;
+    Grid().MouseToCell(Grid().viewport()->width() - 2, 30, col, row);
+    EXPECT_EQ(col, -1) << "and none right of Name";
+    EXPECT_TRUE(window->cmdHide->font().bold());
+    // The window's text 11 pixels high; the large character 24, in blue.
+    EXPECT_EQ(window->txtCode->font().pixelSize(), 11);
+    EXPECT_EQ(window->lblSpecial->font().pixelSize(), 24);
+    const QImage large = window->lblSpecial->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb* pixels = reinterpret_cast<const QRgb*>(large.constBits());
+    EXPECT_GT(std::count(pixels, pixels + large.width() * large.height(), qRgb(0, 0, 255)), 0);
+    EXPECT_EQ(Grid().accessibleName(), "Special characters");
+}
+
+// Tab walks from the grid through the fields to the copy buttons; the window opens beside
+// the main window's corner.
+TEST_F(SpecialWindowTest, TabWalksTheFieldsAndTheWindowOpensByTheMainWindow) {
+    for (QWidget* next : std::initializer_list<QWidget*>{window->txtCode, window->txtName,
+                                                         window->cmdCopyCode, window->cmdCopyName}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+    }
+    QWidget mainWindow;
+    mainWindow.move(100, 80);
+    bool secondOpen = false;
+    auto* beside = new TfrmSpecial(&mainWindow, &secondOpen);
+    EXPECT_EQ(beside->pos(), mainWindow.frameGeometry().topLeft() + QPoint(5, 5));
 }
 
 TEST_F(SpecialWindowTest, HoldsTheWholeTable) {
@@ -116,7 +160,14 @@ TEST_F(SpecialWindowTest, CopyButtonsCopyTheFieldsAsEdited) {
     window->cmdCopyName->click();
     EXPECT_EQ(platform::ClipboardText(), "&eacute");
     EXPECT_EQ(window->cmdCopyName->toolTip(), "Copy Name");
+    EXPECT_EQ(window->cmdCopyName->accessibleName(), "Copy Name");
     EXPECT_FALSE(window->cmdCopyName->icon().isNull()) << "the copy picture";
+}
+
+TEST_F(SpecialWindowTest, EscapeClosesTheWindowWithNothingFocused) {
+    QApplication::focusWidget()->clearFocus();
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(open);
 }
 
 TEST_F(SpecialWindowTest, EscapeWithAnyModifiersClosesAndReleasesTheWindow) {
