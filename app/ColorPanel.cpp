@@ -164,9 +164,6 @@ void TColorPanel::SetBarsFromColor(TColor color) {
     SlideBarRed->SetPosition(channels.red);
     SlideBarGreen->SetPosition(channels.green);
     SlideBarBlue->SetPosition(channels.blue);
-    SlideBarRed->update();
-    SlideBarGreen->update();
-    SlideBarBlue->update();
 }
 
 TColor TColorPanel::BarsToColor(Order order) const {

@@ -26,10 +26,8 @@ constexpr int kRetryForMs = 1000;
 constexpr int kRetryPauseMs = 50;
 constexpr int kDialogPollMs = 200;
 
-void Drop(QLocalSocket* socket) {
-    socket->abort();
-    socket->deleteLater();
-}
+// Deleting the socket aborts its connection.
+void Drop(QLocalSocket* socket) { socket->deleteLater(); }
 
 }  // namespace
 

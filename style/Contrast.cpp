@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <string>
 
 #include "platform/Color.h"
 
@@ -43,10 +43,8 @@ double ContrastRatio(TColor a, TColor b) {
 std::string ContrastText(double ratio) {
     // The tiny allowance keeps a ratio that is a whole tenth, computed a hair below it (black on
     // white comes out at 20.999...), from showing a tenth less.
-    const double tenths = std::floor(ratio * 10 + 1e-9);
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f:1", tenths / 10);
-    return text;
+    const auto tenths = static_cast<long long>(std::floor(ratio * 10 + 1e-9));
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + ":1";
 }
 
 bool IsLargeText(int sizeStep) { return sizeStep >= kLargeStep; }
@@ -59,14 +57,12 @@ std::array<ContrastRow, 5> ContrastRows(const TStyle& style) {
         std::string_view name;
         TColor TStyle::*color;
     };
-    static constexpr std::array<Source, 5> kSources = {{
-        {"Font color", &TStyle::FontColor},
-        {"Normal text", &TStyle::TextColor},
-        {"New links", &TStyle::LinkColor},
-        {"Visited links", &TStyle::VisitedColor},
+    static constexpr Source kSources[] = {
+        {"Font color", &TStyle::FontColor},     {"Normal text", &TStyle::TextColor},
+        {"New links", &TStyle::LinkColor},      {"Visited links", &TStyle::VisitedColor},
         {"Active links", &TStyle::ActiveColor},
-    }};
-    std::array<ContrastRow, 5> rows;
+    };
+    std::array<ContrastRow, std::size(kSources)> rows;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         ContrastRow& row = rows[i];
         row.name = kSources[i].name;

@@ -4,7 +4,9 @@
 
 #include "platform/SysColors.h"
 
+#include <array>
 #include <cstdlib>
+#include <utility>
 
 #include "tests/widgets/app/MainWindowFixture.h"
 
@@ -23,6 +25,21 @@ TEST_F(MainFrameTest, ClassicFrameCaptionAndMenuBarSurroundTheDesignedClientArea
     EXPECT_EQ(window->cmdBodyTag->y(), window->fontPanel->cmdCopyFontTag->y());
     EXPECT_EQ(window->cmdColors->y(), window->cmdSpecial->y());
     EXPECT_TRUE(window->cmdColors->font().bold() && window->cmdSpecial->font().bold());
+    // What stands in one column or on one line shares its edge.
+    const TfrmMain& w = *window;
+    const QRect strip = w.colorPanel->pnlColor->geometry().translated(w.colorPanel->pos());
+    const std::pair<const char*, std::array<int, 2>> edges[] = {
+        {"Normal Text over New Links", {w.chkNormal->x(), w.chkLinks->x()}},
+        {"colour square over file name", {w.ShapeBGcolor->x(), w.lblFilename->x()}},
+        {"Color over Picture", {w.optColor->x(), w.optPicture->x()}},
+        {"Background over More", {w.GroupBoxBGImage->x(), w.cmdColors->x()}},
+        {"Background over Special, right",
+         {w.GroupBoxBGImage->geometry().right(), w.cmdSpecial->geometry().right()}},
+        {"file name level with its browse button", {w.lblFilename->y(), w.cmdBrowse->y()}},
+        {"swatch strip level with More", {strip.top(), w.cmdColors->y()}},
+        {"swatch strip as high as More", {strip.bottom(), w.cmdColors->geometry().bottom()}},
+    };
+    for (const auto& [what, pair] : edges) EXPECT_EQ(pair[0], pair[1]) << what;
     // The letters R, G and B stand level with their bars, whose thumbs are diamonds.
     const TColorPanel& panel = *window->colorPanel;
     const QList<QLabel*> letters = panel.pnlRGB->findChildren<QLabel*>();

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QTest>
@@ -112,6 +113,26 @@ TEST(JustOneStart, StandsAsideWithoutALockAndListensOverTheSocketOfACopyThatDied
     left.close();
     TPreviousInstance instance{"/opt/velloran/velloran", folder.path().toStdString()};
     EXPECT_TRUE(TJustOne32(&window).Listening());
+}
+
+TEST(JustOneStart, ASecondCopyAsksTheFirstForwardAndEndsWithSuccess) {
+    QTemporaryDir folder;
+    const std::string dir = folder.path().toStdString();
+    const platform::InstancePaths paths = platform::InstancePathsFor("velloran", dir, "", 0);
+    const platform::InstanceLock first(paths.lock);
+    QLocalServer server;
+    ASSERT_TRUE(server.listen(QString::fromStdString(paths.server)));
+    EXPECT_EXIT(
+        {
+            TPreviousInstance second("/opt/velloran/velloran", dir);
+            QWidget window;
+            TJustOne32 guard(&window);
+        },
+        ::testing::ExitedWithCode(0), "");
+    ASSERT_TRUE(server.waitForNewConnection(1000));
+    QLocalSocket* request = server.nextPendingConnection();
+    request->waitForReadyRead(1000);
+    EXPECT_EQ(request->readAll(), TJustOne32::kComeForward);
 }
 
 }  // namespace
