@@ -103,8 +103,8 @@ void TSwatchRow::PaintSwatches(platform::Canvas& canvas) const {
     }
 }
 
+// Shown, the panel takes the size of its two parts.
 TColorPanel::TColorPanel(QWidget* parent) : QWidget(parent) {
-    setFixedSize(kRgbPanelSize.width(), kSwatchPanelAt.y() + kSwatchPanelSize.height());
     pnlRGB = new QWidget(this);
     pnlRGB->setObjectName("pnlRGB");
     pnlRGB->setFixedSize(kRgbPanelSize);

@@ -40,14 +40,26 @@ TEST_F(MainFrameTest, ClassicFrameCaptionAndMenuBarSurroundTheDesignedClientArea
         {"swatch strip as high as More", {strip.bottom(), w.cmdColors->geometry().bottom()}},
     };
     for (const auto& [what, pair] : edges) EXPECT_EQ(pair[0], pair[1]) << what;
+    // The colour panel shows whole in the window, up to its last swatch, aqua.
+    const QPoint aqua = w.PnlBottom->mapTo(&w, strip.topLeft() + QPoint(2 + 15 * 15 + 8, 10));
+    EXPECT_EQ(window->grab().toImage().pixelColor(aqua), QColor(0, 255, 255));
     // The letters R, G and B stand level with their bars, whose thumbs are diamonds.
     const TColorPanel& panel = *window->colorPanel;
     const QList<QLabel*> letters = panel.pnlRGB->findChildren<QLabel*>();
     ASSERT_EQ(letters.size(), 3);
-    const controls::TSlideBar* bars[] = {panel.SlideBarRed, panel.SlideBarGreen, panel.SlideBarBlue};
+    controls::TSlideBar* bars[] = {panel.SlideBarRed, panel.SlideBarGreen, panel.SlideBarBlue};
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    bars[2]->setFocus();
+    ASSERT_TRUE(bars[2]->hasFocus());
     for (int i = 0; i < 3; ++i) {
         EXPECT_LE(std::abs(letters[i]->geometry().center().y() - bars[i]->geometry().center().y()), 1) << i;
         EXPECT_EQ(bars[i]->ThumbStyle(), controls::TThumbStyle::tsDiamond4) << i;
+        // A plain track across the middle: its two edges on silver, no tick marks, and silver
+        // inside also with the focus.
+        const QImage shot = bars[i]->grab().toImage();
+        int marks = 0;
+        for (int y = 0; y < shot.height(); ++y) marks += shot.pixelColor(100, y) != QColor(192, 192, 192);
+        EXPECT_EQ(marks, 2) << i;
     }
 }
 
