@@ -22,6 +22,11 @@ constexpr double kAAALarge = 4.5;
 
 constexpr int kLargeStep = 5;
 
+// The ratio in whole tenths, rounded down as shown. The tiny allowance keeps a ratio that is a
+// whole tenth, computed a hair below it (black on white comes out at 20.999...), from showing
+// a tenth less. The marks are judged on the same tenths, so they never disagree with the text.
+long long Tenths(double ratio) { return static_cast<long long>(std::floor(ratio * 10 + 1e-9)); }
+
 double Linear(int channel) {
     const double c = channel / 255.0;
     return c <= kLinearLimit ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
@@ -41,9 +46,7 @@ double ContrastRatio(TColor a, TColor b) {
 }
 
 std::string ContrastText(double ratio) {
-    // The tiny allowance keeps a ratio that is a whole tenth, computed a hair below it (black on
-    // white comes out at 20.999...), from showing a tenth less.
-    const auto tenths = static_cast<long long>(std::floor(ratio * 10 + 1e-9));
+    const long long tenths = Tenths(ratio);
     return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + ":1";
 }
 
@@ -70,8 +73,8 @@ std::array<ContrastRow, 5> ContrastRows(const TStyle& style) {
         row.ratio = ContrastRatio(row.color, style.BackColor);
         // Only the font's size is the style's to know; body text is taken as normal.
         row.largeText = i == 0 && IsLargeText(style.SizeStep);
-        row.passesAA = row.ratio >= MinimumRatioAA(row.largeText);
-        row.passesAAA = row.ratio >= MinimumRatioAAA(row.largeText);
+        row.passesAA = Tenths(row.ratio) >= Tenths(MinimumRatioAA(row.largeText));
+        row.passesAAA = Tenths(row.ratio) >= Tenths(MinimumRatioAAA(row.largeText));
     }
     return rows;
 }
