@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdlib>
 #include <utility>
+#include <vector>
 
 #include "tests/widgets/app/MainWindowFixture.h"
 
@@ -57,9 +58,15 @@ TEST_F(MainFrameTest, ClassicFrameCaptionAndMenuBarSurroundTheDesignedClientArea
         // A plain track across the middle: its two edges on silver, no tick marks, and silver
         // inside also with the focus.
         const QImage shot = bars[i]->grab().toImage();
-        int marks = 0;
-        for (int y = 0; y < shot.height(); ++y) marks += shot.pixelColor(100, y) != QColor(192, 192, 192);
-        EXPECT_EQ(marks, 2) << i;
+        std::vector<int> marks;
+        for (int y = 0; y < shot.height(); ++y) {
+            if (shot.pixelColor(100, y) != QColor(192, 192, 192)) marks.push_back(y);
+        }
+        EXPECT_EQ(marks.size() == 2 ? marks[1] - marks[0] : 0, 4) << i << ": three pixels between the edges";
+        // Its field stands level with it, in the window's text size.
+        const THexEdit* fields[] = {panel.TxtRed, panel.TxtGreen, panel.TxtBlue};
+        EXPECT_EQ(fields[i]->geometry().center().y(), bars[i]->geometry().center().y()) << i;
+        EXPECT_EQ(fields[i]->font().pixelSize(), window->font().pixelSize()) << i;
     }
 }
 

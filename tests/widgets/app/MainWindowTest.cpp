@@ -86,6 +86,14 @@ TEST_F(MainWindowTest, TheSwatchStripIsSilverAroundTheSwatchesWhateverMemoryHeld
             }
         }
         EXPECT_EQ(wrong, 0) << "after memory of " << int(dirt);
+        // A raised outer and a lowered inner bevel, top and bottom.
+        const QColor bevel[] = {strip.pixelColor(5, 0), strip.pixelColor(5, 1),
+                                strip.pixelColor(5, row->height() - 2),
+                                strip.pixelColor(5, row->height() - 1)};
+        EXPECT_EQ(bevel[0], Qt::white);
+        EXPECT_EQ(bevel[1], QColor(128, 128, 128));
+        EXPECT_EQ(bevel[2], Qt::white);
+        EXPECT_EQ(bevel[3], QColor(128, 128, 128));
     }
 }
 
