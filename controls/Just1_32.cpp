@@ -77,8 +77,8 @@ QString TJustOne32::About() const { return QStringLiteral("TJustOne32: one runni
 bool TJustOne32::Listening() const { return server_ != nullptr && server_->isListening(); }
 
 void TJustOne32::Listen(const QString& serverName) {
-    // We hold the lock, so a socket file left there belongs to a copy that died.
-    QLocalServer::removeServer(serverName);
+    // A socket file left by a copy that died is replaced: with an access option set, the
+    // server binds in a private folder and renames its socket over the name.
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     if (!server_->listen(serverName)) {
@@ -165,9 +165,7 @@ bool TJustOne32::Send(const QString& serverName, const QByteArray& message) {
             socket.flush();
             while (socket.bytesToWrite() > 0 && socket.waitForBytesWritten(500)) {
             }
-            const bool sent = socket.bytesToWrite() == 0;
-            socket.disconnectFromServer();
-            return sent;
+            return socket.bytesToWrite() == 0;
         }
         if (waited.elapsed() >= kRetryForMs) return false;
         QThread::msleep(kRetryPauseMs);

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+#include <vector>
 
 #include "controls/Just1_32.h"
 
@@ -49,6 +50,13 @@ TEST_F(JustOneTest, TheRequestWordRestoresTheMinimisedWindow) {
     EXPECT_TRUE(window.isMinimized());
     EXPECT_TRUE(TJustOne32::AskToComeForward(instance.ServerName()));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isMinimized(); }, 3000));
+    // Restored but behind another window, it is activated.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_TRUE(TJustOne32::AskToComeForward(instance.ServerName()));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window, 3000));
 }
 
 TEST_F(JustOneTest, AnythingElseIsDroppedWithoutEffect) {
@@ -70,6 +78,11 @@ TEST_F(JustOneTest, AnythingElseIsDroppedWithoutEffect) {
     // The flood was cut off, not read to the end.
     auto flood = Send(QByteArray(4 << 20, 'v'));
     EXPECT_TRUE(QTest::qWaitFor([&] { return flood->state() == QLocalSocket::UnconnectedState; }, 3000));
+    // Past eight at once, a stranger is dropped without waiting for its word.
+    std::vector<std::unique_ptr<QLocalSocket>> crowd;
+    for (int i = 0; i < 9; ++i) crowd.push_back(Send(""));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return crowd[8]->state() == QLocalSocket::UnconnectedState; }, 1000));
+    EXPECT_EQ(crowd[0]->state(), QLocalSocket::ConnectedState);
 }
 
 TEST_F(JustOneTest, AStalledSenderDoesNotBlockTheRequest) {
