@@ -1,4 +1,5 @@
 #include <QMenuBar>
+#include <QTimer>
 #include <cstdlib>
 #include <cstring>
 
@@ -211,6 +212,15 @@ TEST_F(MainWindowTest, MenuHoldsEveryCommandWithPendingOnesDisabled) {
     EXPECT_TRUE(window->mnuFileExit->isEnabled());
     EXPECT_TRUE(window->mnuEditCopyBodyTag->isEnabled());
     EXPECT_TRUE(window->mnuHelpAbout->isEnabled());
+    // About shows its box, modal, until it is closed.
+    const char* shown = "nothing";
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        shown = box != nullptr ? box->metaObject()->className() : "no modal box";
+        if (box != nullptr) box->close();
+    });
+    window->mnuHelpAbout->trigger();
+    EXPECT_STREQ(shown, "windows::TfrmAbout");
     EXPECT_TRUE(window->mnuHelpContents->isEnabled());
     EXPECT_TRUE(window->mnuFileOpen->isEnabled());
     EXPECT_TRUE(window->cmdColors->isEnabled());
