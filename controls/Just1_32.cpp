@@ -1,7 +1,7 @@
 #include "controls/Just1_32.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QThread>
@@ -48,7 +48,7 @@ TPreviousInstance::~TPreviousInstance() {
 
 TPreviousInstance* TPreviousInstance::Current() { return current; }
 
-TJustOne32::TJustOne32(QWidget* owner, std::function<void()> endProgram) : QObject(owner), owner_(owner) {
+TJustOne32::TJustOne32(QWidget* owner) : QObject(owner), owner_(owner) {
     setObjectName("JustOne321");
     const TPreviousInstance* instance = TPreviousInstance::Current();
     if (instance == nullptr) return;
@@ -60,12 +60,7 @@ TJustOne32::TJustOne32(QWidget* owner, std::function<void()> endProgram) : QObje
         } else {
             AskToOpenStyle(instance->ServerName(), instance->StyleToHandOver());
         }
-        if (endProgram) {
-            endProgram();
-        } else {
-            std::exit(0);
-        }
-        return;
+        std::exit(0);
     }
     if (instance->Owner()) Listen(instance->ServerName());
 }
@@ -104,7 +99,8 @@ void TJustOne32::Accept() {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QObject::destroyed, this, [this] { --connections_; });
         QTimer::singleShot(kSenderPatienceMs, socket, [socket] { Drop(socket); });
-        if (socket->bytesAvailable() > 0) Receive(socket, *reader);
+        // A word that came with the connection raises no further signal: read it now.
+        Receive(socket, *reader);
     }
 }
 
@@ -155,8 +151,7 @@ bool TJustOne32::AskToOpenStyle(const QString& serverName, const std::string& ab
 }
 
 bool TJustOne32::Send(const QString& serverName, const QByteArray& message) {
-    QElapsedTimer waited;
-    waited.start();
+    const QDeadlineTimer deadline(kRetryForMs);
     for (;;) {
         QLocalSocket socket;
         socket.connectToServer(serverName);
@@ -167,7 +162,7 @@ bool TJustOne32::Send(const QString& serverName, const QByteArray& message) {
             }
             return socket.bytesToWrite() == 0;
         }
-        if (waited.elapsed() >= kRetryForMs) return false;
+        if (deadline.hasExpired()) return false;
         QThread::msleep(kRetryPauseMs);
     }
 }
