@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "controls/GuardMessage.h"
 #include "controls/Just1_32.h"
 
 using namespace controls;
@@ -48,8 +49,10 @@ protected:
 
 TEST_F(JustOneTest, TheRequestWordRestoresTheMinimisedWindow) {
     EXPECT_TRUE(window.isMinimized());
-    EXPECT_TRUE(TJustOne32::AskToComeForward(instance.ServerName()));
+    auto asker = Send(TJustOne32::kComeForward);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isMinimized(); }, 3000));
+    // Answered, the connection is closed at once rather than after the sender's patience.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asker->state() == QLocalSocket::UnconnectedState; }, 1000));
     // Restored but behind another window, it is activated.
     QWidget other;
     other.show();
@@ -83,6 +86,11 @@ TEST_F(JustOneTest, AnythingElseIsDroppedWithoutEffect) {
     for (int i = 0; i < 9; ++i) crowd.push_back(Send(""));
     EXPECT_TRUE(QTest::qWaitFor([&] { return crowd[8]->state() == QLocalSocket::UnconnectedState; }, 1000));
     EXPECT_EQ(crowd[0]->state(), QLocalSocket::ConnectedState);
+    // Strangers that hang up free their places at once.
+    crowd.clear();
+    Settle();
+    EXPECT_TRUE(TJustOne32::AskToComeForward(instance.ServerName()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isMinimized(); }, 1000));
 }
 
 TEST_F(JustOneTest, AStalledSenderDoesNotBlockTheRequest) {
@@ -106,8 +114,9 @@ TEST_F(JustOneTest, AHandedOverStyleOpensOnceNoDialogIsOpen) {
     dialog.setModal(true);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
-    EXPECT_TRUE(TJustOne32::AskToOpenStyle(instance.ServerName(), "/home/u/Blue Sky.vls"));
+    auto asker = Send(QByteArray::fromStdString(OpenStyleMessage("/home/u/Blue Sky.vls")));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isMinimized(); }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asker->state() == QLocalSocket::UnconnectedState; }, 1000));
     Settle();
     EXPECT_TRUE(opened.empty());
     dialog.close();
