@@ -103,8 +103,8 @@ void TSwatchRow::PaintSwatches(platform::Canvas& canvas) const {
     }
 }
 
+// Shown, the panel takes the size of its two parts.
 TColorPanel::TColorPanel(QWidget* parent) : QWidget(parent) {
-    setFixedSize(kRgbPanelSize.width(), kSwatchPanelAt.y() + kSwatchPanelSize.height());
     pnlRGB = new QWidget(this);
     pnlRGB->setObjectName("pnlRGB");
     pnlRGB->setFixedSize(kRgbPanelSize);
@@ -164,9 +164,6 @@ void TColorPanel::SetBarsFromColor(TColor color) {
     SlideBarRed->SetPosition(channels.red);
     SlideBarGreen->SetPosition(channels.green);
     SlideBarBlue->SetPosition(channels.blue);
-    SlideBarRed->update();
-    SlideBarGreen->update();
-    SlideBarBlue->update();
 }
 
 TColor TColorPanel::BarsToColor(Order order) const {

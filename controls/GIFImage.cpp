@@ -216,11 +216,9 @@ void TGIFImage::Paint(QPainter& painter) const {
             painter.drawImage(QRect(p.left, p.top, p.Width(), p.Height()), frameBuffer_);
             return;
         case TPicturePlacement::Kind::Tiled:
-            // One pass with the buffer as a texture, anchored at the control's corner: the
-            // same pixels as a copy at every tile position, clipped by the control.
-            painter.setBrushOrigin(0, 0);
-            painter.fillRect(QRect(0, 0, std::min(p.Width(), width()), std::min(p.Height(), height())),
-                             QBrush(frameBuffer_));
+            // One pass with the buffer as a texture, anchored at the control's corner (a new
+            // painter's brush origin): the same pixels as a copy at every tile position.
+            painter.fillRect(rect(), QBrush(frameBuffer_));
             return;
         case TPicturePlacement::Kind::Placed: painter.drawImage(p.left, p.top, frameBuffer_); return;
     }

@@ -32,16 +32,4 @@ TPicturePlacement PlacePicture(int controlWidth, int controlHeight, int bufferWi
     return placement;
 }
 
-std::vector<platform::Rect> TileRects(const TPicturePlacement& placement, int bufferWidth, int bufferHeight) {
-    std::vector<platform::Rect> rects;
-    if (placement.kind != TPicturePlacement::Kind::Tiled) return rects;
-    for (int j = 0; j < placement.rows; ++j) {
-        for (int i = 0; i < placement.columns; ++i) {
-            const int x = i * bufferWidth, y = j * bufferHeight;
-            rects.push_back({x, y, x + bufferWidth, y + bufferHeight});
-        }
-    }
-    return rects;
-}
-
 }  // namespace controls

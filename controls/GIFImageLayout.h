@@ -1,7 +1,5 @@
 #pragma once
 
-#include <vector>
-
 #include "platform/Rect.h"
 
 namespace controls {
@@ -31,9 +29,6 @@ struct TPictureSwitches {
 // precedence over Center. An empty buffer, or a picture switched off, draws nothing.
 TPicturePlacement PlacePicture(int controlWidth, int controlHeight, int bufferWidth, int bufferHeight,
                                const TPictureSwitches& switches);
-
-// The places of the tiled copies, row by row; drawing clips them to the control.
-std::vector<platform::Rect> TileRects(const TPicturePlacement& placement, int bufferWidth, int bufferHeight);
 
 // The offset of a centred picture: (W - bw) div 2, truncated toward zero, so a larger
 // picture gets a negative offset.

@@ -1,7 +1,7 @@
 #include "controls/Just1_32.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QThread>
@@ -26,10 +26,8 @@ constexpr int kRetryForMs = 1000;
 constexpr int kRetryPauseMs = 50;
 constexpr int kDialogPollMs = 200;
 
-void Drop(QLocalSocket* socket) {
-    socket->abort();
-    socket->deleteLater();
-}
+// Deleting the socket aborts its connection.
+void Drop(QLocalSocket* socket) { socket->deleteLater(); }
 
 }  // namespace
 
@@ -50,7 +48,7 @@ TPreviousInstance::~TPreviousInstance() {
 
 TPreviousInstance* TPreviousInstance::Current() { return current; }
 
-TJustOne32::TJustOne32(QWidget* owner, std::function<void()> endProgram) : QObject(owner), owner_(owner) {
+TJustOne32::TJustOne32(QWidget* owner) : QObject(owner), owner_(owner) {
     setObjectName("JustOne321");
     const TPreviousInstance* instance = TPreviousInstance::Current();
     if (instance == nullptr) return;
@@ -62,12 +60,7 @@ TJustOne32::TJustOne32(QWidget* owner, std::function<void()> endProgram) : QObje
         } else {
             AskToOpenStyle(instance->ServerName(), instance->StyleToHandOver());
         }
-        if (endProgram) {
-            endProgram();
-        } else {
-            std::exit(0);
-        }
-        return;
+        std::exit(0);
     }
     if (instance->Owner()) Listen(instance->ServerName());
 }
@@ -79,8 +72,8 @@ QString TJustOne32::About() const { return QStringLiteral("TJustOne32: one runni
 bool TJustOne32::Listening() const { return server_ != nullptr && server_->isListening(); }
 
 void TJustOne32::Listen(const QString& serverName) {
-    // We hold the lock, so a socket file left there belongs to a copy that died.
-    QLocalServer::removeServer(serverName);
+    // A socket file left by a copy that died is replaced: with an access option set, the
+    // server binds in a private folder and renames its socket over the name.
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     if (!server_->listen(serverName)) {
@@ -106,7 +99,8 @@ void TJustOne32::Accept() {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QObject::destroyed, this, [this] { --connections_; });
         QTimer::singleShot(kSenderPatienceMs, socket, [socket] { Drop(socket); });
-        if (socket->bytesAvailable() > 0) Receive(socket, *reader);
+        // A word that came with the connection raises no further signal: read it now.
+        Receive(socket, *reader);
     }
 }
 
@@ -157,8 +151,7 @@ bool TJustOne32::AskToOpenStyle(const QString& serverName, const std::string& ab
 }
 
 bool TJustOne32::Send(const QString& serverName, const QByteArray& message) {
-    QElapsedTimer waited;
-    waited.start();
+    const QDeadlineTimer deadline(kRetryForMs);
     for (;;) {
         QLocalSocket socket;
         socket.connectToServer(serverName);
@@ -167,11 +160,9 @@ bool TJustOne32::Send(const QString& serverName, const QByteArray& message) {
             socket.flush();
             while (socket.bytesToWrite() > 0 && socket.waitForBytesWritten(500)) {
             }
-            const bool sent = socket.bytesToWrite() == 0;
-            socket.disconnectFromServer();
-            return sent;
+            return socket.bytesToWrite() == 0;
         }
-        if (waited.elapsed() >= kRetryForMs) return false;
+        if (deadline.hasExpired()) return false;
         QThread::msleep(kRetryPauseMs);
     }
 }

@@ -66,9 +66,8 @@ public:
     // The one request the running copy accepts.
     static const QByteArray kComeForward;
 
-    // owner is the window to bring forward. endProgram ends the process (std::exit by
-    // default).
-    explicit TJustOne32(QWidget* owner, std::function<void()> endProgram = {});
+    // owner is the window to bring forward.
+    explicit TJustOne32(QWidget* owner);
     ~TJustOne32() override;
 
     QString About() const;

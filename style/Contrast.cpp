@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <string>
 
 #include "platform/Color.h"
 
@@ -21,6 +21,11 @@ constexpr double kAAA = 7.0;
 constexpr double kAAALarge = 4.5;
 
 constexpr int kLargeStep = 5;
+
+// The ratio in whole tenths, rounded down as shown. The tiny allowance keeps a ratio that is a
+// whole tenth, computed a hair below it (black on white comes out at 20.999...), from showing
+// a tenth less. The marks are judged on the same tenths, so they never disagree with the text.
+long long Tenths(double ratio) { return static_cast<long long>(std::floor(ratio * 10 + 1e-9)); }
 
 double Linear(int channel) {
     const double c = channel / 255.0;
@@ -41,12 +46,8 @@ double ContrastRatio(TColor a, TColor b) {
 }
 
 std::string ContrastText(double ratio) {
-    // The tiny allowance keeps a ratio that is a whole tenth, computed a hair below it (black on
-    // white comes out at 20.999...), from showing a tenth less.
-    const double tenths = std::floor(ratio * 10 + 1e-9);
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f:1", tenths / 10);
-    return text;
+    const long long tenths = Tenths(ratio);
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + ":1";
 }
 
 bool IsLargeText(int sizeStep) { return sizeStep >= kLargeStep; }
@@ -59,14 +60,12 @@ std::array<ContrastRow, 5> ContrastRows(const TStyle& style) {
         std::string_view name;
         TColor TStyle::*color;
     };
-    static constexpr std::array<Source, 5> kSources = {{
-        {"Font color", &TStyle::FontColor},
-        {"Normal text", &TStyle::TextColor},
-        {"New links", &TStyle::LinkColor},
-        {"Visited links", &TStyle::VisitedColor},
+    static constexpr Source kSources[] = {
+        {"Font color", &TStyle::FontColor},     {"Normal text", &TStyle::TextColor},
+        {"New links", &TStyle::LinkColor},      {"Visited links", &TStyle::VisitedColor},
         {"Active links", &TStyle::ActiveColor},
-    }};
-    std::array<ContrastRow, 5> rows;
+    };
+    std::array<ContrastRow, std::size(kSources)> rows;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         ContrastRow& row = rows[i];
         row.name = kSources[i].name;
@@ -74,8 +73,8 @@ std::array<ContrastRow, 5> ContrastRows(const TStyle& style) {
         row.ratio = ContrastRatio(row.color, style.BackColor);
         // Only the font's size is the style's to know; body text is taken as normal.
         row.largeText = i == 0 && IsLargeText(style.SizeStep);
-        row.passesAA = row.ratio >= MinimumRatioAA(row.largeText);
-        row.passesAAA = row.ratio >= MinimumRatioAAA(row.largeText);
+        row.passesAA = Tenths(row.ratio) >= Tenths(MinimumRatioAA(row.largeText));
+        row.passesAAA = Tenths(row.ratio) >= Tenths(MinimumRatioAAA(row.largeText));
     }
     return rows;
 }

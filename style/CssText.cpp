@@ -2,15 +2,15 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
 #include "platform/AsciiCase.h"
 #include "style/ColorValue.h"
 
 namespace {
 
-constexpr std::array<std::string_view, 7> kLegacySizes = {"x-small", "small",    "medium",   "large",
-                                                          "x-large", "xx-large", "xxx-large"};
+constexpr std::string_view kLegacySizes[] = {"x-small", "small",    "medium",   "large",
+                                             "x-large", "xx-large", "xxx-large"};
+static_assert(std::size(kLegacySizes) == kMaxSizeStep - kMinSizeStep + 1);
 
 // The generic families are keywords: quoted, "sans-serif" would ask for a face of that name.
 constexpr std::array<std::string_view, 13> kGenericFamilies = {
@@ -44,7 +44,7 @@ std::string CssFontFamily(const TStyle& style) {
 
 std::string_view CssFontSize(int sizeStep) {
     if (sizeStep < kMinSizeStep || sizeStep > kMaxSizeStep) return {};
-    return kLegacySizes[static_cast<std::size_t>(sizeStep - kMinSizeStep)];
+    return kLegacySizes[sizeStep - kMinSizeStep];
 }
 
 std::string CssString(std::string_view text) {
@@ -55,14 +55,9 @@ std::string CssString(std::string_view text) {
             case '\\': quoted += "\\\\"; break;
             // A raw line break ends a CSS string in error; a hexadecimal escape keeps it, and
             // the space after it ends the escape.
-            case '\n':
-            case '\r':
-            case '\f': {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\%X ", static_cast<unsigned>(c));
-                quoted += escape;
-                break;
-            }
+            case '\n': quoted += "\\A "; break;
+            case '\r': quoted += "\\D "; break;
+            case '\f': quoted += "\\C "; break;
             default: quoted += c; break;
         }
     }

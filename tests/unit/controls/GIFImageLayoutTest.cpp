@@ -3,7 +3,6 @@
 #include "controls/GIFImageLayout.h"
 
 using controls::PlacePicture;
-using controls::TileRects;
 using controls::TPicturePlacement;
 using Kind = TPicturePlacement::Kind;
 using platform::Rect;
@@ -68,15 +67,3 @@ INSTANTIATE_TEST_SUITE_P(GIFImageLayout, PlacePictureTest, ::testing::ValuesIn(k
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
-
-// A 20 x 10 picture in a 50 x 25 control is drawn 3 x 3 times, the last column and row cut.
-TEST(GIFImageLayout, TilesStartAtTheCornerAndCoverTheControl) {
-    const auto p = PlacePicture(50, 25, 20, 10, {.tile = true});
-    std::vector<std::pair<int, int>> corners;
-    for (const Rect& r : TileRects(p, 20, 10)) corners.emplace_back(r.left, r.top);
-    const std::vector<std::pair<int, int>> expected = {{0, 0},   {20, 0}, {40, 0},  {0, 10}, {20, 10},
-                                                       {40, 10}, {0, 20}, {20, 20}, {40, 20}};
-    EXPECT_EQ(corners, expected);
-    // An exact fit still adds one cut-off column and row, as the drawing loop runs to W div bw.
-    EXPECT_EQ(TileRects(PlacePicture(40, 20, 20, 10, {.tile = true}), 20, 10).size(), 9u);
-}

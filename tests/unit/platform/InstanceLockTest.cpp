@@ -1,6 +1,7 @@
 #include "platform/InstanceLock.h"
 
 #include <gtest/gtest.h>
+#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -40,8 +41,14 @@ TEST(InstanceLock, TheFirstHoldsItUntilItEnds) {
     const int open = OpenDescriptors();
     EXPECT_EQ(InstanceLock(path).State(), LockState::HeldByOther);
     EXPECT_EQ(OpenDescriptors(), open) << "a refused lock keeps no descriptor";
+    // A program started meanwhile (a browser opened from a link) does not keep it held.
+    pid_t child = 0;
+    char* argv[] = {const_cast<char*>("sleep"), const_cast<char*>("60"), nullptr};
+    ASSERT_EQ(posix_spawn(&child, "/bin/sleep", nullptr, nullptr, argv, environ), 0);
     first.reset();
     EXPECT_EQ(InstanceLock(path).State(), LockState::Acquired);
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
 }
 
 TEST(InstanceLock, AProcessThatDiesReleasesIt) {

@@ -53,17 +53,20 @@ TEST(Contrast, LargeTextStartsAtStepFiveBoldOrNot) {
 }
 
 TEST(Contrast, RowsCheckEachTextColourAgainstTheBackground) {
-    TStyle style;  // black background, white text, aqua, green and yellow links, yellow font
+    TStyle style;  // black background, white text, green visited links, yellow font
     style.PictureMode = true;
     style.PictureName = "tile.gif";
+    style.LinkColor = 0x757575;    // just past the AA mark
+    style.ActiveColor = 0x959595;  // just past the AAA mark
     const auto rows = ContrastRows(style);
     const char* names[] = {"Font color", "Normal text", "New links", "Visited links", "Active links"};
-    const char* shown[] = {"19.5:1", "21.0:1", "16.7:1", "4.0:1", "19.5:1"};
+    const char* shown[] = {"19.5:1", "21.0:1", "4.5:1", "4.0:1", "7.0:1"};
     const bool aa[] = {true, true, true, false, true};
+    const bool aaa[] = {true, true, false, false, true};
     for (std::size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(rows[i].name, names[i]);
         EXPECT_EQ(ContrastText(rows[i].ratio), shown[i]) << names[i];
         EXPECT_EQ(rows[i].passesAA, aa[i]) << names[i];
-        EXPECT_EQ(rows[i].passesAAA, aa[i]) << names[i];
+        EXPECT_EQ(rows[i].passesAAA, aaa[i]) << names[i];
     }
 }

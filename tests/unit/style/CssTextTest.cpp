@@ -58,7 +58,7 @@ TEST(Css, RealParserReadsEveryStyleWithoutError) {
     pictureNotSelected.SizeStep = 8;  // past the seven sizes, as a hand-edited style file may hold
 
     TStyle awkward = Styled("My \"Best\" Face");
-    awkward.AltFaces = {"back\\slash", "two\nlines", "it's", ""};
+    awkward.AltFaces = {"back\\slash", "two\nli\rn\fes", "it's", ""};
     awkward.PictureMode = true;
     awkward.PictureName = "a \"b\").gif";
     awkward.SizeStep = 1;
@@ -94,7 +94,7 @@ TEST(Css, RealParserReadsEveryStyleWithoutError) {
              links +
              ".velloran|color|#563412\n"
              ".velloran|font-family|string:\"My \\\"Best\\\" Face\" , string:\"back\\\\slash\" , "
-             "string:\"two\\nlines\" , string:\"it's\" , string:\"\"\n"
+             "string:\"two\\nli\\rn\\fes\" , string:\"it's\" , string:\"\"\n"
              ".velloran|font-size|x-small\n.velloran|font-weight|bold\n.velloran|font-style|italic\n"},
         {"generic families bare, in lower case", generic,
          "body|background-color|#000000\nbody|color|#FFFFFF\n" + links +

@@ -30,6 +30,9 @@ TEST_F(MainWindowTest, FieldsShowASelectionOnlyWithTheFocus) {
     EXPECT_EQ(Panel().TxtRed->selectedText(), "00");
     QTest::keyClick(Panel().TxtRed, Qt::Key_Tab);
     EXPECT_TRUE(Panel().TxtGreen->hasFocus()) << "Tab goes from field to field; the bars take a click only";
+    window->MemoTag->setFocus();
+    QTest::keyClick(window->MemoTag, Qt::Key_Tab);
+    EXPECT_FALSE(window->MemoTag->hasFocus()) << "Tab leaves the tag area too";
 }
 
 // Opening a menu or switching to another window does not leave the field: a single digit

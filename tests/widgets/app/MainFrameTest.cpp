@@ -4,7 +4,10 @@
 
 #include "platform/SysColors.h"
 
+#include <array>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "tests/widgets/app/MainWindowFixture.h"
 
@@ -23,14 +26,47 @@ TEST_F(MainFrameTest, ClassicFrameCaptionAndMenuBarSurroundTheDesignedClientArea
     EXPECT_EQ(window->cmdBodyTag->y(), window->fontPanel->cmdCopyFontTag->y());
     EXPECT_EQ(window->cmdColors->y(), window->cmdSpecial->y());
     EXPECT_TRUE(window->cmdColors->font().bold() && window->cmdSpecial->font().bold());
+    // What stands in one column or on one line shares its edge.
+    const TfrmMain& w = *window;
+    const QRect strip = w.colorPanel->pnlColor->geometry().translated(w.colorPanel->pos());
+    const std::pair<const char*, std::array<int, 2>> edges[] = {
+        {"Normal Text over New Links", {w.chkNormal->x(), w.chkLinks->x()}},
+        {"colour square over file name", {w.ShapeBGcolor->x(), w.lblFilename->x()}},
+        {"Color over Picture", {w.optColor->x(), w.optPicture->x()}},
+        {"Background over More", {w.GroupBoxBGImage->x(), w.cmdColors->x()}},
+        {"Background over Special, right",
+         {w.GroupBoxBGImage->geometry().right(), w.cmdSpecial->geometry().right()}},
+        {"file name level with its browse button", {w.lblFilename->y(), w.cmdBrowse->y()}},
+        {"swatch strip level with More", {strip.top(), w.cmdColors->y()}},
+        {"swatch strip as high as More", {strip.bottom(), w.cmdColors->geometry().bottom()}},
+    };
+    for (const auto& [what, pair] : edges) EXPECT_EQ(pair[0], pair[1]) << what;
+    // The colour panel shows whole in the window, up to its last swatch, aqua.
+    const QPoint aqua = w.PnlBottom->mapTo(&w, strip.topLeft() + QPoint(2 + 15 * 15 + 8, 10));
+    EXPECT_EQ(window->grab().toImage().pixelColor(aqua), QColor(0, 255, 255));
     // The letters R, G and B stand level with their bars, whose thumbs are diamonds.
     const TColorPanel& panel = *window->colorPanel;
     const QList<QLabel*> letters = panel.pnlRGB->findChildren<QLabel*>();
     ASSERT_EQ(letters.size(), 3);
-    const controls::TSlideBar* bars[] = {panel.SlideBarRed, panel.SlideBarGreen, panel.SlideBarBlue};
+    controls::TSlideBar* bars[] = {panel.SlideBarRed, panel.SlideBarGreen, panel.SlideBarBlue};
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    bars[2]->setFocus();
+    ASSERT_TRUE(bars[2]->hasFocus());
     for (int i = 0; i < 3; ++i) {
         EXPECT_LE(std::abs(letters[i]->geometry().center().y() - bars[i]->geometry().center().y()), 1) << i;
         EXPECT_EQ(bars[i]->ThumbStyle(), controls::TThumbStyle::tsDiamond4) << i;
+        // A plain track across the middle: its two edges on silver, no tick marks, and silver
+        // inside also with the focus.
+        const QImage shot = bars[i]->grab().toImage();
+        std::vector<int> marks;
+        for (int y = 0; y < shot.height(); ++y) {
+            if (shot.pixelColor(100, y) != QColor(192, 192, 192)) marks.push_back(y);
+        }
+        EXPECT_EQ(marks.size() == 2 ? marks[1] - marks[0] : 0, 4) << i << ": three pixels between the edges";
+        // Its field stands level with it, in the window's text size.
+        const THexEdit* fields[] = {panel.TxtRed, panel.TxtGreen, panel.TxtBlue};
+        EXPECT_EQ(fields[i]->geometry().center().y(), bars[i]->geometry().center().y()) << i;
+        EXPECT_EQ(fields[i]->font().pixelSize(), window->font().pixelSize()) << i;
     }
 }
 

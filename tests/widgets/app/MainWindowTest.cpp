@@ -1,4 +1,5 @@
 #include <QMenuBar>
+#include <QTimer>
 #include <cstdlib>
 #include <cstring>
 
@@ -86,6 +87,14 @@ TEST_F(MainWindowTest, TheSwatchStripIsSilverAroundTheSwatchesWhateverMemoryHeld
             }
         }
         EXPECT_EQ(wrong, 0) << "after memory of " << int(dirt);
+        // A raised outer and a lowered inner bevel, top and bottom.
+        const QColor bevel[] = {strip.pixelColor(5, 0), strip.pixelColor(5, 1),
+                                strip.pixelColor(5, row->height() - 2),
+                                strip.pixelColor(5, row->height() - 1)};
+        EXPECT_EQ(bevel[0], Qt::white);
+        EXPECT_EQ(bevel[1], QColor(128, 128, 128));
+        EXPECT_EQ(bevel[2], Qt::white);
+        EXPECT_EQ(bevel[3], QColor(128, 128, 128));
     }
 }
 
@@ -203,6 +212,15 @@ TEST_F(MainWindowTest, MenuHoldsEveryCommandWithPendingOnesDisabled) {
     EXPECT_TRUE(window->mnuFileExit->isEnabled());
     EXPECT_TRUE(window->mnuEditCopyBodyTag->isEnabled());
     EXPECT_TRUE(window->mnuHelpAbout->isEnabled());
+    // About shows its box, modal, until it is closed.
+    const char* shown = "nothing";
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        shown = box != nullptr ? box->metaObject()->className() : "no modal box";
+        if (box != nullptr) box->close();
+    });
+    window->mnuHelpAbout->trigger();
+    EXPECT_STREQ(shown, "windows::TfrmAbout");
     EXPECT_TRUE(window->mnuHelpContents->isEnabled());
     EXPECT_TRUE(window->mnuFileOpen->isEnabled());
     EXPECT_TRUE(window->cmdColors->isEnabled());

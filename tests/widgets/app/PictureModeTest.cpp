@@ -102,6 +102,8 @@ TEST_F(PictureModeTest, BodyPageKeepsTheModeUntilPictureIsSelected) {
     EXPECT_TRUE(window->PanelTop->lblBodyColor->isVisible());
     EXPECT_EQ(PreviewPixel(), qRgb(0, 0, 0)) << "the black fill covers the picture";
     EXPECT_EQ(Tag().find("BACKGROUND"), std::string::npos);
+    ClickPicture();
+    EXPECT_EQ(PreviewPixel(), giftest::GlobalColor(1)) << "and goes again for the picture";
 }
 
 TEST_F(PictureModeTest, RefreshReadsTheFileAgainAndReportsOneThatCannotBeRead) {
@@ -184,6 +186,9 @@ TEST_F(PictureModeTest, ActivationReadsThePictureAgainOnlyWhenTheFileChanged) {
 
     times[1].tv_sec += 1;
     ASSERT_EQ(utimensat(AT_FDCWD, a.c_str(), times, 0), 0);
-    window->ApplicationActivate();
-    EXPECT_EQ(PictureBuffer(), giftest::GlobalColor(3));
+    window->showMaximized();
+    EXPECT_EQ(PictureBuffer(), giftest::GlobalColor(1)) << "not on any change of state";
+    window->showMinimized();
+    window->showNormal();
+    EXPECT_EQ(PictureBuffer(), giftest::GlobalColor(3)) << "on a restore from the taskbar";
 }

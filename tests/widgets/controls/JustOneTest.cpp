@@ -2,11 +2,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+#include <vector>
 
+#include "controls/GuardMessage.h"
 #include "controls/Just1_32.h"
 
 using namespace controls;
@@ -46,8 +49,17 @@ protected:
 
 TEST_F(JustOneTest, TheRequestWordRestoresTheMinimisedWindow) {
     EXPECT_TRUE(window.isMinimized());
-    EXPECT_TRUE(TJustOne32::AskToComeForward(instance.ServerName()));
+    auto asker = Send(TJustOne32::kComeForward);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isMinimized(); }, 3000));
+    // Answered, the connection is closed at once rather than after the sender's patience.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asker->state() == QLocalSocket::UnconnectedState; }, 1000));
+    // Restored but behind another window, it is activated.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_TRUE(TJustOne32::AskToComeForward(instance.ServerName()));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window, 3000));
 }
 
 TEST_F(JustOneTest, AnythingElseIsDroppedWithoutEffect) {
@@ -69,6 +81,16 @@ TEST_F(JustOneTest, AnythingElseIsDroppedWithoutEffect) {
     // The flood was cut off, not read to the end.
     auto flood = Send(QByteArray(4 << 20, 'v'));
     EXPECT_TRUE(QTest::qWaitFor([&] { return flood->state() == QLocalSocket::UnconnectedState; }, 3000));
+    // Past eight at once, a stranger is dropped without waiting for its word.
+    std::vector<std::unique_ptr<QLocalSocket>> crowd;
+    for (int i = 0; i < 9; ++i) crowd.push_back(Send(""));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return crowd[8]->state() == QLocalSocket::UnconnectedState; }, 1000));
+    EXPECT_EQ(crowd[0]->state(), QLocalSocket::ConnectedState);
+    // Strangers that hang up free their places at once.
+    crowd.clear();
+    Settle();
+    EXPECT_TRUE(TJustOne32::AskToComeForward(instance.ServerName()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isMinimized(); }, 1000));
 }
 
 TEST_F(JustOneTest, AStalledSenderDoesNotBlockTheRequest) {
@@ -92,8 +114,9 @@ TEST_F(JustOneTest, AHandedOverStyleOpensOnceNoDialogIsOpen) {
     dialog.setModal(true);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
-    EXPECT_TRUE(TJustOne32::AskToOpenStyle(instance.ServerName(), "/home/u/Blue Sky.vls"));
+    auto asker = Send(QByteArray::fromStdString(OpenStyleMessage("/home/u/Blue Sky.vls")));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isMinimized(); }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asker->state() == QLocalSocket::UnconnectedState; }, 1000));
     Settle();
     EXPECT_TRUE(opened.empty());
     dialog.close();
@@ -112,6 +135,26 @@ TEST(JustOneStart, StandsAsideWithoutALockAndListensOverTheSocketOfACopyThatDied
     left.close();
     TPreviousInstance instance{"/opt/velloran/velloran", folder.path().toStdString()};
     EXPECT_TRUE(TJustOne32(&window).Listening());
+}
+
+TEST(JustOneStart, ASecondCopyAsksTheFirstForwardAndEndsWithSuccess) {
+    QTemporaryDir folder;
+    const std::string dir = folder.path().toStdString();
+    const platform::InstancePaths paths = platform::InstancePathsFor("velloran", dir, "", 0);
+    const platform::InstanceLock first(paths.lock);
+    QLocalServer server;
+    ASSERT_TRUE(server.listen(QString::fromStdString(paths.server)));
+    EXPECT_EXIT(
+        {
+            TPreviousInstance second("/opt/velloran/velloran", dir);
+            QWidget window;
+            TJustOne32 guard(&window);
+        },
+        ::testing::ExitedWithCode(0), "");
+    ASSERT_TRUE(server.waitForNewConnection(1000));
+    QLocalSocket* request = server.nextPendingConnection();
+    request->waitForReadyRead(1000);
+    EXPECT_EQ(request->readAll(), TJustOne32::kComeForward);
 }
 
 }  // namespace
