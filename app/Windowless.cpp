@@ -1,6 +1,8 @@
 #include "app/Windowless.h"
 
-#include <ostream>
+#include <filesystem>
+#include <iostream>
+#include <vector>
 
 #include "app/PrintStyle.h"
 
@@ -16,4 +18,12 @@ std::optional<int> RunWithoutWindow(const TCommandLine& line, std::string_view p
         case TCommandLine::Action::Run: return std::nullopt;
     }
     return std::nullopt;
+}
+
+TProgramStart StartFromCommandLine(int argc, char* argv[]) {
+    const std::string programName =
+        argc > 0 ? std::filesystem::path(argv[0]).filename().string() : std::string("velloran");
+    TProgramStart start{ParseCommandLine(std::vector<std::string>(argv, argv + argc)), std::nullopt};
+    start.exitCode = RunWithoutWindow(start.line, programName, std::cout, std::cerr);
+    return start;
 }

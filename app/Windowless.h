@@ -11,3 +11,11 @@
 // No toolkit is loaded for it, so that a build script's --print starts at once.
 std::optional<int> RunWithoutWindow(const TCommandLine& line, std::string_view programName, std::ostream& out,
                                     std::ostream& err);
+
+// What both programs do first: argv read, and what needs no window answered on the standard
+// streams. The exit code is set when the program is to end there.
+struct TProgramStart {
+    TCommandLine line;
+    std::optional<int> exitCode;
+};
+TProgramStart StartFromCommandLine(int argc, char* argv[]);

@@ -4,9 +4,7 @@
 #include <QIcon>
 #include <QScreen>
 #include <filesystem>
-#include <iostream>
 
-#include "app/CommandLine.h"
 #include "app/Windowless.h"
 #include "app/main.h"
 #include "controls/Just1_32.h"
@@ -25,12 +23,9 @@ std::string AbsolutePath(const std::string& path) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const std::string programName =
-        argc > 0 ? std::filesystem::path(argv[0]).filename().string() : std::string("velloran");
-    const TCommandLine line = ParseCommandLine(std::vector<std::string>(argv, argv + argc));
-    if (const std::optional<int> exitCode = RunWithoutWindow(line, programName, std::cout, std::cerr)) {
-        return *exitCode;
-    }
+    const TProgramStart start = StartFromCommandLine(argc, argv);
+    if (start.exitCode) return *start.exitCode;
+    const TCommandLine& line = start.line;
     const std::string styleFile = line.styleFile.empty() ? std::string() : AbsolutePath(line.styleFile);
 
     // First of all: of copies started together, exactly one takes the lock.

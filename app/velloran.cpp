@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <iostream>
 
-#include "app/CommandLine.h"
 #include "app/Windowless.h"
 
 namespace {
@@ -26,18 +25,15 @@ std::filesystem::path WindowProgram() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const std::string programName =
-        argc > 0 ? std::filesystem::path(argv[0]).filename().string() : std::string("velloran");
-    const TCommandLine line = ParseCommandLine(std::vector<std::string>(argv, argv + argc));
-    if (const std::optional<int> exitCode = RunWithoutWindow(line, programName, std::cout, std::cerr)) {
-        return *exitCode;
-    }
+    const TProgramStart start = StartFromCommandLine(argc, argv);
+    if (start.exitCode) return *start.exitCode;
     // The window program keeps this process, its id and its arguments, the program's name
     // first: the single-instance lock and the window's class are named after it.
     const std::filesystem::path window = WindowProgram();
     char fallback[] = "velloran";
     char* noArguments[] = {fallback, nullptr};
     execv(window.c_str(), argc > 0 ? argv : noArguments);
-    std::cerr << programName << ": cannot start " << window.string() << ": " << std::strerror(errno) << "\n";
+    std::cerr << (argc > 0 ? std::filesystem::path(argv[0]).filename().string() : "velloran")
+              << ": cannot start " << window.string() << ": " << std::strerror(errno) << "\n";
     return 1;
 }

@@ -32,4 +32,7 @@ DecodedText DecodeText(std::string_view bytes);
 // has no Windows-1252 byte; the caller then writes UTF-8 instead.
 std::optional<std::string> EncodeText(std::string_view utf8, TextEncoding encoding);
 
+// Appends one code point to UTF-8 text (the caller keeps surrogates out).
+void AppendUtf8(std::string& out, char32_t c);
+
 }  // namespace platform

@@ -2,7 +2,11 @@
 
 #include <cmath>
 
+#include "platform/TextEncoding.h"
+
 namespace {
+
+using platform::AppendUtf8;
 
 constexpr char32_t kEof = 0xFFFFFFFF;
 constexpr char32_t kReplacement = 0xFFFD;
@@ -30,24 +34,6 @@ bool IsIdentStart(char32_t c) {
            (c >= 0xF900 && c <= 0xFDCF) || (c >= 0xFDF0 && c <= 0xFFFD) || c >= 0x10000;
 }
 bool IsIdentChar(char32_t c) { return IsIdentStart(c) || IsDigit(c) || c == '-'; }
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 // One code point of UTF-8 from `pos`; a byte that starts none is U+FFFD on its own.
 char32_t DecodeUtf8(std::string_view text, std::size_t& pos) {
