@@ -6,6 +6,7 @@
 #include "platform/Error.h"
 #include "platform/IniFile.h"
 #include "style/CssText.h"
+#include "style/PlainStyleTarget.h"
 #include "style/StyleFile.h"
 #include "style/TagText.h"
 
@@ -14,42 +15,11 @@ namespace {
 // The faces the window prefers, for a file that names none.
 const std::vector<std::string> kFacesWithoutDisplay = {"Comic Sans MS", "MS Sans Serif", "Arial"};
 
-// The style reader's target over a plain style: each value lands as the window's controls
-// would hold it.
-class PlainStyle : public StyleTarget {
-public:
-    explicit PlainStyle(std::optional<std::string> storedFace) {
-        faces_ = storedFace ? std::vector<std::string>{*storedFace} : kFacesWithoutDisplay;
-    }
-
-    void SetColor(TColorTarget target, TColor color) override { TargetField(style, target) = color; }
-    std::vector<std::string> Faces() const override { return faces_; }
-    void SelectFace(int index) override {
-        style.FaceName = index >= 0 ? faces_[static_cast<std::size_t>(index)] : std::string();
-    }
-    void SetCentered(bool centered) override { style.Centered = centered; }
-    void SetBold(bool bold) override { style.Bold = bold; }
-    void SetItalic(bool italic) override { style.Italic = italic; }
-    // The size bar refuses a step outside its range and keeps its position.
-    void SetSizeStep(int step) override {
-        if (step >= kMinSizeStep && step <= kMaxSizeStep) style.SizeStep = step;
-    }
-    void SetUserText(const std::string& text) override { style.UserText = text; }
-    void SetPicture(const std::string& path, const std::string& name) override {
-        style.PicturePath = path;
-        style.PictureName = name;
-    }
-    void SelectPictureMode() override { style.PictureMode = true; }
-    void SelectColorMode() override { style.PictureMode = false; }
-    void SetAltFaces(std::vector<std::string> faces) override { style.AltFaces = std::move(faces); }
-    void ShowFontTag() override {}
-    void ShowBackColor() override {}
-
-    TStyle style;
-
-private:
-    std::vector<std::string> faces_;
-};
+// The faces the file names, else those the window prefers: with no display there is no list
+// of installed faces to choose from.
+std::vector<std::string> FacesFor(const std::optional<std::string>& storedFace) {
+    return storedFace ? std::vector<std::string>{*storedFace} : kFacesWithoutDisplay;
+}
 
 std::string TextOf(const std::string& what, const TStyle& style) {
     if (what == "font") return MakeFontTag(style, false);
@@ -81,7 +51,7 @@ int PrintStyle(const std::string& what, const std::string& path, std::ostream& o
         const platform::IniText text = platform::TIniFile(path).ReadAll();
         std::optional<std::string> face = text.Value("Font", "faceFont");
         if (face == "ERROR") face.reset();  // the style files' mark of a missing value
-        PlainStyle target(face);
+        PlainStyleTarget target(FacesFor(face));
         try {
             ReadStyleText(text, target, isFile);
         } catch (const platform::Error& damage) {

@@ -8,6 +8,7 @@
 #include "style/CssPaste.h"
 #include "style/CssText.h"
 #include "style/Html5Text.h"
+#include "style/PlainStyleTarget.h"
 #include "style/TagParser.h"
 
 namespace {
@@ -155,28 +156,11 @@ namespace {
 const std::vector<std::string> kFaces = {"Arial", "Comic Sans MS", "My \"Best\" Face", "Verdana"};
 
 // Stands in for the main window, the picture mode included.
-class StyleHolder : public StyleTarget {
+class StyleHolder : public PlainStyleTarget {
 public:
-    explicit StyleHolder(TStyle start) : style(std::move(start)) {}
+    explicit StyleHolder(TStyle start) : PlainStyleTarget(kFaces, std::move(start)) {}
 
-    void SetColor(TColorTarget target, TColor color) override { TargetField(style, target) = color; }
-    std::vector<std::string> Faces() const override { return kFaces; }
-    void SelectFace(int index) override {
-        style.FaceName = index < 0 ? std::string() : kFaces[static_cast<std::size_t>(index)];
-    }
-    void SetCentered(bool centered) override { style.Centered = centered; }
-    void SetBold(bool bold) override { style.Bold = bold; }
-    void SetItalic(bool italic) override { style.Italic = italic; }
-    void SetSizeStep(int step) override { style.SizeStep = step; }
-    void SetUserText(const std::string& text) override { style.UserText = text; }
     void SetPicture(const std::string&, const std::string&) override { ADD_FAILURE() << "a picture was set"; }
-    void SelectPictureMode() override { style.PictureMode = true; }
-    void SelectColorMode() override { style.PictureMode = false; }
-    void SetAltFaces(std::vector<std::string> faces) override { style.AltFaces = std::move(faces); }
-    void ShowFontTag() override {}
-    void ShowBackColor() override {}
-
-    TStyle style;
 };
 
 // A style unlike the pasted ones in every field: picture mode with tile.gif, bold, italic.

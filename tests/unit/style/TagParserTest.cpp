@@ -6,38 +6,21 @@
 #include <vector>
 
 #include "style/HtmlMarkup.h"
+#include "style/PlainStyleTarget.h"
 #include "style/TagText.h"
 
 namespace {
 
 const std::vector<std::string> kFaces = {"Abadi", "Arial", "Comic Sans MS", "Times New Roman", "Verdana"};
 
-// Stands in for the main window: sets a style as its controls would. The size bar refuses a
-// step it cannot show.
-class StyleHolder : public StyleTarget {
+// Stands in for the main window: sets a style as its controls would, and refuses pictures.
+class StyleHolder : public PlainStyleTarget {
 public:
-    explicit StyleHolder(TStyle start) : style(std::move(start)) {}
+    explicit StyleHolder(TStyle start) : PlainStyleTarget(kFaces, std::move(start)) {}
 
-    void SetColor(TColorTarget target, TColor color) override { TargetField(style, target) = color; }
-    std::vector<std::string> Faces() const override { return kFaces; }
-    void SelectFace(int index) override {
-        style.FaceName = index < 0 ? std::string() : kFaces[static_cast<std::size_t>(index)];
-    }
-    void SetCentered(bool centered) override { style.Centered = centered; }
-    void SetBold(bool bold) override { style.Bold = bold; }
-    void SetItalic(bool italic) override { style.Italic = italic; }
-    void SetSizeStep(int step) override {
-        if (step >= kMinSizeStep && step <= kMaxSizeStep) style.SizeStep = step;
-    }
-    void SetUserText(const std::string& text) override { style.UserText = text; }
     void SetPicture(const std::string&, const std::string&) override { ADD_FAILURE() << "a picture was set"; }
     void SelectPictureMode() override { ADD_FAILURE() << "picture mode was selected"; }
     void SelectColorMode() override { ADD_FAILURE() << "colour mode was selected"; }
-    void SetAltFaces(std::vector<std::string> faces) override { style.AltFaces = std::move(faces); }
-    void ShowFontTag() override {}
-    void ShowBackColor() override {}
-
-    TStyle style;
 };
 
 // A style unlike the default in every field a tag carries, so that each field loaded shows.
