@@ -43,6 +43,12 @@ TEST_F(MainFrameTest, ClassicFrameCaptionAndMenuBarSurroundTheDesignedClientArea
     // The colour panel shows whole in the window, up to its last swatch, aqua.
     const QPoint aqua = w.PnlBottom->mapTo(&w, strip.topLeft() + QPoint(2 + 15 * 15 + 8, 10));
     EXPECT_EQ(window->grab().toImage().pixelColor(aqua), QColor(0, 255, 255));
+    // Under the swatches its bevel ends in a light line over a dark one.
+    const QImage row = w.colorPanel->pnlColor->grab().toImage();
+    EXPECT_EQ(row.pixelColor(strip.width() / 2, strip.height() - 2),
+              platform::ToQColor(platform::clBtnHighlight));
+    EXPECT_EQ(row.pixelColor(strip.width() / 2, strip.height() - 1),
+              platform::ToQColor(platform::clBtnShadow));
     // The letters R, G and B stand on the line of the digits in their fields; the bars'
     // thumbs are diamonds, here all at the left (black).
     const TColorPanel& panel = *window->colorPanel;
