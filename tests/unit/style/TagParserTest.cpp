@@ -107,6 +107,15 @@ TEST(PasteTag, FontTagsInManySpellings) {
          true,
          false,
          "t"},
+        {"<div style='text-align: center'><font color=red>x</font></div>",
+         0x0000FF,
+         2,
+         "Verdana",
+         {"Abadi"},
+         false,
+         false,
+         true,
+         "x"},
         {"<font size=0 color=123456 color=red>",
          0x563412,
          1,
@@ -301,6 +310,8 @@ TEST(PasteTag, LongValuesAndTextsAreCut) {
     const Loaded loaded = Paste("<font size=\"" + value + "\">");
     EXPECT_EQ(loaded.problems,
               std::vector<std::string>{"SIZE=\"" + std::string(39, 'a') + "...\" is not a size."});
+    EXPECT_EQ(Paste("<font size=" + std::string(40, 'a') + ">").problems,
+              std::vector<std::string>{"SIZE=\"" + std::string(40, 'a') + "\" is not a size."});
 
     std::string text;
     for (int i = 0; i < 1022; ++i) text += "\xC3\xA9";

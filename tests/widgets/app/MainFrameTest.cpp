@@ -5,7 +5,6 @@
 #include "platform/SysColors.h"
 
 #include <array>
-#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -44,16 +43,37 @@ TEST_F(MainFrameTest, ClassicFrameCaptionAndMenuBarSurroundTheDesignedClientArea
     // The colour panel shows whole in the window, up to its last swatch, aqua.
     const QPoint aqua = w.PnlBottom->mapTo(&w, strip.topLeft() + QPoint(2 + 15 * 15 + 8, 10));
     EXPECT_EQ(window->grab().toImage().pixelColor(aqua), QColor(0, 255, 255));
-    // The letters R, G and B stand level with their bars, whose thumbs are diamonds.
+    // Under the swatches its bevel ends in a light line over a dark one.
+    const QImage row = w.colorPanel->pnlColor->grab().toImage();
+    EXPECT_EQ(row.pixelColor(strip.width() / 2, strip.height() - 2),
+              platform::ToQColor(platform::clBtnHighlight));
+    EXPECT_EQ(row.pixelColor(strip.width() / 2, strip.height() - 1),
+              platform::ToQColor(platform::clBtnShadow));
+    // The letters R, G and B stand on the line of the digits in their fields; the bars'
+    // thumbs are diamonds, here all at the left (black).
     const TColorPanel& panel = *window->colorPanel;
+    window->colorPanel->SetBarsFromColor(platform::clBlack);
     const QList<QLabel*> letters = panel.pnlRGB->findChildren<QLabel*>();
     ASSERT_EQ(letters.size(), 3);
     controls::TSlideBar* bars[] = {panel.SlideBarRed, panel.SlideBarGreen, panel.SlideBarBlue};
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     bars[2]->setFocus();
     ASSERT_TRUE(bars[2]->hasFocus());
+    const QImage rgb = panel.pnlRGB->grab().toImage();
+    const auto inkRows = [&rgb](QRect area) {  // the top and bottom rows of dark pixels
+        std::pair<int, int> rows{-1, -1};
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                if (rgb.pixelColor(x, y).lightness() < 100) rows = {rows.first < 0 ? y : rows.first, y};
+            }
+        }
+        return rows;
+    };
+    const THexEdit* fields[] = {panel.TxtRed, panel.TxtGreen, panel.TxtBlue};
     for (int i = 0; i < 3; ++i) {
-        EXPECT_LE(std::abs(letters[i]->geometry().center().y() - bars[i]->geometry().center().y()), 1) << i;
+        const QRect field = fields[i]->geometry();
+        EXPECT_EQ(inkRows({0, field.y(), bars[i]->x(), field.height()}), inkRows(field.adjusted(3, 0, -2, 0)))
+            << i;
         EXPECT_EQ(bars[i]->ThumbStyle(), controls::TThumbStyle::tsDiamond4) << i;
         // A plain track across the middle: its two edges on silver, no tick marks, and silver
         // inside also with the focus.
@@ -64,9 +84,17 @@ TEST_F(MainFrameTest, ClassicFrameCaptionAndMenuBarSurroundTheDesignedClientArea
         }
         EXPECT_EQ(marks.size() == 2 ? marks[1] - marks[0] : 0, 4) << i << ": three pixels between the edges";
         // Its field stands level with it, in the window's text size.
-        const THexEdit* fields[] = {panel.TxtRed, panel.TxtGreen, panel.TxtBlue};
         EXPECT_EQ(fields[i]->geometry().center().y(), bars[i]->geometry().center().y()) << i;
         EXPECT_EQ(fields[i]->font().pixelSize(), window->font().pixelSize()) << i;
+        // On that line the field stands as far from the end of the track as from the panel's
+        // right edge.
+        std::vector<int> inked;
+        for (int x = 0; x < rgb.width(); ++x) {
+            if (rgb.pixelColor(x, field.center().y()) != QColor(192, 192, 192)) inked.push_back(x);
+        }
+        auto fieldLeft = inked.end() - 1;
+        while (fieldLeft - inked.begin() > 1 && *(fieldLeft - 1) == *fieldLeft - 1) --fieldLeft;
+        EXPECT_EQ(*fieldLeft - *(fieldLeft - 1) - 1, rgb.width() - 1 - inked.back()) << i;
     }
 }
 

@@ -207,6 +207,10 @@ TEST_F(MainWindowTest, MenuHoldsEveryCommandWithPendingOnesDisabled) {
     QStringList titles;
     for (QAction* menu : window->menuBar()->actions()) titles << menu->text();
     EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&Options", "&Help"}));
+    QStringList help;  // a line between the manual and the About box
+    for (QAction* item : window->menuBar()->actions()[3]->menu()->actions())
+        help << (item->isSeparator() ? "-" : item->text());
+    EXPECT_EQ(help, (QStringList{"Contents...", "-", "&About..."}));
     EXPECT_EQ(window->mnuSaveAs->shortcut(), QKeySequence("Ctrl+A"));
     EXPECT_EQ(window->mnuOptionsRefresh->shortcut(), QKeySequence("Ctrl+R"));
     EXPECT_TRUE(window->mnuFileExit->isEnabled());

@@ -41,14 +41,15 @@ protected:
     }
     void Click(QWidget* widget) const { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5)); }
     std::string UndoText() const { return window->mnuEditUndo->text().toStdString(); }
-    // The keys, in the window as the user presses them (a closed dialog may have left no
-    // window active).
+    // The keys, in the focus control as the user presses them, but for the tag memo, where
+    // they are the memo's own (a closed dialog may have left no window active).
     void Undo() const { Key(Qt::Key_Z); }
     void Redo() const { Key(Qt::Key_Y); }
     void Key(Qt::Key key) const {
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitFor([&] { return window->isActiveWindow(); }));
-        QTest::keyClick(window.get(), key, Qt::ControlModifier);
+        QWidget* focus = window->focusWidget();
+        QTest::keyClick(focus && focus != window->MemoTag ? focus : window.get(), key, Qt::ControlModifier);
     }
 };
 
