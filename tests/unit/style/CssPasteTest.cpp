@@ -10,6 +10,7 @@
 #include "style/Html5Text.h"
 #include "style/PlainStyleTarget.h"
 #include "style/TagParser.h"
+#include "tests/unit/style/PasteScene.h"
 
 namespace {
 
@@ -163,22 +164,11 @@ public:
     void SetPicture(const std::string&, const std::string&) override { ADD_FAILURE() << "a picture was set"; }
 };
 
-// A style unlike the pasted ones in every field: picture mode with tile.gif, bold, italic.
+// The readers' common scene, in picture mode with tile.gif and not centred.
 TStyle Before() {
-    TStyle style;
-    style.BackColor = 0x111111;
-    style.TextColor = 0x222222;
-    style.LinkColor = 0x333333;
-    style.VisitedColor = 0x444444;
-    style.ActiveColor = 0x555555;
-    style.FontColor = 0x666666;
-    style.FaceName = "Verdana";
+    TStyle style = StyleBeforePaste();
     style.AltFaces = {"Arial"};
-    style.SizeStep = 2;
-    style.Bold = true;
-    style.Italic = true;
     style.Centered = false;
-    style.UserText = "before";
     style.PictureMode = true;
     style.PicturePath = "/p/tile.gif";
     style.PictureName = "tile.gif";

@@ -8,6 +8,7 @@
 #include "style/HtmlMarkup.h"
 #include "style/PlainStyleTarget.h"
 #include "style/TagText.h"
+#include "tests/unit/style/PasteScene.h"
 
 namespace {
 
@@ -23,26 +24,7 @@ public:
     void SelectColorMode() override { ADD_FAILURE() << "colour mode was selected"; }
 };
 
-// A style unlike the default in every field a tag carries, so that each field loaded shows.
-TStyle Before() {
-    TStyle style;
-    style.BackColor = 0x111111;
-    style.TextColor = 0x222222;
-    style.LinkColor = 0x333333;
-    style.VisitedColor = 0x444444;
-    style.ActiveColor = 0x555555;
-    style.FontColor = 0x666666;
-    style.FaceName = "Verdana";
-    style.AltFaces = {"Abadi"};
-    style.SizeStep = 2;
-    style.Bold = true;
-    style.Italic = true;
-    style.Centered = true;
-    style.UserText = "before";
-    style.PicturePath = "/p/old.gif";
-    style.PictureName = "old.gif";
-    return style;
-}
+TStyle Before() { return StyleBeforePaste(); }
 
 struct Loaded {
     TStyle style;
