@@ -4,7 +4,6 @@
 
 #include "platform/Application.h"
 #include "platform/Canvas.h"
-#include "platform/Faces.h"
 #include "platform/SysColors.h"
 #include "style/ColorValue.h"
 
@@ -41,7 +40,6 @@ constexpr QSize kFieldSize(22, 19);
 constexpr int kRowTops[] = {7, 27, 47};
 constexpr int kFieldTops[] = {3, 23, 43};
 constexpr int kChannelMax = 255;
-constexpr int kBarPageSize = 25;
 constexpr int kBarThickness = 3;
 
 }  // namespace
@@ -110,7 +108,8 @@ TColorPanel::TColorPanel(QWidget* parent) : QWidget(parent) {
     pnlRGB->setFixedSize(kRgbPanelSize);
     pnlRGB->setAutoFillBackground(true);
     // A fixed background takes a fixed text colour, so a dark desktop theme cannot give
-    // light text on silver or white.
+    // light text on silver or white. The hex fields take their black on white from the band
+    // the panel stands on, and their font from the window, as all the band's fields do.
     platform::SetPaletteColor(pnlRGB, QPalette::Window, platform::clSilver);
     platform::SetPaletteColor(pnlRGB, QPalette::WindowText, platform::clBlack);
 
@@ -119,7 +118,6 @@ TColorPanel::TColorPanel(QWidget* parent) : QWidget(parent) {
     const char* fields[] = {"TxtRed", "TxtGreen", "TxtBlue"};
     TSlideBar** barSlots[] = {&SlideBarRed, &SlideBarGreen, &SlideBarBlue};
     THexEdit** fieldSlots[] = {&TxtRed, &TxtGreen, &TxtBlue};
-    const QFont fieldFont = platform::MakeFont("MS Sans Serif", -11);
     for (int row = 0; row < 3; ++row) {
         auto* letter = new QLabel(letters[row], pnlRGB);
         letter->move(6, kRowTops[row] - 1);
@@ -128,13 +126,12 @@ TColorPanel::TColorPanel(QWidget* parent) : QWidget(parent) {
         bar->setObjectName(bars[row]);
         bar->setGeometry(QRect(QPoint(kBarLeft, kRowTops[row]), kBarSize));
         bar->SetMax(kChannelMax);
-        bar->SetMin(0);
+        bar->SetMin(0);  // which makes the page a tenth of the range, 25
         bar->SetPosition(0);
         bar->SetStyle(controls::TBarStyle::bsRaised);
         bar->SetThickness(kBarThickness);
         bar->SetThumbStyle(controls::TThumbStyle::tsDiamond4);
         bar->SetTicks(false);
-        bar->SetPageSize(kBarPageSize);
         bar->SetFocusColor(platform::clSilver);
         bar->setFocusPolicy(Qt::ClickFocus);
         *barSlots[row] = bar;
@@ -142,9 +139,6 @@ TColorPanel::TColorPanel(QWidget* parent) : QWidget(parent) {
         auto* field = new THexEdit(pnlRGB);
         field->setObjectName(fields[row]);
         field->setGeometry(QRect(QPoint(kFieldLeft, kFieldTops[row]), kFieldSize));
-        field->setFont(fieldFont);
-        platform::SetPaletteColor(field, QPalette::Base, platform::clWhite);
-        platform::SetPaletteColor(field, QPalette::Text, platform::clBlack);
         *fieldSlots[row] = field;
 
         connect(bar, &TSlideBar::OnChange, this,

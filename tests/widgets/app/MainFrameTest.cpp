@@ -43,12 +43,12 @@ TEST_F(MainFrameTest, ClassicFrameCaptionAndMenuBarSurroundTheDesignedClientArea
     // The colour panel shows whole in the window, up to its last swatch, aqua.
     const QPoint aqua = w.PnlBottom->mapTo(&w, strip.topLeft() + QPoint(2 + 15 * 15 + 8, 10));
     EXPECT_EQ(window->grab().toImage().pixelColor(aqua), QColor(0, 255, 255));
-    // Under the swatches its bevel ends in a light line over a dark one.
+    // Over and under the swatches its bevel is a light line over a dark one.
     const QImage row = w.colorPanel->pnlColor->grab().toImage();
-    EXPECT_EQ(row.pixelColor(strip.width() / 2, strip.height() - 2),
-              platform::ToQColor(platform::clBtnHighlight));
-    EXPECT_EQ(row.pixelColor(strip.width() / 2, strip.height() - 1),
-              platform::ToQColor(platform::clBtnShadow));
+    for (const int y : {0, strip.height() - 2}) {
+        EXPECT_EQ(row.pixelColor(strip.width() / 2, y), platform::ToQColor(platform::clBtnHighlight)) << y;
+        EXPECT_EQ(row.pixelColor(strip.width() / 2, y + 1), platform::ToQColor(platform::clBtnShadow)) << y;
+    }
     // The letters R, G and B stand on the line of the digits in their fields; the bars'
     // thumbs are diamonds, here all at the left (black).
     const TColorPanel& panel = *window->colorPanel;
@@ -75,14 +75,18 @@ TEST_F(MainFrameTest, ClassicFrameCaptionAndMenuBarSurroundTheDesignedClientArea
         EXPECT_EQ(inkRows({0, field.y(), bars[i]->x(), field.height()}), inkRows(field.adjusted(3, 0, -2, 0)))
             << i;
         EXPECT_EQ(bars[i]->ThumbStyle(), controls::TThumbStyle::tsDiamond4) << i;
-        // A plain track across the middle: its two edges on silver, no tick marks, and silver
-        // inside also with the focus.
+        // A plain raised track across the middle: its two edges on silver, white over grey, no
+        // tick marks, and silver inside also with the focus.
         const QImage shot = bars[i]->grab().toImage();
         std::vector<int> marks;
+        std::vector<QRgb> edges;
         for (int y = 0; y < shot.height(); ++y) {
-            if (shot.pixelColor(100, y) != QColor(192, 192, 192)) marks.push_back(y);
+            if (shot.pixelColor(100, y) == QColor(192, 192, 192)) continue;
+            marks.push_back(y);
+            edges.push_back(shot.pixel(100, y) | 0xFF000000);
         }
         EXPECT_EQ(marks.size() == 2 ? marks[1] - marks[0] : 0, 4) << i << ": three pixels between the edges";
+        EXPECT_EQ(edges, (std::vector<QRgb>{qRgb(255, 255, 255), qRgb(128, 128, 128)})) << i;
         // Its field stands level with it, in the window's text size.
         EXPECT_EQ(fields[i]->geometry().center().y(), bars[i]->geometry().center().y()) << i;
         EXPECT_EQ(fields[i]->font().pixelSize(), window->font().pixelSize()) << i;

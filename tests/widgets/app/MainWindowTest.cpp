@@ -170,6 +170,8 @@ TEST_F(MainWindowTest, FieldKeysFilterUpperCaseAndStep) {
     EXPECT_EQ(field->text(), "F0");
     QTest::keyClick(field, Qt::Key_Home);
     EXPECT_EQ(Panel().SlideBarBlue->Position(), 0);
+    QTest::keyClick(Panel().SlideBarBlue, Qt::Key_PageDown);  // the bar's own page is 25
+    EXPECT_EQ(field->text(), "19");
     field->clear();
     QTest::keyClicks(field, "c");
     EXPECT_EQ(field->text(), "C");

@@ -26,8 +26,12 @@ constexpr platform::TColor kRed = 0x0000FF;
 // A parent that paints blue left of x = 10 and green from there on, so that a pixel tells
 // whether it shows the parent and which part of it.
 class PaintedParent : public QWidget {
+public:
+    int paints = 0;
+
 protected:
     void paintEvent(QPaintEvent*) override {
+        ++paints;
         QPainter painter(this);
         painter.fillRect(0, 0, kParentSplit, height(), QColor(kParentLeft));
         painter.fillRect(kParentSplit, 0, width() - kParentSplit, height(), QColor(kParentRight));
@@ -86,7 +90,7 @@ TEST_F(GIFImageTest, NeverLoadedPaintsNothingAndAnEmptyPictureShowsColorAtItsScr
     EXPECT_TRUE(image->LoadFromFile(Gif("none.gif", noImage))) << "a screen of no pixels is no failure";
 }
 
-TEST_F(GIFImageTest, AMissingFileKeepsThePictureAndATextFileEmptiesTheControl) {
+TEST_F(GIFImageTest, AMissingFileKeepsThePictureAndATextFileOrUnloadEmptiesTheControl) {
     const std::string picture = Gif("a.gif", Marked(20, 10, 0, 0));
     ASSERT_TRUE(image->LoadFromFile(picture));
 
@@ -96,10 +100,18 @@ TEST_F(GIFImageTest, AMissingFileKeepsThePictureAndATextFileEmptiesTheControl) {
     EXPECT_EQ(OnScreen(0, 0), GlobalColor(1));
 
     const std::string text = giftest::Save(folder.filePath("notes.gif"), {'h', 'e', 'l', 'l', 'o'});
-    EXPECT_FALSE(image->LoadFromFile(text));
-    EXPECT_EQ(image->FileName(), "");
-    EXPECT_TRUE(image->FrameBuffer().isNull());
-    EXPECT_EQ(OnScreen(0, 0), kParentLeft);
+    for (const bool unload : {false, true}) {
+        ASSERT_TRUE(image->LoadFromFile(picture));
+        ASSERT_EQ(OnScreen(0, 0), GlobalColor(1));  // painted, so what follows must ask again
+        if (unload)
+            image->Unload();
+        else
+            EXPECT_FALSE(image->LoadFromFile(text));
+        EXPECT_EQ(image->FileName(), "") << unload;
+        EXPECT_FALSE(image->FileChanged()) << unload;
+        EXPECT_TRUE(image->FrameBuffer().isNull()) << unload;
+        EXPECT_EQ(OnScreen(0, 0), kParentLeft) << unload;
+    }
 }
 
 // A name that exists but cannot be read as a file (here a pipe, which would also never end)
@@ -181,6 +193,25 @@ TEST_F(GIFImageTest, TransparentPartsShowColorOrWithSeeThroughTheParent) {
     }
 }
 
+// Frame 1, all transparent, goes back to the background, which shows the parent as it was
+// at load: the ticks compose on that snapshot and never make the parent paint again.
+TEST_F(GIFImageTest, SeeThroughFramesGoBackToTheSnapshotWithoutPaintingTheParent) {
+    giftest::FrameLayout clear = giftest::Solid(20, 10, 0);
+    clear.control = true;
+    clear.transparent = 0;
+    clear.disposal = 2;
+    giftest::FileLayout layout = giftest::OneFrame(clear);
+    layout.frames.push_back(giftest::Solid(1, 1, 3));
+    image->SetSeeThrough(true);
+    ASSERT_TRUE(image->LoadFromFile(Gif("clear.gif", layout)));
+    const int paints = parent.paints;
+    for (int tick = 0; tick < 4; ++tick) image->TimerTick();
+    EXPECT_EQ(Buffer(0, 0), GlobalColor(3));
+    EXPECT_EQ(Buffer(2, 2), kParentLeft);
+    EXPECT_EQ(Buffer(12, 2), kParentRight);
+    EXPECT_EQ(parent.paints, paints);
+}
+
 TEST_F(GIFImageTest, ASingleFramePictureStartsNoTimer) {
     image->SetAnimate(true);
     ASSERT_TRUE(image->LoadFromFile(Gif("one.gif", giftest::OneFrame(giftest::Solid(4, 4, 1)))));
@@ -194,7 +225,8 @@ TEST_F(GIFImageTest, ASingleFramePictureStartsNoTimer) {
 }
 
 // Frames 1, 2 and 3 for 100, 200 and 300 ms, one pass: after the third, frame 1 again with
-// the timer stopped.
+// the timer stopped, unless Loop is on. Animate set on again while running times the frame
+// the next tick shows.
 TEST_F(GIFImageTest, LoopCountOnePlaysEachFrameOnceThenRestsOnFrameOne) {
     giftest::FileLayout layout;
     layout.width = layout.height = 4;
@@ -205,21 +237,28 @@ TEST_F(GIFImageTest, LoopCountOnePlaysEachFrameOnceThenRestsOnFrameOne) {
         frame.delay = 10 * i;
         layout.frames.push_back(frame);
     }
-    image->SetAnimate(true);
-    ASSERT_TRUE(image->LoadFromFile(Gif("three.gif", layout)));
-    ASSERT_TRUE(image->TimerRunning());
-    EXPECT_EQ(image->TimerInterval(), 100);
     struct Step {
         int color;
         int interval;
         bool running;
+        int animateAgain;
     };
-    for (const Step& step :
-         {Step{1, 100, true}, Step{2, 200, true}, Step{3, 300, true}, Step{1, 100, false}}) {
-        image->TimerTick();
-        EXPECT_EQ(Buffer(1, 1), GlobalColor(step.color)) << step.color;
-        EXPECT_EQ(image->TimerInterval(), step.interval) << step.color;
-        EXPECT_EQ(image->TimerRunning(), step.running) << step.color;
+    for (const bool loop : {false, true}) {
+        image->SetLoop(loop);
+        image->SetAnimate(true);
+        ASSERT_TRUE(image->LoadFromFile(Gif("three.gif", layout)));
+        ASSERT_TRUE(image->TimerRunning());
+        EXPECT_EQ(image->TimerInterval(), 100);
+        for (const Step& step : {Step{1, 100, true, 200}, Step{2, 200, true, 300}, Step{3, 300, true, 100},
+                                 Step{1, 100, loop, 200}}) {
+            image->TimerTick();
+            EXPECT_EQ(Buffer(1, 1), GlobalColor(step.color)) << step.color << loop;
+            EXPECT_EQ(image->TimerInterval(), step.interval) << step.color << loop;
+            EXPECT_EQ(image->TimerRunning(), step.running) << step.color << loop;
+            if (!step.running) continue;
+            image->SetAnimate(true);
+            EXPECT_EQ(image->TimerInterval(), step.animateAgain) << step.color << loop;
+        }
     }
 }
 
@@ -250,6 +289,7 @@ TEST_F(GIFImageTest, DisposalRestoresWhatWasUnderTheFrameOrTheBackground) {
     EXPECT_EQ(Buffer(3, 3), red);
     EXPECT_EQ(Buffer(3, 0), GlobalColor(4));
     image->TimerTick();  // frame 1
+    EXPECT_TRUE(image->TimerRunning()) << "a loop count of 0 plays on";
     image->TimerTick();  // frame 2
     image->TimerTick();  // frame 3
     ASSERT_EQ(Buffer(3, 3), GlobalColor(3));
