@@ -44,7 +44,8 @@ protected:
     QTemporaryDir folder;
     QWidget window;
     TPreviousInstance instance{"/opt/velloran/velloran", folder.path().toStdString()};
-    TJustOne32 guard{&window};
+    // A stalled sender is dropped sooner than in the program, so that the test is quick.
+    TJustOne32 guard{&window, {.senderPatience = 600}};
 };
 
 TEST_F(JustOneTest, TheRequestWordRestoresTheMinimisedWindow) {
@@ -100,7 +101,7 @@ TEST_F(JustOneTest, AStalledSenderDoesNotBlockTheRequest) {
     EXPECT_TRUE(TJustOne32::AskToComeForward(instance.ServerName()));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isMinimized(); }, 3000));
     // The stalled sender is dropped after its patience runs out.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return stalled->state() == QLocalSocket::UnconnectedState; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return stalled->state() == QLocalSocket::UnconnectedState; }, 3000));
 }
 
 }  // namespace
@@ -130,11 +131,16 @@ TEST(JustOneStart, StandsAsideWithoutALockAndListensOverTheSocketOfACopyThatDied
     QWidget window;
     EXPECT_FALSE(TJustOne32(&window).Listening()) << "no instance lock was taken";
     QTemporaryDir folder;
+    // With nobody listening, a second copy's request is reported undelivered.
+    EXPECT_FALSE(TJustOne32::AskToComeForward(folder.filePath("velloran.socket"), {.retryFor = 100}));
     QFile left(folder.filePath("velloran.socket"));
     ASSERT_TRUE(left.open(QIODevice::WriteOnly));
     left.close();
     TPreviousInstance instance{"/opt/velloran/velloran", folder.path().toStdString()};
     EXPECT_TRUE(TJustOne32(&window).Listening());
+    // Found among the window's children by its name, as the window's other parts are.
+    const TJustOne32 guard(&window);
+    EXPECT_EQ(window.findChild<TJustOne32*>("JustOne321"), &guard);
 }
 
 TEST(JustOneStart, ASecondCopyAsksTheFirstForwardAndEndsWithSuccess) {
