@@ -129,8 +129,9 @@ namespace {
 
 TEST(JustOneStart, StandsAsideWithoutALockAndListensOverTheSocketOfACopyThatDied) {
     QWidget window;
-    EXPECT_FALSE(TJustOne32(&window).Listening()) << "no instance lock was taken";
     QTemporaryDir folder;
+    { const TPreviousInstance ended{"/opt/velloran/velloran", folder.path().toStdString()}; }
+    EXPECT_FALSE(TJustOne32(&window).Listening()) << "no instance lock is held any more";
     // With nobody listening, a second copy's request is reported undelivered.
     EXPECT_FALSE(TJustOne32::AskToComeForward(folder.filePath("velloran.socket"), {.retryFor = 100}));
     QFile left(folder.filePath("velloran.socket"));
