@@ -88,8 +88,6 @@ void TJustOne32::Accept() {
             continue;
         }
         ++connections_;
-        // Never buffer more than one byte past the longest message: a flood stays in the kernel.
-        socket->setReadBufferSize(static_cast<qint64>(kMaxGuardMessageBytes) + 1);
         auto reader = std::make_shared<TGuardMessageReader>();
         connect(socket, &QLocalSocket::readyRead, this, [this, socket, reader] { Receive(socket, *reader); });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
