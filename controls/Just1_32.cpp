@@ -151,11 +151,9 @@ bool TJustOne32::Send(const QString& serverName, const QByteArray& message, cons
         QLocalSocket socket;
         socket.connectToServer(serverName);
         if (socket.waitForConnected(times.connectWait)) {
+            // A message is a few kilobytes at most, which a local socket takes in one write.
             socket.write(message);
-            while (socket.bytesToWrite() > 0) {
-                if (!socket.waitForBytesWritten(times.writeWait)) return false;
-            }
-            return true;
+            return socket.waitForBytesWritten(times.writeWait);
         }
         if (deadline.hasExpired()) return false;
         QThread::msleep(static_cast<unsigned long>(times.retryPause));
