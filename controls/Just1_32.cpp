@@ -18,13 +18,9 @@ namespace {
 
 TPreviousInstance* current = nullptr;
 
-// A sender gets this long to say its word, and only so many are heard at once; the rest
-// are dropped, so a stalled or flooding stranger costs nothing.
-constexpr int kSenderPatienceMs = 2000;
+// Only so many senders are heard at once, each for a while; the rest are dropped, so a
+// stalled or flooding stranger costs nothing.
 constexpr int kMaxConnections = 8;
-constexpr int kRetryForMs = 1000;
-constexpr int kRetryPauseMs = 50;
-constexpr int kDialogPollMs = 200;
 
 // Deleting the socket aborts its connection.
 void Drop(QLocalSocket* socket) { socket->deleteLater(); }
@@ -48,7 +44,7 @@ TPreviousInstance::~TPreviousInstance() {
 
 TPreviousInstance* TPreviousInstance::Current() { return current; }
 
-TJustOne32::TJustOne32(QWidget* owner) : QObject(owner), owner_(owner) {
+TJustOne32::TJustOne32(QWidget* owner, TGuardTimes times) : QObject(owner), owner_(owner), times_(times) {
     setObjectName("JustOne321");
     const TPreviousInstance* instance = TPreviousInstance::Current();
     if (instance == nullptr) return;
@@ -56,9 +52,9 @@ TJustOne32::TJustOne32(QWidget* owner) : QObject(owner), owner_(owner) {
         // Whether or not the running copy answers (it may still be starting, or its
         // desktop may refuse to raise it), this copy ends here.
         if (instance->StyleToHandOver().empty()) {
-            AskToComeForward(instance->ServerName());
+            AskToComeForward(instance->ServerName(), times_);
         } else {
-            AskToOpenStyle(instance->ServerName(), instance->StyleToHandOver());
+            AskToOpenStyle(instance->ServerName(), instance->StyleToHandOver(), times_);
         }
         std::exit(0);
     }
@@ -92,15 +88,11 @@ void TJustOne32::Accept() {
             continue;
         }
         ++connections_;
-        // Never buffer more than one byte past the longest message: a flood stays in the kernel.
-        socket->setReadBufferSize(static_cast<qint64>(kMaxGuardMessageBytes) + 1);
         auto reader = std::make_shared<TGuardMessageReader>();
         connect(socket, &QLocalSocket::readyRead, this, [this, socket, reader] { Receive(socket, *reader); });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QObject::destroyed, this, [this] { --connections_; });
-        QTimer::singleShot(kSenderPatienceMs, socket, [socket] { Drop(socket); });
-        // A word that came with the connection raises no further signal: read it now.
-        Receive(socket, *reader);
+        QTimer::singleShot(times_.senderPatience, socket, [socket] { Drop(socket); });
     }
 }
 
@@ -127,7 +119,7 @@ void TJustOne32::Receive(QLocalSocket* socket, TGuardMessageReader& reader) {
 // before it (a text, a picture), so it waits until no dialog is open.
 void TJustOne32::HandOver(const std::string& path) {
     if (QApplication::activeModalWidget() != nullptr) {
-        QTimer::singleShot(kDialogPollMs, this, [this, path] { HandOver(path); });
+        QTimer::singleShot(times_.dialogPoll, this, [this, path] { HandOver(path); });
         return;
     }
     if (OpenStyle) OpenStyle(path);
@@ -142,28 +134,29 @@ void TJustOne32::ComeForward() {
     owner_->activateWindow();
 }
 
-bool TJustOne32::AskToComeForward(const QString& serverName) { return Send(serverName, kComeForward); }
-
-bool TJustOne32::AskToOpenStyle(const QString& serverName, const std::string& absolutePath) {
-    const std::string message = OpenStyleMessage(absolutePath);
-    if (message.empty()) return AskToComeForward(serverName);
-    return Send(serverName, QByteArray(message.data(), static_cast<qsizetype>(message.size())));
+bool TJustOne32::AskToComeForward(const QString& serverName, const TGuardTimes& times) {
+    return Send(serverName, kComeForward, times);
 }
 
-bool TJustOne32::Send(const QString& serverName, const QByteArray& message) {
-    const QDeadlineTimer deadline(kRetryForMs);
+bool TJustOne32::AskToOpenStyle(const QString& serverName, const std::string& absolutePath,
+                                const TGuardTimes& times) {
+    const std::string message = OpenStyleMessage(absolutePath);
+    if (message.empty()) return AskToComeForward(serverName, times);
+    return Send(serverName, QByteArray(message.data(), static_cast<qsizetype>(message.size())), times);
+}
+
+bool TJustOne32::Send(const QString& serverName, const QByteArray& message, const TGuardTimes& times) {
+    const QDeadlineTimer deadline(times.retryFor);
     for (;;) {
         QLocalSocket socket;
         socket.connectToServer(serverName);
-        if (socket.waitForConnected(200)) {
+        if (socket.waitForConnected(times.connectWait)) {
+            // A message is a few kilobytes at most, which a local socket takes in one write.
             socket.write(message);
-            socket.flush();
-            while (socket.bytesToWrite() > 0 && socket.waitForBytesWritten(500)) {
-            }
-            return socket.bytesToWrite() == 0;
+            return socket.waitForBytesWritten(times.writeWait);
         }
         if (deadline.hasExpired()) return false;
-        QThread::msleep(kRetryPauseMs);
+        QThread::msleep(static_cast<unsigned long>(times.retryPause));
     }
 }
 

@@ -49,6 +49,21 @@ private:
     std::string styleToHandOver_;
 };
 
+// How long the guard waits, in milliseconds.
+struct TGuardTimes {
+    // A sender gets this long to say its word before it is dropped.
+    int senderPatience = 2000;
+    // A second copy keeps trying this long while the running copy is still starting,
+    // pausing between tries.
+    int retryFor = 1000;
+    int retryPause = 50;
+    // Each try waits this long to connect, and then this long for its word to be written.
+    int connectWait = 200;
+    int writeWait = 500;
+    // A style handed over while a modal dialog is open is tried again this often.
+    int dialogPoll = 200;
+};
+
 // The single-instance component of the main window. Made in a second copy, it asks the
 // running copy to come forward and ends this copy at once with exit code 0, before any of
 // its windows is shown. Made in the first copy, it listens for that request and brings its
@@ -67,7 +82,7 @@ public:
     static const QByteArray kComeForward;
 
     // owner is the window to bring forward.
-    explicit TJustOne32(QWidget* owner);
+    explicit TJustOne32(QWidget* owner, TGuardTimes times = {});
     ~TJustOne32() override;
 
     QString About() const;
@@ -79,10 +94,11 @@ public:
 
     // Sends the request to the server, retrying for up to a second while the running copy
     // is still starting. Returns whether it was delivered.
-    static bool AskToComeForward(const QString& serverName);
+    static bool AskToComeForward(const QString& serverName, const TGuardTimes& times = {});
     // The same, with a style file to open; a path that cannot be sent asks only to come
     // forward.
-    static bool AskToOpenStyle(const QString& serverName, const std::string& absolutePath);
+    static bool AskToOpenStyle(const QString& serverName, const std::string& absolutePath,
+                               const TGuardTimes& times = {});
 
 private:
     void Listen(const QString& serverName);
@@ -90,9 +106,10 @@ private:
     void Receive(QLocalSocket* socket, TGuardMessageReader& reader);
     void ComeForward();
     void HandOver(const std::string& path);
-    static bool Send(const QString& serverName, const QByteArray& message);
+    static bool Send(const QString& serverName, const QByteArray& message, const TGuardTimes& times);
 
     QWidget* owner_;
+    TGuardTimes times_;
     QLocalServer* server_ = nullptr;
     int connections_ = 0;
 };

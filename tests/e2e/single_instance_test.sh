@@ -21,7 +21,21 @@ chmod +x "$E2E_DIR/bin/xdg-open"
 export PATH=$E2E_DIR/bin:$PATH
 
 e2e_start
+# Covered by another program's window, the first copy comes on top at a second start.
+# Prints which of two windows is higher; the root lists its children topmost first.
+higher() {
+  local first
+  first=$(xwininfo -root -children | grep -oiE "^ +($(printf '0x%x' "$1")|$(printf '0x%x' "$2")) " | head -n 1)
+  [ "$((first))" -eq "$1" ] && echo "$1" || echo "$2"
+}
+xlogo -name cover -geometry 4000x4000+0+0 >/dev/null 2>&1 &
+cover_pid=$!
+E2E_OTHERS+=("$cover_pid")
+cover=$(xdotool search --sync --name '^cover$' | head -n 1)
+e2e_expect "another program's window covers the first copy" "$cover" "$(higher "$E2E_WINDOW" "$cover")"
 e2e_expect "a second copy ends with code 0" 0 "$(second_copy)"
+e2e_expect "the second start brought the first copy on top" "$E2E_WINDOW" "$(higher "$E2E_WINDOW" "$cover")"
+kill "$cover_pid"
 e2e_expect "the second copy showed no window" 1 "$(windows)"
 kill -0 "$E2E_PID" && e2e_expect "the first copy still runs" yes yes
 
