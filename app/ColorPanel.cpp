@@ -125,8 +125,8 @@ TColorPanel::TColorPanel(QWidget* parent) : QWidget(parent) {
         auto* bar = new TSlideBar(pnlRGB);
         bar->setObjectName(bars[row]);
         bar->setGeometry(QRect(QPoint(kBarLeft, kRowTops[row]), kBarSize));
-        bar->SetMax(kChannelMax);
-        bar->SetMin(0);  // which makes the page a tenth of the range, 25
+        bar->SetMax(kChannelMax);  // which makes the page a tenth of the range, 25
+        bar->SetMin(0);
         bar->SetPosition(0);
         bar->SetStyle(controls::TBarStyle::bsRaised);
         bar->SetThickness(kBarThickness);

@@ -53,13 +53,15 @@ TEST_F(MainFrameTest, ClassicFrameCaptionAndMenuBarSurroundTheDesignedClientArea
     // thumbs are diamonds, here all at the left (black).
     const TColorPanel& panel = *window->colorPanel;
     window->colorPanel->SetBarsFromColor(platform::clBlack);
-    const QList<QLabel*> letters = panel.pnlRGB->findChildren<QLabel*>();
+    const QWidget* rgbPanel = window->findChild<QWidget*>("pnlRGB");  // found by its name
+    ASSERT_NE(rgbPanel, nullptr);
+    const QList<QLabel*> letters = rgbPanel->findChildren<QLabel*>();
     ASSERT_EQ(letters.size(), 3);
     controls::TSlideBar* bars[] = {panel.SlideBarRed, panel.SlideBarGreen, panel.SlideBarBlue};
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     bars[2]->setFocus();
     ASSERT_TRUE(bars[2]->hasFocus());
-    const QImage rgb = panel.pnlRGB->grab().toImage();
+    const QImage rgb = rgbPanel->grab().toImage();
     const auto inkRows = [&rgb](QRect area) {  // the top and bottom rows of dark pixels
         std::pair<int, int> rows{-1, -1};
         for (int y = area.top(); y <= area.bottom(); ++y) {

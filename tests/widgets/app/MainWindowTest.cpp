@@ -56,7 +56,9 @@ TEST_F(MainWindowTest, SwatchOnTheBodyPageChangesOnlyTheSelectedTarget) {
 }
 
 TEST_F(MainWindowTest, EverySwatchPixelPicksItsColourAndSharedPixelsTheLeftOne) {
-    auto* row = Panel().pnlColor;
+    // Found by its name, as a tool that drives the window finds it.
+    auto* row = window->findChild<QWidget*>("pnlColor");
+    ASSERT_NE(row, nullptr);
     // Swatch 1 (white) spans x 17..32 and shares x 17 with swatch 0 (black) on its left.
     ClickAt(row, QPoint(17, 2));
     EXPECT_EQ(window->Style().FontColor, 0x000000u);
@@ -67,7 +69,8 @@ TEST_F(MainWindowTest, EverySwatchPixelPicksItsColourAndSharedPixelsTheLeftOne) 
 }
 
 TEST_F(MainWindowTest, TheSwatchStripIsSilverAroundTheSwatchesWhateverMemoryHeld) {
-    auto* row = Panel().pnlColor;
+    auto* row = window->findChild<QWidget*>("pnlColor");
+    ASSERT_NE(row, nullptr);
     for (const unsigned char dirt : {0x00, 0x80, 0xFF}) {
         // Leftover memory of about the size of the strip's picture, for its next allocation.
         for (const int size : {row->width() * row->height() * 4, 1 << 16}) {
