@@ -147,24 +147,28 @@ TEST(JustOneStart, StandsAsideWithoutALockAndListensOverTheSocketOfACopyThatDied
     EXPECT_EQ(window.findChild<TJustOne32*>("JustOne321"), &guard);
 }
 
-TEST(JustOneStart, ASecondCopyAsksTheFirstForwardAndEndsWithSuccess) {
+TEST(JustOneStart, ASecondCopyAsksTheFirstForwardOrToOpenItsStyleAndEndsWithSuccess) {
     QTemporaryDir folder;
     const std::string dir = folder.path().toStdString();
     const platform::InstancePaths paths = platform::InstancePathsFor("velloran", dir, "", 0);
     const platform::InstanceLock first(paths.lock);
     QLocalServer server;
     ASSERT_TRUE(server.listen(QString::fromStdString(paths.server)));
-    EXPECT_EXIT(
-        {
-            TPreviousInstance second("/opt/velloran/velloran", dir);
-            QWidget window;
-            TJustOne32 guard(&window);
-        },
-        ::testing::ExitedWithCode(0), "");
-    ASSERT_TRUE(server.waitForNewConnection(1000));
-    QLocalSocket* request = server.nextPendingConnection();
-    request->waitForReadyRead(1000);
-    EXPECT_EQ(request->readAll(), TJustOne32::kComeForward);
+    for (const std::string style : {"", "/home/u/Blue Sky.vls"}) {
+        EXPECT_EXIT(
+            {
+                TPreviousInstance second("/opt/velloran/velloran", dir);
+                second.SetStyleToHandOver(style);
+                QWidget window;
+                TJustOne32 guard(&window);
+            },
+            ::testing::ExitedWithCode(0), "");
+        ASSERT_TRUE(server.waitForNewConnection(1000));
+        QLocalSocket* request = server.nextPendingConnection();
+        request->waitForReadyRead(1000);
+        EXPECT_EQ(request->readAll().toStdString(),
+                  style.empty() ? TJustOne32::kComeForward.toStdString() : OpenStyleMessage(style));
+    }
 }
 
 }  // namespace
