@@ -53,7 +53,7 @@ TEST_F(MainFrameTest, ClassicFrameCaptionAndMenuBarSurroundTheDesignedClientArea
     // thumbs are diamonds, here all at the left (black).
     const TColorPanel& panel = *window->colorPanel;
     window->colorPanel->SetBarsFromColor(platform::clBlack);
-    const QWidget* rgbPanel = window->findChild<QWidget*>("pnlRGB");  // found by its name
+    QWidget* rgbPanel = window->findChild<QWidget*>("pnlRGB");  // found by its name
     ASSERT_NE(rgbPanel, nullptr);
     const QList<QLabel*> letters = rgbPanel->findChildren<QLabel*>();
     ASSERT_EQ(letters.size(), 3);
