@@ -11,39 +11,24 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz/PasteChecks.h"
 #include "style/CssPaste.h"
 
 namespace {
 
-const std::vector<std::string> kFaces = {"Arial", "Comic Sans MS", "arial", "Verdana"};
+using fuzzcheck::Check;
+using fuzzcheck::kMaxProblemLength;
+
 constexpr std::string_view kOwnPicture = "tile.gif";
-constexpr std::size_t kMaxProblemLength = 200;
 
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
-
-class CheckingTarget : public StyleTarget {
+class SheetTarget : public fuzzcheck::CheckingTarget {
 public:
-    explicit CheckingTarget(const TPastedTag& tag) : tag_(tag) {}
+    explicit SheetTarget(const TPastedTag& tag) : tag_(tag) {}
 
-    void SetColor(TColorTarget, TColor color) override { Check(color <= 0xFFFFFF); }
-    std::vector<std::string> Faces() const override { return kFaces; }
-    void SelectFace(int index) override { Check(index >= 0 && index < static_cast<int>(kFaces.size())); }
-    void SetCentered(bool) override {}
-    void SetBold(bool) override {}
-    void SetItalic(bool) override {}
-    void SetSizeStep(int step) override { Check(step >= kMinSizeStep && step <= kMaxSizeStep); }
     // A sheet holds no text.
     void SetUserText(const std::string&) override { Check(false); }
-    void SetPicture(const std::string&, const std::string&) override { Check(false); }
     void SelectPictureMode() override { Check(tag_.picture == kOwnPicture); }
     void SelectColorMode() override { Check(tag_.picture == ""); }
-    void SetAltFaces(std::vector<std::string> faces) override {
-        for (const std::string& face : faces) Check(!face.empty());
-    }
-    void ShowFontTag() override {}
-    void ShowBackColor() override {}
 
 private:
     const TPastedTag& tag_;
@@ -68,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const TPastedTag tag = ParsePastedSheet(text);
     if (tag.kind == TPastedKind::None) Check(tag.colors.empty() && tag.problems.empty() && !tag.setsFont);
-    CheckingTarget target(tag);
+    SheetTarget target(tag);
     for (const std::string& problem : LoadPastedTag(tag, target, kOwnPicture)) {
         Check(problem.size() <= kMaxProblemLength);
     }
