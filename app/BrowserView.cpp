@@ -4,14 +4,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
-#include <cstdint>
 #include <string>
-#include <vector>
 
+#include "app/PageCommands.h"
 #include "app/main.h"
 #include "platform/AtomicWrite.h"
 #include "platform/Error.h"
-#include "platform/FileBytes.h"
 #include "platform/ShellOpen.h"
 #include "style/Html5Text.h"
 
@@ -21,15 +19,10 @@ namespace {
 // the same name, the page is written last and wins: the view then lacks only the background.
 constexpr const char* kPageName = "index.html";
 
-// The page that Export Page writes, with its picture beside it, since the page names its
-// picture bare. A picture that cannot be read raises "Unable to read <path>" before anything
-// is written; a file that cannot be written raises "Unable to write to <path>".
+// The page that Export Page writes, with its picture beside it.
 std::string WriteBrowserPage(const std::string& folder, const TStyle& style, std::string_view title) {
-    if (style.PictureMode && !style.PictureName.empty() && !style.PicturePath.empty()) {
-        const std::vector<std::uint8_t> bytes = platform::ReadWholeFile(style.PicturePath);
-        platform::WriteFileAtomically(folder + "/" + style.PictureName,
-                                      std::string(bytes.begin(), bytes.end()));
-    }
+    const std::string picture = PictureBesidePage(style, folder);
+    if (!picture.empty()) CopyPictureBesidePage(style, picture);
     const std::string page = folder + "/" + kPageName;
     platform::WriteFileAtomically(page, MakeHtml5Page(style, title));
     return page;

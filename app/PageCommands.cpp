@@ -20,6 +20,16 @@ bool SameFile(const std::string& a, const std::string& b) {
 
 }  // namespace
 
+std::string PictureBesidePage(const TStyle& style, const std::string& pageFolder) {
+    if (!style.PictureMode || style.PictureName.empty() || style.PicturePath.empty()) return {};
+    return pageFolder + "/" + style.PictureName;
+}
+
+void CopyPictureBesidePage(const TStyle& style, const std::string& picture) {
+    const std::vector<std::uint8_t> bytes = platform::ReadWholeFile(style.PicturePath);
+    platform::WriteFileAtomically(picture, std::string(bytes.begin(), bytes.end()));
+}
+
 std::string ShowPageDialog(QWidget* parent, const std::string& suggestedPath) {
     QFileDialog dialog(parent, "Export Page", QString::fromStdString(suggestedPath),
                        "HTML pages (*.html *.htm)");
@@ -31,8 +41,8 @@ std::string ShowPageDialog(QWidget* parent, const std::string& suggestedPath) {
     return dialog.selectedFiles().front().toStdString();
 }
 
-// The page names its picture without a folder, so the picture has to lie beside it; the user
-// is offered a copy there, which may replace a different file of that name.
+// The user is offered a copy of the picture beside the page, which may replace a different
+// file of that name.
 void TfrmMain::mnuFileExportPageClick() {
     const std::string name = CaptionName(styleFileName_);
     const std::string folder = styleFileName_.empty() ? settingsDir_ : FolderOf(styleFileName_);
@@ -43,13 +53,11 @@ void TfrmMain::mnuFileExportPageClick() {
         return;
     platform::WriteFileAtomically(path, MakeHtml5Page(style_, name));
 
-    if (!style_.PictureMode || style_.PictureName.empty() || style_.PicturePath.empty()) return;
-    const std::string picture = FolderOf(path) + "/" + style_.PictureName;
-    if (SameFile(picture, style_.PicturePath)) return;
+    const std::string picture = PictureBesidePage(style_, FolderOf(path));
+    if (picture.empty() || SameFile(picture, style_.PicturePath)) return;
     const bool replaces = std::filesystem::exists(picture);
     const std::string question = "Copy the picture \"" + style_.PictureName + "\" beside the page" +
                                  (replaces ? ", replacing the file of that name there?" : "?");
     if (AskToSave(question) != TSaveAnswer::Yes) return;
-    const std::vector<std::uint8_t> bytes = platform::ReadWholeFile(style_.PicturePath);
-    platform::WriteFileAtomically(picture, std::string(bytes.begin(), bytes.end()));
+    CopyPictureBesidePage(style_, picture);
 }

@@ -20,10 +20,12 @@ std::optional<int> RunWithoutWindow(const TCommandLine& line, std::string_view p
     return std::nullopt;
 }
 
+std::string ProgramName(int argc, char* argv[]) {
+    return argc > 0 ? std::filesystem::path(argv[0]).filename().string() : std::string("velloran");
+}
+
 TProgramStart StartFromCommandLine(int argc, char* argv[]) {
-    const std::string programName =
-        argc > 0 ? std::filesystem::path(argv[0]).filename().string() : std::string("velloran");
     TProgramStart start{ParseCommandLine(std::vector<std::string>(argv, argv + argc)), std::nullopt};
-    start.exitCode = RunWithoutWindow(start.line, programName, std::cout, std::cerr);
+    start.exitCode = RunWithoutWindow(start.line, ProgramName(argc, argv), std::cout, std::cerr);
     return start;
 }

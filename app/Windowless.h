@@ -2,6 +2,7 @@
 
 #include <iosfwd>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/CommandLine.h"
@@ -19,3 +20,6 @@ struct TProgramStart {
     std::optional<int> exitCode;
 };
 TProgramStart StartFromCommandLine(int argc, char* argv[]);
+
+// The name the program was started by, for its messages.
+std::string ProgramName(int argc, char* argv[]);

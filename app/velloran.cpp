@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
     char fallback[] = "velloran";
     char* noArguments[] = {fallback, nullptr};
     execv(window.c_str(), argc > 0 ? argv : noArguments);
-    std::cerr << (argc > 0 ? std::filesystem::path(argv[0]).filename().string() : "velloran")
-              << ": cannot start " << window.string() << ": " << std::strerror(errno) << "\n";
+    std::cerr << ProgramName(argc, argv) << ": cannot start " << window.string() << ": "
+              << std::strerror(errno) << "\n";
     return 1;
 }

@@ -23,33 +23,6 @@ constexpr std::array<char16_t, 32> kHighControls = {
 
 bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 
-// The character at pos and its length in bytes; nothing for a byte sequence that is not
-// well-formed UTF-8 (overlong forms, surrogates and values past U+10FFFF included).
-std::optional<std::pair<char32_t, std::size_t>> NextUtf8(std::string_view s, std::size_t pos) {
-    const auto lead = static_cast<unsigned char>(s[pos]);
-    if (lead < 0x80) return std::pair{char32_t{lead}, std::size_t{1}};
-    std::size_t length = 0;
-    char32_t c = 0;
-    char32_t least = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2, c = lead & 0x1F, least = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3, c = lead & 0x0F, least = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4, c = lead & 0x07, least = 0x10000;
-    } else {
-        return std::nullopt;
-    }
-    if (pos + length > s.size()) return std::nullopt;
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(s[pos + i]);
-        if ((next & 0xC0) != 0x80) return std::nullopt;
-        c = (c << 6) | (next & 0x3F);
-    }
-    if (c < least || c > kMaxCodePoint || IsSurrogate(c)) return std::nullopt;
-    return std::pair{c, length};
-}
-
 bool IsValidUtf8(std::string_view s) {
     for (std::size_t pos = 0; pos < s.size();) {
         const auto next = NextUtf8(s, pos);
@@ -140,6 +113,31 @@ std::optional<std::string> ToWindows1252(std::string_view utf8) {
 }
 
 }  // namespace
+
+std::optional<std::pair<char32_t, std::size_t>> NextUtf8(std::string_view s, std::size_t pos) {
+    const auto lead = static_cast<unsigned char>(s[pos]);
+    if (lead < 0x80) return std::pair{char32_t{lead}, std::size_t{1}};
+    std::size_t length = 0;
+    char32_t c = 0;
+    char32_t least = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2, c = lead & 0x1F, least = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3, c = lead & 0x0F, least = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4, c = lead & 0x07, least = 0x10000;
+    } else {
+        return std::nullopt;
+    }
+    if (pos + length > s.size()) return std::nullopt;
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(s[pos + i]);
+        if ((next & 0xC0) != 0x80) return std::nullopt;
+        c = (c << 6) | (next & 0x3F);
+    }
+    if (c < least || c > kMaxCodePoint || IsSurrogate(c)) return std::nullopt;
+    return std::pair{c, length};
+}
 
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace platform {
 
@@ -31,6 +32,10 @@ DecodedText DecodeText(std::string_view bytes);
 // UTF-8 text as the bytes of a file in the encoding, mark included. Nothing when a character
 // has no Windows-1252 byte; the caller then writes UTF-8 instead.
 std::optional<std::string> EncodeText(std::string_view utf8, TextEncoding encoding);
+
+// The character at pos and its length in bytes; nothing for a byte sequence that is not
+// well-formed UTF-8 (overlong forms, surrogates and values past U+10FFFF included).
+std::optional<std::pair<char32_t, std::size_t>> NextUtf8(std::string_view s, std::size_t pos);
 
 // Appends one code point to UTF-8 text (the caller keeps surrogates out).
 void AppendUtf8(std::string& out, char32_t c);

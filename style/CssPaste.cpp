@@ -7,24 +7,16 @@
 
 namespace {
 
-// A value or list named in a message is cut here, so that a hostile paste keeps the box
-// readable.
-constexpr std::size_t kShownLength = 40;
+// A list named in a message is cut here; a value, where every paste cuts it.
 constexpr std::size_t kShownListLength = 120;
 
 // The class Copy as CSS writes the font's rule for.
 constexpr std::string_view kFontSelector = ".velloran";
 
-std::string Cut(std::string_view text, std::size_t length) {
-    if (text.size() <= length) return std::string(text);
-    while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) --length;
-    return std::string(text.substr(0, length)) + "...";
-}
-
 std::string List(const std::vector<std::string>& names) {
     std::string list;
     for (const std::string& name : names) list += (list.empty() ? "" : ", ") + name;
-    return Cut(list, kShownListLength);
+    return CutForMessage(list, kShownListLength);
 }
 
 // Declarations in the order they count: the later wins, and "!important" wins over the rest.
@@ -39,8 +31,8 @@ std::vector<const CssDeclaration*> InOrder(const std::vector<CssDeclaration>& de
 }
 
 std::string Written(const CssDeclaration& declaration) {
-    return Cut(platform::LowerAscii(declaration.name), kShownLength) + ": " +
-           Cut(CssTokensText(declaration.value), kShownLength);
+    return CutForMessage(platform::LowerAscii(declaration.name)) + ": " +
+           CutForMessage(CssTokensText(declaration.value));
 }
 
 // A declaration whose value does not read is dropped, as browsers drop it, and an earlier
@@ -110,7 +102,7 @@ public:
             problems.push_back("The rules for " + List(others_) + ": only one rule sets the font.");
         if (!hover_.empty()) problems.push_back(List(hover_) + ": a style has no such link color.");
         std::vector<std::string> atRules;
-        for (const std::string& name : sheet_.atRules) AddName(atRules, "@" + Cut(name, kShownLength));
+        for (const std::string& name : sheet_.atRules) AddName(atRules, "@" + CutForMessage(name));
         if (!atRules.empty()) problems.push_back(List(atRules) + ": not part of a style.");
         return pasted_;
     }
@@ -130,7 +122,7 @@ private:
             allLinks_.push_back(&rule);
         } else if (lower.starts_with("a:") || lower.starts_with(":")) {
             // a:hover, a:focus and the like: states a style has no colour for.
-            AddName(hover_, Cut(selector, kShownLength));
+            AddName(hover_, CutForMessage(selector));
         } else {
             candidates_.emplace_back(selector, &rule);
         }
@@ -138,8 +130,7 @@ private:
 
     void NameLeftOut(const std::vector<std::string>& ignored, std::string_view where) {
         if (ignored.empty()) return;
-        pasted_.problems.push_back(List(ignored) + " in " + Cut(where, kShownLength) +
-                                   ": not part of a style.");
+        pasted_.problems.push_back(List(ignored) + " in " + CutForMessage(where) + ": not part of a style.");
     }
 
     void ReadBody() {
@@ -174,7 +165,7 @@ private:
             if (name == "color") {
                 colors.push_back(declaration);
             } else {
-                AddName(ignored, Cut(name, kShownLength));
+                AddName(ignored, CutForMessage(name));
             }
         }
         CssRead<CssColorValue> color;
@@ -202,7 +193,7 @@ private:
             if (written == selector) {
                 rules.push_back(rule);
             } else {
-                AddName(others_, Cut(written, kShownLength));
+                AddName(others_, CutForMessage(written));
             }
         }
         if (rules.empty()) return;
@@ -222,7 +213,7 @@ private:
               &values.italic.problem, &values.centered.problem}) {
             AddProblem(pasted_.problems, *problem);
         }
-        pasted_.read.push_back(Cut(selector, kShownLength));
+        pasted_.read.push_back(CutForMessage(selector));
         NameLeftOut(ignored, selector);
     }
 
@@ -261,7 +252,7 @@ CssFontValues ReadFontDeclarations(const std::vector<CssDeclaration>& declaratio
         } else if (name == "text-align") {
             Take(font.centered, *declaration, ReadCssCentered, " is not an alignment.");
         } else {
-            AddName(ignored, Cut(name, kShownLength));
+            AddName(ignored, CutForMessage(name));
         }
     }
     return font;
@@ -293,7 +284,7 @@ CssBodyValues ReadBodyDeclarations(const std::vector<CssDeclaration>& declaratio
             }
             body.picture = {background.value->image.value_or(std::string()), background.written, {}};
         } else {
-            AddName(ignored, Cut(name, kShownLength));
+            AddName(ignored, CutForMessage(name));
         }
     }
     return body;

@@ -37,35 +37,13 @@ bool IsIdentChar(char32_t c) { return IsIdentStart(c) || IsDigit(c) || c == '-';
 
 // One code point of UTF-8 from `pos`; a byte that starts none is U+FFFD on its own.
 char32_t DecodeUtf8(std::string_view text, std::size_t& pos) {
-    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(pos);
-    int length = 0;
-    char32_t c = 0;
-    char32_t least = 0;
-    if (lead < 0x80) {
-        ++pos;
-        return lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-        length = 2, c = lead & 0x1F, least = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3, c = lead & 0x0F, least = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4, c = lead & 0x07, least = 0x10000;
-    }
-    if (length == 0 || pos + static_cast<std::size_t>(length) > text.size()) {
+    const auto next = platform::NextUtf8(text, pos);
+    if (!next) {
         ++pos;
         return kReplacement;
     }
-    for (int i = 1; i < length; ++i) {
-        const unsigned char next = byte(pos + static_cast<std::size_t>(i));
-        if ((next & 0xC0) != 0x80) {
-            ++pos;
-            return kReplacement;
-        }
-        c = (c << 6) | (next & 0x3F);
-    }
-    pos += static_cast<std::size_t>(length);
-    return (c < least || c > kMaxCodePoint || IsSurrogate(c)) ? kReplacement : c;
+    pos += next->second;
+    return next->first;
 }
 
 // The code points the tokenizer reads: CR LF, CR and FF are LF; NUL is U+FFFD.

@@ -10,8 +10,6 @@
 
 namespace {
 
-// A value named in a message is cut here, so that a hostile paste keeps the box readable.
-constexpr std::size_t kShownValueLength = 40;
 // The most bytes a UTF-8 character takes.
 constexpr std::size_t kMaxCharacterBytes = 4;
 
@@ -54,20 +52,14 @@ constexpr std::array<GumboTag, 3> kStyledBlocks = {GUMBO_TAG_SPAN, GUMBO_TAG_P, 
 
 bool IsFont(const GumboNode* node) { return IsHtmlElement(node, GUMBO_TAG_FONT); }
 
-std::string Cut(const std::string& text) {
-    if (text.size() <= kShownValueLength) return text;
-    // Cut before a UTF-8 continuation byte's character, not through it.
-    std::size_t length = kShownValueLength;
-    while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) --length;
-    return text.substr(0, length) + "...";
-}
-
 // An attribute as the tag holds it: its name, and its value with references decoded.
 struct Attribute {
     std::string name;
     std::string value;
 
-    std::string Shown() const { return platform::UpperAscii(Cut(name)) + "=\"" + Cut(value) + "\""; }
+    std::string Shown() const {
+        return platform::UpperAscii(CutForMessage(name)) + "=\"" + CutForMessage(value) + "\"";
+    }
 };
 
 std::optional<Attribute> FindAttribute(const GumboNode* element, const char* name) {
@@ -94,13 +86,16 @@ std::optional<std::vector<std::string>> SplitFaces(std::string_view list) {
 
 // What an element's style attribute says of the font.
 CssFontValues StyleFont(const GumboNode* element) {
-    const GumboAttribute* style = gumbo_get_attribute(&element->v.element.attributes, "style");
-    if (style == nullptr) return {};
+    const std::optional<Attribute> style = FindAttribute(element, "style");
+    if (!style) return {};
     std::vector<std::string> ignored;
-    return ReadFontDeclarations(ParseCssDeclarations(DecodeAttribute(style->value)), ignored);
+    return ReadFontDeclarations(ParseCssDeclarations(style->value), ignored);
 }
 
-// A FONT tag, or a SPAN, P or DIV whose style sets the font.
+// A FONT tag, or a SPAN, P or DIV whose style (what StyleFont read of it) sets the font.
+bool IsCarrier(const GumboNode* node, const CssFontValues& style) {
+    return IsFont(node) || (IsOneOf(node, kStyledBlocks) && style.Any());
+}
 bool IsCarrier(const GumboNode* node) {
     return IsFont(node) || (IsOneOf(node, kStyledBlocks) && StyleFont(node).Any());
 }
@@ -323,12 +318,13 @@ private:
         if (inside_ == nullptr && IsOurs(node)) {
             inside_ = node;
             for (const GumboNode* around = node->parent; around != nullptr; around = around->parent) {
-                NoteWrapper(around);
+                if (around->type == GUMBO_NODE_ELEMENT) NoteWrapper(around, StyleFont(around));
             }
         }
         if (inside_ != nullptr) {
-            if (IsCarrier(node)) fonts_.push_back(node);
-            NoteWrapper(node);
+            const CssFontValues style = StyleFont(node);
+            if (IsCarrier(node, style)) fonts_.push_back(node);
+            NoteWrapper(node, style);
             if (IsHtmlElement(node, GUMBO_TAG_BR)) text_.Append(" ");
         }
         return true;
@@ -340,7 +336,7 @@ private:
         if (node == inside_) inside_ = nullptr;
     }
 
-    void NoteWrapper(const GumboNode* node) {
+    void NoteWrapper(const GumboNode* node, const CssFontValues& style) {
         if (IsHtmlElement(node, GUMBO_TAG_B) || IsHtmlElement(node, GUMBO_TAG_STRONG)) pasted_.bold = true;
         if (IsHtmlElement(node, GUMBO_TAG_I) || IsHtmlElement(node, GUMBO_TAG_EM)) pasted_.italic = true;
         if (IsHtmlElement(node, GUMBO_TAG_CENTER)) pasted_.centered = true;
@@ -348,9 +344,7 @@ private:
             const std::optional<Attribute> align = FindAttribute(node, "align");
             if (align && platform::LowerAscii(Trim(align->value)) == "center") pasted_.centered = true;
         }
-        if (node->type != GUMBO_NODE_ELEMENT) return;
         // A style only ever adds: what a wrapper's style takes away, an outer B still gives.
-        const CssFontValues style = StyleFont(node);
         if (style.bold.value.value_or(false)) pasted_.bold = true;
         if (style.italic.value.value_or(false)) pasted_.italic = true;
         if (style.centered.value.value_or(false)) pasted_.centered = true;
@@ -443,7 +437,7 @@ std::vector<std::string> LoadPastedTag(const TPastedTag& tag, StyleTarget& targe
         } else if (*tag.picture == pictureName) {
             target.SelectPictureMode();
         } else {
-            problems.push_back("The picture \"" + Cut(*tag.picture) +
+            problems.push_back("The picture \"" + CutForMessage(*tag.picture) +
                                "\" is not loaded: CSS does not say which folder holds it.");
         }
     }
@@ -456,7 +450,7 @@ std::vector<std::string> LoadPastedTag(const TPastedTag& tag, StyleTarget& targe
         int index = FindFace(list, tag.faces.front());
         if (index < 0) {
             index = ChooseFace(list, tag.faces.front());
-            std::string line = "The face \"" + Cut(tag.faces.front()) + "\" is not installed";
+            std::string line = "The face \"" + CutForMessage(tag.faces.front()) + "\" is not installed";
             if (index >= 0) {
                 const std::string& replacement = list[static_cast<std::size_t>(index)];
                 line += "; \"" + replacement + "\" is used instead";
@@ -484,6 +478,13 @@ std::string PastedTagMessage(const TPastedTag& tag, const std::vector<std::strin
     std::string message = "The CSS was loaded from " + read + " except for:";
     for (const std::string& problem : problems) message += "\n" + problem;
     return message;
+}
+
+std::string CutForMessage(std::string_view text, std::size_t length) {
+    if (text.size() <= length) return std::string(text);
+    // Cut before a UTF-8 continuation byte's character, not through it.
+    while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) --length;
+    return std::string(text.substr(0, length)) + "...";
 }
 
 std::string PastedTagMessage(const std::vector<std::string>& problems) {

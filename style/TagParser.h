@@ -75,4 +75,9 @@ std::string PastedTagMessage(const std::vector<std::string>& problems);
 // The same for any paste: a sheet's message names the rules it was read from too.
 std::string PastedTagMessage(const TPastedTag& tag, const std::vector<std::string>& problems);
 
+// A value named in a paste's message: cut after `length` bytes, before the character that
+// would be split, with "..." after it, so that a hostile paste keeps the box readable.
+inline constexpr std::size_t kShownValueLength = 40;
+std::string CutForMessage(std::string_view text, std::size_t length = kShownValueLength);
+
 inline constexpr std::string_view kNoTagMessage = "The clipboard holds no FONT or BODY tag and no CSS.";
