@@ -5,8 +5,8 @@
 #include <QScreen>
 #include <filesystem>
 
-#include "app/Windowless.h"
 #include "app/main.h"
+#include "cli/Windowless.h"
 #include "controls/Just1_32.h"
 #include "platform/Application.h"
 #include "platform/Faces.h"

@@ -1,10 +1,10 @@
-#include "app/Windowless.h"
+#include "cli/Windowless.h"
 
 #include <filesystem>
 #include <iostream>
 #include <vector>
 
-#include "app/PrintStyle.h"
+#include "cli/PrintStyle.h"
 
 std::optional<int> RunWithoutWindow(const TCommandLine& line, std::string_view programName, std::ostream& out,
                                     std::ostream& err) {

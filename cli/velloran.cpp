@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <iostream>
 
-#include "app/Windowless.h"
+#include "cli/Windowless.h"
 
 namespace {
 

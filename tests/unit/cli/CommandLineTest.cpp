@@ -1,10 +1,10 @@
-#include "app/CommandLine.h"
+#include "cli/CommandLine.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "app/PrintStyle.h"
+#include "cli/PrintStyle.h"
 #include "tests/unit/style/TempFolder.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/CommandLine.h"
+#include "cli/CommandLine.h"
 
 // Answers what the command line asks that needs no window (--help, --version, --print, a
 // usage error) on out and err, and returns the exit code; nothing when the window is to start.

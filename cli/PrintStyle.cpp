@@ -1,4 +1,4 @@
-#include "app/PrintStyle.h"
+#include "cli/PrintStyle.h"
 
 #include <filesystem>
 #include <ostream>

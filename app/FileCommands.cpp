@@ -1,0 +1,125 @@
+// The main window's style files: Open, Save and Save As, their dialogs, the question before a
+// partly read style is written, and the close steps.
+#include "app/main.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "platform/Application.h"
+#include "platform/Error.h"
+#include "platform/Paths.h"
+#include "style/SettingsHome.h"
+
+std::string TfrmMain::ShowStyleDialog(bool open) {
+    QFileDialog dialog(this, open ? "Select Style" : "Save Current Style As",
+                       QString::fromStdString(settingsDir_), ".style files (*.vls)");
+    dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // A name typed without an extension gets ".vls"; saving over a file asks first.
+    if (!open) dialog.setDefaultSuffix("vls");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front().toStdString();
+}
+
+TSaveAnswer TfrmMain::AskYesNoCancel(const std::string& question) {
+    QMessageBox box(QMessageBox::Question, "Confirm", QString::fromStdString(question), QMessageBox::NoButton,
+                    this);
+    QPushButton* yes = box.addButton("&Yes", QMessageBox::YesRole);
+    QPushButton* no = box.addButton("&No", QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton("Cancel", QMessageBox::RejectRole);
+    // Yes would write a partly read style over a file; that must be a deliberate choice.
+    box.setDefaultButton(origin_.partlyReadFrom ? no : yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes) return TSaveAnswer::Yes;
+    if (box.clickedButton() == no) return TSaveAnswer::No;
+    return TSaveAnswer::Cancel;
+}
+
+// The settings folder is made when the program first writes there rather than at every start.
+void TfrmMain::MakeSettingsDirFor(const std::string& path) const {
+    if (path.starts_with(settingsDir_)) MakeSettingsDir(settingsDir_);
+}
+
+void TfrmMain::LoadStyle(const std::string& path) {
+    try {
+        ReadStyle(path, *this, platform::FileExists);
+    } catch (const platform::ReadError&) {
+        throw;
+    } catch (const platform::Error&) {
+        origin_.partlyReadFrom = path;
+        ShowFontTag();
+        throw;
+    }
+    origin_ = {};
+}
+
+void TfrmMain::mnuFileOpenClick() {
+    const std::string path = ChooseStyleToOpen();
+    if (path.empty()) return;
+    OpenStyleFile(path);
+}
+
+void TfrmMain::OpenStyleFile(const std::string& path) {
+    if (!platform::FileExists(path)) throw platform::ReadError("Unable to read " + path);
+    if (FontPageActive()) {
+        PC1Change();
+    } else {
+        PC1->setCurrentWidget(fontPanel);
+    }
+    // A new history, also when the read stops at a damaged value.
+    struct NewHistory {
+        TStyleHistory& history;
+        ~NewHistory() { history.Restart(); }
+    } newHistory{*history_};
+    LoadStyle(path);
+    styleFileName_ = path;
+    mnuFileRecent->Note(path);
+    SetCaptionFromStyleFile();
+    SetBarsFromColor(style_.FontColor);
+    ReloadPicture();
+}
+
+// A partly read style is written over its file only when the user says so.
+void TfrmMain::mnuFileSaveClick() {
+    if (origin_.partlyReadFrom &&
+        AskToSave(PartlyReadQuestion(styleFileName_, *origin_.partlyReadFrom)) != TSaveAnswer::Yes) {
+        return;
+    }
+    MakeSettingsDirFor(styleFileName_);
+    WriteStyle(styleFileName_, style_);
+    origin_.partlyReadFrom.reset();
+    mnuFileRecent->Note(styleFileName_);
+}
+
+void TfrmMain::mnuSaveAsClick() {
+    const std::string path = ChooseStyleToSaveAs();
+    if (path.empty()) return;
+    WriteStyle(path, style_);
+    styleFileName_ = path;
+    origin_ = {};
+    mnuFileRecent->Note(path);
+    SetCaptionFromStyleFile();
+}
+
+bool TfrmMain::FormClose() {
+    MakeSettingsDirFor(SettingsFile());
+    return ExitSteps(
+        SettingsFile(), styleFileName_, AskToSave, [this] { WriteStyle(styleFileName_, style_); },
+        [](const std::string& message) {
+            platform::TApplication::ShowError(QString::fromStdString(message));
+        },
+        origin_);
+}
+
+// A close that fails to write is shown and abandoned: the window stays open with nothing lost.
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    bool mayClose = false;
+    platform::RunReportingErrors([&] { mayClose = FormClose(); });
+    if (mayClose) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}

@@ -1,0 +1,94 @@
+// The main window's menu bar: every command, its shortcut, and what it runs.
+#include "app/main.h"
+
+#include <QMenuBar>
+
+#include "app/BrowserView.h"
+#include "app/PickFromScreen.h"
+#include "platform/Application.h"
+
+void TfrmMain::BuildMenu() {
+    QMenu* file = menuBar()->addMenu("&File");
+    mnuFileOpen = file->addAction("&Open...");
+    mnuFileOpen->setShortcut(QKeySequence("Ctrl+O"));
+    mnuFileSave = file->addAction("&Save");
+    mnuFileSave->setShortcut(QKeySequence("Ctrl+S"));
+    mnuSaveAs = file->addAction("Save &As...");
+    mnuSaveAs->setShortcut(QKeySequence("Ctrl+A"));
+    mnuFileRecent = new TRecentMenu([this] { return SettingsFile(); }, this);
+    mnuFileRecent->Open = [this](const std::string& path) { OpenStyleFile(path); };
+    file->addMenu(mnuFileRecent);
+    connect(file, &QMenu::aboutToShow, mnuFileRecent, &TRecentMenu::Rebuild);
+    file->addSeparator();
+    mnuFileExportPage = file->addAction("&Export Page...");
+    connect(mnuFileExportPage, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuFileExportPageClick(); }));
+    file->addSeparator();
+    mnuFileExit = file->addAction("E&xit");
+    connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    mnuEditUndo = history_->MakeUndoAction(this);
+    mnuEditRedo = history_->MakeRedoAction(this);
+    edit->addActions({mnuEditUndo, mnuEditRedo});
+    edit->addSeparator();
+    mnuEditCopyFontTag = edit->addAction("&Copy Font Tag");
+    CopyFontTagwithText = edit->addAction("C&opy Font Tag with Text");
+    mnuEditCopyBodyTag = edit->addAction("Copy &Body Tag");
+    connect(mnuEditCopyFontTag, &QAction::triggered, this,
+            platform::ReportingErrors([this] { cmdCopyFontTagClick(); }));
+    connect(CopyFontTagwithText, &QAction::triggered, this,
+            platform::ReportingErrors([this] { cmdCopyFontTagTextClick(); }));
+    connect(mnuEditCopyBodyTag, &QAction::triggered, this,
+            platform::ReportingErrors([this] { cmdBodyTagClick(); }));
+    edit->addSeparator();
+    mnuEditCopyCss = edit->addAction("Copy as C&SS");
+    mnuEditCopyHtml5 = edit->addAction("Copy as &HTML5");
+    mnuEditPasteTag = edit->addAction("&Paste Tag");
+    connect(mnuEditCopyHtml5, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuEditCopyHtml5Click(); }));
+    connect(mnuEditCopyCss, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuEditCopyCssClick(); }));
+    connect(mnuEditPasteTag, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuEditPasteTagClick(); }));
+    edit->addSeparator();
+    mnuEditPickFromScreen = edit->addAction("Pic&k from Screen");
+    mnuEditPickFromScreen->setShortcut(QKeySequence("Ctrl+Shift+C"));
+    connect(mnuEditPickFromScreen, &QAction::triggered, this,
+            platform::ReportingErrors([this] { PickFromScreen(*this, PreferredPickRoute()); }));
+
+    QMenu* options = menuBar()->addMenu("&Options");
+    mnuOptionsOptions = options->addAction("&Options...");
+    mnuOptionsRefresh = options->addAction("&Refresh");
+    mnuOptionsRefresh->setShortcut(QKeySequence("Ctrl+R"));
+    mnuOptionsContrast = options->addAction("Contrast &Check...");
+    connect(mnuOptionsContrast, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuOptionsContrastClick(); }));
+    BuildVisionMenu(options);
+    options->addSeparator();
+    mnuOptionsViewInBrowser = options->addAction("View in &Browser");
+    mnuOptionsViewInBrowser->setShortcut(QKeySequence(Qt::Key_F12));
+    browserView_ = new TBrowserView(this);
+    connect(mnuOptionsViewInBrowser, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuOptionsViewInBrowserClick(); }));
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    mnuHelpContents = help->addAction("Contents...");
+    mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
+    help->addSeparator();
+    mnuHelpAbout = help->addAction("&About...");
+
+    connect(mnuFileOpen, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuFileOpenClick(); }));
+    connect(mnuFileSave, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuFileSaveClick(); }));
+    connect(mnuSaveAs, &QAction::triggered, this, platform::ReportingErrors([this] { mnuSaveAsClick(); }));
+    connect(mnuOptionsOptions, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuOptionsOptionsClick(); }));
+    connect(mnuHelpContents, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuHelpContentsClick(); }));
+    connect(mnuHelpAbout, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuHelpAboutClick(); }));
+    connect(mnuOptionsRefresh, &QAction::triggered, this,
+            platform::ReportingErrors([this] { mnuOptionsRefreshClick(); }));
+}
