@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Options > View in Browser: the page Export Page would write, seen in the desktop's browser.
 #include "app/BrowserView.h"
 

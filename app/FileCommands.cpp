@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's style files: Open, Save and Save As, their dialogs, the question before a
 // partly read style is written, and the close steps.
 #include "app/main.h"

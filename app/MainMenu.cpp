@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menu bar: every command, its shortcut, and what it runs.
 #include "app/main.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's command that writes the style out as a complete HTML5 page.
 #include "app/PageCommands.h"
 

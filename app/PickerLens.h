@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The screen picker's arithmetic in plain numbers: which grabbed pixel lies under the pointer,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture mode: the Color and Picture choice, the picture chooser, and reading the picture
 // again when it may have changed.
 #include "app/main.h"

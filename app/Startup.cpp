@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's start: where the settings live, the faces, and which style it opens.
 #include "app/main.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What reading a style sets: each value reaches the window's controls as a user's choice would.
 #include "app/main.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands that carry a style out as CSS and HTML5, read a pasted tag back into it,
 // and open the contrast check.
 #include "app/main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Options > Simulate Color Vision: the preview as visitors with a colour-vision deficiency see
 // it. A view of the page rather than part of the style, so no style file holds it.
 #include <QActionGroup>

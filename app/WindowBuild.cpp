@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's construction: its bands, the Body page and the bottom band, and how
 // their controls are wired to the window's commands.
 #include "app/main.h"

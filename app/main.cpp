@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window itself: the colour being edited, the tags it shows and copies, the page and
 // target switches, the smaller windows it opens, and the keys it keeps for itself.
 #include "app/main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window program: `velloran` starts it, in the same process and with the same arguments,
 // for everything that needs a window. Started by itself it answers the command line the same.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and saving a style with a long list of alternate faces, through the main window as
 // the menu commands run them, and one click of Bold with that list in the tag. Each list is
 // twice as long as the one before; the time must at most about double with it. The reference

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The GIF decoder, with each of its two LZW methods, against giflib's DGifSlurp on the same
 // files, in one run. The files are written by giflib's encoder at start-up, plus one whose
 // code stream builds ever longer strings after a 1 x 1 picture. Before any timing, the three decoders' frames

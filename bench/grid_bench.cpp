@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a column grid's data file of 5000 to 40000 lines into a shown grid that adds a row
 // for each line, as a form's loading does. Each file is twice as long as the one before; the
 // time must at most about double with it. The reference for each row is the row before it,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The GIF image control against Qt's own animated-GIF player, in one run, on the same files.
 //
 // - animation: a 50-frame 500 x 500 animation with a transparent corner, one frame per

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long `velloran --print font STYLE.vls` takes from start to exit, against how long the
 // program takes to start its window and show it, each a process of its own started the same
 // way, in one run. The window's start is this program run again with "--window": the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program users start. It answers --help, --version, --print and usage errors itself, and
 // hands every window start to the window program installed beside it. Only this small part
 // links no toolkit: loading the toolkit's libraries would take many times longer than a

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DROOT=<source folder> -DFOLDER=<folder> -P CheckNoQt.cmake
 # Fails when a file of FOLDER includes a Qt header, directly or through the project's own
 # headers ("folder/File.h" includes, followed recursively).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The fuzz targets need clang's libFuzzer, while the rest of the tree builds with g++, so
 # they live in a project of their own under fuzz/ that is built here as an external project
 # with clang. Each target gets two tests: a regression pass over its stored corpus, and a

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing for one user: `cmake --install build --prefix ~/.local` puts the program in a
 # folder of its own, lib/velloran/, where it keeps its settings (vlr.ini) and styles (.vls)
 # beside it, with a link in bin/, a desktop entry and icons so that the desktop's menu

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Our own code is held to -Werror; third-party headers come in as system headers.
 #
 # GCC 12's -Wrestrict and -Wstringop-overflow misfire at -O2 and above on plain std::string

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What both Paste Tag fuzz targets check in the values a paste hands to a style: colours are
 // colours, the size step stays in 1..7, a face index is inside the face list, faces are named,
 // and a paste never sets a picture of its own. Each target adds what its input may set.

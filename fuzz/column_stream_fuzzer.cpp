@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the column grid's stream reader as a stored window description.
 // Besides crashes, it checks that a stream the reader accepts writes back into one that reads
 // to the same columns: writing what was read twice gives the same bytes.

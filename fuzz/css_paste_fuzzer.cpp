@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the CSS reading of Paste Tag: the tokenizer, the sheet and
 // declaration parser, the value readers and the loading of a sheet into a style. Anything
 // escaping, a crash or a hang is a fault. Besides that it checks what the main window relies

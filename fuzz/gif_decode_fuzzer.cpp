@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decodes any input with both LZW decoders. Beyond the sanitizers' checks, the two decoders
 // must give identical frames: a difference aborts the run.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads any input into the GIF image control and works it as its users can: frames composed
 // with every disposal, the timer's steps, each placement switch, see-through and painting.
 // Beyond the sanitizers' checks nothing is asserted: the control must simply survive.

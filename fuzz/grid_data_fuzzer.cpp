@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the column grid's data-file parser: the first byte picks the
 // number of grid columns and the strip rules, the rest is the file. Besides crashes, it
 // checks the parser's promises: no line passes the length limit, fields come in column

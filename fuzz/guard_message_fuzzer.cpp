@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the reader of what a second copy (or anyone else of the same user)
 // writes to the running copy's socket, cut into pieces where the first byte says. Besides
 // crashes, it checks the reader's promises: a path it hands over is absolute, within the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the INI reader as a file's content, decoded as a file on disk is,
 // and edits them in memory, the same line handling a file goes through. Besides crashes, it
 // checks the promises the program relies on: a file written back unchanged keeps its bytes,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the style reader as a style file's content, decoded and read from
 // memory with the same rules a file on disk goes through. A colour that is not hexadecimal ends the
 // read with its message, as it does in the program; anything else escaping, a crash or a hang

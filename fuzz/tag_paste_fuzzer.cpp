@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the Paste Tag reader as clipboard text, through gumbo's HTML parser
 // and our reading of its tree, and loads what it finds into a style. Anything escaping, a
 // crash or a hang is a fault. Besides that it checks what the main window relies on: colours

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every fuzz target: its name, and the sources of ours it exercises (paths from the top of
 # the tree). The target's entry point is fuzz/<name>_fuzzer.cpp and its seed corpus
 # fuzz/corpus/<name>/; FUZZ_<name>_OPTIONS, when set, are libFuzzer options for both of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Canvas::DrawText: the classic text output that the controls lay their captions out with.
 //
 // The text is laid out here rather than by Qt's text engine so that measuring and drawing

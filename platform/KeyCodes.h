@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Pure: no Qt, so that the key rules of pure code can name the keys too.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gifdump FILE: prints what the program's GIF decoder makes of a file, for checking the
 // decoder from outside.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // giflongstring WIDTH HEIGHT BYTES FILE: writes a well-formed GIF of about BYTES bytes whose
 // one WIDTH x HEIGHT frame has a code stream that builds ever longer strings (see
 // LongStringGif.h). A decoder that expands codes the picture no longer needs does work

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // grabwindow WINDOW-ID OUT.png [X,Y ...]: saves a picture of an X window as it shows on the
 // screen, and prints the colour at each given point of it as #RRGGBB, one a line. The
 // end-to-end tests look at the program's window through it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the column grid's five 13 x 13 check-box pictures as XPM files.
 
 Each picture is drawn row by row below: K black, G dark grey, S silver, W white.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes SuperGrid1.columns, the stored column settings of the special characters
 window's grid, in the column grid's stream form (described in controls/ColumnStream.h).
 

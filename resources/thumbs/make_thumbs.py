@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the slide bar's thumb bitmaps and their masks as XPM files, which Qt reads natively.
 
 Each thumb is a bevelled shape in the classic 16-colour set: white on its top-left edge,

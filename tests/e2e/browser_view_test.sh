@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # View in Browser (F12) hands the desktop the exported page, with its picture beside it, in a
 # private folder that goes when the program closes. A stand-in xdg-open records what the
 # desktop is asked to open; TMPDIR says where the folder goes.

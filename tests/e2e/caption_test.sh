@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The painted caption works as a caption: on a bare X server the window follows a drag of
 # its caption by itself; under a window manager (openbox) the desktop moves it, the
 # minimise button minimises it, and a second start brings it back. A dialog is centred

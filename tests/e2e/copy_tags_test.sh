@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A first start in an empty program folder shows the default style; the Edit menu copies
 # each tag exactly, from either page, using only the keyboard.
 . "$(dirname "$0")/lib.sh"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Styles as documents: the command line without a display, a style named at start, a style
 # handed to the running copy by a second one, and a double-click stand-in (gio open) on a
 # .vls from a per-user install opening it in the running copy.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A face dragged with the mouse from the face list onto "Alternate Fonts" joins the tag as
 # an alternate face, as the X server's pointer does it: press, move, release.
 . "$(dirname "$0")/lib.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Help > Contents shows the manual in the program's own viewer, whose internal links stay
 # inside it; the About box's link asks the desktop for the configured web page. A stand-in
 # xdg-open records what the desktop is asked to open.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing for one user puts the program in its own folder with its manual, a link, a valid
 # desktop entry and icons; the program started from the desktop entry shows the manual in
 # its help and through the About box's link, and keeps its settings and style beside

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The side windows work from the keyboard alone on a real X server: the contrast check takes
 # the keyboard as it opens, so Escape closes it at once, and the web palette's arrow keys
 # and Space pick a colour.

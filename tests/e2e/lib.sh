@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared steps of the end-to-end tests: run the built program from a fresh program folder
 # on the X display the test runs under, drive it with xdotool, read the clipboard with xclip.
 # The program sees a single installed face, DejaVu Sans, so its default face is known.

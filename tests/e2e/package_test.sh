@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built from the release build: lintian finds no error; unpacked into a
 # throw-away root every file lands where the package says; /usr/bin/velloran started from that
 # root by a user with an empty home keeps its settings in ~/.config/velloran/, and nothing

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The web palette opened from the keyboard sits at its place beside the main window, and a
 # swatch clicked with the mouse reaches the body colour that the Body page has selected.
 . "$(dirname "$0")/lib.sh"

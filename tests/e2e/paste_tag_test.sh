@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Paste Tag reads a tag that another program holds on the clipboard; Copy Body Tag and Copy as
 # CSS and Copy as HTML5 then carry its colours out again, HTML5 as text and as text/html. Text without a tag brings the message box.
 . "$(dirname "$0")/lib.sh"

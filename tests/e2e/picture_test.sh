@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A background picture: started in a folder of pictures, the "..." button opens the chooser,
 # the keyboard picks the first picture and confirms it; the body tag names the file, the
 # preview shows it tiled, and Ctrl+R shows the file's new content after it changed on disk.

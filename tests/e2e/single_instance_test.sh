@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One running copy at a time: a second start brings the first forward and ends with code 0
 # without a window, of two simultaneous starts one stays, a killed copy leaves no lock
 # behind (nor does the browser it started hold it), the lock and socket are in the user's

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The special characters window from the keyboard: open it, walk down to the row for 233
 # with the arrow keys, copy its name and its code with the mouse, close it with Escape.
 . "$(dirname "$0")/lib.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Styles persist: the first close writes the default style and remembers it, a start opens
 # the remembered style, and a style file that cannot be written loses nothing.
 . "$(dirname "$0")/lib.sh"

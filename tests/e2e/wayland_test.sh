@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program under a Wayland compositor (weston, headless): the window appears, and a
 # second copy ends with code 0 while the first keeps running, even though the compositor
 # lets no program raise its window.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command under an X server of its own. Xvfb picks a free display number itself and
 # tells us which (-displayfd), so tests started side by side never race for one, as
 # xvfb-run -a does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the magnifier goes: beside the pointer, on the screen, never over the pixel picked.
 // (Which pixel is picked is tested on a real screen, in ScreenPickerTest.)
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The decoder on tiny files built byte by byte. Every test runs with both LZW decoders.
 
 #include "controls/GIFDecoder.h"

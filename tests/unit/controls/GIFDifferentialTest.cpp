@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The decoder against giflib on files written by giflib's encoder, the string decoder against
 // the stack decoder on damaged files, and every prefix of valid files.
 

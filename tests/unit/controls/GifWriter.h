@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Writes GIF files with giflib's encoder and reads them back with giflib's decoder: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A well-formed GIF whose code stream builds ever longer strings, for proving that decoding

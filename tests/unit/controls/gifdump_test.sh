@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # gifdump_test.sh GIFDUMP WORKDIR: runs the gifdump tool on a small hand-built file and checks
 # its output line by line, then its answers to a file that is not a GIF and to one that
 # cannot be read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "style/Html5Text.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads a style sheet with tinycss2, a real CSS parser, and prints what it sees: one line
 "selector|property|value" per declaration, strings and URLs as JSON strings, and a line
 starting "ERROR" for every parse error at any level."""

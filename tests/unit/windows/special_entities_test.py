@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks every Code and Name text of the special characters table against HTML's own
 table of character references, as Python's html.unescape applies it: each text, followed
 by a space as in running text, must decode to the row's character and that space."""

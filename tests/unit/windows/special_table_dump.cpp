@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the special characters table, one row per line: the character's code, then its
 // Code text and its Name text, separated by tabs. The entity check reads it.
 #include <iostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pick from Screen through the desktop portal, against a stand-in portal on the
 // test's own session bus (run under dbus-run-session). The user clicks a swatch
 // while the portal works: the window stays theirs, and only the portal's colour

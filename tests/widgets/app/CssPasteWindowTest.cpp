@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Clipboard.h"
 #include "tests/widgets/ErrorLog.h"
 #include "tests/widgets/app/MainWindowFixture.h"

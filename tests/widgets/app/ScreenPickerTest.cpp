@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pick from Screen on X11, in a real X server (Xvfb), at device pixel ratios of 1, 2 and 1.75
 // (QT_SCALE_FACTOR). A window whose every device pixel has a colour of its own is picked
 // from, so a pick one device pixel off shows.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A stand-in for the desktop portal's colour picker, on the private session bus of a test.
 
     portal_stand_in.py MODE [RED GREEN BLUE]

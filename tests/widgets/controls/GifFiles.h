@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // GIF files for the widget tests, written by giflib's encoder into a folder of the test's.

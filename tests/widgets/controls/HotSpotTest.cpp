@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mouse events go through the window as the windowing system's would, so that Qt finds the
 // widget under the point and keeps the mouse with it from press to release.
 #define QTEST_QPA_MOUSE_HANDLING

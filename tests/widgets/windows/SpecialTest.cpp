@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include <gtest/gtest.h>
