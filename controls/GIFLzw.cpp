@@ -178,8 +178,8 @@ namespace {
 
 // Copies a string of `length` bytes from `from` to `to` (from + length <= to). Short strings,
 // the common case in noisy pictures, are moved as two 8-byte words when 16 bytes fit before
-// `limit`; the bytes written past the string are overwritten by the strings that follow, and
-// DecodeStrings clears any that remain when the stream ends early.
+// `limit`; the bytes written past the string are overwritten by the strings that follow, or
+// lie past the pixels the stream gave.
 inline void CopyString(std::uint8_t* out, std::size_t to, std::size_t from, std::size_t length,
                        std::size_t limit) {
     if (length <= 16 && to + 16 <= limit) {
@@ -229,8 +229,6 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
         }
     };
     const auto finishEarly = [&] {
-        // Clear what short copies wrote past the last string.
-        if (p < total) std::memset(pixels + p, 0, std::min<std::size_t>(16, total - p));
         reader.SkipToTerminator();
         return StringDecode{true, p};
     };

@@ -13,7 +13,7 @@ QList<QRgb> ColorTableOf(const gif::RgbTable& table) {
     return colors;
 }
 
-QImage View(const std::vector<std::uint8_t>& pixels, const gif::TGIF& frame, int stride,
+QImage View(const gif::TFrameBytes& pixels, const gif::TGIF& frame, int stride,
             QImage::Format format) {
     if (frame.Width <= 0 || frame.Height <= 0 || pixels.empty()) return {};
     return QImage(pixels.data(), frame.Width, frame.Height, stride, format);
