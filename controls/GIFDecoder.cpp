@@ -131,7 +131,7 @@ void MaskRow(const std::uint8_t* pixels, std::int32_t count, std::uint8_t key, s
 // ---------------------------------------------------------------------------------------
 // Block parser
 
-bool TGIFDecoding::Decode(std::span<const std::uint8_t> data, LzwMethod method) {
+bool TGIFDecoding::Decode(std::span<const std::uint8_t> data, LzwMethod method, int pixelFrames) {
     *this = TGIFDecoding{};
     constexpr std::string_view kSignature = "GIF";
     if (data.size() < kSignature.size() || !std::equal(kSignature.begin(), kSignature.end(), data.begin()))
@@ -157,7 +157,7 @@ bool TGIFDecoding::Decode(std::span<const std::uint8_t> data, LzwMethod method) 
             }
         }
     }
-    DecodeFrames(data, method);
+    DecodeFrames(data, method, std::clamp(pixelFrames, 0, FrameCount()));
     Animated = FrameCount() > 1;
     return true;
 }
@@ -245,10 +245,11 @@ bool TGIFDecoding::ReadFrame(Cursor& cursor) {
 // Once the walk knows every frame, their pictures take one buffer, allocated unfilled since
 // decoding writes every byte of it; frames whose rows move share one scratch buffer for the
 // stream's order.
-void TGIFDecoding::DecodeFrames(std::span<const std::uint8_t> data, LzwMethod method) {
+void TGIFDecoding::DecodeFrames(std::span<const std::uint8_t> data, LzwMethod method, int pixelFrames) {
+    const std::span<TGIF> decoded(Frames.data(), static_cast<std::size_t>(pixelFrames));
     std::size_t total = 0;
     std::size_t scratchSize = 0;
-    for (const TGIF& frame : Frames) {
+    for (const TGIF& frame : decoded) {
         total += frame.PixelBytes();
         if (frame.RowsMove())
             scratchSize = std::max(scratchSize, static_cast<std::size_t>(frame.Width) * frame.Height);
@@ -256,7 +257,7 @@ void TGIFDecoding::DecodeFrames(std::span<const std::uint8_t> data, LzwMethod me
     const std::shared_ptr<std::uint8_t[]> buffer(new std::uint8_t[total]);
     const std::unique_ptr<std::uint8_t[]> scratch(scratchSize > 0 ? new std::uint8_t[scratchSize] : nullptr);
     std::size_t offset = 0;
-    for (TGIF& frame : Frames) {
+    for (TGIF& frame : decoded) {
         frame.DecodePixels(data, buffer, offset, scratch.get(), method);
         offset += frame.PixelBytes();
         DecodeSteps += frame.DecodeSteps;
@@ -333,7 +334,8 @@ void TGIF::DecodePixels(std::span<const std::uint8_t> file, const std::shared_pt
                         std::size_t offset, std::uint8_t* scratch, LzwMethod method) {
     const std::size_t imageBytes = static_cast<std::size_t>(ImageStride) * Height;
     Image = TFrameBytes(buffer, offset, imageBytes);
-    if (Transparent) Mask = TFrameBytes(buffer, offset + imageBytes, static_cast<std::size_t>(MaskStride) * Height);
+    if (Transparent)
+        Mask = TFrameBytes(buffer, offset + imageBytes, static_cast<std::size_t>(MaskStride) * Height);
 
     Cursor cursor(file);
     cursor.Seek(dataAt_);

@@ -180,7 +180,10 @@ struct TGIFDecoding {
     // when the data is empty, does not begin with "GIF", or declares a logical screen of more
     // than kMaxScreenPixels; true otherwise, even when the file holds no image or is cut
     // short, in which case the frames read before the fault are kept.
-    bool Decode(std::span<const std::uint8_t> data, LzwMethod method = LzwMethod::Strings);
+    // Only the first `pixelFrames` frames are decoded to pixels; the later ones keep their
+    // place, timing and colours with an empty Image and Mask, for a caller that shows no more.
+    bool Decode(std::span<const std::uint8_t> data, LzwMethod method = LzwMethod::Strings,
+                int pixelFrames = kMaxFrames);
 
 private:
     bool ReadScreen(Cursor& cursor);
@@ -188,7 +191,7 @@ private:
     bool ReadGraphicControl(Cursor& cursor);
     bool ReadApplication(Cursor& cursor);
     bool ReadFrame(Cursor& cursor);
-    void DecodeFrames(std::span<const std::uint8_t> data, LzwMethod method);
+    void DecodeFrames(std::span<const std::uint8_t> data, LzwMethod method, int pixelFrames);
     std::int64_t bytesUsed_ = 0;
 };
 

@@ -33,16 +33,18 @@ TGIFImage::~TGIFImage() {
 // ---------------------------------------------------------------------------------------
 // Loading
 
-bool TGIFImage::LoadFromFile(const std::string& name) {
+bool TGIFImage::LoadFromFile(const std::string& name) { return Load(name, animate_); }
+
+bool TGIFImage::Load(const std::string& name, bool allFrames) {
     if (!platform::FileExists(name)) return false;
     // The identity is taken before the read, so that a change while reading shows as one.
     std::optional<platform::FileIdentity> identity = platform::IdentityOf(name);
     // Read before anything changes: a file that cannot be read leaves the picture shown.
-    const std::vector<std::uint8_t> data = platform::ReadWholeFile(name);
+    std::vector<std::uint8_t> data = platform::ReadWholeFile(name);
     fileName_ = name;
     fileIdentity_ = std::move(identity);
     try {
-        if (Decode(data)) return true;
+        if (Decode(std::move(data), allFrames)) return true;
     } catch (...) {
         // A failure while decoding (memory running out, say) empties the control like a
         // file that is not a GIF: the picture is not shown, and nothing is reported.
@@ -65,9 +67,15 @@ void TGIFImage::Unload() {
     update();
 }
 
-bool TGIFImage::Decode(const std::vector<std::uint8_t>& data) {
+// The file's bytes are let go once decoded, before the frame buffer is made, so that the
+// three are never held at once.
+bool TGIFImage::Decode(std::vector<std::uint8_t> data, bool allFrames) {
     Reset();
-    if (!decoding_.Decode(std::span<const std::uint8_t>(data))) return false;
+    const bool decoded = decoding_.Decode(std::span<const std::uint8_t>(data), gif::LzwMethod::Strings,
+                                          allFrames ? gif::kMaxFrames : 1);
+    std::vector<std::uint8_t>().swap(data);
+    if (!decoded) return false;
+    framesLeftOut_ = !allFrames && decoding_.FrameCount() > 1;
     // The frame buffer takes the logical screen's size; a screen past the decoder's budget
     // is refused before anything of its size is allocated.
     const std::int64_t screenPixels = std::int64_t{decoding_.ScreenWidth} * decoding_.ScreenHeight;
@@ -78,11 +86,41 @@ bool TGIFImage::Decode(const std::vector<std::uint8_t>& data) {
     pictures_.reserve(decoding_.Frames.size());
     for (const gif::TGIF& frame : decoding_.Frames) pictures_.push_back(MakeFramePictures(frame));
     AfterDecode();
+    LetGoOfWhatIsNotShown();
     return true;
 }
 
+// A picture shown still whose frame 1 covers the screen opaquely is all in the frame buffer:
+// no background, colour or snapshot can change it, so its indices go.
+void TGIFImage::LetGoOfWhatIsNotShown() {
+    if (FrameCount() < 1 || (animate_ && decoding_.Animated)) return;
+    const gif::TGIF& first = Frame(1);
+    if (first.Transparent || first.Left != 0 || first.Top != 0 || first.Width != decoding_.ScreenWidth ||
+        first.Height != decoding_.ScreenHeight || first.Image.empty()) {
+        return;
+    }
+    pictures_.front() = TFramePictures{};
+    decoding_.Frames.front().Image = gif::TFrameBytes{};
+    stillComposed_ = true;
+}
+
+// Before the frames after the first are shown, they are decoded: the file is read again.
+// False when it cannot be, and the picture stays as it was.
+bool TGIFImage::TakeAllFrames() {
+    if (!framesLeftOut_) return true;
+    takingAllFrames_ = true;
+    bool loaded = false;
+    try {
+        loaded = Load(fileName_, true);
+    } catch (const std::exception&) {
+    }
+    takingAllFrames_ = false;
+    return loaded;
+}
+
 void TGIFImage::AfterDecode() {
-    PrepareBackground(true);
+    // The later frames of the picture shown compose on the snapshot taken when it loaded.
+    PrepareBackground(!takingAllFrames_);
     DrawFrame(1);
     update();
     SetAnimate(animate_);
@@ -93,6 +131,8 @@ void TGIFImage::Reset() {
     pictures_.clear();
     decoding_ = gif::TGIFDecoding{};
     frameBuffer_ = QImage();
+    framesLeftOut_ = false;
+    stillComposed_ = false;
     position_ = 1;
     loopPass_ = 1;
     firstTick_ = true;
@@ -105,16 +145,25 @@ void TGIFImage::PrepareBackground(bool takeSnapshot) {
     const bool showParent = seeThrough_ && decoding_.AnyTransparent;
     if (takeSnapshot && showParent) backgroundSnapshot_ = SnapshotOfParent();
     if (frameBuffer_.isNull()) return;
-    frameBuffer_.fill(platform::ToQColor(color_));
-    if (!showParent || tile_ || backgroundSnapshot_.isNull()) return;
+    RestoreBackground({0, 0, frameBuffer_.width(), frameBuffer_.height()});
+}
+
+// Puts the background back on `area` of the frame buffer: Color, and over it, with SeeThrough
+// on a transparent picture, what the parent showed there.
+void TGIFImage::RestoreBackground(const Rect& area) {
+    if (stillComposed_) return;
+    Canvas canvas(frameBuffer_);
+    canvas.SetBrushColor(color_);
+    canvas.FillRect(area);
+    if (!(seeThrough_ && decoding_.AnyTransparent) || tile_ || backgroundSnapshot_.isNull()) return;
     const int bw = frameBuffer_.width(), bh = frameBuffer_.height();
     int x = 0, y = 0;
     if (center_ && (bw != width() || bh != height())) {
         x = CenterOffset(width(), bw);
         y = CenterOffset(height(), bh);
     }
-    Canvas canvas(frameBuffer_);
-    canvas.CopyRect({0, 0, bw, bh}, backgroundSnapshot_, {x, y, x + bw, y + bh}, platform::SRCCOPY);
+    canvas.CopyRect(area, backgroundSnapshot_, {x + area.left, y + area.top, x + area.right, y + area.bottom},
+                    platform::SRCCOPY);
 }
 
 // What the parent paints under the control, without the control: the parent's own painting,
@@ -146,26 +195,23 @@ void TGIFImage::DrawFrame(int n) {
     TFramePictures& pictures = pictures_[static_cast<std::size_t>(n - 1)];
     if (pictures.Image.isNull()) return;
     if (f.Disposal == 2) pictures.SavedArea = frameBuffer_.copy(f.Left, f.Top, f.Width, f.Height);
-    Canvas canvas(frameBuffer_);
-    const Rect place{f.Left, f.Top, f.Left + f.Width, f.Top + f.Height};
-    const Rect whole{0, 0, f.Width, f.Height};
     if (f.Transparent && seeThrough_) {
-        // The mask keeps the buffer under the transparent pixels and clears it under the
-        // others, which the masked image's colours then fill.
-        canvas.CopyRect(place, pictures.Mask, whole, platform::SRCAND);
-        canvas.CopyRect(place, pictures.MaskedImage, whole, platform::SRCINVERT);
+        // The buffer stays under the transparent pixels.
+        DrawFrameOn(frameBuffer_, f, TTransparentShows::Target);
     } else if (f.Transparent) {
-        canvas.Draw(f.Left, f.Top, ColorKeyed(f, pictures.Image, color_));
+        DrawFrameOn(frameBuffer_, f, TTransparentShows::Key, platform::ToQColor(color_).rgb());
     } else {
-        canvas.Draw(f.Left, f.Top, pictures.Image);
+        DrawFrameOn(frameBuffer_, f, TTransparentShows::Own);
     }
 }
 
 void TGIFImage::DisposeOf(int p) {
     if (p < 1 || p > FrameCount()) return;
     const gif::TGIF& f = Frame(p);
-    if (f.Disposal == 1) {
-        PrepareBackground(false);
+    if (f.Disposal == 1 && !frameBuffer_.isNull()) {
+        // Only the frame's own rectangle goes back to the background: what earlier frames
+        // left elsewhere on the screen stays.
+        RestoreBackground({f.Left, f.Top, f.Left + f.Width, f.Top + f.Height});
     } else if (f.Disposal == 2 && !frameBuffer_.isNull() &&
                !pictures_[static_cast<std::size_t>(p - 1)].SavedArea.isNull()) {
         Canvas canvas(frameBuffer_);
@@ -184,6 +230,7 @@ void TGIFImage::Recompose(bool takeSnapshot) {
 // Animation
 
 void TGIFImage::TimerTick() {
+    if (!TakeAllFrames()) return;
     const int count = FrameCount();
     if (!loop_ && decoding_.LoopCount > 0 && position_ > count) {
         ++loopPass_;
@@ -274,6 +321,8 @@ void TGIFImage::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TGIFImage::SetAnimate(bool value) {
     animate_ = value;
+    // Loading all frames runs these steps again.
+    if (value && framesLeftOut_ && TakeAllFrames()) return;
     const int count = FrameCount();
     if (value && count > 0) {
         animationTimer_.setInterval(Frame(position_ >= 1 && position_ <= count ? position_ : 1).Delay);

@@ -101,10 +101,14 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    bool Decode(const std::vector<std::uint8_t>& data);
+    bool Load(const std::string& name, bool allFrames);
+    bool Decode(std::vector<std::uint8_t> data, bool allFrames);
+    void LetGoOfWhatIsNotShown();
+    bool TakeAllFrames();
     void AfterDecode();
     void Reset();
     void PrepareBackground(bool takeSnapshot);
+    void RestoreBackground(const platform::Rect& area);
     void DrawFrame(int n);
     void DisposeOf(int p);
     // Background, frame 1 and a repaint: what a switch change or a move asks for.
@@ -130,6 +134,13 @@ private:
     QImage backgroundSnapshot_;
     platform::Rect lastBounds_;
     bool snapshotPending_ = false;
+    // A control that does not animate decodes frame 1 only; the later frames are left out
+    // until it animates or ticks.
+    bool framesLeftOut_ = false;
+    // Frame 1 covers the screen opaquely and is not animated: the frame buffer is the whole
+    // picture, and the indices are let go.
+    bool stillComposed_ = false;
+    bool takingAllFrames_ = false;
     int position_ = 0;
     int loopPass_ = 0;
     bool firstTick_ = false;

@@ -265,6 +265,7 @@ TEST_F(GIFImageTest, LoopCountOnePlaysEachFrameOnceThenRestsOnFrameOne) {
 
 // Frame 1 covers the top-left 3 x 3; frame 2 (restore what was under it) the top-left
 // 2 x 2; frame 3 (restore the background) the bottom-right pixel; frame 4 the top-right one.
+// Restoring the background clears the frame's rectangle only, not the whole screen.
 TEST_F(GIFImageTest, DisposalRestoresWhatWasUnderTheFrameOrTheBackground) {
     giftest::FileLayout layout;
     layout.width = layout.height = 4;
@@ -286,9 +287,10 @@ TEST_F(GIFImageTest, DisposalRestoresWhatWasUnderTheFrameOrTheBackground) {
     image->TimerTick();  // frame 2 gives back frame 1's pixels, then frame 3
     EXPECT_EQ(Buffer(0, 0), GlobalColor(1));
     EXPECT_EQ(Buffer(3, 3), GlobalColor(3));
-    image->TimerTick();  // frame 3 clears to the background, then frame 4
+    image->TimerTick();  // frame 3 clears its own pixel to the background, then frame 4
     EXPECT_EQ(Buffer(3, 3), red);
     EXPECT_EQ(Buffer(3, 0), GlobalColor(4));
+    EXPECT_EQ(Buffer(0, 0), GlobalColor(1)) << "what lies outside the frame stays";
     image->TimerTick();  // frame 1
     EXPECT_TRUE(image->TimerRunning()) << "a loop count of 0 plays on";
     image->TimerTick();  // frame 2
