@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "controls/GIFImage.h"
 #include "platform/Error.h"
@@ -211,6 +214,32 @@ TEST_F(GIFImageTest, SeeThroughFramesGoBackToTheSnapshotWithoutPaintingTheParent
     EXPECT_EQ(Buffer(2, 2), kParentLeft);
     EXPECT_EQ(Buffer(12, 2), kParentRight);
     EXPECT_EQ(parent.paints, paints);
+}
+
+// A still picture whose frame 1 covers the screen opaquely is held as its frame buffer alone:
+// switches and a resize that compose again keep showing it, and a tick still finds frame 2.
+TEST_F(GIFImageTest, AStillOpaquePictureKeepsShowingThroughEverySwitch) {
+    giftest::FileLayout layout;
+    layout.width = 4;
+    layout.height = 2;
+    layout.frames = {giftest::Solid(4, 2, 1), giftest::Solid(4, 2, 2)};
+    ASSERT_TRUE(image->LoadFromFile(Gif("still.gif", layout)));
+    const auto steps = std::vector<std::pair<const char*, std::function<void()>>>{
+        {"colour", [&] { image->SetColor(kRed); }},
+        {"see-through", [&] { image->SetSeeThrough(true); }},
+        {"centre", [&] { image->SetCenter(true); }},
+        {"tile off", [&] { image->SetTile(true), image->SetTile(false); }},
+        {"resize", [&] { image->resize(30, 20); }},
+    };
+    for (const auto& [what, step] : steps) {
+        step();
+        Shown(0, 0);
+        QApplication::processEvents();
+        EXPECT_EQ(Buffer(3, 1), GlobalColor(1)) << what;
+    }
+    image->TimerTick();
+    image->TimerTick();
+    EXPECT_EQ(Buffer(3, 1), GlobalColor(2));
 }
 
 TEST_F(GIFImageTest, ASingleFramePictureStartsNoTimer) {
