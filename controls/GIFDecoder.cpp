@@ -131,11 +131,19 @@ void MaskRow(const std::uint8_t* pixels, std::int32_t count, std::uint8_t key, s
 // ---------------------------------------------------------------------------------------
 // Block parser
 
-bool TGIFDecoding::Decode(std::span<const std::uint8_t> data, LzwMethod method, int pixelFrames) {
-    *this = TGIFDecoding{};
+bool Acceptable(std::span<const std::uint8_t> data) {
     constexpr std::string_view kSignature = "GIF";
     if (data.size() < kSignature.size() || !std::equal(kSignature.begin(), kSignature.end(), data.begin()))
         return false;
+    // The screen's size counts once its descriptor is there whole, as the parse reads it.
+    if (data.size() < kHeaderSize + kScreenDescriptorSize) return true;
+    const std::int64_t width = ReadU16(data, kHeaderSize), height = ReadU16(data, kHeaderSize + 2);
+    return width * height <= kMaxScreenPixels;
+}
+
+bool TGIFDecoding::Decode(std::span<const std::uint8_t> data, LzwMethod method, int pixelFrames) {
+    *this = TGIFDecoding{};
+    if (!Acceptable(data)) return false;
 
     Cursor cursor(data);
     const bool screenRead = ReadScreen(cursor);

@@ -160,6 +160,10 @@ private:
     std::size_t dataAt_ = 0;  // where the image data starts in the file: its code size byte
 };
 
+// Whether TGIFDecoding::Decode takes the data at all: it begins with "GIF" and declares no
+// logical screen over kMaxScreenPixels. What it takes it decodes, to frames or to none.
+bool Acceptable(std::span<const std::uint8_t> data);
+
 // What a load produces: the decoding state the GIF image control holds.
 struct TGIFDecoding {
     std::int32_t ScreenWidth = 0;

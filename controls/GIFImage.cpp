@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPromise>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <span>
 
@@ -25,6 +27,7 @@ TGIFImage::TGIFImage(QWidget* parent) : QWidget(parent), color_(platform::clBtnF
 }
 
 TGIFImage::~TGIFImage() {
+    CancelLoading();
     animationTimer_.stop();
     // The pictures view the decoder's buffers, so they go first.
     pictures_.clear();
@@ -33,26 +36,93 @@ TGIFImage::~TGIFImage() {
 // ---------------------------------------------------------------------------------------
 // Loading
 
-bool TGIFImage::LoadFromFile(const std::string& name) { return Load(name, animate_); }
+// What a decode gives the control, made on whichever thread decodes.
+struct TGIFImage::TDecoded {
+    bool ok = false;
+    gif::TGIFDecoding decoding;
+    QImage frameBuffer;
+    // Frame 1 is drawn on frameBuffer already and its indices are gone (see DecodePicture).
+    bool still = false;
+    bool framesLeftOut = false;
+};
 
-bool TGIFImage::Load(const std::string& name, bool allFrames) {
+bool TGIFImage::LoadFromFile(const std::string& name) { return Load(name, animate_, false); }
+
+bool TGIFImage::LoadInBackground(const std::string& name) { return Load(name, animate_, true); }
+
+bool TGIFImage::Load(const std::string& name, bool allFrames, bool background) {
     if (!platform::FileExists(name)) return false;
     // The identity is taken before the read, so that a change while reading shows as one.
     std::optional<platform::FileIdentity> identity = platform::IdentityOf(name);
     // Read before anything changes: a file that cannot be read leaves the picture shown.
     std::vector<std::uint8_t> data = platform::ReadWholeFile(name);
+    CancelLoading();
     fileName_ = name;
     fileIdentity_ = std::move(identity);
-    try {
-        if (Decode(std::move(data), allFrames)) return true;
-    } catch (...) {
-        // A failure while decoding (memory running out, say) empties the control like a
-        // file that is not a GIF: the picture is not shown, and nothing is reported.
+    // What the decoder refuses is known from the first bytes, so that a load in the
+    // background gives its result at once too.
+    if (!gif::Acceptable(data)) {
+        Failed();
+        return false;
     }
+    if (!background) {
+        try {
+            if (Show(DecodePicture(std::move(data), allFrames, animate_))) return true;
+        } catch (...) {
+            // A failure while decoding (memory running out, say) empties the control like a
+            // file that is not a GIF: the picture is not shown, and nothing is reported.
+        }
+        Failed();
+        return false;
+    }
+
+    setCursor(Qt::BusyCursor);
+    loading_ = new QFutureWatcher<TDecoded>(this);
+    connect(loading_, &QFutureWatcherBase::finished, this, [this] {
+        QFutureWatcher<TDecoded>* const watcher = loading_;
+        loading_ = nullptr;
+        watcher->deleteLater();
+        unsetCursor();
+        bool shown = false;
+        try {
+            shown = watcher->future().resultCount() > 0 && Show(watcher->future().takeResult());
+        } catch (...) {
+        }
+        if (!shown) Failed();
+        emit Loaded();
+    });
+    // The worker holds nothing of the control: a control closed meanwhile drops the watcher,
+    // and the result with it.
+    loading_->setFuture(QtConcurrent::run(
+        [](QPromise<TDecoded>& promise, std::vector<std::uint8_t> bytes, bool all, bool animate) {
+            if (promise.isCanceled()) return;
+            TDecoded decoded;
+            try {
+                decoded = DecodePicture(std::move(bytes), all, animate);
+            } catch (...) {
+                decoded = TDecoded{};
+            }
+            if (!promise.isCanceled()) promise.addResult(std::move(decoded));
+        },
+        std::move(data), allFrames, animate_));
+    return true;
+}
+
+// A newer load or Unload drops the one under way: the worker stops at its next check, and
+// what it still finishes is not taken.
+void TGIFImage::CancelLoading() {
+    if (loading_ == nullptr) return;
+    QObject::disconnect(loading_, nullptr, this, nullptr);
+    loading_->cancel();
+    loading_->deleteLater();
+    loading_ = nullptr;
+    unsetCursor();
+}
+
+void TGIFImage::Failed() {
     fileName_.clear();
     Reset();
     update();
-    return false;
 }
 
 bool TGIFImage::FileChanged() const {
@@ -60,6 +130,7 @@ bool TGIFImage::FileChanged() const {
 }
 
 void TGIFImage::Unload() {
+    CancelLoading();
     fileName_.clear();
     fileIdentity_.reset();
     Reset();
@@ -67,41 +138,47 @@ void TGIFImage::Unload() {
     update();
 }
 
-// The file's bytes are let go once decoded, before the frame buffer is made, so that the
-// three are never held at once.
-bool TGIFImage::Decode(std::vector<std::uint8_t> data, bool allFrames) {
-    Reset();
-    const bool decoded = decoding_.Decode(std::span<const std::uint8_t>(data), gif::LzwMethod::Strings,
-                                          allFrames ? gif::kMaxFrames : 1);
+// Decodes the frames the control will show (frame 1 only unless it animates) and makes the
+// frame buffer. The file's bytes are let go once decoded, before the frame buffer is made,
+// so that the three are never held at once. A picture shown still whose frame 1 covers the
+// screen opaquely is all in the frame buffer: no background, colour or snapshot can change
+// it, so frame 1 is drawn here and its indices go.
+TGIFImage::TDecoded TGIFImage::DecodePicture(std::vector<std::uint8_t> data, bool allFrames, bool animate) {
+    TDecoded decoded;
+    gif::TGIFDecoding& decoding = decoded.decoding;
+    const bool ok = decoding.Decode(std::span<const std::uint8_t>(data), gif::LzwMethod::Strings,
+                                    allFrames ? gif::kMaxFrames : 1);
     std::vector<std::uint8_t>().swap(data);
-    if (!decoded) return false;
-    framesLeftOut_ = !allFrames && decoding_.FrameCount() > 1;
-    // The frame buffer takes the logical screen's size; a screen past the decoder's budget
-    // is refused before anything of its size is allocated.
-    const std::int64_t screenPixels = std::int64_t{decoding_.ScreenWidth} * decoding_.ScreenHeight;
-    if (screenPixels > gif::kMaxScreenPixels) return false;
+    if (!ok) return decoded;
+    decoded.framesLeftOut = !allFrames && decoding.FrameCount() > 1;
+    const std::int64_t screenPixels = std::int64_t{decoding.ScreenWidth} * decoding.ScreenHeight;
+    decoded.frameBuffer = QImage(decoding.ScreenWidth, decoding.ScreenHeight, QImage::Format_RGB32);
+    if (screenPixels > 0 && decoded.frameBuffer.isNull()) return decoded;
+    decoded.ok = true;
+    if (decoding.FrameCount() < 1 || (animate && decoding.Animated)) return decoded;
+    gif::TGIF& first = decoding.Frames.front();
+    if (first.Transparent || first.Left != 0 || first.Top != 0 || first.Width != decoding.ScreenWidth ||
+        first.Height != decoding.ScreenHeight || first.Image.empty()) {
+        return decoded;
+    }
+    DrawFrameOn(decoded.frameBuffer, first, TTransparentShows::Own);
+    first.Image = gif::TFrameBytes{};
+    decoded.still = true;
+    return decoded;
+}
+
+bool TGIFImage::Show(TDecoded decoded) {
+    Reset();
+    if (!decoded.ok) return false;
+    decoding_ = std::move(decoded.decoding);
+    framesLeftOut_ = decoded.framesLeftOut;
+    stillComposed_ = decoded.still;
+    frameBuffer_ = std::move(decoded.frameBuffer);
     if (autoSize_) resize(decoding_.ScreenWidth, decoding_.ScreenHeight);
-    frameBuffer_ = QImage(decoding_.ScreenWidth, decoding_.ScreenHeight, QImage::Format_RGB32);
-    if (screenPixels > 0 && frameBuffer_.isNull()) return false;
     pictures_.reserve(decoding_.Frames.size());
     for (const gif::TGIF& frame : decoding_.Frames) pictures_.push_back(MakeFramePictures(frame));
     AfterDecode();
-    LetGoOfWhatIsNotShown();
     return true;
-}
-
-// A picture shown still whose frame 1 covers the screen opaquely is all in the frame buffer:
-// no background, colour or snapshot can change it, so its indices go.
-void TGIFImage::LetGoOfWhatIsNotShown() {
-    if (FrameCount() < 1 || (animate_ && decoding_.Animated)) return;
-    const gif::TGIF& first = Frame(1);
-    if (first.Transparent || first.Left != 0 || first.Top != 0 || first.Width != decoding_.ScreenWidth ||
-        first.Height != decoding_.ScreenHeight || first.Image.empty()) {
-        return;
-    }
-    pictures_.front() = TFramePictures{};
-    decoding_.Frames.front().Image = gif::TFrameBytes{};
-    stillComposed_ = true;
 }
 
 // Before the frames after the first are shown, they are decoded: the file is read again.
@@ -111,7 +188,7 @@ bool TGIFImage::TakeAllFrames() {
     takingAllFrames_ = true;
     bool loaded = false;
     try {
-        loaded = Load(fileName_, true);
+        loaded = Load(fileName_, true, false);
     } catch (const std::exception&) {
     }
     takingAllFrames_ = false;
@@ -120,7 +197,7 @@ bool TGIFImage::TakeAllFrames() {
 
 void TGIFImage::AfterDecode() {
     // The later frames of the picture shown compose on the snapshot taken when it loaded.
-    PrepareBackground(!takingAllFrames_);
+    PrepareBackground(!takingAllFrames_ || backgroundSnapshot_.isNull());
     DrawFrame(1);
     update();
     SetAnimate(animate_);
