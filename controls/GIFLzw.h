@@ -90,6 +90,21 @@ public:
         return code;
     }
 
+    // Up to `bytes` (1 to 7) more bytes of the code stream, the first in the lowest bits, and
+    // how many bits they make: fewer where the data ends. For a decoder that keeps the bit
+    // buffer in its own registers; it uses either this or Read, never both.
+    struct Bits {
+        std::uint64_t word;
+        int count;
+    };
+    Bits TakeBytes(int bytes) {
+        if (blockEnd_ - pos_ < 8) return TakeBytesAcrossBlocks(bytes);
+        std::uint64_t word;
+        std::memcpy(&word, data_ + pos_, sizeof word);
+        pos_ += static_cast<std::size_t>(bytes);
+        return {word & ((std::uint64_t{1} << (8 * bytes)) - 1), 8 * bytes};
+    }
+
     // Reads and discards the rest of the image's sub-blocks through the zero terminator,
     // unless the terminator has been read already.
     void SkipToTerminator();
@@ -103,6 +118,7 @@ public:
 private:
     bool NextSubBlock();
     void Refill();
+    Bits TakeBytesAcrossBlocks(int bytes);
 
     const std::uint8_t* data_;
     std::size_t size_;
