@@ -58,8 +58,9 @@ void TfrmMain::TakeChosenPicture(const std::string& path, const std::string& nam
     GIFImage1()->update();
 }
 
+// The picture is decoded in the background: the preview shows the one before until then.
 void TfrmMain::ReloadPicture() {
-    GIFImage1()->SetFileName(GIFImage1()->FileName());
+    GIFImage1()->LoadInBackground(GIFImage1()->FileName());
     style_.PicturePath = GIFImage1()->FileName();
     GIFImage1()->update();
 }
@@ -92,7 +93,7 @@ void TfrmMain::SetPicture(const std::string& path, const std::string& name) {
     if (path.empty()) {
         GIFImage1()->Unload();
     } else {
-        GIFImage1()->SetFileName(path);
+        GIFImage1()->LoadInBackground(path);
     }
     style_.PicturePath = GIFImage1()->FileName();
     style_.PictureName = name;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The GIF decoder, with each of its two LZW methods, against giflib's DGifSlurp on the same
 // files, in one run. The files are written by giflib's encoder at start-up, plus one whose
-// code stream builds ever longer strings after a 1 x 1 picture. Before any timing, the three decoders' frames
+// code stream builds ever longer strings after a 1 x 1 picture, and two transparent
+// animations of widths that are not a multiple of four. Before any timing, the three decoders' frames
 // are compared pixel by pixel; a difference ends the run with status 1. Each benchmark is repeated, and at
 // the end one line per file gives the ratios of the median CPU times, "ratio <file> giflib/strings = X.XX
 // giflib/reference = Y.YY" (above 1: ours is faster).
@@ -87,6 +88,50 @@ std::vector<File> MakeFiles() {
         animation.frames.push_back(std::move(frame));
     }
     files.push_back({"animation", giftest::WriteGif(animation), 50 * 500 * 500});
+    // 60 frames of an odd width, each with pixels of its transparent index spread over it: a
+    // ring that moves over the plasma.
+    giftest::FileLayout seeThrough;
+    seeThrough.width = 499;
+    seeThrough.height = 377;
+    seeThrough.loopCount = 0;
+    for (int t = 0; t < 60; ++t) {
+        auto frame = Frame(499, 377, false, [&](int x, int y) {
+            const int dx = x - 250 - 3 * t, dy = y - 188 + 2 * t;
+            const int r2 = dx * dx + dy * dy;
+            if (r2 > 80 * 80 && r2 < 120 * 120) return 7;
+            const double v = 128 + 60 * std::sin((x - 5 * t) / 41.0) + 60 * std::cos((y + 3 * t) / 33.0);
+            return std::clamp(static_cast<int>(v), 8, 255);
+        });
+        frame.control = true;
+        frame.delay = 4;
+        frame.transparent = 7;
+        seeThrough.frames.push_back(std::move(frame));
+    }
+    files.push_back({"transparent-animation", giftest::WriteGif(seeThrough), 60 * 499 * 377});
+    // As an optimiser writes an animation: 56 frames of 350 x 189, the first whole, each later
+    // one transparent wherever the picture did not change, so that only a moving figure and a
+    // flickering sign have pixels of their own.
+    giftest::FileLayout realLike;
+    realLike.width = 350;
+    realLike.height = 189;
+    realLike.loopCount = 0;
+    const auto scene = [&](int x, int y, int t) {
+        const int fx = 40 + 5 * t, fy = 60 + (t % 8) * 3;
+        if (x >= fx && x < fx + 48 && y >= fy && y < fy + 64) return 200 + (x - fx + y - fy + t) % 40;
+        if (x >= 280 && x < 330 && y >= 20 && y < 40) return t % 3 == 0 ? 190 : 180 + (x + y) % 8;
+        return 1 + ((x / 7) * 13 + (y / 5) * 7 + (x * y) % 5) % 170;
+    };
+    for (int t = 0; t < 56; ++t) {
+        auto frame = Frame(350, 189, false, [&](int x, int y) {
+            const int now = scene(x, y, t);
+            return t > 0 && now == scene(x, y, t - 1) ? 0 : now;
+        });
+        frame.control = true;
+        frame.delay = 8;
+        frame.transparent = 0;
+        realLike.frames.push_back(std::move(frame));
+    }
+    files.push_back({"real-like-animation", giftest::WriteGif(realLike), 56 * 350 * 189});
     // A 1 x 1 picture followed by 1.5 MB of ever longer strings, in a stream that giflib
     // takes too: code size 8, a literal first.
     files.push_back({"long-strings", giftest::LongStringGif(1, 1, 1'500'000, {8, 1}), 1});

@@ -5,6 +5,10 @@
 #include <cstring>
 #include <string_view>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace gif {
 
 namespace {
@@ -84,15 +88,42 @@ private:
     bool started_ = false;
 };
 
-// Where the data of an interlaced image stores picture row `row`: the inverse of RowOrder.
-std::int32_t StoredPosition(std::int32_t row, std::int32_t height) {
-    const std::int32_t pass0 = (height + 7) / 8;
-    const std::int32_t pass1 = (height + 3) / 8;
-    const std::int32_t pass2 = (height + 1) / 4;
-    if (row % 8 == 0) return row / 8;
-    if (row % 8 == 4) return pass0 + row / 8;
-    if (row % 4 == 2) return pass0 + pass1 + row / 4;
-    return pass0 + pass1 + pass2 + row / 2;
+// The bits of a byte in the opposite order: SSE2 numbers a compare's lanes from the least
+// significant bit, the mask's rows from the most significant.
+constexpr std::array<std::uint8_t, 256> kReversedBits = [] {
+    std::array<std::uint8_t, 256> table{};
+    for (int i = 0; i < 256; ++i)
+        for (int bit = 0; bit < 8; ++bit)
+            if (i & (1 << bit)) table[i] |= static_cast<std::uint8_t>(0x80 >> bit);
+    return table;
+}();
+
+// One row of a mask: a bit set for each of the first `count` pixels whose index is `key`,
+// most significant bit first, and every other bit of the row's `bytes` clear.
+void MaskRow(const std::uint8_t* pixels, std::int32_t count, std::uint8_t key, std::uint8_t* bits,
+             std::int32_t bytes) {
+    std::int32_t x = 0;
+#if defined(__SSE2__)
+    const __m128i keys = _mm_set1_epi8(static_cast<char>(key));
+    for (; x + 16 <= count; x += 16) {
+        const __m128i lane = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels + x));
+        const unsigned same = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(lane, keys)));
+        bits[x / 8] = kReversedBits[same & 0xFF];
+        bits[x / 8 + 1] = kReversedBits[same >> 8];
+    }
+#endif
+    for (; x + 8 <= count; x += 8) {
+        unsigned byte = 0;
+        for (int i = 0; i < 8; ++i) byte = byte << 1 | (pixels[x + i] == key);
+        bits[x / 8] = static_cast<std::uint8_t>(byte);
+    }
+    std::int32_t done = x / 8;
+    if (x < count) {
+        unsigned byte = 0;
+        for (int i = 0; i < 8; ++i) byte = byte << 1 | (x + i < count && pixels[x + i] == key);
+        bits[done++] = static_cast<std::uint8_t>(byte);
+    }
+    std::memset(bits + done, 0, static_cast<std::size_t>(bytes - done));
 }
 
 }  // namespace
@@ -100,11 +131,19 @@ std::int32_t StoredPosition(std::int32_t row, std::int32_t height) {
 // ---------------------------------------------------------------------------------------
 // Block parser
 
-bool TGIFDecoding::Decode(std::span<const std::uint8_t> data, LzwMethod method) {
-    *this = TGIFDecoding{};
+bool Acceptable(std::span<const std::uint8_t> data) {
     constexpr std::string_view kSignature = "GIF";
     if (data.size() < kSignature.size() || !std::equal(kSignature.begin(), kSignature.end(), data.begin()))
         return false;
+    // The screen's size counts once its descriptor is there whole, as the parse reads it.
+    if (data.size() < kHeaderSize + kScreenDescriptorSize) return true;
+    const std::int64_t width = ReadU16(data, kHeaderSize), height = ReadU16(data, kHeaderSize + 2);
+    return width * height <= kMaxScreenPixels;
+}
+
+bool TGIFDecoding::Decode(std::span<const std::uint8_t> data, LzwMethod method, int pixelFrames) {
+    *this = TGIFDecoding{};
+    if (!Acceptable(data)) return false;
 
     Cursor cursor(data);
     const bool screenRead = ReadScreen(cursor);
@@ -121,11 +160,12 @@ bool TGIFDecoding::Decode(std::span<const std::uint8_t> data, LzwMethod method) 
         for (bool more = true; more;) {
             switch (cursor.Peek()) {
                 case kExtensionIntroducer: more = ReadExtension(cursor); break;
-                case kImageSeparator: more = ReadFrame(cursor, method); break;
+                case kImageSeparator: more = ReadFrame(cursor); break;
                 default: more = false; break;
             }
         }
     }
+    DecodeFrames(data, method, std::clamp(pixelFrames, 0, FrameCount()));
     Animated = FrameCount() > 1;
     return true;
 }
@@ -196,14 +236,13 @@ bool TGIFDecoding::ReadApplication(Cursor& cursor) {
     return true;
 }
 
-bool TGIFDecoding::ReadFrame(Cursor& cursor, LzwMethod method) {
+bool TGIFDecoding::ReadFrame(Cursor& cursor) {
     if (FrameCount() == kMaxFrames) return false;
     TGIF frame;
     // The first frame may use the whole budget, whatever the screen takes.
     const std::int64_t budget = Frames.empty() ? kMaxDecodedBytes : kMaxDecodedBytes - bytesUsed_;
-    if (!frame.ReadImage(cursor, GlobalColorTable, PendingControl, budget, method)) return false;
+    if (!frame.ReadImage(cursor, GlobalColorTable, PendingControl, budget)) return false;
     bytesUsed_ += frame.DecodedBytes();
-    DecodeSteps += frame.DecodeSteps;
     AnyTransparent = AnyTransparent || frame.Transparent;
     Frames.push_back(std::move(frame));
     // A control block applies to one image only.
@@ -211,11 +250,33 @@ bool TGIFDecoding::ReadFrame(Cursor& cursor, LzwMethod method) {
     return true;
 }
 
+// Once the walk knows every frame, their pictures take one buffer, allocated unfilled since
+// decoding writes every byte of it; frames whose rows move share one scratch buffer for the
+// stream's order.
+void TGIFDecoding::DecodeFrames(std::span<const std::uint8_t> data, LzwMethod method, int pixelFrames) {
+    const std::span<TGIF> decoded(Frames.data(), static_cast<std::size_t>(pixelFrames));
+    std::size_t total = 0;
+    std::size_t scratchSize = 0;
+    for (const TGIF& frame : decoded) {
+        total += frame.PixelBytes();
+        if (frame.RowsMove())
+            scratchSize = std::max(scratchSize, static_cast<std::size_t>(frame.Width) * frame.Height);
+    }
+    const std::shared_ptr<std::uint8_t[]> buffer(new std::uint8_t[total]);
+    const std::unique_ptr<std::uint8_t[]> scratch(scratchSize > 0 ? new std::uint8_t[scratchSize] : nullptr);
+    std::size_t offset = 0;
+    for (TGIF& frame : decoded) {
+        frame.DecodePixels(data, buffer, offset, scratch.get(), method);
+        offset += frame.PixelBytes();
+        DecodeSteps += frame.DecodeSteps;
+    }
+}
+
 // ---------------------------------------------------------------------------------------
 // One image
 
 bool TGIF::ReadImage(Cursor& cursor, const RgbTable& globalColorTable, const ControlBlock& control,
-                     std::int64_t byteBudget, LzwMethod method) {
+                     std::int64_t byteBudget) {
     if (cursor.Peek() != kImageSeparator) return false;
     const auto descriptor = cursor.Take(kImageDescriptorSize);
     if (descriptor.empty()) return false;
@@ -241,14 +302,22 @@ bool TGIF::ReadImage(Cursor& cursor, const RgbTable& globalColorTable, const Con
     if (std::int64_t{Width} * Height > kMaxFramePixels || DecodedBytes() > byteBudget) return false;
 
     ImageStride = PaddedRow(Width * 8);
-    Image.assign(static_cast<std::size_t>(ImageStride) * Height, 0);
-    if (Transparent) {
-        MaskStride = PaddedRow(Width);
-        Mask.assign(static_cast<std::size_t>(MaskStride) * Height, 0);
-    }
-    DecodePixels(cursor, method);
+    if (Transparent) MaskStride = PaddedRow(Width);
     if (Transparent) BuildMaskedColorTable();
+    // The data is passed over here, sub-block by sub-block as the code reader takes it, so
+    // that the walk goes on where decoding it would leave it.
+    dataAt_ = cursor.Position();
+    if (cursor.Peek() >= 0) {
+        cursor.Take(1);
+        CodeReader reader(cursor);
+        reader.SkipToTerminator();
+        cursor.Seek(reader.Position());
+    }
     return true;
+}
+
+std::size_t TGIF::PixelBytes() const {
+    return (static_cast<std::size_t>(ImageStride) + (Transparent ? MaskStride : 0)) * Height;
 }
 
 std::int64_t TGIF::DecodedBytes() const {
@@ -269,44 +338,53 @@ void TGIF::ApplyControl(const ControlBlock& control) {
     TransparentIndex = control[kControlTransparentIndex];
 }
 
-// Decodes the image data at the cursor (the minimum code size byte and the sub-blocks) into
-// Image and Mask, and leaves the cursor after the data's terminator.
-void TGIF::DecodePixels(Cursor& cursor, LzwMethod method) {
-    const int minCodeSize = cursor.Peek();
-    if (minCodeSize < 0) return;
-    cursor.Take(1);
-    const Cursor data = cursor;
+void TGIF::DecodePixels(std::span<const std::uint8_t> file, const std::shared_ptr<std::uint8_t[]>& buffer,
+                        std::size_t offset, std::uint8_t* scratch, LzwMethod method) {
+    const std::size_t imageBytes = static_cast<std::size_t>(ImageStride) * Height;
+    Image = TFrameBytes(buffer, offset, imageBytes);
+    if (Transparent)
+        Mask = TFrameBytes(buffer, offset + imageBytes, static_cast<std::size_t>(MaskStride) * Height);
 
+    Cursor cursor(file);
+    cursor.Seek(dataAt_);
+    const int minCodeSize = cursor.Peek();
     const std::size_t pixelCount = static_cast<std::size_t>(Width) * Height;
     if (minCodeSize < kMinCodeSizeLow || minCodeSize > kMinCodeSizeHigh || pixelCount == 0) {
-        // The picture stays at index 0, or has no pixels at all; skipping the data keeps the
-        // file's later blocks.
-        CodeReader reader(data);
-        reader.SkipToTerminator();
-        cursor.Seek(reader.Position());
-        DecodeSteps += reader.Steps();
+        // The picture stays at index 0, or has no pixels at all.
+        ClearPixels();
+        if (minCodeSize >= 0) {
+            cursor.Take(1);
+            CodeReader reader(cursor);
+            reader.SkipToTerminator();
+            DecodeSteps += reader.Steps();
+        }
         return;
     }
+    cursor.Take(1);
 
     if (method == LzwMethod::Strings) {
-        // The string decoder writes the pixels in stream order, packed; ArrangeRows then
-        // moves them to their rows. This needs no buffer beyond Image itself.
-        CodeReader reader(data);
-        const StringDecode result = DecodeStrings(reader, minCodeSize, std::span(Image.data(), pixelCount));
+        // The string decoder writes the pixels in stream order, packed: straight into Image
+        // when that is where they belong, else into the scratch buffer, from which PlaceRows
+        // copies each row to its place.
+        std::uint8_t* const stream = RowsMove() ? scratch : Image.data();
+        CodeReader reader(cursor);
+        const StringDecode result = DecodeStrings(reader, minCodeSize, std::span(stream, pixelCount));
         DecodeSteps += reader.Steps();
         if (result.done) {
-            cursor.Seek(reader.Position());
-            if (Transparent) BuildMask(result.pixels);
-            ArrangeRows();
+            PlaceRows(stream, result.pixels);
             return;
         }
-        std::fill(Image.begin(), Image.end(), 0);
     }
 
-    CodeReader reader(data);
+    ClearPixels();
+    CodeReader reader(cursor);
     PlacePixels(reader, minCodeSize);
-    cursor.Seek(reader.Position());
     DecodeSteps += reader.Steps();
+}
+
+void TGIF::ClearPixels() {
+    std::fill(Image.begin(), Image.end(), 0);
+    std::fill(Mask.begin(), Mask.end(), 0);
 }
 
 // The straightforward way: each pixel from StackDecoder goes straight to its row, and its
@@ -337,54 +415,24 @@ void TGIF::PlacePixels(CodeReader& reader, int minCodeSize) {
     reader.SkipToTerminator();
 }
 
-// Moves the packed, stream-ordered pixels that DecodeStrings wrote to their rows: first the
-// interlaced rows to picture order, then each row out to its padded place, from the bottom so
-// that no row is overwritten before it has moved.
-void TGIF::ArrangeRows() {
-    const std::size_t width = static_cast<std::size_t>(Width);
-    std::uint8_t* const pixels = Image.data();
-    if (Interlaced && Height > 2) {
-        // Follows each cycle of the row permutation with one spare row. Both buffers are on
-        // the heap, as a side may be 65535 long.
-        std::vector<bool> placed(static_cast<std::size_t>(Height));
-        std::vector<std::uint8_t> spare(width);
-        const auto row = [&](std::int32_t r) { return pixels + static_cast<std::size_t>(r) * width; };
-        for (std::int32_t first = 0; first < Height; ++first) {
-            if (placed[first]) continue;
-            std::memcpy(spare.data(), row(first), width);
-            for (std::int32_t r = first;;) {
-                placed[r] = true;
-                const std::int32_t from = StoredPosition(r, Height);
-                if (from == first) {
-                    std::memcpy(row(r), spare.data(), width);
-                    break;
-                }
-                std::memcpy(row(r), row(from), width);
-                r = from;
-            }
-        }
-    }
-    const std::size_t stride = static_cast<std::size_t>(ImageStride);
-    if (stride == width) return;
-    for (std::size_t r = static_cast<std::size_t>(Height); r-- > 0;) {
-        std::memmove(pixels + r * stride, pixels + r * width, width);
-        std::memset(pixels + r * stride + width, 0, stride - width);
-    }
-}
-
-// Sets the mask bits from the packed, stream-ordered pixels, before ArrangeRows moves them:
-// only the `decoded` pixels the stream gave count, as pixels it did not reach have clear mask
-// bits even when index 0 is the transparent one.
-void TGIF::BuildMask(std::size_t decoded) {
+// Puts the packed, stream-ordered pixels `stream` (the first `decoded` of them given by the
+// stream) in their rows, pads the rows and clears the pixels the stream did not reach, and
+// sets each row's mask bits while the row is at hand. Only the decoded pixels count for the
+// mask: pixels the stream did not reach have clear bits even when index 0 is the transparent
+// one. `stream` may be Image itself when its rows need not move.
+void TGIF::PlaceRows(const std::uint8_t* stream, std::size_t decoded) {
     RowOrder rows(Height, Interlaced);
-    const std::uint8_t* pixel = Image.data();
-    for (std::size_t done = 0; done < decoded;) {
+    std::size_t done = 0;
+    for (std::int32_t i = 0; i < Height; ++i) {
         const std::int32_t y = rows.Next();
-        std::uint8_t* bits = Mask.data() + static_cast<std::size_t>(y) * MaskStride;
-        const std::int32_t count = static_cast<std::int32_t>(std::min<std::size_t>(Width, decoded - done));
-        for (std::int32_t x = 0; x < count; ++x)
-            if (pixel[x] == TransparentIndex) bits[x / 8] |= 0x80 >> (x % 8);
-        pixel += Width;
+        std::uint8_t* const row = Image.data() + static_cast<std::size_t>(y) * ImageStride;
+        const std::int32_t count =
+            static_cast<std::int32_t>(std::min<std::size_t>(Width, decoded > done ? decoded - done : 0));
+        if (stream != Image.data()) std::memcpy(row, stream + done, static_cast<std::size_t>(count));
+        std::memset(row + count, 0, static_cast<std::size_t>(ImageStride - count));
+        if (Transparent)
+            MaskRow(row, count, TransparentIndex, Mask.data() + static_cast<std::size_t>(y) * MaskStride,
+                    MaskStride);
         done += static_cast<std::size_t>(count);
     }
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -39,6 +41,40 @@ inline constexpr std::int64_t kMaxDecodedBytes = std::int64_t{384} << 20;
 // of the screen's size, so a larger screen makes the whole decode fail.
 inline constexpr std::int64_t kMaxScreenPixels = kMaxFramePixels;
 
+// A frame's bytes (its indices or its mask) within the one buffer a decoding allocates for
+// all its frames, which each frame shares: the buffer lives while any frame of it does.
+class TFrameBytes {
+public:
+    using value_type = std::uint8_t;
+    using iterator = std::uint8_t*;
+    using const_iterator = const std::uint8_t*;
+
+    TFrameBytes() = default;
+    TFrameBytes(std::shared_ptr<std::uint8_t[]> buffer, std::size_t offset, std::size_t size)
+        : buffer_(std::move(buffer)), data_(buffer_.get() + offset), size_(size) {}
+
+    std::uint8_t* data() { return data_; }
+    const std::uint8_t* data() const { return data_; }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    std::uint8_t* begin() { return data_; }
+    std::uint8_t* end() { return data_ + size_; }
+    const std::uint8_t* begin() const { return data_; }
+    const std::uint8_t* end() const { return data_ + size_; }
+    std::uint8_t& operator[](std::size_t i) { return data_[i]; }
+    std::uint8_t operator[](std::size_t i) const { return data_[i]; }
+
+    // Equal bytes, wherever they are held.
+    friend bool operator==(const TFrameBytes& a, const TFrameBytes& b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end());
+    }
+
+private:
+    std::shared_ptr<std::uint8_t[]> buffer_;
+    std::uint8_t* data_ = nullptr;
+    std::size_t size_ = 0;
+};
+
 // How DecodePixels turns the code stream into pixels. Both give the same frames; Reference
 // exists so that the two can be compared.
 enum class LzwMethod { Strings, Reference };
@@ -66,12 +102,12 @@ public:
     // Image: the picture's pixel indices, Height rows of ImageStride bytes from the top. A
     // row holds Width indices and is padded with zeros to a multiple of 4 bytes, the layout
     // an 8-bit indexed image with 32-bit aligned rows takes as it is.
-    std::vector<std::uint8_t> Image;
+    TFrameBytes Image;
     std::int32_t ImageStride = 0;
 
     // Transparent frames only. Mask: Height rows of MaskStride bytes (padded to 4), one bit
     // per pixel, most significant bit first, set where the pixel's index is TransparentIndex.
-    std::vector<std::uint8_t> Mask;
+    TFrameBytes Mask;
     std::int32_t MaskStride = 0;
 
     // Transparent frames only. The masked image is Image drawn with this table: ColorTable
@@ -90,27 +126,43 @@ public:
         return (Mask[y * MaskStride + x / 8] >> (7 - x % 8)) & 1;
     }
 
-    // Reads the image that starts at the cursor (on its separator): the descriptor, the local
-    // colour table and the image data, and builds the frame's pictures. `control` is the
-    // pending graphic control block; `byteBudget` the bytes this frame may still take (see
-    // kMaxDecodedBytes).
+    // Reads the image that starts at the cursor (on its separator): the descriptor and the
+    // local colour table, and moves past the image data, whose place it keeps for
+    // DecodePixels. `control` is the pending graphic control block; `byteBudget` the bytes
+    // this frame may still take (see kMaxDecodedBytes).
     // False, with the frame unusable, when the byte at the cursor is not an image separator,
     // when the descriptor or the local table is cut short by the end of the data, or when the
     // frame is larger than the limits allow.
     bool ReadImage(Cursor& cursor, const RgbTable& globalColorTable, const ControlBlock& control,
-                   std::int64_t byteBudget, LzwMethod method = LzwMethod::Strings);
+                   std::int64_t byteBudget);
 
     // What this frame takes of kMaxDecodedBytes, from its size and control block alone.
     std::int64_t DecodedBytes() const;
+    // The bytes of Image and Mask together, as the decoding's buffer holds them.
+    std::size_t PixelBytes() const;
+    // Whether the stream's pixels must be moved to reach their rows: interlaced rows, or rows
+    // padded past their width.
+    bool RowsMove() const { return Interlaced || ImageStride != Width; }
+
+    // Decodes the image data ReadImage passed over into Image and Mask, which `buffer` holds
+    // from `offset` on (PixelBytes of it). `file` is the data ReadImage read; `scratch` holds
+    // Width x Height bytes when RowsMove.
+    void DecodePixels(std::span<const std::uint8_t> file, const std::shared_ptr<std::uint8_t[]>& buffer,
+                      std::size_t offset, std::uint8_t* scratch, LzwMethod method);
 
 private:
     void ApplyControl(const ControlBlock& control);
-    void DecodePixels(Cursor& cursor, LzwMethod method);
+    void ClearPixels();
     void PlacePixels(CodeReader& reader, int minCodeSize);
-    void ArrangeRows();
-    void BuildMask(std::size_t decoded);
+    void PlaceRows(const std::uint8_t* stream, std::size_t decoded);
     void BuildMaskedColorTable();
+
+    std::size_t dataAt_ = 0;  // where the image data starts in the file: its code size byte
 };
+
+// Whether TGIFDecoding::Decode takes the data at all: it begins with "GIF" and declares no
+// logical screen over kMaxScreenPixels. What it takes it decodes, to frames or to none.
+bool Acceptable(std::span<const std::uint8_t> data);
 
 // What a load produces: the decoding state the GIF image control holds.
 struct TGIFDecoding {
@@ -132,14 +184,18 @@ struct TGIFDecoding {
     // when the data is empty, does not begin with "GIF", or declares a logical screen of more
     // than kMaxScreenPixels; true otherwise, even when the file holds no image or is cut
     // short, in which case the frames read before the fault are kept.
-    bool Decode(std::span<const std::uint8_t> data, LzwMethod method = LzwMethod::Strings);
+    // Only the first `pixelFrames` frames are decoded to pixels; the later ones keep their
+    // place, timing and colours with an empty Image and Mask, for a caller that shows no more.
+    bool Decode(std::span<const std::uint8_t> data, LzwMethod method = LzwMethod::Strings,
+                int pixelFrames = kMaxFrames);
 
 private:
     bool ReadScreen(Cursor& cursor);
     bool ReadExtension(Cursor& cursor);
     bool ReadGraphicControl(Cursor& cursor);
     bool ReadApplication(Cursor& cursor);
-    bool ReadFrame(Cursor& cursor, LzwMethod method);
+    bool ReadFrame(Cursor& cursor);
+    void DecodeFrames(std::span<const std::uint8_t> data, LzwMethod method, int pixelFrames);
     std::int64_t bytesUsed_ = 0;
 };
 

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPromise>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <span>
 
@@ -25,6 +27,7 @@ TGIFImage::TGIFImage(QWidget* parent) : QWidget(parent), color_(platform::clBtnF
 }
 
 TGIFImage::~TGIFImage() {
+    CancelLoading();
     animationTimer_.stop();
     // The pictures view the decoder's buffers, so they go first.
     pictures_.clear();
@@ -33,24 +36,93 @@ TGIFImage::~TGIFImage() {
 // ---------------------------------------------------------------------------------------
 // Loading
 
-bool TGIFImage::LoadFromFile(const std::string& name) {
+// What a decode gives the control, made on whichever thread decodes.
+struct TGIFImage::TDecoded {
+    bool ok = false;
+    gif::TGIFDecoding decoding;
+    QImage frameBuffer;
+    // Frame 1 is drawn on frameBuffer already and its indices are gone (see DecodePicture).
+    bool still = false;
+    bool framesLeftOut = false;
+};
+
+bool TGIFImage::LoadFromFile(const std::string& name) { return Load(name, animate_, false); }
+
+bool TGIFImage::LoadInBackground(const std::string& name) { return Load(name, animate_, true); }
+
+bool TGIFImage::Load(const std::string& name, bool allFrames, bool background) {
     if (!platform::FileExists(name)) return false;
     // The identity is taken before the read, so that a change while reading shows as one.
     std::optional<platform::FileIdentity> identity = platform::IdentityOf(name);
     // Read before anything changes: a file that cannot be read leaves the picture shown.
-    const std::vector<std::uint8_t> data = platform::ReadWholeFile(name);
+    std::vector<std::uint8_t> data = platform::ReadWholeFile(name);
+    CancelLoading();
     fileName_ = name;
     fileIdentity_ = std::move(identity);
-    try {
-        if (Decode(data)) return true;
-    } catch (...) {
-        // A failure while decoding (memory running out, say) empties the control like a
-        // file that is not a GIF: the picture is not shown, and nothing is reported.
+    // What the decoder refuses is known from the first bytes, so that a load in the
+    // background gives its result at once too.
+    if (!gif::Acceptable(data)) {
+        Failed();
+        return false;
     }
+    if (!background) {
+        try {
+            if (Show(DecodePicture(std::move(data), allFrames, animate_))) return true;
+        } catch (...) {
+            // A failure while decoding (memory running out, say) empties the control like a
+            // file that is not a GIF: the picture is not shown, and nothing is reported.
+        }
+        Failed();
+        return false;
+    }
+
+    setCursor(Qt::BusyCursor);
+    loading_ = new QFutureWatcher<TDecoded>(this);
+    connect(loading_, &QFutureWatcherBase::finished, this, [this] {
+        QFutureWatcher<TDecoded>* const watcher = loading_;
+        loading_ = nullptr;
+        watcher->deleteLater();
+        unsetCursor();
+        bool shown = false;
+        try {
+            shown = watcher->future().resultCount() > 0 && Show(watcher->future().takeResult());
+        } catch (...) {
+        }
+        if (!shown) Failed();
+        emit Loaded();
+    });
+    // The worker holds nothing of the control: a control closed meanwhile drops the watcher,
+    // and the result with it.
+    loading_->setFuture(QtConcurrent::run(
+        [](QPromise<TDecoded>& promise, std::vector<std::uint8_t> bytes, bool all, bool animate) {
+            if (promise.isCanceled()) return;
+            TDecoded decoded;
+            try {
+                decoded = DecodePicture(std::move(bytes), all, animate);
+            } catch (...) {
+                decoded = TDecoded{};
+            }
+            if (!promise.isCanceled()) promise.addResult(std::move(decoded));
+        },
+        std::move(data), allFrames, animate_));
+    return true;
+}
+
+// A newer load or Unload drops the one under way: the worker stops at its next check, and
+// what it still finishes is not taken.
+void TGIFImage::CancelLoading() {
+    if (loading_ == nullptr) return;
+    QObject::disconnect(loading_, nullptr, this, nullptr);
+    loading_->cancel();
+    loading_->deleteLater();
+    loading_ = nullptr;
+    unsetCursor();
+}
+
+void TGIFImage::Failed() {
     fileName_.clear();
     Reset();
     update();
-    return false;
 }
 
 bool TGIFImage::FileChanged() const {
@@ -58,6 +130,7 @@ bool TGIFImage::FileChanged() const {
 }
 
 void TGIFImage::Unload() {
+    CancelLoading();
     fileName_.clear();
     fileIdentity_.reset();
     Reset();
@@ -65,24 +138,66 @@ void TGIFImage::Unload() {
     update();
 }
 
-bool TGIFImage::Decode(const std::vector<std::uint8_t>& data) {
+// Decodes the frames the control will show (frame 1 only unless it animates) and makes the
+// frame buffer. The file's bytes are let go once decoded, before the frame buffer is made,
+// so that the three are never held at once. A picture shown still whose frame 1 covers the
+// screen opaquely is all in the frame buffer: no background, colour or snapshot can change
+// it, so frame 1 is drawn here and its indices go.
+TGIFImage::TDecoded TGIFImage::DecodePicture(std::vector<std::uint8_t> data, bool allFrames, bool animate) {
+    TDecoded decoded;
+    gif::TGIFDecoding& decoding = decoded.decoding;
+    const bool ok = decoding.Decode(std::span<const std::uint8_t>(data), gif::LzwMethod::Strings,
+                                    allFrames ? gif::kMaxFrames : 1);
+    std::vector<std::uint8_t>().swap(data);
+    if (!ok) return decoded;
+    decoded.framesLeftOut = !allFrames && decoding.FrameCount() > 1;
+    const std::int64_t screenPixels = std::int64_t{decoding.ScreenWidth} * decoding.ScreenHeight;
+    decoded.frameBuffer = QImage(decoding.ScreenWidth, decoding.ScreenHeight, QImage::Format_RGB32);
+    if (screenPixels > 0 && decoded.frameBuffer.isNull()) return decoded;
+    decoded.ok = true;
+    if (decoding.FrameCount() < 1 || (animate && decoding.Animated)) return decoded;
+    gif::TGIF& first = decoding.Frames.front();
+    if (first.Transparent || first.Left != 0 || first.Top != 0 || first.Width != decoding.ScreenWidth ||
+        first.Height != decoding.ScreenHeight || first.Image.empty()) {
+        return decoded;
+    }
+    DrawFrameOn(decoded.frameBuffer, first, TTransparentShows::Own);
+    first.Image = gif::TFrameBytes{};
+    decoded.still = true;
+    return decoded;
+}
+
+bool TGIFImage::Show(TDecoded decoded) {
     Reset();
-    if (!decoding_.Decode(std::span<const std::uint8_t>(data))) return false;
-    // The frame buffer takes the logical screen's size; a screen past the decoder's budget
-    // is refused before anything of its size is allocated.
-    const std::int64_t screenPixels = std::int64_t{decoding_.ScreenWidth} * decoding_.ScreenHeight;
-    if (screenPixels > gif::kMaxScreenPixels) return false;
+    if (!decoded.ok) return false;
+    decoding_ = std::move(decoded.decoding);
+    framesLeftOut_ = decoded.framesLeftOut;
+    stillComposed_ = decoded.still;
+    frameBuffer_ = std::move(decoded.frameBuffer);
     if (autoSize_) resize(decoding_.ScreenWidth, decoding_.ScreenHeight);
-    frameBuffer_ = QImage(decoding_.ScreenWidth, decoding_.ScreenHeight, QImage::Format_RGB32);
-    if (screenPixels > 0 && frameBuffer_.isNull()) return false;
     pictures_.reserve(decoding_.Frames.size());
     for (const gif::TGIF& frame : decoding_.Frames) pictures_.push_back(MakeFramePictures(frame));
     AfterDecode();
     return true;
 }
 
+// Before the frames after the first are shown, they are decoded: the file is read again.
+// False when it cannot be, and the picture stays as it was.
+bool TGIFImage::TakeAllFrames() {
+    if (!framesLeftOut_) return true;
+    takingAllFrames_ = true;
+    bool loaded = false;
+    try {
+        loaded = Load(fileName_, true, false);
+    } catch (const std::exception&) {
+    }
+    takingAllFrames_ = false;
+    return loaded;
+}
+
 void TGIFImage::AfterDecode() {
-    PrepareBackground(true);
+    // The later frames of the picture shown compose on the snapshot taken when it loaded.
+    PrepareBackground(!takingAllFrames_ || backgroundSnapshot_.isNull());
     DrawFrame(1);
     update();
     SetAnimate(animate_);
@@ -93,6 +208,8 @@ void TGIFImage::Reset() {
     pictures_.clear();
     decoding_ = gif::TGIFDecoding{};
     frameBuffer_ = QImage();
+    framesLeftOut_ = false;
+    stillComposed_ = false;
     position_ = 1;
     loopPass_ = 1;
     firstTick_ = true;
@@ -105,16 +222,25 @@ void TGIFImage::PrepareBackground(bool takeSnapshot) {
     const bool showParent = seeThrough_ && decoding_.AnyTransparent;
     if (takeSnapshot && showParent) backgroundSnapshot_ = SnapshotOfParent();
     if (frameBuffer_.isNull()) return;
-    frameBuffer_.fill(platform::ToQColor(color_));
-    if (!showParent || tile_ || backgroundSnapshot_.isNull()) return;
+    RestoreBackground({0, 0, frameBuffer_.width(), frameBuffer_.height()});
+}
+
+// Puts the background back on `area` of the frame buffer: Color, and over it, with SeeThrough
+// on a transparent picture, what the parent showed there.
+void TGIFImage::RestoreBackground(const Rect& area) {
+    if (stillComposed_) return;
+    Canvas canvas(frameBuffer_);
+    canvas.SetBrushColor(color_);
+    canvas.FillRect(area);
+    if (!(seeThrough_ && decoding_.AnyTransparent) || tile_ || backgroundSnapshot_.isNull()) return;
     const int bw = frameBuffer_.width(), bh = frameBuffer_.height();
     int x = 0, y = 0;
     if (center_ && (bw != width() || bh != height())) {
         x = CenterOffset(width(), bw);
         y = CenterOffset(height(), bh);
     }
-    Canvas canvas(frameBuffer_);
-    canvas.CopyRect({0, 0, bw, bh}, backgroundSnapshot_, {x, y, x + bw, y + bh}, platform::SRCCOPY);
+    canvas.CopyRect(area, backgroundSnapshot_, {x + area.left, y + area.top, x + area.right, y + area.bottom},
+                    platform::SRCCOPY);
 }
 
 // What the parent paints under the control, without the control: the parent's own painting,
@@ -146,26 +272,23 @@ void TGIFImage::DrawFrame(int n) {
     TFramePictures& pictures = pictures_[static_cast<std::size_t>(n - 1)];
     if (pictures.Image.isNull()) return;
     if (f.Disposal == 2) pictures.SavedArea = frameBuffer_.copy(f.Left, f.Top, f.Width, f.Height);
-    Canvas canvas(frameBuffer_);
-    const Rect place{f.Left, f.Top, f.Left + f.Width, f.Top + f.Height};
-    const Rect whole{0, 0, f.Width, f.Height};
     if (f.Transparent && seeThrough_) {
-        // The mask keeps the buffer under the transparent pixels and clears it under the
-        // others, which the masked image's colours then fill.
-        canvas.CopyRect(place, pictures.Mask, whole, platform::SRCAND);
-        canvas.CopyRect(place, pictures.MaskedImage, whole, platform::SRCINVERT);
+        // The buffer stays under the transparent pixels.
+        DrawFrameOn(frameBuffer_, f, TTransparentShows::Target);
     } else if (f.Transparent) {
-        canvas.Draw(f.Left, f.Top, ColorKeyed(f, pictures.Image, color_));
+        DrawFrameOn(frameBuffer_, f, TTransparentShows::Key, platform::ToQColor(color_).rgb());
     } else {
-        canvas.Draw(f.Left, f.Top, pictures.Image);
+        DrawFrameOn(frameBuffer_, f, TTransparentShows::Own);
     }
 }
 
 void TGIFImage::DisposeOf(int p) {
     if (p < 1 || p > FrameCount()) return;
     const gif::TGIF& f = Frame(p);
-    if (f.Disposal == 1) {
-        PrepareBackground(false);
+    if (f.Disposal == 1 && !frameBuffer_.isNull()) {
+        // Only the frame's own rectangle goes back to the background: what earlier frames
+        // left elsewhere on the screen stays.
+        RestoreBackground({f.Left, f.Top, f.Left + f.Width, f.Top + f.Height});
     } else if (f.Disposal == 2 && !frameBuffer_.isNull() &&
                !pictures_[static_cast<std::size_t>(p - 1)].SavedArea.isNull()) {
         Canvas canvas(frameBuffer_);
@@ -184,6 +307,7 @@ void TGIFImage::Recompose(bool takeSnapshot) {
 // Animation
 
 void TGIFImage::TimerTick() {
+    if (!TakeAllFrames()) return;
     const int count = FrameCount();
     if (!loop_ && decoding_.LoopCount > 0 && position_ > count) {
         ++loopPass_;
@@ -274,6 +398,8 @@ void TGIFImage::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TGIFImage::SetAnimate(bool value) {
     animate_ = value;
+    // Loading all frames runs these steps again.
+    if (value && framesLeftOut_ && TakeAllFrames()) return;
     const int count = FrameCount();
     if (value && count > 0) {
         animationTimer_.setInterval(Frame(position_ >= 1 && position_ <= count ? position_ : 1).Delay);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QFutureWatcher>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
@@ -29,6 +30,10 @@ namespace controls {
 // Composing happens when a file loads, on a timer tick and when a switch changes; a paint
 // only copies FrameBuffer. The control has no background of its own: what it does not
 // cover shows the parent's painting.
+//
+// LoadInBackground decodes on a worker thread, so that a large picture never stops the
+// window: the control shows what it showed, under a busy cursor, until the new picture is
+// ready, and a newer load or Unload makes it drop the older one.
 class TGIFImage : public QWidget {
     Q_OBJECT
 
@@ -69,6 +74,12 @@ public:
     // and changes nothing either. A file that is not a GIF, or that the decoder refuses,
     // empties the control, clears FileName and returns false without a message.
     bool LoadFromFile(const std::string& name);
+    // Loads as LoadFromFile does, with the same result, name and errors, which come before it
+    // returns; only the decoding and composing run on a worker thread. Until the picture is
+    // ready (Loaded), the control keeps showing the one it had.
+    bool LoadInBackground(const std::string& name);
+    // Whether a load in the background is still under way.
+    bool Loading() const { return loading_ != nullptr; }
     // Whether the file FileName names is no longer the one last read: it is gone, or its
     // device, inode, size or modification time changed. False while FileName is empty. Costs
     // one look at the file system, so that a caller can spare a reload of a large picture.
@@ -92,6 +103,9 @@ public:
 
 signals:
     void OnClick();
+    // A load in the background has ended: the new picture shows, or the control is empty
+    // because the decoder refused the file.
+    void Loaded();
     void OnDblClick();
 
 protected:
@@ -101,10 +115,17 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    bool Decode(const std::vector<std::uint8_t>& data);
+    struct TDecoded;
+    bool Load(const std::string& name, bool allFrames, bool background);
+    static TDecoded DecodePicture(std::vector<std::uint8_t> data, bool allFrames, bool animate);
+    bool Show(TDecoded decoded);
+    void Failed();
+    void CancelLoading();
+    bool TakeAllFrames();
     void AfterDecode();
     void Reset();
     void PrepareBackground(bool takeSnapshot);
+    void RestoreBackground(const platform::Rect& area);
     void DrawFrame(int n);
     void DisposeOf(int p);
     // Background, frame 1 and a repaint: what a switch change or a move asks for.
@@ -130,6 +151,17 @@ private:
     QImage backgroundSnapshot_;
     platform::Rect lastBounds_;
     bool snapshotPending_ = false;
+    // A control that does not animate decodes frame 1 only; the later frames are left out
+    // until it animates or ticks.
+    bool framesLeftOut_ = false;
+    // Frame 1 covers the screen opaquely and is not animated: the frame buffer is the whole
+    // picture, and the indices are let go.
+    bool stillComposed_ = false;
+    bool takingAllFrames_ = false;
+    // The load under way in the background; a newer one replaces it, and its result is not
+    // taken. Owned by the control, so that a result that comes after the control is gone is
+    // dropped with it.
+    QFutureWatcher<TDecoded>* loading_ = nullptr;
     int position_ = 0;
     int loopPass_ = 0;
     bool firstTick_ = false;

@@ -78,6 +78,16 @@ void CodeReader::Refill() {
     }
 }
 
+CodeReader::Bits CodeReader::TakeBytesAcrossBlocks(int bytes) {
+    Bits taken{0, 0};
+    while (taken.count < 8 * bytes) {
+        if (pos_ == blockEnd_ && !NextSubBlock()) break;
+        taken.word |= std::uint64_t{data_[pos_++]} << taken.count;
+        taken.count += 8;
+    }
+    return taken;
+}
+
 void CodeReader::SkipToTerminator() {
     pos_ = blockEnd_;
     while (NextSubBlock()) pos_ = blockEnd_;
@@ -176,18 +186,27 @@ int StackDecoder::NextPixel() {
 
 namespace {
 
-// Copies a string of `length` bytes from `from` to `to` (from + length <= to). Short strings,
-// the common case in noisy pictures, are moved as two 8-byte words when 16 bytes fit before
-// `limit`; the bytes written past the string are overwritten by the strings that follow, and
-// DecodeStrings clears any that remain when the stream ends early.
+inline void Copy16(std::uint8_t* to, const std::uint8_t* from) {
+    std::uint64_t low, high;
+    std::memcpy(&low, from, 8);
+    std::memcpy(&high, from + 8, 8);
+    std::memcpy(to, &low, 8);
+    std::memcpy(to + 8, &high, 8);
+}
+
+// Copies a string of `length` bytes from `from` to `to` (from + length <= to). Strings up to
+// 64 bytes, the common case, are moved 16 bytes at a time when the whole chunks fit before
+// `limit`; the bytes written past the string are overwritten by the strings that follow, or
+// lie past the pixels the stream gave. A chunk may read bytes this copy wrote, but only past
+// the string's end, as the string itself lies before `to`.
 inline void CopyString(std::uint8_t* out, std::size_t to, std::size_t from, std::size_t length,
                        std::size_t limit) {
     if (length <= 16 && to + 16 <= limit) {
-        std::uint64_t low, high;
-        std::memcpy(&low, out + from, 8);
-        std::memcpy(&high, out + from + 8, 8);
-        std::memcpy(out + to, &low, 8);
-        std::memcpy(out + to + 8, &high, 8);
+        Copy16(out + to, out + from);
+        return;
+    }
+    if (length <= 64 && to + 64 <= limit) {
+        for (std::size_t i = 0; i < length; i += 16) Copy16(out + to + i, out + from + i);
         return;
     }
     std::memcpy(out + to, out + from, std::min(length, limit - to));
@@ -205,8 +224,11 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
     // Where a copy of each entry's string starts in `out`, and its length. An entry made
     // from the previous string and the first byte of the current one has a copy right where
     // the previous string was written, since the current one follows it directly.
-    std::array<std::uint32_t, kTableSize> start;
-    std::array<std::uint16_t, kTableSize> length;
+    struct Entry {
+        std::uint32_t start;
+        std::uint32_t length;
+    };
+    std::array<Entry, kTableSize> entries;
 
     std::uint8_t* const pixels = out.data();
     const std::size_t total = out.size();
@@ -219,8 +241,7 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
     const auto isPlainLiteral = [&](int code) { return code >= 0 && code < ClearCode && code < 256; };
     const auto addEntry = [&] {
         if (NextCode < kTableSize) {
-            start[NextCode] = static_cast<std::uint32_t>(oldStart);
-            length[NextCode] = static_cast<std::uint16_t>(oldLength + 1);
+            entries[NextCode] = {static_cast<std::uint32_t>(oldStart), static_cast<std::uint32_t>(oldLength + 1)};
             ++NextCode;
             if (NextCode >= MaxCode && MaxCode < kTableSize) {
                 MaxCode *= 2;
@@ -228,33 +249,54 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
             }
         }
     };
+    // The bit buffer is the decoder's own, in registers: kept in the reader it would be
+    // reloaded after every pixel written, as a byte store may alias it. Its steps are counted
+    // as the reader's Read counts them.
+    std::uint64_t bits = 0;
+    int count = 0;
+    std::uint64_t steps = 0;
+    const auto read = [&](int width) {
+        ++steps;
+        if (count < width) {
+            const CodeReader::Bits more = reader.TakeBytes((63 - count) >> 3);
+            bits |= more.word << count;
+            count += more.count;
+            if (count < width) return kEndOfData;
+        }
+        const int code = static_cast<int>(bits & ((std::uint64_t{1} << width) - 1));
+        bits >>= width;
+        count -= width;
+        return code;
+    };
     const auto finishEarly = [&] {
-        // Clear what short copies wrote past the last string.
-        if (p < total) std::memset(pixels + p, 0, std::min<std::size_t>(16, total - p));
+        reader.Count(steps);
         reader.SkipToTerminator();
         return StringDecode{true, p};
     };
-    constexpr StringDecode kFallback{false, 0};
+    const auto fallback = [&] {
+        reader.Count(steps);
+        return StringDecode{false, 0};
+    };
 
     // The code after a clear code, skipping clear codes in a row as StackDecoder does.
     const auto afterClear = [&] {
         int code;
-        do code = reader.Read(CodeSize);
+        do code = read(CodeSize);
         while (code == ClearCode);
         return code;
     };
 
     int code = afterClear();
     if (code < 0 || code == EndCode) return finishEarly();
-    if (!isPlainLiteral(code)) return kFallback;
-    if (total == 0) return kFallback;
+    if (!isPlainLiteral(code)) return fallback();
+    if (total == 0) return fallback();
     pixels[0] = static_cast<std::uint8_t>(code);
     oldStart = 0;
     oldLength = 1;
     p = 1;
 
     while (p < total) {
-        code = reader.Read(CodeSize);
+        code = read(CodeSize);
         if (static_cast<unsigned>(code) < static_cast<unsigned>(ClearCode)) {
             addEntry();
             pixels[p] = static_cast<std::uint8_t>(code);
@@ -263,16 +305,17 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
             ++p;
         } else if (code > EndCode && code < NextCode) {
             addEntry();
-            const std::size_t n = length[code];
-            reader.Count(n);
-            CopyString(pixels, p, start[code], n, total);
+            const Entry entry = entries[code];
+            const std::size_t n = entry.length;
+            steps += n;
+            CopyString(pixels, p, entry.start, n, total);
             oldStart = p;
             oldLength = n;
             p += n;
         } else if (code == NextCode) {
             // Not yet in the table: the previous string followed by its own first byte.
             const std::size_t n = oldLength + 1;
-            reader.Count(n);
+            steps += n;
             CopyString(pixels, p, oldStart, oldLength, total);
             if (p + oldLength < total) pixels[p + oldLength] = pixels[oldStart];
             addEntry();
@@ -285,7 +328,7 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
             NextCode = ClearCode + 2;
             code = afterClear();
             if (code < 0 || code == EndCode) return finishEarly();
-            if (!isPlainLiteral(code)) return kFallback;
+            if (!isPlainLiteral(code)) return fallback();
             pixels[p] = static_cast<std::uint8_t>(code);
             oldStart = p;
             oldLength = 1;
@@ -293,12 +336,13 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
         } else if (code == EndCode || code < 0) {
             return finishEarly();
         } else {
-            return kFallback;
+            return fallback();
         }
     }
 
     // The picture is complete: the rest of its sub-blocks is skipped unread, as StackDecoder
     // does.
+    reader.Count(steps);
     reader.SkipToTerminator();
     return StringDecode{true, total};
 }

@@ -90,6 +90,21 @@ public:
         return code;
     }
 
+    // Up to `bytes` (1 to 7) more bytes of the code stream, the first in the lowest bits, and
+    // how many bits they make: fewer where the data ends. For a decoder that keeps the bit
+    // buffer in its own registers; it uses either this or Read, never both.
+    struct Bits {
+        std::uint64_t word;
+        int count;
+    };
+    Bits TakeBytes(int bytes) {
+        if (blockEnd_ - pos_ < 8) return TakeBytesAcrossBlocks(bytes);
+        std::uint64_t word;
+        std::memcpy(&word, data_ + pos_, sizeof word);
+        pos_ += static_cast<std::size_t>(bytes);
+        return {word & ((std::uint64_t{1} << (8 * bytes)) - 1), 8 * bytes};
+    }
+
     // Reads and discards the rest of the image's sub-blocks through the zero terminator,
     // unless the terminator has been read already.
     void SkipToTerminator();
@@ -103,6 +118,7 @@ public:
 private:
     bool NextSubBlock();
     void Refill();
+    Bits TakeBytesAcrossBlocks(int bytes);
 
     const std::uint8_t* data_;
     std::size_t size_;
@@ -155,8 +171,8 @@ private:
     int stackSize_ = 0;
 };
 
-// The result of DecodeStrings. When `done`, `out` holds the image, the first `pixels` of it
-// given by the stream (the rest stays zero), and the reader stands after the data's
+// The result of DecodeStrings. When `done`, the first `pixels` bytes of `out` hold what the
+// stream gave (the rest is left undefined), and the reader stands after the data's
 // terminator. Otherwise the stream left the well-formed path: decode the image again with
 // StackDecoder.
 struct StringDecode {
@@ -166,8 +182,8 @@ struct StringDecode {
 
 // The fast decoder. Each table entry records where in `out` a copy of its string was already
 // written, so a code's string is copied in one piece instead of walked back byte by byte.
-// `out` receives the pixel values in stream order, one byte each, and must be zero-filled;
-// pixels the stream does not reach stay zero. It gives exactly what StackDecoder gives for
+// `out` receives the pixel values in stream order, one byte each; it need not be filled
+// beforehand, as only the pixels the stream reaches count. It gives exactly what StackDecoder gives for
 // every stream it finishes; a stream it cannot follow that way (a non-literal code right
 // after a clear code, a code beyond the next free entry, a literal wider than a byte where
 // StackDecoder would return the code itself) makes it stop at once, with `out` partly

@@ -233,15 +233,21 @@ void TfrmFileOpen::DirectoryListBox1Change() {
 }
 
 // The selection follows the current item, so that the file the keys move to is the one
-// previewed and the one OK takes. The preview is emptied first: a file that cannot be shown
-// (gone, not a GIF, or unreadable, which is reported) leaves it empty with no name, so that OK
-// never hands over the file selected before.
+// previewed and the one OK takes. The preview decodes it in the background and shows the
+// picture before it until then. A file that cannot be shown (gone, not a GIF, or unreadable,
+// which is reported) leaves the preview empty with no name, so that OK never hands over the
+// file selected before.
 void TfrmFileOpen::FileListBox1Click() {
     QListWidgetItem* item = FileListBox1->currentItem();
     if (item == nullptr) return;
     item->setSelected(true);
-    GIFImagePreview->Unload();
-    GIFImagePreview->SetFileName(platform::JoinPath(directory_, BytesOf(*item)));
+    try {
+        if (!GIFImagePreview->LoadInBackground(platform::JoinPath(directory_, BytesOf(*item))))
+            GIFImagePreview->Unload();
+    } catch (...) {
+        GIFImagePreview->Unload();
+        throw;
+    }
 }
 
 void TfrmFileOpen::chkshowClick() { GIFImagePreview->SetVisible(chkshow->isChecked()); }

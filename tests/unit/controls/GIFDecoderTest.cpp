@@ -216,6 +216,25 @@ TEST_P(GIFDecoderTest, KeepsTheFirst256Images) {
     EXPECT_EQ(Decode(file << kTrailer).FrameCount(), gif::kMaxFrames);
 }
 
+// A caller that shows frame 1 only has the later frames' places and timing without pixels;
+// frame 1 decodes as it does with every frame.
+TEST_P(GIFDecoderTest, FramesPastThoseAskedForKeepTheirPlaceWithoutPixels) {
+    const Bytes file = Screen(2, 1) << Control(0x01, 5, 2) << Image(2, 1, {1, 2}) << Control(0, 7)
+                                    << Image(2, 1, {3, 3}) << kTrailer;
+    TGIFDecoding all, first;
+    ASSERT_TRUE(all.Decode(file, GetParam()));
+    ASSERT_TRUE(first.Decode(file, GetParam(), 1));
+    ASSERT_EQ(first.FrameCount(), 2);
+    EXPECT_TRUE(first.Animated);
+    EXPECT_EQ(first.Frames[0].Image, all.Frames[0].Image);
+    EXPECT_EQ(first.Frames[0].Mask, all.Frames[0].Mask);
+    EXPECT_EQ(Row(first.Frames[0], 0), (Bytes{1, 2}));
+    EXPECT_TRUE(first.Frames[1].Image.empty());
+    EXPECT_EQ(first.Frames[1].Width, 2);
+    EXPECT_EQ(first.Frames[1].Delay, 70);
+    EXPECT_EQ(Row(all.Frames[1], 0), (Bytes{3, 3}));
+}
+
 TEST_P(GIFDecoderTest, InterlacedRowsFillInPassOrder) {
     for (const auto& order : {Bytes{0}, Bytes{0, 2, 1}, Bytes{0, 8, 4, 2, 6, 1, 3, 5, 7, 9}}) {
         const int h = static_cast<int>(order.size());

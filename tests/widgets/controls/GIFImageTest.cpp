@@ -7,7 +7,12 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 #include <algorithm>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "controls/GIFImage.h"
 #include "platform/Error.h"
@@ -60,6 +65,11 @@ protected:
         return parent.screen()->grabWindow(parent.winId()).toImage().pixel(x, y) | 0xFF000000;
     }
     QRgb Buffer(int x, int y) const { return image->FrameBuffer().pixel(x, y) | 0xFF000000; }
+    // Both ways of loading a file, which give the same results, names and errors.
+    std::vector<std::function<bool(const std::string&)>> Loads() {
+        return {[this](const std::string& name) { return image->LoadFromFile(name); },
+                [this](const std::string& name) { return image->LoadInBackground(name); }};
+    }
 
     QTemporaryDir folder;
     PaintedParent parent;
@@ -91,14 +101,18 @@ TEST_F(GIFImageTest, NeverLoadedPaintsNothingAndAnEmptyPictureShowsColorAtItsScr
     EXPECT_TRUE(image->LoadFromFile(Gif("none.gif", noImage))) << "a screen of no pixels is no failure";
 }
 
+// The same at once for a load in the background: the name, and a file that is missing or no GIF.
 TEST_F(GIFImageTest, AMissingFileKeepsThePictureAndATextFileOrUnloadEmptiesTheControl) {
     const std::string picture = Gif("a.gif", Marked(20, 10, 0, 0));
     ASSERT_TRUE(image->LoadFromFile(picture));
 
-    EXPECT_FALSE(image->LoadFromFile(folder.filePath("gone.gif").toStdString()));
-    EXPECT_FALSE(image->LoadFromFile(""));
-    EXPECT_EQ(image->FileName(), picture);
-    EXPECT_EQ(OnScreen(0, 0), GlobalColor(1));
+    for (const auto& load : Loads()) {
+        EXPECT_FALSE(load(folder.filePath("gone.gif").toStdString()));
+        EXPECT_FALSE(load(""));
+        EXPECT_FALSE(image->Loading());
+        EXPECT_EQ(image->FileName(), picture);
+        EXPECT_EQ(OnScreen(0, 0), GlobalColor(1));
+    }
 
     const std::string text = giftest::Save(folder.filePath("notes.gif"), {'h', 'e', 'l', 'l', 'o'});
     for (const bool unload : {false, true}) {
@@ -107,7 +121,7 @@ TEST_F(GIFImageTest, AMissingFileKeepsThePictureAndATextFileOrUnloadEmptiesTheCo
         if (unload)
             image->Unload();
         else
-            EXPECT_FALSE(image->LoadFromFile(text));
+            EXPECT_FALSE(image->LoadInBackground(text));
         EXPECT_EQ(image->FileName(), "") << unload;
         EXPECT_FALSE(image->FileChanged()) << unload;
         EXPECT_TRUE(image->FrameBuffer().isNull()) << unload;
@@ -122,14 +136,77 @@ TEST_F(GIFImageTest, AFileThatCannotBeReadRaisesAndKeepsThePicture) {
     ASSERT_TRUE(image->LoadFromFile(picture));
     const std::string pipe = folder.filePath("pipe.gif").toStdString();
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    try {
-        image->SetFileName(pipe);
-        ADD_FAILURE() << "no error raised";
-    } catch (const platform::Error& e) {
-        EXPECT_EQ(std::string(e.what()), "Unable to read " + pipe);
+    for (const auto& load : Loads()) {
+        try {
+            load(pipe);
+            ADD_FAILURE() << "no error raised";
+        } catch (const platform::Error& e) {
+            EXPECT_EQ(std::string(e.what()), "Unable to read " + pipe);
+        }
+        EXPECT_FALSE(image->Loading());
+        EXPECT_EQ(image->FileName(), picture);
+        EXPECT_EQ(Shown(0, 0), GlobalColor(1));
     }
-    EXPECT_EQ(image->FileName(), picture);
+}
+
+// Until the event loop takes the new picture, the old one shows under a busy cursor; a newer
+// load drops the one under way, whose result never shows, and Unload drops any.
+TEST_F(GIFImageTest, ALoadInTheBackgroundShowsTheOldPictureUntilTheNewOneIsReady) {
+    std::vector<std::string> files;
+    for (int i = 1; i <= 3; ++i)
+        files.push_back(Gif(("solid" + std::to_string(i) + ".gif").c_str(),
+                            giftest::OneFrame(giftest::Solid(20, 10, i))));
+    ASSERT_TRUE(image->LoadFromFile(files[0]));
+    int loaded = 0;
+    QObject::connect(image, &TGIFImage::Loaded, [&loaded] { ++loaded; });
+    ASSERT_TRUE(image->LoadInBackground(files[1]));
+    EXPECT_TRUE(image->Loading());
+    EXPECT_EQ(image->FileName(), files[1]);
+    EXPECT_EQ(image->cursor().shape(), Qt::BusyCursor);
     EXPECT_EQ(Shown(0, 0), GlobalColor(1));
+
+    ASSERT_TRUE(image->LoadInBackground(files[2]));
+    ASSERT_TRUE(giftest::WaitForLoad(*image));
+    QTest::qWait(100);  // time for the dropped load's result to come, were it taken
+    EXPECT_EQ(loaded, 1);
+    EXPECT_EQ(image->FileName(), files[2]);
+    EXPECT_EQ(Shown(0, 0), GlobalColor(3));
+    EXPECT_EQ(image->cursor().shape(), Qt::ArrowCursor);
+
+    ASSERT_TRUE(image->LoadInBackground(files[1]));
+    image->Unload();
+    EXPECT_FALSE(image->Loading());
+    QTest::qWait(100);
+    EXPECT_EQ(loaded, 1);
+    EXPECT_TRUE(image->FrameBuffer().isNull());
+    EXPECT_EQ(image->FileName(), "");
+    EXPECT_EQ(image->cursor().shape(), Qt::ArrowCursor);
+}
+
+// The window may close while a picture decodes: the control goes, and the decode's result is
+// dropped with it (AddressSanitizer would see it reach the control).
+TEST_F(GIFImageTest, ClosingTheWindowDuringADecodeIsSafe) {
+    std::uint32_t seed = 1;
+    const std::string noise =
+        Gif("noise.gif", giftest::OneFrame(giftest::Frame(1500, 1500, [&seed](int, int) {
+                seed = seed * 1103515245 + 12345;
+                return static_cast<int>(seed >> 24);
+            })));
+    for (const bool hidden : {false, true}) {
+        auto* window = new QWidget;
+        auto* picture = new TGIFImage(window);
+        window->show();
+        int loaded = 0;
+        QObject::connect(picture, &TGIFImage::Loaded, [&loaded] { ++loaded; });
+        ASSERT_TRUE(picture->LoadInBackground(noise));
+        ASSERT_TRUE(picture->Loading());
+        if (hidden) window->close();
+        delete window;
+        // The decode ends on its worker, and what it posts is delivered.
+        ASSERT_TRUE(QThreadPool::globalInstance()->waitForDone(20000));
+        QTest::qWait(50);
+        EXPECT_EQ(loaded, 0) << hidden;
+    }
 }
 
 TEST_F(GIFImageTest, TiledPictureRepeatsFromTheCornerClippedByTheControl) {
@@ -213,6 +290,32 @@ TEST_F(GIFImageTest, SeeThroughFramesGoBackToTheSnapshotWithoutPaintingTheParent
     EXPECT_EQ(parent.paints, paints);
 }
 
+// A still picture whose frame 1 covers the screen opaquely is held as its frame buffer alone:
+// switches and a resize that compose again keep showing it, and a tick still finds frame 2.
+TEST_F(GIFImageTest, AStillOpaquePictureKeepsShowingThroughEverySwitch) {
+    giftest::FileLayout layout;
+    layout.width = 4;
+    layout.height = 2;
+    layout.frames = {giftest::Solid(4, 2, 1), giftest::Solid(4, 2, 2)};
+    ASSERT_TRUE(image->LoadFromFile(Gif("still.gif", layout)));
+    const auto steps = std::vector<std::pair<const char*, std::function<void()>>>{
+        {"colour", [&] { image->SetColor(kRed); }},
+        {"see-through", [&] { image->SetSeeThrough(true); }},
+        {"centre", [&] { image->SetCenter(true); }},
+        {"tile off", [&] { image->SetTile(true), image->SetTile(false); }},
+        {"resize", [&] { image->resize(30, 20); }},
+    };
+    for (const auto& [what, step] : steps) {
+        step();
+        Shown(0, 0);
+        QApplication::processEvents();
+        EXPECT_EQ(Buffer(3, 1), GlobalColor(1)) << what;
+    }
+    image->TimerTick();
+    image->TimerTick();
+    EXPECT_EQ(Buffer(3, 1), GlobalColor(2));
+}
+
 TEST_F(GIFImageTest, ASingleFramePictureStartsNoTimer) {
     image->SetAnimate(true);
     ASSERT_TRUE(image->LoadFromFile(Gif("one.gif", giftest::OneFrame(giftest::Solid(4, 4, 1)))));
@@ -265,6 +368,7 @@ TEST_F(GIFImageTest, LoopCountOnePlaysEachFrameOnceThenRestsOnFrameOne) {
 
 // Frame 1 covers the top-left 3 x 3; frame 2 (restore what was under it) the top-left
 // 2 x 2; frame 3 (restore the background) the bottom-right pixel; frame 4 the top-right one.
+// Restoring the background clears the frame's rectangle only, not the whole screen.
 TEST_F(GIFImageTest, DisposalRestoresWhatWasUnderTheFrameOrTheBackground) {
     giftest::FileLayout layout;
     layout.width = layout.height = 4;
@@ -286,9 +390,10 @@ TEST_F(GIFImageTest, DisposalRestoresWhatWasUnderTheFrameOrTheBackground) {
     image->TimerTick();  // frame 2 gives back frame 1's pixels, then frame 3
     EXPECT_EQ(Buffer(0, 0), GlobalColor(1));
     EXPECT_EQ(Buffer(3, 3), GlobalColor(3));
-    image->TimerTick();  // frame 3 clears to the background, then frame 4
+    image->TimerTick();  // frame 3 clears its own pixel to the background, then frame 4
     EXPECT_EQ(Buffer(3, 3), red);
     EXPECT_EQ(Buffer(3, 0), GlobalColor(4));
+    EXPECT_EQ(Buffer(0, 0), GlobalColor(1)) << "what lies outside the frame stays";
     image->TimerTick();  // frame 1
     EXPECT_TRUE(image->TimerRunning()) << "a loop count of 0 plays on";
     image->TimerTick();  // frame 2

@@ -3,12 +3,15 @@
 
 // GIF files for the widget tests, written by giflib's encoder into a folder of the test's.
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QString>
+#include <QTest>
 #include <functional>
 #include <string>
 
+#include "controls/GIFImage.h"
 #include "tests/unit/controls/GifWriter.h"
 
 namespace giftest {
@@ -48,6 +51,15 @@ inline std::string Save(const QString& path, const std::vector<std::uint8_t>& by
 
 inline std::string SaveGif(const QString& path, const FileLayout& layout) {
     return Save(path, WriteGif(layout));
+}
+
+// Runs the event loop until the control's load in the background has ended, for at most ten
+// seconds; whether it has.
+inline bool WaitForLoad(const controls::TGIFImage& image) {
+    QElapsedTimer clock;
+    clock.start();
+    while (image.Loading() && clock.elapsed() < 10000) QTest::qWait(5);
+    return !image.Loading();
 }
 
 }  // namespace giftest
