@@ -80,7 +80,8 @@ else
 fi
 
 # The manual page names every option --help shows.
-help_options=$("$ROOT/usr/lib/velloran/velloran" --help | grep -o -- '--\?-[a-z][a-z-]*' | sort -u)
+help_options=$("$ROOT/usr/lib/velloran/velloran" --help | grep -oE -- '(^|[[:space:],[])-{1,2}[a-z][a-z-]*' |
+  sed 's/^[^-]*//' | sort -u)
 page=$(MANWIDTH=200 man -l "$ROOT/usr/share/man/man1/velloran.1.gz" 2>/dev/null)
 missing=$(for option in $help_options; do grep -qwe "$option" <<<"$page" || echo "$option"; done)
 expect "the manual page covers --help's options ($(echo $help_options))" "" "$missing"
