@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "platform/Application.h"
 #include "platform/Error.h"
@@ -114,10 +115,31 @@ bool TfrmMain::FormClose() {
         origin_);
 }
 
-// A close that fails to write is shown and abandoned: the window stays open with nothing lost.
+bool TfrmMain::ShowCloseAnywayBox(const std::string& message) {
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), QString::fromStdString(message),
+                    QMessageBox::NoButton, this);
+    box.setInformativeText("Close anyway? The changes that could not be written are lost.");
+    QPushButton* closeAnyway = box.addButton("Close &Anyway", QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton("Cancel", QMessageBox::RejectRole);
+    // Staying open loses nothing, so it is what Enter and Escape choose.
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == closeAnyway;
+}
+
+// A close that fails to write is shown with the choice to stay open with nothing lost, or to
+// close all the same: a folder that cannot be written (read-only, another user's) would
+// otherwise keep the window from ever closing.
 void TfrmMain::closeEvent(QCloseEvent* event) {
     bool mayClose = false;
-    platform::RunReportingErrors([&] { mayClose = FormClose(); });
+    platform::RunReportingErrors([&] {
+        try {
+            mayClose = FormClose();
+        } catch (const platform::Error& e) {
+            mayClose = AskToCloseAnyway(e.what());
+        }
+    });
     if (mayClose) {
         event->accept();
     } else {

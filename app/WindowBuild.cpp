@@ -119,6 +119,7 @@ TfrmMain::TfrmMain(QWidget* parent) : controls::TGradientForm(parent) {
     ChooseStyleToSaveAs = [this] { return ShowStyleDialog(false); };
     AskToSave = [this](const std::string& question) { return AskYesNoCancel(question); };
     ChoosePageToExport = [this](const std::string& suggested) { return ShowPageDialog(this, suggested); };
+    AskToCloseAnyway = [this](const std::string& message) { return ShowCloseAnywayBox(message); };
 
     // The window's outer size holds the classic frame, caption and menu bar.
     menuBar()->setFixedHeight(platform::GetSystemMetrics(platform::SM_CYMENU));

@@ -128,7 +128,7 @@ void TfrmMain::mnuOptionsOptionsClick() {
     dialog.exec();
 }
 
-void TfrmMain::mnuHelpContentsClick() { platform::ShowHelpContents(this, programDir_ + "vlrhelp.hlp"); }
+void TfrmMain::mnuHelpContentsClick() { platform::ShowHelpContents(this, programDir_ + "manual.html"); }
 
 void TfrmMain::mnuHelpAboutClick() {
     windows::TfrmAbout dialog(this);

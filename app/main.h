@@ -98,6 +98,12 @@ public:
     std::function<std::string()> ChooseStyleToSaveAs;
     std::function<TSaveAnswer(const std::string& question)> AskToSave;
     std::function<std::string(const std::string& suggestedPath)> ChoosePageToExport;
+    // A close that could not write the style: shows why and asks whether to close all the same,
+    // giving up what was not written; true to close.
+    std::function<bool(const std::string& message)> AskToCloseAnyway;
+    // The question AskToCloseAnyway asks by default: the message, "Close Anyway" and "Cancel",
+    // which keeps the window open and is the default.
+    bool ShowCloseAnywayBox(const std::string& message);
 
     // What reading a style file sets.
     void SetColor(TColorTarget target, TColor color) override;

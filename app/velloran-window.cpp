@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "app/main.h"
+#include "cli/WindowProgram.h"
 #include "cli/Windowless.h"
 #include "controls/Just1_32.h"
 #include "platform/Application.h"
@@ -30,7 +31,9 @@ int main(int argc, char* argv[]) {
     const std::string styleFile = line.styleFile.empty() ? std::string() : AbsolutePath(line.styleFile);
 
     // First of all: of copies started together, exactly one takes the lock.
-    controls::TPreviousInstance previousInstance(argc > 0 ? argv[0] : "velloran");
+    // The lock is the front program's, also when the window program was started by its own name
+    // or through a renamed link: otherwise a second window could open beside the first.
+    controls::TPreviousInstance previousInstance(kFrontProgramName);
     previousInstance.SetStyleToHandOver(styleFile);
     platform::TApplication app(argc, argv);
     QApplication::setApplicationName("Velloran");

@@ -8,22 +8,10 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <iostream>
 
+#include "cli/WindowProgram.h"
 #include "cli/Windowless.h"
-
-namespace {
-
-// The file that holds the window, in the folder of this program's executable (found through
-// /proc, as the program may have been started through a link in another folder).
-std::filesystem::path WindowProgram() {
-    std::error_code failed;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", failed);
-    return (failed ? std::filesystem::path() : self.parent_path()) / "velloran-window";
-}
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
     const TProgramStart start = StartFromCommandLine(argc, argv);
@@ -31,7 +19,7 @@ int main(int argc, char* argv[]) {
     // The window program keeps this process, its id and its arguments, the program's name
     // first: the single-instance lock and the window's class are named after it.
     const std::filesystem::path window = WindowProgram();
-    char fallback[] = "velloran";
+    char fallback[] = "velloran";  // the front program's name
     char* noArguments[] = {fallback, nullptr};
     execv(window.c_str(), argc > 0 ? argv : noArguments);
     std::cerr << ProgramName(argc, argv) << ": cannot start " << window.string() << ": "

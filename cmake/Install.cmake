@@ -37,9 +37,8 @@ install(TARGETS velloran velloran-window RUNTIME DESTINATION ${VELLORAN_PROGRAM_
 install(FILES resources/icons/velloran.svg DESTINATION share/icons/hicolor/scalable/apps)
 install(FILES resources/icons/velloran-48.png DESTINATION share/icons/hicolor/48x48/apps RENAME velloran.png)
 install(FILES resources/icons/velloran-256.png DESTINATION share/icons/hicolor/256x256/apps RENAME velloran.png)
-# The manual beside the program, as the Help menu and the About box look for it there.
-install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/vlrhelp.hlp ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/manual.html
-        DESTINATION ${VELLORAN_PROGRAM_DIR})
+# The manual beside the program, once, as the Help menu and the About box look for it there.
+install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/manual.html DESTINATION ${VELLORAN_PROGRAM_DIR})
 # Software centres list the program from its AppStream metadata; man finds the manual page
 # under the prefix's share/man.
 install(FILES resources/velloran.metainfo.xml DESTINATION share/metainfo RENAME org.example.velloran.metainfo.xml)
@@ -47,6 +46,7 @@ install(FILES resources/velloran.1 DESTINATION share/man/man1)
 # Style files as a type of their own, so that a file manager opens a .vls with the program.
 install(FILES resources/velloran-style.xml DESTINATION share/mime/packages)
 
+install(CODE "set(VELLORAN_PACKAGED \"${VELLORAN_PACKAGED}\")")
 install(CODE "set(VELLORAN_DESKTOP_TEMPLATE \"${PROJECT_SOURCE_DIR}/resources/velloran.desktop.in\")
 set(VELLORAN_DESKTOP_FILE \"${PROJECT_BINARY_DIR}/velloran.desktop\")
 set(VELLORAN_PROGRAM_DIR \"${VELLORAN_PROGRAM_DIR}\")")
@@ -70,24 +70,28 @@ install(CODE [[
   file(WRITE "${VELLORAN_DESKTOP_FILE}" "${_entry}")
   file(INSTALL DESTINATION "${_prefix}/share/applications" TYPE FILE FILES "${VELLORAN_DESKTOP_FILE}")
 
-  set(_manifest "${VELLORAN_PROGRAM_DIR}/install-manifest.txt")
-  list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${_prefix}/${_manifest}")
-  set(_lines "")
-  foreach(_file IN LISTS CMAKE_INSTALL_MANIFEST_FILES)
-    foreach(_root "$ENV{DESTDIR}" "${_prefix}/")
-      string(LENGTH "${_root}" _length)
-      string(FIND "${_file}" "${_root}" _at)
-      if(_length GREATER 0 AND _at EQUAL 0)
-        string(SUBSTRING "${_file}" ${_length} -1 _file)
-      endif()
+  # A package's files are listed by the package system; the list would only lie in its
+  # program folder, which a packaged build keeps to the program.
+  if(NOT VELLORAN_PACKAGED)
+    set(_manifest "${VELLORAN_PROGRAM_DIR}/install-manifest.txt")
+    list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${_prefix}/${_manifest}")
+    set(_lines "")
+    foreach(_file IN LISTS CMAKE_INSTALL_MANIFEST_FILES)
+      foreach(_root "$ENV{DESTDIR}" "${_prefix}/")
+        string(LENGTH "${_root}" _length)
+        string(FIND "${_file}" "${_root}" _at)
+        if(_length GREATER 0 AND _at EQUAL 0)
+          string(SUBSTRING "${_file}" ${_length} -1 _file)
+        endif()
+      endforeach()
+      string(APPEND _lines "${_file}\n")
     endforeach()
-    string(APPEND _lines "${_file}\n")
-  endforeach()
-  foreach(_folder IN LISTS _velloran_new_folders)
-    string(APPEND _lines "${_folder}\n")
-  endforeach()
-  message(STATUS "Installing: $ENV{DESTDIR}${_prefix}/${_manifest}")
-  file(WRITE "$ENV{DESTDIR}${_prefix}/${_manifest}" "${_lines}")
+    foreach(_folder IN LISTS _velloran_new_folders)
+      string(APPEND _lines "${_folder}\n")
+    endforeach()
+    message(STATUS "Installing: $ENV{DESTDIR}${_prefix}/${_manifest}")
+    file(WRITE "$ENV{DESTDIR}${_prefix}/${_manifest}" "${_lines}")
+  endif()
 ]])
 
 # The desktop's caches learn the style file type and the entry that opens it. A staged

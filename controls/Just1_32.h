@@ -20,7 +20,8 @@ class QWidget;
 namespace controls {
 
 // Finds out at program start whether another copy of the program runs: by a lock named
-// after the executable's file name, taken before the application object exists. One per
+// after the file name of programPath (the window program passes the front program's name,
+// whatever name it was started by), taken before the application object exists. One per
 // process; the first made is the one TJustOne32 consults.
 class TPreviousInstance {
 public:

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "style/SettingsHome.h"
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -49,9 +50,14 @@ std::string SettingsDirFor(const std::string& programDir, bool programDirWritabl
     return programDir;
 }
 
-std::string ChooseSettingsDir(const std::string& programDir) {
-    const bool writable = ::access(programDir.c_str(), W_OK) == 0;
-    return SettingsDirFor(programDir, writable, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+std::string ChooseSettingsDir(const std::string& programDir, bool packaged) {
+    const bool writable = !packaged && ::access(programDir.c_str(), W_OK) == 0;
+    const char* home = std::getenv("HOME");
+    if (!IsSet(home)) {
+        const passwd* user = ::getpwuid(::getuid());
+        home = user != nullptr ? user->pw_dir : nullptr;
+    }
+    return SettingsDirFor(programDir, writable, std::getenv("XDG_CONFIG_HOME"), home);
 }
 
 void MakeSettingsDir(const std::string& settingsDir) {
@@ -62,9 +68,9 @@ void MakeSettingsDir(const std::string& settingsDir) {
     }
 }
 
-void CarryOverSettings(const std::string& programDir, const std::string& settingsDir) {
+void CarryOverSettings(const std::string& programDir, const std::string& settingsDir, bool packaged) {
     const std::string newSettings = SettingsPath(settingsDir);
-    if (settingsDir == programDir || Exists(newSettings)) return;
+    if (packaged || settingsDir == programDir || Exists(newSettings)) return;
     const std::string oldSettings = SettingsPath(programDir);
     const std::string oldDefault = programDir + std::string(kDefaultStyleFileName);
     const std::string newDefault = settingsDir + std::string(kDefaultStyleFileName);

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/BuildOptions.h"
+
 // Where the settings file and the default style live. A program that can write in its own
 // folder keeps them beside itself, as a copy in any folder and the per-user install always
 // have; one installed where it cannot write (a package under /usr) keeps them in the user's
@@ -17,9 +19,11 @@ std::string SettingsDirFor(const std::string& programDir, bool programDirWritabl
                            const char* home);
 
 // SettingsDirFor for this process: whether the program folder is writable now, and the
-// environment's XDG_CONFIG_HOME and HOME. Called once at start-up, so that one run never
-// splits its settings over two folders.
-std::string ChooseSettingsDir(const std::string& programDir);
+// environment's XDG_CONFIG_HOME and HOME (the user's home from the password database when HOME
+// is unset). A packaged build (`packaged`) takes its folder as never writable: it belongs to
+// the package system, also when the superuser runs the program. Called once at start-up, so
+// that one run never splits its settings over two folders.
+std::string ChooseSettingsDir(const std::string& programDir, bool packaged = platform::kPackagedBuild);
 
 // Makes the settings folder with any missing folder above it, private to the user (mode
 // 0700) as configuration folders are. A folder that cannot be made is left to the write that
@@ -34,4 +38,7 @@ void MakeSettingsDir(const std::string& settingsDir);
 // failing on the old file. The default style goes first, so that a failure leaves no settings file behind and
 // the next start tries again. Throws platform::Error ("Unable to write to <path>", or ReadError for an
 // unreadable old file) and carries nothing further.
-void CarryOverSettings(const std::string& programDir, const std::string& settingsDir);
+// A packaged build carries nothing over: its program folder is the package system's, and
+// whatever lies there was left by someone else (a superuser's run of an older build).
+void CarryOverSettings(const std::string& programDir, const std::string& settingsDir,
+                       bool packaged = platform::kPackagedBuild);

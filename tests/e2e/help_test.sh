@@ -6,7 +6,7 @@
 . "$(dirname "$0")/lib.sh"
 
 program_build_dir=$(dirname "$E2E_PROGRAM")
-cp "$program_build_dir/vlrhelp.hlp" "$program_build_dir/manual.html" "$E2E_PROGRAM_DIR/"
+cp "$program_build_dir/manual.html" "$E2E_PROGRAM_DIR/"
 mkdir -p "$E2E_DIR/bin"
 opened_log=$E2E_DIR/opened.log
 cat > "$E2E_DIR/bin/xdg-open" <<SCRIPT

@@ -54,7 +54,6 @@ lib/velloran/install-manifest.txt
 lib/velloran/manual.html
 lib/velloran/velloran
 lib/velloran/velloran-window
-lib/velloran/vlrhelp.hlp
 share/applications/velloran.desktop
 share/icons/hicolor/256x256/apps/velloran.png
 share/icons/hicolor/48x48/apps/velloran.png

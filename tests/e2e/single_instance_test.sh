@@ -38,6 +38,13 @@ e2e_expect "a second copy ends with code 0" 0 "$(second_copy)"
 e2e_expect "the second start brought the first copy on top" "$E2E_WINDOW" "$(higher "$E2E_WINDOW" "$cover")"
 kill "$cover_pid"
 e2e_expect "the second copy showed no window" 1 "$(windows)"
+# The window program started by its own name, or through a renamed link, takes the same lock.
+e2e_expect "velloran-window started directly ends with code 0" 0 \
+  "$(timeout 10 "$E2E_DIR/program/velloran-window" >>"$E2E_DIR/second.log" 2>&1 && echo 0 || echo $?)"
+ln -s velloran-window "$E2E_DIR/program/vlr"
+e2e_expect "a renamed link to the window program ends with code 0" 0 \
+  "$(timeout 10 "$E2E_DIR/program/vlr" >>"$E2E_DIR/second.log" 2>&1 && echo 0 || echo $?)"
+e2e_expect "neither showed a window" 1 "$(windows)"
 kill -0 "$E2E_PID" && e2e_expect "the first copy still runs" yes yes
 
 # The lock and the socket are the user's own, in the runtime folder.

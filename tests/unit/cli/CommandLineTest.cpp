@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/PrintStyle.h"
+#include "cli/WindowProgram.h"
 #include "tests/unit/style/TempFolder.h"
 
 namespace {
@@ -124,6 +125,28 @@ TEST(PrintStyle, ReportsWhatCannotBeReadAndExitsWithOne) {
         EXPECT_EQ(unreadable.out, "") << path;
         EXPECT_EQ(unreadable.err, "Unable to read " + path + "\n") << path;
     }
+}
+
+// The window program is looked for beside the front program's executable, and where the
+// build installs it when /proc cannot say where that is: never in the current folder.
+TEST(WindowProgram, IsBesideTheFrontProgramOrAtItsInstalledPath) {
+    struct Case {
+        std::optional<std::filesystem::path> self;
+        std::string window;
+    };
+    const Case cases[] = {
+        {"/opt/v/velloran", "/opt/v/velloran-window"},
+        {"/home/u/.local/lib/velloran/velloran", "/home/u/.local/lib/velloran/velloran-window"},
+        {std::nullopt, "/usr/lib/velloran/velloran-window"},
+        {"", "/usr/lib/velloran/velloran-window"},
+        {"velloran", "/usr/lib/velloran/velloran-window"},
+        {"./velloran", "/usr/lib/velloran/velloran-window"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(WindowProgramFor(c.self, "/usr/lib/velloran").string(), c.window)
+            << (c.self ? c.self->string() : "(unknown)");
+    }
+    EXPECT_TRUE(WindowProgram().is_absolute());
 }
 
 }  // namespace

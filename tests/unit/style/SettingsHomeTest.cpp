@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "style/Settings.h"
@@ -32,6 +37,46 @@ TEST(SettingsHome, FolderFollowsWhetherTheProgramCanWriteBesideItself) {
         EXPECT_EQ(SettingsDirFor("/p/", c.writable, c.xdgConfigHome, c.home), c.dir)
             << c.writable << " " << (c.xdgConfigHome ? c.xdgConfigHome : "(unset)");
     }
+}
+
+// Sets an environment variable for a scope, or unsets it (nullptr), and restores it after.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        if (value != nullptr) {
+            ::setenv(name, value, 1);
+        } else {
+            ::unsetenv(name);
+        }
+    }
+    ~ScopedEnv() {
+        if (old_) {
+            ::setenv(name_, old_->c_str(), 1);
+        } else {
+            ::unsetenv(name_);
+        }
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+// A packaged build keeps its settings in the user's folder also where it could write beside
+// itself, as the superuser can under /usr; without HOME the password database names the home.
+TEST(SettingsHome, APackagedBuildNeverKeepsItsSettingsBesideItself) {
+    TempFolder program;
+    const ScopedEnv xdg("XDG_CONFIG_HOME", nullptr);
+    const ScopedEnv home("HOME", "/h");
+    EXPECT_EQ(ChooseSettingsDir(program.Dir(), false), program.Dir());
+    EXPECT_EQ(ChooseSettingsDir(program.Dir(), true), "/h/.config/velloran/");
+    const ScopedEnv noHome("HOME", nullptr);
+    const passwd* user = ::getpwuid(::getuid());
+    ASSERT_NE(user, nullptr);
+    EXPECT_EQ(ChooseSettingsDir(program.Dir(), true), std::string(user->pw_dir) + "/.config/velloran/");
 }
 
 class CarryOver : public ::testing::Test {
@@ -73,6 +118,15 @@ TEST_F(CarryOver, SettingsWithoutADefaultStyleMakeTheFolderToo) {
     WriteFile(program.File("vlr.ini"), "[Options]\nsave=2\n");
     CarryOverSettings(program.Dir(), NewDir());
     EXPECT_EQ(ReadSaveValue(NewDir() + "vlr.ini"), 2);
+}
+
+// A packaged build's folder is the package system's: what lies there (a superuser's run of an
+// older build) is never taken for the user's settings.
+TEST_F(CarryOver, APackagedBuildCarriesNothing) {
+    WriteFile(program.File("vlr.ini"), "[Options]\nsave=2\n");
+    WriteFile(program.File("Default.vls"), "[Font]\nColor=FF0000\n");
+    CarryOverSettings(program.Dir(), NewDir(), true);
+    EXPECT_FALSE(std::filesystem::exists(home.Dir() + "config"));
 }
 
 TEST_F(CarryOver, NothingToCarryMakesNoFolder) {

@@ -15,6 +15,6 @@ TEST_F(MainWindowTest, F1ShowsTheHelpFileOfTheProgramFolderInTheViewer) {
     ASSERT_NE(viewer, nullptr);
     EXPECT_EQ(viewer->parentWidget(), window.get()) << "it closes with the main window";
     EXPECT_TRUE(viewer->ShowsMissingFile());
-    EXPECT_TRUE(viewer->Browser->toPlainText().contains(folder.path() + "/vlrhelp.hlp"));
+    EXPECT_TRUE(viewer->Browser->toPlainText().contains(folder.path() + "/manual.html"));
     delete viewer;
 }

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/main.h"
+#include "platform/Application.h"
 #include "platform/Faces.h"
 #include "platform/Paths.h"
 #include "tests/widgets/FixedFaces.h"
@@ -22,6 +23,12 @@ protected:
             std::vector<std::string>{"Verdana", "Comic Sans MS", "Abadi", "Sans Serif", "Times New Roman",
                                      "Arial [Monotype]", "Arial", "Monospace", "Serif"}));
         window = std::make_unique<TfrmMain>();
+        // A close that cannot write is reported as the event loop reports errors, and the
+        // window stays; the question itself is tested on its own.
+        window->AskToCloseAnyway = [](const std::string& message) {
+            platform::TApplication::ShowError(QString::fromStdString(message));
+            return false;
+        };
         window->FormCreate();
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

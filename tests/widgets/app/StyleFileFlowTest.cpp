@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "platform/Error.h"
@@ -124,6 +125,47 @@ TEST_F(StartupTest, AnUnreadableDefaultStyleFileIsNeverWritten) {
     EXPECT_EQ(TakeErrors(), refused);
     EXPECT_FALSE(window->close());
     EXPECT_EQ(TakeErrors(), refused);
+    EXPECT_EQ(std::filesystem::file_size(Path("Default.vls")), 65u * 1024 * 1024);
+}
+
+// A close that cannot write the style says why and offers to close all the same; Enter and
+// Escape keep the window open with nothing lost, "Close Anyway" closes it.
+TEST_F(StartupTest, ACloseThatCannotWriteOffersToCloseAnyway) {
+    WriteText(Path("Default.vls"), "");
+    std::filesystem::resize_file(Path("Default.vls"), 65 * 1024 * 1024);
+    Start("", "", "");
+    TakeErrors();
+    window->AskToCloseAnyway = [this](const std::string& message) {
+        return window->ShowCloseAnywayBox(message);
+    };
+    const auto answer = [](const std::function<void(QMessageBox&)>& choose, QStringList& seen) {
+        QTimer::singleShot(0, [&seen, choose] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            seen.push_back(box->text());
+            for (QAbstractButton* button : box->buttons()) seen.push_back(button->text());
+            choose(*box);
+        });
+    };
+    const QString refused = QString::fromStdString("Unable to write to " + Path("Default.vls"));
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+        QStringList seen;
+        answer([key](QMessageBox& box) { QTest::keyClick(&box, key); }, seen);
+        EXPECT_FALSE(window->close()) << key;
+        ASSERT_EQ(seen.size(), 3);
+        EXPECT_TRUE(seen[0].startsWith(refused)) << seen[0].toStdString();
+        EXPECT_EQ(seen.mid(1), (QStringList{"Close &Anyway", "Cancel"}));
+        EXPECT_TRUE(window->isVisible());
+    }
+    QStringList seen;
+    answer(
+        [](QMessageBox& box) {
+            for (QAbstractButton* button : box.buttons())
+                if (button->text() == "Close &Anyway") QTest::mouseClick(button, Qt::LeftButton);
+        },
+        seen);
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(std::filesystem::file_size(Path("Default.vls")), 65u * 1024 * 1024);
 }
 

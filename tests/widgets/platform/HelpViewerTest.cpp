@@ -31,7 +31,7 @@ class HelpViewerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        helpFile = folder.path() + "/vlrhelp.hlp";
+        helpFile = folder.path() + "/manual.html";
         platform::SetShellOpenerForTests([this](const QUrl& address) { opened.push_back(address); });
         owner.resize(200, 100);
     }
@@ -137,10 +137,10 @@ TEST_F(HelpViewerTest, AMissingOrUnreadableFileIsReportedInTheViewerByPath) {
         << viewer->Browser->toPlainText().toStdString();
 
     // A folder in its place cannot be read either.
-    ASSERT_TRUE(QDir(folder.path()).mkdir("vlrhelp.hlp"));
+    ASSERT_TRUE(QDir(folder.path()).mkdir("manual.html"));
     Show();
     EXPECT_TRUE(viewer->ShowsMissingFile());
-    ASSERT_TRUE(QDir(folder.path()).rmdir("vlrhelp.hlp"));
+    ASSERT_TRUE(QDir(folder.path()).rmdir("manual.html"));
 
     // Once the file is there, the next request shows it.
     WriteManual(Manual());
