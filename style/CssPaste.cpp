@@ -244,10 +244,14 @@ private:
                 if (candidates_[i].first == first->first) chosen.push_back(i);
             }
         }
-        for (std::size_t i = 0; i < candidates_.size(); ++i) {
-            if (std::find(chosen.begin(), chosen.end(), i) == chosen.end() &&
-                ReadFontDeclarations(candidates_[i].second->declarations, unused).Any()) {
-                AddName(others_, CutForMessage(candidates_[i].first));
+        // Another selector of a rule that is read ("h1" of "h1, .velloran") is no other rule.
+        const auto isChosen = [&](const CssRule* rule) {
+            return std::any_of(chosen.begin(), chosen.end(),
+                               [&](std::size_t i) { return candidates_[i].second == rule; });
+        };
+        for (const auto& [selector, rule] : candidates_) {
+            if (!isChosen(rule) && ReadFontDeclarations(rule->declarations, unused).Any()) {
+                AddName(others_, CutForMessage(selector));
             }
         }
         if (chosen.empty()) return;

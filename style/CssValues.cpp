@@ -113,10 +113,12 @@ std::vector<CssValue> Components(CssValue value) {
     return components;
 }
 
-// Half steps round up; NaN, from an infinite hue, is 0.
+// Half steps round up, also a half step that arithmetic left a hair below; NaN, from an
+// infinite hue, is 0.
 int Channel(double value) {
+    constexpr double kHair = 1e-9;
     if (!(value > 0)) return 0;
-    return static_cast<int>(std::floor(std::min(value, kMaxChannel) + 0.5));
+    return static_cast<int>(std::floor(std::min(value, kMaxChannel) + 0.5 + kHair));
 }
 
 std::optional<CssColorValue> FromHex(std::string_view digits) {

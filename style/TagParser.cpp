@@ -482,8 +482,9 @@ TPastedTag ParsePastedTag(std::string_view text) {
     const GumboNode* font = FirstFont(markup.Document());
     const auto body = WrittenBody(markup.Document());
     const std::string sheets = StyleSheets(markup.Document());
-    // A page's bare BODY tag says less than its style sheet.
-    const bool bareBody = body && body->first->v.element.attributes.length == 0 && !sheets.empty();
+    // A bare BODY tag says nothing: a page's style sheet or its font says more.
+    const bool bareBody =
+        body && body->first->v.element.attributes.length == 0 && (!sheets.empty() || font != nullptr);
     if (body && !bareBody && (font == nullptr || body->second < font->v.element.start_pos.offset)) {
         pasted.kind = TPastedKind::Body;
         ReadBody(body->first, pasted);

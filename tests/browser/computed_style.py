@@ -12,7 +12,7 @@ as bold, italic or oblique, text-align center.
 
 A property counts where the snippet sets it (its value differs from a page without it) or
 our program took one (ours differs from the style a read starts from). A row that disagrees
-fails the run unless the manual names it: a line of the manual holding `paste-table: NAME`.
+fails the run unless the manual says why, in an item with the id `paste-table-NAME`.
 
 Usage: computed_style.py VELLORAN SNIPPETS MANUAL
 """
@@ -31,21 +31,24 @@ STEPS = [10, 13, 16, 18, 24, 32, 48]
 STATE_CLASSES = {":visited": "vl-visited", ":active": "vl-active"}
 FRAME_SCRIPT = r"""
 function vlState(doc) {
+  const found = {};
   for (const sheet of doc.styleSheets) {
     let rules; try { rules = sheet.cssRules; } catch (e) { continue; }
     for (let i = rules.length - 1; i >= 0; --i) {
       const rule = rules[i];
-      if (!(rule instanceof CSSStyleRule)) continue;
+      // A style rule; the frame's own CSSStyleRule is another than this page's.
+      if (rule.type !== 1) continue;
       let text = rule.cssText, changed = false;
       for (const [state, cls] of STATES) {
         if (text.split('{')[0].includes(state)) {
           text = text.split('{')[0].split(state).join('.' + cls) + '{' + text.split('{').slice(1).join('{');
-          changed = true;
+          changed = found[cls] = true;
         }
       }
       if (changed) { try { sheet.insertRule(text, i + 1); } catch (e) {} }
     }
   }
+  return found;
 }
 function vlCarrier(doc) {
   const walker = doc.createTreeWalker(doc.body, NodeFilter.SHOW_TEXT);
@@ -88,7 +91,7 @@ function vlRgb(doc, color) {
   return a === 0 ? 'transparent' : 'rgb(' + r + ', ' + g + ', ' + b + ')';
 }
 function vlCompute(doc) {
-  vlState(doc);
+  const states = vlState(doc);
   const win = doc.defaultView;
   const ctx = doc.createElement('canvas').getContext('2d');
   const carrier = vlCarrier(doc);
@@ -105,6 +108,7 @@ function vlCompute(doc) {
     style: cs.fontStyle, align: cs.textAlign,
     bodyColor: vlRgb(doc, body.color), background: vlRgb(doc, body.backgroundColor),
     link: color('a.vl-link'), visited: color('a.vl-visited'), active: color('a.vl-active'),
+    states: states,
   };
 }
 """
@@ -116,7 +120,8 @@ DEFAULT_PROBE = '<p class="velloran">Velloran</p>'
 
 
 def read_rows(path):
-    """Rows of the snippet file: `--- NAME` or `--- NAME | PROBE`, then the snippet's lines."""
+    """Rows of the snippet file: `--- NAME` or `--- NAME | PROBE`, then the snippet's lines. A
+    probe of `-` says the snippet styles no element of its own: only the body and the links."""
     rows, current = [], None
     with open(path, encoding='utf-8') as snippets:
         for line in snippets:
@@ -130,6 +135,8 @@ def read_rows(path):
                 raise SystemExit('%s: text before the first row' % path)
     for row in rows:
         row['text'] = ''.join(row['lines']).strip('\n') + '\n'
+        if row['probe'] == '-':
+            row['probe'] = ''
     return rows
 
 
@@ -199,17 +206,29 @@ def judged(values):
     }
 
 
+# What the element carrying the font is judged on; a snippet whose text is the body's own
+# carries no font.
+FONT_KEYS = ('color', 'size', 'bold', 'italic', 'center')
+
+
 def disagreements(original, blank, ours, ours_default):
     found = []
     theirs, mine = judged(original), judged(ours)
     theirs_blank, mine_default = judged(blank), judged(ours_default)
+    carries_font = original['tag'] != 'body'
     for key in theirs:
+        if key in FONT_KEYS and not carries_font:
+            continue
+        # A visited or active colour the page gives otherwise than by a rule (a BODY tag's
+        # VLINK and ALINK) is one no page script can see.
+        if key in ('visited', 'active') and not original['states'].get('vl-' + key):
+            continue
         if theirs[key] == theirs_blank[key] and mine[key] == mine_default[key]:
             continue
         if theirs[key] != mine[key]:
             found.append('%s: browser %s, ours %s' % (key, theirs[key], mine[key]))
     # The face: drawn alike, and every face the snippet names kept.
-    if original['faces'] != blank['faces'] or ours['faces'] != ours_default['faces']:
+    if carries_font and (original['faces'] != blank['faces'] or ours['faces'] != ours_default['faces']):
         if original['width'] != ours['width']:
             found.append('face: browser shows %r of %r, ours %r of %r' %
                          (original['shown'], original['faces'], ours['shown'], ours['faces']))
@@ -223,7 +242,7 @@ def disagreements(original, blank, ours, ours_default):
 def main(velloran, snippets, manual):
     rows = read_rows(snippets)
     with open(manual, encoding='utf-8') as text:
-        explained = set(re.findall(r'paste-table: ([\w-]+)', text.read()))
+        explained = set(re.findall(r'id="paste-table-([\w-]+)"', text.read()))
     pages, reads = [], []
     blank = '<!doctype html><body>' + DEFAULT_PROBE + PROBES
     _, default_css, _ = read_with(velloran, 'body {}\n')

@@ -93,6 +93,10 @@ TEST(CssValues, ColoursSizesAndFaces) {
         {"#ff88", "FFFF88 a"},
         {"#ff880080", "FF8800 a"},
         {"#ff8800FF", "FF8800"},
+        // Every hex letter, in either case.
+        {"#fa8072", "FA8072"},
+        {"#AAA", "AAAAAA"},
+        {"#bCdEfa", "BCDEFA"},
         {"#12345", "-"},
         {"#12345g", "-"},
         {"rgb(255, 128, 0)", "FF8000"},
@@ -118,6 +122,22 @@ TEST(CssValues, ColoursSizesAndFaces) {
         {"hsl(120, 100, 50)", "-"},
         {"hsl(10%, 100%, 50%)", "-"},
         {"hsl(1e999deg 100% 50%)", "-"},
+        // The CSS Color 4 functions, as Chromium draws them in sRGB; out of the gamut, the
+        // chroma is lowered (Chromium clips instead: oklch(0.7 0.4 150) is 00D600 there).
+        {"hwb(200 10% 20%)", "1A91CC"},
+        {"hwb(0 60% 60%)", "808080"},
+        {"hwb(120deg 0% 0% / 50%)", "00FF00 a"},
+        {"lab(52.2% 40.1 59.9)", "C65D07"},
+        {"lch(52.2% 72.2 56.2)", "C65D06"},
+        {"oklab(0.628 0.225 0.126)", "FF0000"},
+        {"oklch(0.7 0.1 150)", "6FB07D"},
+        {"oklch(70% 25% 150deg)", "6FB07D"},
+        {"oklch(0.7 0.4 150)", "00C248"},
+        {"oklch(1.2 0.4 150)", "FFFFFF"},
+        {"lab(none 0 0)", "000000"},
+        {"lab(50%, 0, 0)", "-"},
+        {"oklch(0.7 0.1)", "-"},
+        {"hwb(10% 0% 0%)", "-"},
         {"transparent", "-"},
         {"currentColor", "-"},
         {"red blue", "-"},
@@ -305,6 +325,34 @@ TEST(CssPaste, HandWrittenSheetsAndInlineStyles) {
          },
          "The CSS was loaded from p.note except for:\n"
          "The rules for .other: only one rule sets the font."},
+        // At-rules before a rule leave the rule whole; url() in any letter case.
+        {"@charset \"utf-8\";\nbody { color: #fa8072 }",
+         [](TStyle& s) { s.TextColor = 0x7280FA; },
+         "The CSS was loaded from body except for:\n@charset: not part of a style."},
+        {"@import url(\"print.css\") print;\n.velloran { color: #AAA }",
+         [](TStyle& s) { s.FontColor = 0xAAAAAA, s.Bold = s.Italic = s.Centered = false; },
+         "The CSS was loaded from .velloran except for:\n@import: not part of a style."},
+        {"body { background: URL(tile.gif) #abcdef }",
+         [](TStyle& s) { s.BackColor = 0xEFCDAB, s.PictureMode = true; },
+         ""},
+        // The cascade: specificity, then order; the body and the root pass down sizes, colours
+        // and custom properties; ::before, :root and the rules that set no font go unnamed.
+        {"html { font-size: 62.5%; --ink: oklch(0.7 0.1 150) } body { font-size: 1.6rem; text-align: center }\n"
+         "p.velloran { color: var(--ink); font-size: 2em } .velloran { color: red; font-size: 1px }\n"
+         "h1, .velloran { font-style: oblique 10deg } p::before { color: blue } :root { margin: 0 }\n"
+         ".x { margin: 0 }",
+         [](TStyle& s) {
+             s.FontColor = 0x7DB06F, s.SizeStep = 6, s.Bold = false, s.Italic = true, s.Centered = true;
+         },
+         ""},
+        {"body { color: #123456; font: bold 20px/2 \"Comic Sans MS\", serif } .velloran { color: currentColor;"
+         " font-size: calc(1em + 50%) } div { font: caption; color: red }",
+         [](TStyle& s) {
+             s.FontColor = 0x563412, s.SizeStep = 6, s.FaceName = "Comic Sans MS", s.AltFaces = {"serif"};
+             s.Bold = true, s.Italic = s.Centered = false, s.TextColor = 0x563412;
+         },
+         "The CSS was loaded from body, .velloran except for:\n"
+         "The rules for div: only one rule sets the font."},
         {"a { color: #0f0 } a:visited { color: blue } body { background-image: url(\"/p/tile.gif\") }",
          [](TStyle& s) { s.LinkColor = 0x00FF00, s.VisitedColor = 0xFF0000, s.ActiveColor = 0x00FF00; }, ""},
         {"<div style=\"text-align:center\"><span style=\"color: hsl(240 100% 50%); font-family: Arial, "
