@@ -326,10 +326,10 @@ TEST(CssPaste, HandWrittenSheetsAndInlineStyles) {
          "The CSS was loaded from p.note except for:\n"
          "The rules for .other: only one rule sets the font."},
         // At-rules before a rule leave the rule whole; url() in any letter case.
-        {"@charset \"utf-8\";\nbody { color: #fa8072 }",
+        {"@charset \"utf-8\";body{color:#fa8072}",
          [](TStyle& s) { s.TextColor = 0x7280FA; },
          "The CSS was loaded from body except for:\n@charset: not part of a style."},
-        {"@import url(\"print.css\") print;\n.velloran { color: #AAA }",
+        {"@import url(\"print.css\") print;.velloran { color: #AAA }",
          [](TStyle& s) { s.FontColor = 0xAAAAAA, s.Bold = s.Italic = s.Centered = false; },
          "The CSS was loaded from .velloran except for:\n@import: not part of a style."},
         {"body { background: URL(tile.gif) #abcdef }",
