@@ -22,12 +22,18 @@ std::string FirstFamily(const FcPattern* pattern) {
 
 }  // namespace
 
-std::vector<std::string> FontconfigFamilies() {
+FontconfigFaces::FontconfigFaces() : config_(FcInitLoadConfigAndFonts()) {}
+
+FontconfigFaces::~FontconfigFaces() {
+    if (config_ != nullptr) FcConfigDestroy(config_);
+}
+
+std::vector<std::string> FontconfigFaces::Families() const {
     std::vector<std::string> families;
-    if (FcInit() == FcFalse) return families;
+    if (config_ == nullptr) return families;
     Pattern any(FcPatternCreate());
     FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
-    FcFontSet* fonts = FcFontList(nullptr, any.get(), objects);
+    FcFontSet* fonts = FcFontList(config_, any.get(), objects);
     FcObjectSetDestroy(objects);
     if (fonts == nullptr) return families;
     for (int i = 0; i < fonts->nfont; ++i) {
@@ -40,14 +46,14 @@ std::vector<std::string> FontconfigFamilies() {
     return families;
 }
 
-std::string FontconfigFace(std::string_view family) {
-    if (FcInit() == FcFalse) return {};
+std::string FontconfigFaces::Face(std::string_view family) const {
+    if (config_ == nullptr) return {};
     Pattern pattern(FcPatternCreate());
     const std::string name(family);
     FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
-    FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
+    FcConfigSubstitute(config_, pattern.get(), FcMatchPattern);
     FcDefaultSubstitute(pattern.get());
     FcResult result = FcResultNoMatch;
-    const Pattern match(FcFontMatch(nullptr, pattern.get(), &result));
+    const Pattern match(FcFontMatch(config_, pattern.get(), &result));
     return match ? FirstFamily(match.get()) : std::string();
 }

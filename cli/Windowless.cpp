@@ -24,9 +24,12 @@ std::optional<int> RunWithoutWindow(const TCommandLine& line, std::string_view p
             err << programName << ": " << line.error << "\n" << UsageText(programName);
             return kUsageExitCode;
         case TCommandLine::Action::Print: return PrintStyle(line.what, line.styleFile, out, err);
-        case TCommandLine::Action::Read:
+        case TCommandLine::Action::Read: {
+            const FontconfigFaces fontconfig;
+            const auto generic = [&fontconfig](std::string_view family) { return fontconfig.Face(family); };
             return ReadMarkup(line.what, line.readFile, in, out, err,
-                              {platform::FacesAsAuthorsNameThem(FontconfigFamilies()), FontconfigFace});
+                              {platform::FacesAsAuthorsNameThem(fontconfig.Families()), generic});
+        }
         case TCommandLine::Action::Run: return std::nullopt;
     }
     return std::nullopt;
