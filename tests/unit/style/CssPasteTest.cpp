@@ -326,18 +326,17 @@ TEST(CssPaste, HandWrittenSheetsAndInlineStyles) {
          "The CSS was loaded from p.note except for:\n"
          "The rules for .other: only one rule sets the font."},
         // At-rules before a rule leave the rule whole; url() in any letter case.
-        {"@charset \"utf-8\";body{color:#fa8072}",
-         [](TStyle& s) { s.TextColor = 0x7280FA; },
+        {"@charset \"utf-8\";body{color:#fa8072}", [](TStyle& s) { s.TextColor = 0x7280FA; },
          "The CSS was loaded from body except for:\n@charset: not part of a style."},
         {"@import url(\"print.css\") print;.velloran { color: #AAA }",
          [](TStyle& s) { s.FontColor = 0xAAAAAA, s.Bold = s.Italic = s.Centered = false; },
          "The CSS was loaded from .velloran except for:\n@import: not part of a style."},
         {"body { background: URL(tile.gif) #abcdef }",
-         [](TStyle& s) { s.BackColor = 0xEFCDAB, s.PictureMode = true; },
-         ""},
+         [](TStyle& s) { s.BackColor = 0xEFCDAB, s.PictureMode = true; }, ""},
         // The cascade: specificity, then order; the body and the root pass down sizes, colours
         // and custom properties; ::before, :root and the rules that set no font go unnamed.
-        {"html { font-size: 62.5%; --ink: oklch(0.7 0.1 150) } body { font-size: 1.6rem; text-align: center }\n"
+        {"html { font-size: 62.5%; --ink: oklch(0.7 0.1 150) } body { font-size: 1.6rem; text-align: center "
+         "}\n"
          "p.velloran { color: var(--ink); font-size: 2em } .velloran { color: red; font-size: 1px }\n"
          "h1, .velloran { font-style: oblique 10deg } p::before { color: blue } :root { margin: 0 }\n"
          ".x { margin: 0 }",
@@ -345,7 +344,8 @@ TEST(CssPaste, HandWrittenSheetsAndInlineStyles) {
              s.FontColor = 0x7DB06F, s.SizeStep = 6, s.Bold = false, s.Italic = true, s.Centered = true;
          },
          ""},
-        {"body { color: #123456; font: bold 20px/2 \"Comic Sans MS\", serif } .velloran { color: currentColor;"
+        {"body { color: #123456; font: bold 20px/2 \"Comic Sans MS\", serif } .velloran { color: "
+         "currentColor;"
          " font-size: calc(1em + 50%) } div { font: caption; color: red }",
          [](TStyle& s) {
              s.FontColor = 0x563412, s.SizeStep = 6, s.FaceName = "Comic Sans MS", s.AltFaces = {"serif"};

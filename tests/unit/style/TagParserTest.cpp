@@ -371,7 +371,8 @@ TEST(PasteTag, LongValuesAndTextsAreCut) {
     for (int i = 0; i < 400; ++i) letters += "\xC3\xA9";
     const Loaded long64 = Paste(comment + letters);
     EXPECT_EQ(long64.style.UserText, letters.substr(0, (kMaxMarkupBytes - comment.size()) / 2 * 2));
-    const std::vector<std::string> cutAt64 = {"The text after its first 64 KB, as a paste is read no further."};
+    const std::vector<std::string> cutAt64 = {
+        "The text after its first 64 KB, as a paste is read no further."};
     EXPECT_EQ(long64.problems, cutAt64);
     // So does a sheet; a text of exactly 64 KB is whole.
     const std::string rule = ".velloran { color: red }";
