@@ -341,14 +341,14 @@ std::optional<std::vector<CssToken>> SubstituteVariables(const std::vector<CssTo
                 next.push_back(current[i]);
                 continue;
             }
-            // The var()'s arguments up to its closing parenthesis.
+            // The var()'s arguments up to its closing parenthesis, or to the value's end, which
+            // closes what is still open, as the end of a declaration does.
             std::size_t end = i + 1;
             for (int depth = 1; end < current.size(); ++end) {
                 const CssTokenType type = current[end].type;
                 if (type == CssTokenType::Function || type == CssTokenType::LeftParen) ++depth;
                 if (type == CssTokenType::RightParen && --depth == 0) break;
             }
-            if (end >= current.size()) return std::nullopt;
             std::size_t at = i + 1;
             while (at < end && current[at].type == CssTokenType::Whitespace) ++at;
             if (at == end || current[at].type != CssTokenType::Ident ||

@@ -126,6 +126,7 @@ TEST(CssValues, ColoursSizesAndFaces) {
         // chroma is lowered (Chromium clips instead: oklch(0.7 0.4 150) is 00D600 there).
         {"hwb(200 10% 20%)", "1A91CC"},
         {"hwb(0 60% 60%)", "808080"},
+        {"hwb(0 50% 0%)", "FF8080"},
         {"hwb(120deg 0% 0% / 50%)", "00FF00 a"},
         {"lab(52.2% 40.1 59.9)", "C65D07"},
         {"lch(52.2% 72.2 56.2)", "C65D06"},
@@ -289,6 +290,34 @@ TEST(CssPaste, RoundTripOfCopyAsCssAndHtml5) {
         const Loaded span = Paste(MakeHtml5(copied));
         EXPECT_EQ(span.style, html5) << MakeHtml5(copied);
         EXPECT_EQ(span.message, "");
+    }
+}
+
+// var() takes its custom property's value, else its fallback; a value with neither, or one
+// that names itself, is none.
+TEST(CssValues, CustomPropertiesReplaceVar) {
+    const CssVariables variables = WithCustomProperties(
+        ParseCssDeclarations(
+            "--ink: #123; --size: calc(var(--base) * 2); --base: 10px; --loop: var(--loop) x;"
+            " --Ink: red"),
+        {});
+    const std::pair<std::string, std::string> cases[] = {
+        {"var(--ink)", "#123"},
+        {"VAR( --ink , blue)", "#123"},
+        {"var(--Ink)", "red"},
+        {"var(--missing, rgb(1 2 3))", "rgb(1 2 3)"},
+        {"var(--missing, var(--ink))", "#123"},
+        {"1px solid var(--ink)", "1px solid #123"},
+        {"var(--size)", "calc(10px * 2)"},
+        {"var(--ink", "#123"},
+        {"var(--missing)", "-"},
+        {"var(--missing,)", ""},
+        {"var(ink)", "-"},
+        {"var(--loop)", "-"},
+    };
+    for (const auto& [written, expected] : cases) {
+        const std::optional<std::vector<CssToken>> value = SubstituteVariables(Value(written), variables);
+        EXPECT_EQ(value ? CssTokensText(*value) : "-", expected) << written;
     }
 }
 
