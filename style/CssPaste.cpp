@@ -111,6 +111,12 @@ public:
         }
     }
 
+    // What the body passes down to the elements in it.
+    CssScope BodyScope() {
+        ReadSurroundings();
+        return bodyScope_;
+    }
+
     TPastedTag Read() {
         ReadSurroundings();
         ReadBody();
@@ -478,3 +484,5 @@ CssBodyValues ReadBodyDeclarations(const std::vector<CssDeclaration>& declaratio
 }
 
 TPastedTag ParsePastedSheet(std::string_view text) { return SheetReader(ParseCssSheet(text)).Read(); }
+
+CssScope PageScope(std::string_view sheets) { return SheetReader(ParseCssSheet(sheets)).BodyScope(); }

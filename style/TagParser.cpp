@@ -92,16 +92,16 @@ CssFontValues StyleFont(const GumboNode* element, const CssScope& scope = {}) {
 constexpr std::array<double, 7> kLegacySizePx = {10, 13, 16, 18, 24, 32, 48};
 
 // The scope each of the elements is read in: the font sizes, colour and custom properties the
-// elements around it give, as the cascade passes them down. `elements` lie on one line of
-// descent, outermost first.
-std::vector<CssScope> ScopesOf(const std::vector<const GumboNode*>& elements) {
+// page's style sheets and the elements around it give, as the cascade passes them down.
+// `elements` lie on one line of descent, outermost first.
+std::vector<CssScope> ScopesOf(const std::vector<const GumboNode*>& elements, const CssScope& page) {
     std::vector<CssScope> scopes(elements.size());
     if (elements.empty()) return scopes;
     std::vector<const GumboNode*> line;
     for (const GumboNode* node = elements.back(); node != nullptr; node = node->parent) {
         if (node->type == GUMBO_NODE_ELEMENT) line.push_back(node);
     }
-    CssScope scope;
+    CssScope scope = page;
     std::size_t next = 0;
     for (auto node = line.rbegin(); node != line.rend(); ++node) {
         while (next < elements.size() && elements[next] == *node) scopes[next++] = scope;
@@ -304,7 +304,8 @@ private:
 // as the same tag.
 class FontReader {
 public:
-    FontReader(const GumboNode* font, TPastedTag& pasted) : font_(font), pasted_(pasted) {}
+    FontReader(const GumboNode* font, const CssScope& page, TPastedTag& pasted)
+        : font_(font), page_(page), pasted_(pasted) {}
 
     void Read(const GumboNode* document) {
         Walk(
@@ -312,7 +313,7 @@ public:
             [this](const GumboNode* node) { Leave(node); });
         std::vector<Carrier> carriers;
         const std::vector<const GumboNode*> fonts = textFonts_.empty() ? std::vector{font_} : textFonts_;
-        const std::vector<CssScope> scopes = ScopesOf(fonts);
+        const std::vector<CssScope> scopes = ScopesOf(fonts, page_);
         for (std::size_t i = 0; i < fonts.size(); ++i)
             carriers.push_back({fonts[i], StyleFont(fonts[i], scopes[i])});
         std::vector<std::string>& problems = pasted_.problems;
@@ -399,6 +400,7 @@ private:
     }
 
     const GumboNode* font_;
+    const CssScope& page_;
     TPastedTag& pasted_;
     // The copy of the FONT tag being read, or null outside it.
     const GumboNode* inside_ = nullptr;
@@ -491,7 +493,7 @@ TPastedTag ParsePastedTag(std::string_view text) {
     } else if (font != nullptr) {
         pasted.kind = TPastedKind::Font;
         pasted.setsFont = true;
-        FontReader(font, pasted).Read(markup.Document());
+        FontReader(font, PageScope(sheets), pasted).Read(markup.Document());
     } else {
         pasted = ParsePastedSheet(sheets.empty() ? text : std::string_view(sheets));
     }

@@ -411,6 +411,14 @@ TEST(CssPaste, HandWrittenSheetsAndInlineStyles) {
          "background-color: rgba(0, 0, 255, 0.5) is loaded without its transparency: a style's colors are "
          "opaque.\n"
          "color: bogus is not a color."},
+        // A page's style sheet passes sizes and custom properties down to the inline styles.
+        {"<style>html { font-size: 20px } body { --c: teal }</style><span style=\"font-size: 1.5rem; color: "
+         "var(--c)\">x</span>",
+         [](TStyle& s) {
+             s.FontColor = 0x808000, s.SizeStep = 6, s.UserText = "x";
+             s.Bold = s.Italic = s.Centered = false;
+         },
+         ""},
         // The examples of the README and the manual give the default style.
         {"body { background: black; color: white }\n"
          "a:link { color: aqua } a:visited { color: green } a:active { color: yellow }\n"
