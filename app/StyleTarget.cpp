@@ -2,6 +2,7 @@
 // What reading a style sets: each value reaches the window's controls as a user's choice would.
 #include "app/main.h"
 
+#include "platform/Faces.h"
 #include "platform/SysColors.h"
 
 void TfrmMain::SetColor(TColorTarget target, TColor color) {
@@ -15,6 +16,8 @@ void TfrmMain::SetColor(TColorTarget target, TColor color) {
 }
 
 std::vector<std::string> TfrmMain::Faces() const { return fontPanel->Faces(); }
+
+std::string TfrmMain::GenericFace(std::string_view generic) const { return platform::GenericFace(generic); }
 
 void TfrmMain::SelectFace(int index) {
     if (index < 0) style_.FaceName.clear();

@@ -108,6 +108,7 @@ public:
     // What reading a style file sets.
     void SetColor(TColorTarget target, TColor color) override;
     std::vector<std::string> Faces() const override;
+    std::string GenericFace(std::string_view generic) const override;
     void SelectFace(int index) override;
     void SetCentered(bool centered) override;
     void SetBold(bool bold) override;

@@ -30,6 +30,7 @@ struct Words {
     bool help = false;
     bool version = false;
     std::vector<std::string> prints;
+    std::vector<std::string> reads;
     std::vector<std::string> files;
 };
 
@@ -59,11 +60,12 @@ std::optional<std::string> ReadWords(const std::vector<std::string>& arguments, 
         const std::string name =
             word.substr(dashes, equals == std::string::npos ? std::string::npos : equals - dashes);
         const std::string written = word.substr(0, equals);
-        if (name == "print") {
+        if (name == "print" || name == "read") {
+            std::vector<std::string>& values = name == "print" ? words.prints : words.reads;
             if (equals != std::string::npos) {
-                words.prints.push_back(word.substr(equals + 1));
+                values.push_back(word.substr(equals + 1));
             } else if (i + 1 < arguments.size()) {
-                words.prints.push_back(arguments[++i]);
+                values.push_back(arguments[++i]);
             } else {
                 return "Missing value after '" + written + "'.";
             }
@@ -94,13 +96,24 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         line.action = TCommandLine::Action::Version;
         return line;
     }
+    if (!words.reads.empty()) {
+        if (words.reads.size() > 1) return Failure("Only one --read can be given.");
+        if (!words.files.empty()) return Failure("--read takes no style file.");
+        if (words.prints.empty()) return Failure("--read needs --print WHAT.");
+    }
     if (words.files.size() > 1) return Failure("Only one style file can be opened at a time.");
     if (!words.files.empty()) line.styleFile = words.files.front();
     if (!words.prints.empty()) {
         if (words.prints.size() > 1) return Failure("Only one --print can be given.");
         line.what = words.prints.front();
         if (!Contains(kPrintTexts, line.what)) {
-            return Failure("--print takes font, font-text, body or css, not \"" + line.what + "\".");
+            return Failure("--print takes font, font-text, body, css or html5, not \"" + line.what + "\".");
+        }
+        if (!words.reads.empty()) {
+            line.readFile = words.reads.front();
+            if (line.readFile.empty()) return Failure("--read needs a file, or - for standard input.");
+            line.action = TCommandLine::Action::Read;
+            return line;
         }
         if (line.styleFile.empty()) return Failure("--print needs a style file.");
         line.action = TCommandLine::Action::Print;
@@ -110,8 +123,9 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 
 std::string UsageText(std::string_view programName) {
     const std::string name(programName);
-    return "Usage: " + name + " [STYLE.vls]\n" + "       " + name +
-           " --print WHAT STYLE.vls\n"
+    return "Usage: " + name + " [STYLE.vls]\n" + "       " + name + " --print WHAT STYLE.vls\n" + "       " +
+           name +
+           " --read FILE --print WHAT\n"
            "Compose HTML font and body tags with the mouse and copy them.\n"
            "\n"
            "  STYLE.vls           open this style instead of the start-up style; when a copy\n"
@@ -121,6 +135,11 @@ std::string UsageText(std::string_view programName) {
            "                      font-text  the font tag with its text\n"
            "                      body       the body tag\n"
            "                      css        the style sheet\n"
+           "                      html5      the HTML5 markup\n"
+           "  --read FILE         read FILE (- for standard input) as Paste Tag reads the\n"
+           "                      clipboard, markup or CSS, and print WHAT of the result;\n"
+           "                      what is not read goes to standard error, and the exit code\n"
+           "                      is 1 when nothing was read\n"
            "  -h, --help          show this help and exit\n"
            "  -v, --version       show the version and exit\n";
 }

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/PrintStyle.h"
 
+#include "cli/PrintText.h"
+
 #include <filesystem>
 #include <ostream>
 
 #include "platform/Error.h"
 #include "platform/IniFile.h"
-#include "style/CssText.h"
 #include "style/PlainStyleTarget.h"
 #include "style/StyleFile.h"
-#include "style/TagText.h"
 
 namespace {
 
@@ -22,17 +22,11 @@ std::vector<std::string> FacesFor(const std::optional<std::string>& storedFace) 
     return storedFace ? std::vector<std::string>{*storedFace} : kFacesWithoutDisplay;
 }
 
-std::string TextOf(const std::string& what, const TStyle& style) {
-    if (what == "font") return MakeFontTag(style, false);
-    if (what == "font-text") return MakeFontTag(style, true);
-    if (what == "body") return MakeBodyTag(style);
-    return MakeCss(style);
-}
-
-void PrintLine(std::ostream& out, const std::string& text) {
-    out << text;
-    if (text.empty() || text.back() != '\n') out << '\n';
-    out.flush();
+// Whether the file holds any key of a style: a file of some other kind (a picture, a
+// program) reads as a style with every key missing, which is the default style, and a script
+// that printed it would never hear that the file was wrong.
+bool HoldsStyleKeys(const platform::IniText& text) {
+    return !text.SectionValues("Font").empty() || !text.SectionValues("Body").empty();
 }
 
 }  // namespace
@@ -50,17 +44,21 @@ int PrintStyle(const std::string& what, const std::string& path, std::ostream& o
     }
     try {
         const platform::IniText text = platform::TIniFile(path).ReadAll();
+        if (!HoldsStyleKeys(text)) {
+            PrintLine(err, path + " holds no style.");
+            return 1;
+        }
         std::optional<std::string> face = text.Value("Font", "faceFont");
         if (face == "ERROR") face.reset();  // the style files' mark of a missing value
         PlainStyleTarget target(FacesFor(face));
         try {
             ReadStyleText(text, target, isFile);
         } catch (const platform::Error& damage) {
-            PrintLine(out, TextOf(what, target.style));
+            PrintLine(out, PrintedText(what, target.style));
             PrintLine(err, damage.what());
             return 1;
         }
-        PrintLine(out, TextOf(what, target.style));
+        PrintLine(out, PrintedText(what, target.style));
         return 0;
     } catch (const platform::Error& unreadable) {
         PrintLine(err, unreadable.what());

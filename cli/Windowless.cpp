@@ -5,10 +5,18 @@
 #include <iostream>
 #include <vector>
 
+#include "cli/FontconfigFaces.h"
 #include "cli/PrintStyle.h"
+#include "cli/ReadMarkup.h"
+#include "platform/WebFaces.h"
 
 std::optional<int> RunWithoutWindow(const TCommandLine& line, std::string_view programName, std::ostream& out,
                                     std::ostream& err) {
+    return RunWithoutWindow(line, programName, std::cin, out, err);
+}
+
+std::optional<int> RunWithoutWindow(const TCommandLine& line, std::string_view programName, std::istream& in,
+                                    std::ostream& out, std::ostream& err) {
     switch (line.action) {
         case TCommandLine::Action::Help: out << UsageText(programName); return 0;
         case TCommandLine::Action::Version: out << "velloran " << VELLORAN_VERSION << "\n"; return 0;
@@ -16,6 +24,12 @@ std::optional<int> RunWithoutWindow(const TCommandLine& line, std::string_view p
             err << programName << ": " << line.error << "\n" << UsageText(programName);
             return kUsageExitCode;
         case TCommandLine::Action::Print: return PrintStyle(line.what, line.styleFile, out, err);
+        case TCommandLine::Action::Read: {
+            const FontconfigFaces fontconfig;
+            const auto generic = [&fontconfig](std::string_view family) { return fontconfig.Face(family); };
+            return ReadMarkup(line.what, line.readFile, in, out, err,
+                              {platform::FacesAsAuthorsNameThem(fontconfig.Families()), generic});
+        }
         case TCommandLine::Action::Run: return std::nullopt;
     }
     return std::nullopt;

@@ -24,6 +24,10 @@ class CheckingTarget : public StyleTarget {
 public:
     void SetColor(TColorTarget, TColor color) override { Check(color <= 0xFFFFFF); }
     std::vector<std::string> Faces() const override { return kFaces; }
+    // One generic the list holds, one it lacks, the others unknown.
+    std::string GenericFace(std::string_view generic) const override {
+        return generic == "serif" ? "Verdana" : generic == "monospace" ? "Nowhere Mono" : "";
+    }
     void SelectFace(int index) override { Check(index >= 0 && index < static_cast<int>(kFaces.size())); }
     void SetCentered(bool) override {}
     void SetBold(bool) override {}

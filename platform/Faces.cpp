@@ -2,9 +2,12 @@
 #include "platform/Faces.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QStringList>
 #include <algorithm>
 #include <array>
+
+#include "platform/WebFaces.h"
 
 namespace platform {
 
@@ -19,33 +22,18 @@ public:
         }
         return families;
     }
+    // The toolkit asks fontconfig, which answers a generic family with its configured face.
+    std::string GenericFace(std::string_view generic) const override {
+        return QFontInfo(QFont(QString::fromUtf8(generic.data(), static_cast<qsizetype>(generic.size()))))
+            .family()
+            .toStdString();
+    }
 };
 
 std::unique_ptr<FaceSource>& Source() {
     static std::unique_ptr<FaceSource> source = std::make_unique<FontDatabaseFaces>();
     return source;
 }
-
-// The classic web faces a visitor's browser knows, each with the installed faces that have
-// its metrics (fontconfig answers the classic name with them), best first. A page that
-// names the classic face looks alike on a visitor's machine that has either.
-struct WebFace {
-    const char* face;
-    std::array<const char*, 5> twins;
-};
-
-constexpr WebFace kWebFaces[] = {
-    {"Arial", {"Liberation Sans", "Arimo"}},
-    {"Times New Roman", {"Liberation Serif", "Tinos"}},
-    {"Courier New", {"Liberation Mono", "Cousine"}},
-    // Arial was drawn to Helvetica's metrics, so Arial's twins fit Helvetica as well.
-    {"Helvetica", {"Nimbus Sans", "Nimbus Sans L", "TeX Gyre Heros", "Liberation Sans", "Arimo"}},
-    {"Georgia", {"Gelasio"}},
-    {"Calibri", {"Carlito"}},
-    {"Cambria", {"Caladea"}},
-};
-
-constexpr const char* kGenericAliases[] = {"Sans Serif", "Serif", "Monospace"};
 
 bool Contains(const std::vector<std::string>& names, std::string_view name) {
     return std::find(names.begin(), names.end(), name) != names.end();
@@ -71,31 +59,9 @@ std::string PlainFamilyName(std::string_view family) {
     return std::string(family);
 }
 
-std::vector<std::string> InstalledFaces() {
-    std::vector<std::string> faces = PlainFamilies();
-    const std::vector<std::string> installed = faces;
-    // Fontconfig's generic aliases are no faces a visitor's browser knows by that name.
-    std::erase_if(faces, [](const std::string& face) {
-        return std::any_of(std::begin(kGenericAliases), std::end(kGenericAliases),
-                           [&](const char* alias) { return face == alias; });
-    });
-    for (const WebFace& web : kWebFaces) {
-        if (Contains(faces, web.face)) continue;
-        if (!InstalledTwins(web.face, installed).empty()) faces.emplace_back(web.face);
-    }
-    return faces;
-}
+std::vector<std::string> InstalledFaces() { return FacesAsAuthorsNameThem(PlainFamilies()); }
 
-std::vector<std::string> InstalledTwins(std::string_view face, const std::vector<std::string>& installed) {
-    std::vector<std::string> twins;
-    for (const WebFace& web : kWebFaces) {
-        if (face != web.face) continue;
-        for (const char* twin : web.twins) {
-            if (twin != nullptr && Contains(installed, twin)) twins.emplace_back(twin);
-        }
-    }
-    return twins;
-}
+std::string GenericFace(std::string_view generic) { return Source()->GenericFace(generic); }
 
 void SetFaceSource(std::unique_ptr<FaceSource> source) {
     Source() = source != nullptr ? std::move(source) : std::make_unique<FontDatabaseFaces>();
@@ -110,11 +76,11 @@ void InstallFontSubstitutions() {
         }
     };
     // A web face the visitor's browser would draw with a twin is drawn with it here too.
-    for (const WebFace& web : kWebFaces) {
+    for (const std::string& face : ClassicWebFaces()) {
         QStringList twins;
-        for (const std::string& twin : InstalledTwins(web.face, installed))
+        for (const std::string& twin : InstalledTwins(face, installed))
             twins.append(QString::fromStdString(twin));
-        substitute(web.face, twins);
+        substitute(QString::fromStdString(face), twins);
     }
     // The faces our windows are designed in; Liberation Sans has the metrics of the classic
     // sans faces, so text fits the layout alike.

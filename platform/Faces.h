@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/WebFaces.h"
+
 namespace platform {
 
 // Where the installed face names come from: the font database, or a fixed list in tests.
@@ -14,6 +16,8 @@ class FaceSource {
 public:
     virtual ~FaceSource() = default;
     virtual std::vector<std::string> Families() const = 0;
+    // The face shown for a generic family ("serif"...), or empty when unknown.
+    virtual std::string GenericFace(std::string_view /*generic*/) const { return {}; }
 };
 
 // The installed faces as a web author writes them in FACE: plain family names, each once,
@@ -22,8 +26,8 @@ public:
 // Liberation Sans, for one).
 std::vector<std::string> InstalledFaces();
 
-// The installed twins of a classic web face, best first; none for any other face.
-std::vector<std::string> InstalledTwins(std::string_view face, const std::vector<std::string>& installed);
+// The face the source shows for a generic family, or empty.
+std::string GenericFace(std::string_view generic);
 // Replaces the source of the face names; null puts the font database back.
 void SetFaceSource(std::unique_ptr<FaceSource> source);
 

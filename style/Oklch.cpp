@@ -78,3 +78,60 @@ platform::TColor WithLightness(platform::TColor color, double lightness) {
     }
     return colorvalue::ColorFromChannels(Channel(rgb[0]), Channel(rgb[1]), Channel(rgb[2]));
 }
+
+namespace {
+
+Linear Clipped(const Linear& rgb) {
+    return {std::fmin(1.0, std::fmax(0.0, rgb[0])), std::fmin(1.0, std::fmax(0.0, rgb[1])),
+            std::fmin(1.0, std::fmax(0.0, rgb[2]))};
+}
+
+double DeltaEOk(const Linear& one, const Linear& other) {
+    const Lab a = LabOfLinear(one);
+    const Lab b = LabOfLinear(other);
+    return std::sqrt((a.l - b.l) * (a.l - b.l) + (a.a - b.a) * (a.a - b.a) + (a.b - b.b) * (a.b - b.b));
+}
+
+platform::TColor ColorOf(const Linear& rgb) {
+    return colorvalue::ColorFromChannels(Channel(rgb[0]), Channel(rgb[1]), Channel(rgb[2]));
+}
+
+}  // namespace
+
+platform::TColor SrgbOfOklab(double lightness, double a, double b) {
+    constexpr double kJustNoticeable = 0.02;
+    constexpr double kEpsilon = 0.0001;
+    if (lightness >= 1) return colorvalue::ColorFromChannels(255, 255, 255);
+    if (lightness <= 0) return colorvalue::ColorFromChannels(0, 0, 0);
+    const Linear original = LinearOfLab({lightness, a, b});
+    if (InGamut(original)) return ColorOf(original);
+    if (DeltaEOk(Clipped(original), original) < kJustNoticeable) return ColorOf(Clipped(original));
+    const double hue = std::atan2(b, a) / kRadians;
+    double low = 0;
+    double high = std::hypot(a, b);
+    bool lowInGamut = true;
+    Linear clipped = Clipped(original);
+    while (high - low > kEpsilon) {
+        const double chroma = (low + high) / 2;
+        const Linear current = LinearOfLch(lightness, chroma, hue);
+        if (lowInGamut && InGamut(current)) {
+            low = chroma;
+            continue;
+        }
+        clipped = Clipped(current);
+        const double difference = DeltaEOk(clipped, current);
+        if (difference < kJustNoticeable) {
+            if (kJustNoticeable - difference < kEpsilon) break;
+            lowInGamut = false;
+            low = chroma;
+        } else {
+            high = chroma;
+        }
+    }
+    return ColorOf(clipped);
+}
+
+platform::TColor SrgbOfLinear(double red, double green, double blue) {
+    const Lab lab = LabOfLinear({red, green, blue});
+    return SrgbOfOklab(lab.l, lab.a, lab.b);
+}

@@ -36,6 +36,9 @@ public:
     // Selects entry `index` of Faces() and makes it the style's face; -1 (an empty face list)
     // selects nothing and leaves the style without a face.
     virtual void SelectFace(int index) = 0;
+    // The installed face the system shows for a generic family ("serif", "monospace"...), or
+    // empty when the target cannot tell.
+    virtual std::string GenericFace(std::string_view /*generic*/) const { return {}; }
 
     // The toggle buttons and the preview follow each.
     virtual void SetCentered(bool centered) = 0;

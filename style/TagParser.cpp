@@ -69,28 +69,59 @@ std::optional<Attribute> FindAttribute(const GumboNode* element, const char* nam
     return Attribute{attribute->name, DecodeAttribute(attribute->value)};
 }
 
+// FACE reads as CSS reads font-family, as browsers read it: a comma inside quotes is part of
+// the face's name, escapes are decoded, and identifiers in a row make one name.
 std::optional<std::vector<std::string>> SplitFaces(std::string_view list) {
-    std::vector<std::string> faces;
-    while (true) {
-        const std::size_t comma = list.find(',');
-        std::string_view face = Trim(list.substr(0, comma));
-        if (!face.empty() && (face.front() == '\'' || face.front() == '"')) face.remove_prefix(1);
-        if (!face.empty() && (face.back() == '\'' || face.back() == '"')) face.remove_suffix(1);
-        face = Trim(face);
-        if (!face.empty()) faces.emplace_back(face);
-        if (comma == std::string_view::npos) break;
-        list.remove_prefix(comma + 1);
-    }
-    if (faces.empty()) return std::nullopt;
-    return faces;
+    const std::vector<CssToken> tokens = TokenizeCss(list);
+    std::span<const CssToken> value(tokens);
+    while (!value.empty() && value.front().type == CssTokenType::Whitespace) value = value.subspan(1);
+    while (!value.empty() && value.back().type == CssTokenType::Whitespace)
+        value = value.first(value.size() - 1);
+    return ReadCssFontFamily(value);
 }
 
-// What an element's style attribute says of the font.
-CssFontValues StyleFont(const GumboNode* element) {
+// What an element's style attribute says of the font, within what surrounds it.
+CssFontValues StyleFont(const GumboNode* element, const CssScope& scope = {}) {
     const std::optional<Attribute> style = FindAttribute(element, "style");
     if (!style) return {};
     std::vector<std::string> ignored;
-    return ReadFontDeclarations(ParseCssDeclarations(style->value), ignored);
+    return ReadFontDeclarations(ParseCssDeclarations(style->value), ignored, scope);
+}
+
+// The legacy font sizes in px, size 1 first, as browsers size FONT's SIZE.
+constexpr std::array<double, 7> kLegacySizePx = {10, 13, 16, 18, 24, 32, 48};
+
+// The scope each of the elements is read in: the font sizes, colour and custom properties the
+// page's style sheets and the elements around it give, as the cascade passes them down.
+// `elements` lie on one line of descent, outermost first.
+std::vector<CssScope> ScopesOf(const std::vector<const GumboNode*>& elements, const CssScope& page) {
+    std::vector<CssScope> scopes(elements.size());
+    if (elements.empty()) return scopes;
+    std::vector<const GumboNode*> line;
+    for (const GumboNode* node = elements.back(); node != nullptr; node = node->parent) {
+        if (node->type == GUMBO_NODE_ELEMENT) line.push_back(node);
+    }
+    CssScope scope = page;
+    std::size_t next = 0;
+    for (auto node = line.rbegin(); node != line.rend(); ++node) {
+        while (next < elements.size() && elements[next] == *node) scopes[next++] = scope;
+        if (const std::optional<Attribute> style = FindAttribute(*node, "style")) {
+            const std::vector<CssDeclaration> declarations = ParseCssDeclarations(style->value);
+            std::vector<std::string> ignored;
+            const CssFontValues font = ReadFontDeclarations(declarations, ignored, scope);
+            scope.variables = WithCustomProperties(declarations, std::move(scope.variables));
+            if (font.sizePx) scope.context.parentPx = *font.sizePx;
+            if (font.color.value) scope.context.currentColor = font.color.value;
+        } else if (IsFont(*node)) {
+            if (const std::optional<Attribute> size = FindAttribute(*node, "size")) {
+                if (const std::optional<int> step = ParseLegacyFontSize(size->value)) {
+                    scope.context.parentPx = kLegacySizePx[static_cast<std::size_t>(*step - 1)];
+                }
+            }
+        }
+        if (IsHtmlElement(*node, GUMBO_TAG_HTML)) scope.context.rootPx = scope.context.parentPx;
+    }
+    return scopes;
 }
 
 // A FONT tag, or a SPAN, P or DIV whose style (what StyleFont read of it) sets the font.
@@ -273,16 +304,18 @@ private:
 // as the same tag.
 class FontReader {
 public:
-    FontReader(const GumboNode* font, TPastedTag& pasted) : font_(font), pasted_(pasted) {}
+    FontReader(const GumboNode* font, const CssScope& page, TPastedTag& pasted)
+        : font_(font), page_(page), pasted_(pasted) {}
 
     void Read(const GumboNode* document) {
         Walk(
             document, [this](const GumboNode* node) { return Enter(node); },
             [this](const GumboNode* node) { Leave(node); });
         std::vector<Carrier> carriers;
-        for (const GumboNode* node : textFonts_.empty() ? std::vector{font_} : textFonts_) {
-            carriers.push_back({node, StyleFont(node)});
-        }
+        const std::vector<const GumboNode*> fonts = textFonts_.empty() ? std::vector{font_} : textFonts_;
+        const std::vector<CssScope> scopes = ScopesOf(fonts, page_);
+        for (std::size_t i = 0; i < fonts.size(); ++i)
+            carriers.push_back({fonts[i], StyleFont(fonts[i], scopes[i])});
         std::vector<std::string>& problems = pasted_.problems;
         if (auto color = ReadInnermost(carriers, &CssFontValues::color, "color", ReadLegacyColor,
                                        " is not a color.", problems)) {
@@ -358,16 +391,16 @@ private:
             return;
         }
         const bool raw = node->type == GUMBO_NODE_CDATA || IsOneOf(node->parent, kRawText);
-        const std::string text = raw             ? HtmlMarkup::AsWritten(parsed)
-                                 : IsFont(font_) ? DecodeTextKeepingMarkup(parsed, text_.Room())
-                                                 // Markup without FONT is HTML5's, whose text is plain text,
-                                                 // escaped as Copy as HTML5 escapes it.
-                                                 : DecodeText(parsed, text_.Room());
+        // The text is HTML source, as a FONT tag has always held it, whichever element carries
+        // the font: a SPAN from Copy as HTML5 gives back the text the style had.
+        const std::string text =
+            raw ? HtmlMarkup::AsWritten(parsed) : DecodeTextKeepingMarkup(parsed, text_.Room());
         if (textFonts_.empty() && !Trim(text).empty()) textFonts_ = fonts_;
         text_.Append(text);
     }
 
     const GumboNode* font_;
+    const CssScope& page_;
     TPastedTag& pasted_;
     // The copy of the FONT tag being read, or null outside it.
     const GumboNode* inside_ = nullptr;
@@ -388,6 +421,44 @@ int FindFace(const std::vector<std::string>& faces, const std::string& face) {
         if (platform::LowerAscii(faces[i]) == lower) return static_cast<int>(i);
     }
     return -1;
+}
+
+struct FaceChoice {
+    // The face list entry, or -1.
+    int index = -1;
+    std::vector<std::string> alternates;
+    // No pasted face is installed, and the entry is the list's nearest to the first.
+    bool fallback = false;
+};
+
+// The face a browser shows for a pasted face list: its first installed face, or for a generic
+// family the face the system gives for it. The other pasted faces become the alternates, in
+// their order, a generic one kept as it stands.
+FaceChoice ChooseShownFace(const std::vector<std::string>& pasted, const StyleTarget& target) {
+    const std::vector<std::string> list = target.Faces();
+    for (std::size_t i = 0; i < pasted.size(); ++i) {
+        const bool generic = IsGenericFamily(pasted[i]);
+        const int index = generic ? FindFace(list, target.GenericFace(platform::LowerAscii(pasted[i])))
+                                  : FindFace(list, pasted[i]);
+        if (index < 0 && !generic) continue;
+        FaceChoice choice;
+        choice.index = index >= 0 ? index : ChooseFace(list, pasted.front());
+        for (std::size_t j = 0; j < pasted.size(); ++j) {
+            if (j != i || generic) choice.alternates.push_back(pasted[j]);
+        }
+        return choice;
+    }
+    FaceChoice choice;
+    choice.index = ChooseFace(list, pasted.front());
+    choice.fallback = true;
+    choice.alternates.assign(pasted.begin() + 1, pasted.end());
+    if (choice.index >= 0) {
+        const std::string replacement = platform::LowerAscii(list[static_cast<std::size_t>(choice.index)]);
+        std::erase_if(choice.alternates, [&replacement](const std::string& face) {
+            return platform::LowerAscii(face) == replacement;
+        });
+    }
+    return choice;
 }
 
 // The text of the page's STYLE elements, as written.
@@ -413,17 +484,23 @@ TPastedTag ParsePastedTag(std::string_view text) {
     const GumboNode* font = FirstFont(markup.Document());
     const auto body = WrittenBody(markup.Document());
     const std::string sheets = StyleSheets(markup.Document());
-    // A page's bare BODY tag says less than its style sheet.
-    const bool bareBody = body && body->first->v.element.attributes.length == 0 && !sheets.empty();
+    // A bare BODY tag says nothing: a page's style sheet or its font says more.
+    const bool bareBody =
+        body && body->first->v.element.attributes.length == 0 && (!sheets.empty() || font != nullptr);
     if (body && !bareBody && (font == nullptr || body->second < font->v.element.start_pos.offset)) {
         pasted.kind = TPastedKind::Body;
         ReadBody(body->first, pasted);
     } else if (font != nullptr) {
         pasted.kind = TPastedKind::Font;
         pasted.setsFont = true;
-        FontReader(font, pasted).Read(markup.Document());
+        FontReader(font, PageScope(sheets), pasted).Read(markup.Document());
     } else {
         pasted = ParsePastedSheet(sheets.empty() ? text : std::string_view(sheets));
+    }
+    // What was left unread might have changed what was read; the message says where it stopped.
+    if (text.size() > kMaxMarkupBytes && pasted.kind != TPastedKind::None) {
+        pasted.problems.push_back("The text after its first " + std::to_string(kMaxMarkupBytes / 1024) +
+                                  " KB, as a paste is read no further.");
     }
     return pasted;
 }
@@ -446,22 +523,17 @@ std::vector<std::string> LoadPastedTag(const TPastedTag& tag, StyleTarget& targe
 
     std::vector<std::string> alternates;
     if (!tag.faces.empty()) {
-        alternates.assign(tag.faces.begin() + 1, tag.faces.end());
-        const std::vector<std::string> list = target.Faces();
-        int index = FindFace(list, tag.faces.front());
-        if (index < 0) {
-            index = ChooseFace(list, tag.faces.front());
+        const FaceChoice choice = ChooseShownFace(tag.faces, target);
+        alternates = choice.alternates;
+        if (choice.index < 0 || choice.fallback) {
             std::string line = "The face \"" + CutForMessage(tag.faces.front()) + "\" is not installed";
-            if (index >= 0) {
-                const std::string& replacement = list[static_cast<std::size_t>(index)];
-                line += "; \"" + replacement + "\" is used instead";
-                std::erase_if(alternates, [&replacement](const std::string& face) {
-                    return platform::LowerAscii(face) == platform::LowerAscii(replacement);
-                });
+            if (choice.index >= 0) {
+                line +=
+                    "; \"" + target.Faces()[static_cast<std::size_t>(choice.index)] + "\" is used instead";
             }
             problems.push_back(line + ".");
         }
-        target.SelectFace(index);
+        target.SelectFace(choice.index);
     }
     target.SetCentered(tag.centered);
     target.SetBold(tag.bold);

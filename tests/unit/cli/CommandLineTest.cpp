@@ -7,6 +7,7 @@
 
 #include "cli/PrintStyle.h"
 #include "cli/WindowProgram.h"
+#include "cli/ReadMarkup.h"
 #include "tests/unit/style/TempFolder.h"
 
 namespace {
@@ -19,6 +20,7 @@ TEST(CommandLine, ReadsWhatTheUserAsks) {
         Action action;
         std::string styleFile;
         std::string what;
+        std::string readFile = "";
     };
     const Case cases[] = {
         {{"velloran"}, Action::Run, "", ""},
@@ -47,6 +49,14 @@ TEST(CommandLine, ReadsWhatTheUserAsks) {
         {{"velloran", "--print", "font"}, Action::Error, "", ""},
         {{"velloran", "--print"}, Action::Error, "", ""},
         {{"velloran", "--print", "font", "--print", "css", "a.vls"}, Action::Error, "", ""},
+        {{"velloran", "--print", "html5", "a.vls"}, Action::Print, "a.vls", "html5"},
+        {{"velloran", "--read", "page.html", "--print", "css"}, Action::Read, "", "css", "page.html"},
+        {{"velloran", "--print=body", "--read=-"}, Action::Read, "", "body", "-"},
+        {{"velloran", "--read", "page.html"}, Action::Error, "", ""},
+        {{"velloran", "--read", "page.html", "--print", "css", "a.vls"}, Action::Error, "", ""},
+        {{"velloran", "--read", "a", "--read", "b", "--print", "css"}, Action::Error, "", ""},
+        {{"velloran", "--read=", "--print", "css"}, Action::Error, "", ""},
+        {{"velloran", "--print", "css", "--read"}, Action::Error, "", ""},
     };
     for (const Case& c : cases) {
         std::string shown;
@@ -59,6 +69,7 @@ TEST(CommandLine, ReadsWhatTheUserAsks) {
         }
         EXPECT_EQ(line.styleFile, c.styleFile) << shown;
         EXPECT_EQ(line.what, c.what) << shown;
+        EXPECT_EQ(line.readFile, c.readFile) << shown;
     }
 }
 
@@ -119,6 +130,13 @@ TEST(PrintStyle, ReportsWhatCannotBeReadAndExitsWithOne) {
     EXPECT_EQ(damaged.out.substr(0, 30), "<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"");
     EXPECT_EQ(damaged.err, "'$nothex' is not a valid integer value\n");
 
+    // A file that is no style file (a picture) would read as the default style.
+    WriteFile(folder.File("tile.gif"), std::string("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13));
+    const Printed binary = Print("css", folder.File("tile.gif"));
+    EXPECT_EQ(binary.code, 1);
+    EXPECT_EQ(binary.out, "");
+    EXPECT_EQ(binary.err, folder.File("tile.gif") + " holds no style.\n");
+
     for (const std::string& path : {folder.File("missing.vls"), folder.Dir()}) {
         const Printed unreadable = Print("font", path);
         EXPECT_EQ(unreadable.code, 1) << path;
@@ -147,6 +165,50 @@ TEST(WindowProgram, IsBesideTheFrontProgramOrAtItsInstalledPath) {
             << (c.self ? c.self->string() : "(unknown)");
     }
     EXPECT_TRUE(WindowProgram().is_absolute());
+}
+
+Printed Read(const std::string& what, const std::string& path, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const TInstalledFaces faces{{"Arial", "DejaVu Sans", "Liberation Serif"}, [](std::string_view generic) {
+                                    return generic == "serif" ? "Liberation Serif" : "";
+                                }};
+    const int code = ReadMarkup(what, path, in, out, err, faces);
+    return {code, out.str(), err.str()};
+}
+
+// --read takes a file as Paste Tag takes the clipboard, into the default style.
+TEST(ReadMarkup, PrintsWhatPasteTagTakesAndNamesTheRest) {
+    TempFolder folder;
+    WriteFile(folder.File("old.html"),
+              "<center><font face=\"Verdana, Arial\" color=#fa8072 size=5>Hi &amp; bye</font></center>");
+    const Printed font = Read("font-text", folder.File("old.html"));
+    EXPECT_EQ(font.code, 0);
+    EXPECT_EQ(font.out,
+              "<CENTER><FONT COLOR=\"#FA8072\"  SIZE=\"5\" FACE=\"'Arial','Verdana'\">Hi &amp; "
+              "bye</FONT></CENTER>\n");
+    EXPECT_EQ(font.err, "");
+
+    const Printed css =
+        Read("css", "-", "body { color: #AAA; margin: 0 } .velloran { font: italic 2em serif }");
+    EXPECT_EQ(css.code, 0);
+    EXPECT_NE(css.out.find("  color: #AAAAAA;\n"), std::string::npos) << css.out;
+    EXPECT_NE(css.out.find("font-family: \"Liberation Serif\", serif;\n  font-size: xx-large;\n"),
+              std::string::npos)
+        << css.out;
+    EXPECT_NE(css.out.find("font-style: italic"), std::string::npos) << css.out;
+    EXPECT_EQ(css.err,
+              "The CSS was loaded from body, .velloran except for:\nmargin in body: not part of a style.\n");
+
+    for (const auto& [path, input, message] :
+         {std::tuple{folder.File("missing.html"), "", "Unable to read " + folder.File("missing.html")},
+          std::tuple{std::string("-"), "just words",
+                     std::string("The standard input holds no FONT or BODY tag and no CSS.")}}) {
+        const Printed nothing = Read("css", path, input);
+        EXPECT_EQ(nothing.code, 1) << path;
+        EXPECT_EQ(nothing.out, "") << path;
+        EXPECT_EQ(nothing.err, message + "\n") << path;
+    }
 }
 
 }  // namespace

@@ -93,6 +93,10 @@ TEST(CssValues, ColoursSizesAndFaces) {
         {"#ff88", "FFFF88 a"},
         {"#ff880080", "FF8800 a"},
         {"#ff8800FF", "FF8800"},
+        // Every hex letter, in either case.
+        {"#fa8072", "FA8072"},
+        {"#AAA", "AAAAAA"},
+        {"#bCdEfa", "BCDEFA"},
         {"#12345", "-"},
         {"#12345g", "-"},
         {"rgb(255, 128, 0)", "FF8000"},
@@ -118,6 +122,23 @@ TEST(CssValues, ColoursSizesAndFaces) {
         {"hsl(120, 100, 50)", "-"},
         {"hsl(10%, 100%, 50%)", "-"},
         {"hsl(1e999deg 100% 50%)", "-"},
+        // The CSS Color 4 functions, as Chromium draws them in sRGB; out of the gamut, the
+        // chroma is lowered (Chromium clips instead: oklch(0.7 0.4 150) is 00D600 there).
+        {"hwb(200 10% 20%)", "1A91CC"},
+        {"hwb(0 60% 60%)", "808080"},
+        {"hwb(0 50% 0%)", "FF8080"},
+        {"hwb(120deg 0% 0% / 50%)", "00FF00 a"},
+        {"lab(52.2% 40.1 59.9)", "C65D07"},
+        {"lch(52.2% 72.2 56.2)", "C65D06"},
+        {"oklab(0.628 0.225 0.126)", "FF0000"},
+        {"oklch(0.7 0.1 150)", "6FB07D"},
+        {"oklch(70% 25% 150deg)", "6FB07D"},
+        {"oklch(0.7 0.4 150)", "00C248"},
+        {"oklch(1.2 0.4 150)", "FFFFFF"},
+        {"lab(none 0 0)", "000000"},
+        {"lab(50%, 0, 0)", "-"},
+        {"oklch(0.7 0.1)", "-"},
+        {"hwb(10% 0% 0%)", "-"},
         {"transparent", "-"},
         {"currentColor", "-"},
         {"red blue", "-"},
@@ -132,9 +153,36 @@ TEST(CssValues, ColoursSizesAndFaces) {
 
     // The step 1..7 nearest to the size in px (10, 13, 16, 18, 24, 32, 48); 0 for none.
     const std::pair<std::string, int> sizes[] = {
-        {"xx-small", 1}, {"x-small", 1}, {"Medium", 3}, {"xxx-large", 7}, {"larger", 4}, {"16px", 3},
-        {"12pt", 3},     {"11.5px", 1},  {"11.6px", 2}, {"2em", 6},       {"1.5rem", 5}, {"200%", 6},
-        {"0", 1},        {"1in", 7},     {"-1px", 0},   {"12", 0},        {"2vw", 0},    {"calc(1px)", 0},
+        {"xx-small", 1},
+        {"x-small", 1},
+        {"Medium", 3},
+        {"xxx-large", 7},
+        {"larger", 4},
+        {"16px", 3},
+        {"12pt", 3},
+        {"11.5px", 1},
+        {"11.6px", 2},
+        {"2em", 6},
+        {"1.5rem", 5},
+        {"200%", 6},
+        {"0", 1},
+        {"1in", 7},
+        {"-1px", 0},
+        {"12", 0},
+        {"2vw", 0},
+        {"calc(1px)", 1},
+        // calc() over lengths and percentages; a product or quotient takes a plain number.
+        {"calc(1rem + 8px)", 5},
+        {"CALC(2em - 4px * 2)", 5},
+        {"calc(50% + 1em)", 5},
+        {"calc(4em / 2)", 6},
+        {"calc(2 * (1em + calc(4px + 0px)))", 6},
+        {"calc(1em * 2px)", 0},
+        {"calc(1px + 2)", 0},
+        {"calc(1px / 0)", 0},
+        {"calc(1px +)", 0},
+        {"calc((1px)", 0},
+        {"smaller", 2},
     };
     for (const auto& [written, step] : sizes)
         EXPECT_EQ(ReadCssFontSize(Value(written)).value_or(0), step) << written;
@@ -209,7 +257,9 @@ TEST(CssPaste, RoundTripOfCopyAsCssAndHtml5) {
     quoted.AltFaces = {"it's", "back\\slash", "sans-serif", "monospace", "Ui-Serif x"};
     quoted.BackColor = 0x0080FF;
     quoted.FontColor = 0x123456;
-    quoted.UserText = " Tom & <Jerry> \"'\" ";
+    // Text is HTML source whichever element carries it; these words read alike as source and
+    // as plain text, so the round trip holds whatever Copy as HTML5 escapes.
+    quoted.UserText = " Tom and Jerry ";
     styles.push_back(quoted);
     TStyle picture = quoted;
     picture.PictureMode = true;
@@ -243,6 +293,34 @@ TEST(CssPaste, RoundTripOfCopyAsCssAndHtml5) {
     }
 }
 
+// var() takes its custom property's value, else its fallback; a value with neither, or one
+// that names itself, is none.
+TEST(CssValues, CustomPropertiesReplaceVar) {
+    const CssVariables variables = WithCustomProperties(
+        ParseCssDeclarations(
+            "--ink: #123; --size: calc(var(--base) * 2); --base: 10px; --loop: var(--loop) x;"
+            " --Ink: red"),
+        {});
+    const std::pair<std::string, std::string> cases[] = {
+        {"var(--ink)", "#123"},
+        {"VAR( --ink , blue)", "#123"},
+        {"var(--Ink)", "red"},
+        {"var(--missing, rgb(1 2 3))", "rgb(1 2 3)"},
+        {"var(--missing, var(--ink))", "#123"},
+        {"1px solid var(--ink)", "1px solid #123"},
+        {"var(--size)", "calc(10px * 2)"},
+        {"var(--ink", "#123"},
+        {"var(--missing)", "-"},
+        {"var(--missing,)", ""},
+        {"var(ink)", "-"},
+        {"var(--loop)", "-"},
+    };
+    for (const auto& [written, expected] : cases) {
+        const std::optional<std::vector<CssToken>> value = SubstituteVariables(Value(written), variables);
+        EXPECT_EQ(value ? CssTokensText(*value) : "-", expected) << written;
+    }
+}
+
 // Hand-written CSS and inline styles: what loads, and the message naming what did not.
 TEST(CssPaste, HandWrittenSheetsAndInlineStyles) {
     struct Case {
@@ -266,6 +344,8 @@ TEST(CssPaste, HandWrittenSheetsAndInlineStyles) {
          "The picture \"x.gif\" is not loaded: CSS does not say which folder holds it."},
         // The first rule that sets the font is the font's; in it, a value that does not read
         // leaves the one before it, and what it leaves out is off.
+        // The font shorthand resets what it leaves out; later declarations change it again. Rules
+        // that set no font property are not named.
         {"h1 { margin: 0 } p.note { color: #123; font: 12px serif; font-size: 2em; font-size: big;\n"
          "font-weight: 700 } .other { color: red } p.note { text-align: center; font-family: Arial }",
          [](TStyle& s) {
@@ -273,8 +353,35 @@ TEST(CssPaste, HandWrittenSheetsAndInlineStyles) {
              s.FaceName = "Arial", s.AltFaces = {};
          },
          "The CSS was loaded from p.note except for:\n"
-         "font in p.note: not part of a style.\n"
-         "The rules for h1, .other: only one rule sets the font."},
+         "The rules for .other: only one rule sets the font."},
+        // At-rules before a rule leave the rule whole; url() in any letter case.
+        {"@charset \"utf-8\";body{color:#fa8072}", [](TStyle& s) { s.TextColor = 0x7280FA; },
+         "The CSS was loaded from body except for:\n@charset: not part of a style."},
+        {"@import url(\"print.css\") print;.velloran { color: #AAA }",
+         [](TStyle& s) { s.FontColor = 0xAAAAAA, s.Bold = s.Italic = s.Centered = false; },
+         "The CSS was loaded from .velloran except for:\n@import: not part of a style."},
+        {"body { background: URL(tile.gif) #abcdef }",
+         [](TStyle& s) { s.BackColor = 0xEFCDAB, s.PictureMode = true; }, ""},
+        // The cascade: specificity, then order; the body and the root pass down sizes, colours
+        // and custom properties; ::before, :root and the rules that set no font go unnamed.
+        {"html { font-size: 62.5%; --ink: oklch(0.7 0.1 150) } body { font-size: 1.6rem; text-align: center "
+         "}\n"
+         "p.velloran { color: var(--ink); font-size: 2em } .velloran { color: red; font-size: 1px }\n"
+         "h1, .velloran { font-style: oblique 10deg } p::before { color: blue } :root { margin: 0 }\n"
+         ".x { margin: 0 }",
+         [](TStyle& s) {
+             s.FontColor = 0x7DB06F, s.SizeStep = 6, s.Bold = false, s.Italic = true, s.Centered = true;
+         },
+         ""},
+        {"body { color: #123456; font: bold 20px/2 \"Comic Sans MS\", serif } .velloran { color: "
+         "currentColor;"
+         " font-size: calc(1em + 50%) } div { font: caption; color: red }",
+         [](TStyle& s) {
+             s.FontColor = 0x563412, s.SizeStep = 6, s.FaceName = "Comic Sans MS", s.AltFaces = {"serif"};
+             s.Bold = true, s.Italic = s.Centered = false, s.TextColor = 0x563412;
+         },
+         "The CSS was loaded from body, .velloran except for:\n"
+         "The rules for div: only one rule sets the font."},
         {"a { color: #0f0 } a:visited { color: blue } body { background-image: url(\"/p/tile.gif\") }",
          [](TStyle& s) { s.LinkColor = 0x00FF00, s.VisitedColor = 0xFF0000, s.ActiveColor = 0x00FF00; }, ""},
         {"<div style=\"text-align:center\"><span style=\"color: hsl(240 100% 50%); font-family: Arial, "
@@ -282,7 +389,8 @@ TEST(CssPaste, HandWrittenSheetsAndInlineStyles) {
          "Jerry</span></div>",
          [](TStyle& s) {
              s.FontColor = 0xFF0000, s.FaceName = "Arial", s.AltFaces = {"Comic Sans MS"}, s.SizeStep = 5;
-             s.Bold = false, s.Centered = true, s.UserText = "Tom & Jerry";
+             // The text is kept as HTML source, as a FONT tag's is.
+             s.Bold = false, s.Centered = true, s.UserText = "Tom &amp; Jerry";
          },
          ""},
         // A FONT's style wins over its attributes, and its text keeps its references.
@@ -303,6 +411,14 @@ TEST(CssPaste, HandWrittenSheetsAndInlineStyles) {
          "background-color: rgba(0, 0, 255, 0.5) is loaded without its transparency: a style's colors are "
          "opaque.\n"
          "color: bogus is not a color."},
+        // A page's style sheet passes sizes and custom properties down to the inline styles.
+        {"<style>html { font-size: 20px } body { --c: teal }</style><span style=\"font-size: 1.5rem; color: "
+         "var(--c)\">x</span>",
+         [](TStyle& s) {
+             s.FontColor = 0x808000, s.SizeStep = 6, s.UserText = "x";
+             s.Bold = s.Italic = s.Centered = false;
+         },
+         ""},
         // The examples of the README and the manual give the default style.
         {"body { background: black; color: white }\n"
          "a:link { color: aqua } a:visited { color: green } a:active { color: yellow }\n"

@@ -18,7 +18,11 @@ const std::vector<std::string> kFaces = {"Abadi", "Arial", "Comic Sans MS", "Tim
 // Stands in for the main window: sets a style as its controls would, and refuses pictures.
 class StyleHolder : public PlainStyleTarget {
 public:
-    explicit StyleHolder(TStyle start) : PlainStyleTarget(kFaces, std::move(start)) {}
+    // The system's faces for two generic families; it knows none for the others.
+    explicit StyleHolder(TStyle start)
+        : PlainStyleTarget(kFaces, std::move(start), [](std::string_view generic) {
+              return generic == "serif" ? "Times New Roman" : generic == "sans-serif" ? "Arial" : "";
+          }) {}
 
     void SetPicture(const std::string&, const std::string&) override { ADD_FAILURE() << "a picture was set"; }
     void SelectPictureMode() override { ADD_FAILURE() << "picture mode was selected"; }
@@ -108,7 +112,7 @@ TEST(PasteTag, FontTagsInManySpellings) {
          false,
          false,
          "before"},
-        {"<FONT SIZE=+9 FACE=\"Arial,,Abadi,\"> \n </FONT>",
+        {"<FONT SIZE=+9 FACE=\"Arial,Abadi\"> \n </FONT>",
          0x666666,
          7,
          "Arial",
@@ -174,6 +178,25 @@ TEST(PasteTag, FontTagsInManySpellings) {
          false,
          false,
          "Caf\u00E9 &lt;b&gt; &amp &quot;x&#34; &#60;\u25C3 \u00A0"},
+        // The text is HTML source from SPAN, P and DIV too, as from FONT: kept as written.
+        {"<span style='color:red'>Fish &amp; Chips, use &lt;b&gt;</span>",
+         0x0000FF,
+         2,
+         "Verdana",
+         {"Abadi"},
+         false,
+         false,
+         false,
+         "Fish &amp; Chips, use &lt;b&gt;"},
+        {"<p style='font-size:20px'>Caf&eacute; &amp;amp;</p>",
+         0x666666,
+         4,
+         "Verdana",
+         {"Abadi"},
+         false,
+         false,
+         false,
+         "Caf\u00E9 &amp;amp;"},
         // Hidden content left out; raw text as written.
         {"<font>a<script>b</script><xmp>&lt;c</xmp><!-- d --></font>",
          0x666666,
@@ -198,6 +221,42 @@ TEST(PasteTag, FontTagsInManySpellings) {
         EXPECT_EQ(loaded.style.UserText, c.text) << c.tag;
         // A font tag leaves the body alone.
         EXPECT_EQ(loaded.style.BackColor, Before().BackColor) << c.tag;
+    }
+}
+
+// FACE reads as CSS reads a family list, and the face is the one a browser shows: the first
+// installed one, or the system's face for a generic family, which stays an alternate.
+TEST(PasteTag, FaceListsGiveTheFaceABrowserShows) {
+    struct Case {
+        const char* face;
+        const char* shown;
+        std::vector<std::string> alternates;
+        const char* problem;
+    };
+    const Case cases[] = {
+        {"'Foo, Bar', Arial", "Arial", {"Foo, Bar"}, ""},
+        {"Helvetica, Verdana, Arial", "Verdana", {"Helvetica", "Arial"}, ""},
+        {"Frutiger, serif, Arial", "Times New Roman", {"Frutiger", "serif", "Arial"}, ""},
+        {"SANS-SERIF", "Arial", {"sans-serif"}, ""},
+        {"Comic   Sans\tMS, Ver\\64 ana", "Comic Sans MS", {"Verdana"}, ""},
+        // An escape whose last digit is a letter: the face U+5FAE U+8F6F.
+        {"'\\5FAE\\8F6F', Arial", "Arial", {"\u5FAE\u8F6F"}, ""},
+        {"'\\5fae\\8f6f', abadi", "Abadi", {"\u5FAE\u8F6F"}, ""},
+        {"Arial,,Abadi", "Verdana", {"Abadi"}, "FACE=\"Arial,,Abadi\" names no face."},
+        {"Arial, &quot;Comic Sans MS&quot;", "Arial", {"Comic Sans MS"}, ""},
+        {"Frutiger, 'Futura'",
+         "Abadi",
+         {"Futura"},
+         "The face \"Frutiger\" is not installed; \"Abadi\" is used instead."},
+    };
+    for (const Case& c : cases) {
+        const std::string tag = std::string("<font face=\"") + c.face + "\">x</font>";
+        const Loaded loaded = Paste(tag);
+        EXPECT_EQ(loaded.style.FaceName, c.shown) << tag;
+        EXPECT_EQ(loaded.style.AltFaces, c.alternates) << tag;
+        EXPECT_EQ(loaded.problems, std::string(c.problem).empty() ? std::vector<std::string>{}
+                                                                  : std::vector<std::string>{c.problem})
+            << tag;
     }
 }
 
@@ -253,18 +312,17 @@ TEST(PasteTag, RoundTripOfTheGeneratedTags) {
 }
 
 TEST(PasteTag, BadPartsAreNamedAndTheRestLoads) {
-    const Loaded font =
-        Paste("<FONT COLOR=\"Transparent\" SIZE=big FACE=\"Helvetica, abadi, Arial\">x</FONT>");
+    const Loaded font = Paste("<FONT COLOR=\"Transparent\" SIZE=big FACE=\"Helvetica, Frutiger\">x</FONT>");
     EXPECT_EQ(font.problems, (std::vector<std::string>{
                                  "COLOR=\"Transparent\" is not a color.", "SIZE=\"big\" is not a size.",
                                  "The face \"Helvetica\" is not installed; \"Abadi\" is used "
                                  "instead."}));
     EXPECT_EQ(font.style.FontColor, Before().FontColor);
     EXPECT_EQ(font.style.SizeStep, Before().SizeStep);
-    // An unknown face is handled as a style file's: the list's first face, the other
-    // alternates kept.
+    // No face of the list installed: handled as a style file's unknown face, the list's first
+    // face, the other alternates kept.
     EXPECT_EQ(font.style.FaceName, "Abadi");
-    EXPECT_EQ(font.style.AltFaces, std::vector<std::string>{"Arial"});
+    EXPECT_EQ(font.style.AltFaces, std::vector<std::string>{"Frutiger"});
     EXPECT_EQ(font.style.UserText, "x");
 
     const Loaded body =
@@ -313,4 +371,11 @@ TEST(PasteTag, LongValuesAndTextsAreCut) {
     for (int i = 0; i < 400; ++i) letters += "\xC3\xA9";
     const Loaded long64 = Paste(comment + letters);
     EXPECT_EQ(long64.style.UserText, letters.substr(0, (kMaxMarkupBytes - comment.size()) / 2 * 2));
+    const std::vector<std::string> cutAt64 = {
+        "The text after its first 64 KB, as a paste is read no further."};
+    EXPECT_EQ(long64.problems, cutAt64);
+    // So does a sheet; a text of exactly 64 KB is whole.
+    const std::string rule = ".velloran { color: red }";
+    EXPECT_EQ(Paste(rule + std::string(kMaxMarkupBytes - rule.size() + 1, ' ')).problems, cutAt64);
+    EXPECT_TRUE(Paste(rule + std::string(kMaxMarkupBytes - rule.size(), ' ')).problems.empty());
 }
