@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "style/FileUrl.h"
+
+namespace {
+
+bool KeptAsItIs(unsigned char c) {
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return true;
+    switch (c) {
+        case '-':
+        case '.':
+        case '_':
+        case '~':
+        case '!':
+        case '$':
+        case '\'':
+        case '(':
+        case ')':
+        case '*':
+        case '+':
+        case ',':
+        case ';':
+        case '=':
+        case '@': return true;
+        default: return false;
+    }
+}
+
+}  // namespace
+
+std::string RelativeFileUrl(std::string_view fileName) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string url;
+    url.reserve(fileName.size());
+    for (const char c : fileName) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (KeptAsItIs(byte)) {
+            url += c;
+        } else {
+            url += '%';
+            url += kHex[byte >> 4];
+            url += kHex[byte & 0x0F];
+        }
+    }
+    return url;
+}
