@@ -3,26 +3,9 @@
 
 namespace {
 
-bool KeptAsItIs(unsigned char c) {
-    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return true;
-    switch (c) {
-        case '-':
-        case '.':
-        case '_':
-        case '~':
-        case '!':
-        case '$':
-        case '\'':
-        case '(':
-        case ')':
-        case '*':
-        case '+':
-        case ',':
-        case ';':
-        case '=':
-        case '@': return true;
-        default: return false;
-    }
+bool KeptAsItIs(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+           (c != '\0' && std::string_view("-._~!$'()*+,;=@").find(c) != std::string_view::npos);
 }
 
 }  // namespace
@@ -33,7 +16,7 @@ std::string RelativeFileUrl(std::string_view fileName) {
     url.reserve(fileName.size());
     for (const char c : fileName) {
         const auto byte = static_cast<unsigned char>(c);
-        if (KeptAsItIs(byte)) {
+        if (KeptAsItIs(c)) {
             url += c;
         } else {
             url += '%';

@@ -45,7 +45,9 @@ std::string MakeHtml5(const TStyle& style) {
 std::string MakeHtml5Page(const TStyle& style, std::string_view title) {
     // The text stands in a block of the page's own font as a font tag does, in a span of the
     // font's class: a paragraph of that class would take its margins and its line's least
-    // height from the font's size, and the page would not look as the tags do.
+    // height from the font's size, and the page would not look as the tags do. The block is a
+    // header rather than a div: pasted back, a page is read by its sheet, and a styled div
+    // stands for a font tag, as in Copy as HTML5.
     return "<!DOCTYPE html>\n"
            "<html lang=\"en\">\n"
            "<head>\n"
@@ -59,8 +61,8 @@ std::string MakeHtml5Page(const TStyle& style, std::string_view title) {
            "</style>\n"
            "</head>\n"
            "<body>\n" +
-           std::string(style.Centered ? "<div style=\"text-align: center\">" : "<div>") + "<span class=\"" +
-           std::string(kCssFontClass) + "\">" + style.UserText + "</span></div>\n" +
+           std::string(style.Centered ? "<header style=\"text-align: center\">" : "<header>") +
+           "<span class=\"" + std::string(kCssFontClass) + "\">" + style.UserText + "</span></header>\n" +
            std::string(kPageLinkSamples) +
            "</body>\n"
            "</html>\n";

@@ -19,7 +19,7 @@ std::string HtmlEscape(std::string_view text);
 std::string MakeHtml5(const TStyle& style);
 
 // A complete page: the CSS sheet in its head, and in its body the user's text (as written) in
-// a span of the font's class, in a div (centred for a centred style), then kPageLinkSamples.
+// a span of the font's class, in a header (centred for a centred style), then kPageLinkSamples.
 // The title is escaped; an empty one is the program's name, since a page must have a title
 // with text.
 std::string MakeHtml5Page(const TStyle& style, std::string_view title);

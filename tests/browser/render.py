@@ -73,7 +73,7 @@ ROWS = [
 
 PAGES = ("legacy", "html5", "export")
 # The element that holds the text, in each page.
-TEXT_ELEMENT = {"legacy": "font", "html5": "span[style]", "export": ".velloran"}
+TEXT_ELEMENT = {"legacy": "font", "html5": "span[style]", "export": "span.velloran"}
 LINK = 'a[href="#not-visited"]'
 LINK_STATES = {"link": (), "hover": ("hover",), "visited": ("visited",), "active": ("active",)}
 
