@@ -14,7 +14,7 @@ WIDTH, HEIGHT = 800, 600
 
 
 class Chromium:
-    def __init__(self):
+    def __init__(self, program="chromium"):
         self.profile = tempfile.mkdtemp(prefix="velloran-chromium-")
         to_browser_r, self._to_browser = os.pipe()
         self._from_browser, from_browser_w = os.pipe()
@@ -25,7 +25,7 @@ class Chromium:
             os.dup2(from_browser_w, 4)
 
         self.proc = subprocess.Popen(
-            ["chromium", "--headless", "--no-sandbox", "--disable-gpu", "--remote-debugging-pipe",
+            [program, "--headless", "--no-sandbox", "--disable-gpu", "--remote-debugging-pipe",
              "--user-data-dir=" + self.profile, f"--window-size={WIDTH},{HEIGHT}",
              "--force-device-scale-factor=1", "--hide-scrollbars", "--no-first-run",
              "--no-default-browser-check", "--disable-extensions", "--disable-sync",

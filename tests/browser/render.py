@@ -6,11 +6,12 @@ to the style's colours on all three; the text must compute to the style's colour
 legacy size of its step, and a picture must show. The pages are written by the program's own
 code (style_pages); this script only writes the style files and looks at the browser.
 
-    render.py STYLE_PAGES PICTURE.gif
+    render.py STYLE_PAGES PICTURE.gif CHROMIUM
 """
 
 import os
 import shutil
+import subprocess
 import sys
 import tempfile
 
@@ -151,14 +152,14 @@ def check(r, seen):
 
 
 def main():
-    style_pages, picture = sys.argv[1], sys.argv[2]
+    style_pages, picture, chromium = sys.argv[1:4]
     work = tempfile.mkdtemp(prefix="velloran-render-")
     styles = [write_style(work, r, picture) for r in ROWS]
     out = os.path.join(work, "pages")
-    if os.spawnv(os.P_WAIT, style_pages, [style_pages, out] + styles) != 0:
+    if subprocess.run([style_pages, out] + styles).returncode != 0:
         print("style_pages failed")
         return 1
-    browser = Chromium()
+    browser = Chromium(chromium)
     alike, failed = 0, []
     try:
         for r in ROWS:
@@ -175,7 +176,7 @@ def main():
                 print(f"alike   {r['name']}")
     finally:
         browser.close()
-    print(f"{alike} of {len(ROWS)} styles render alike in {browser_version()}")
+    print(f"{alike} of {len(ROWS)} styles render alike in {browser_version(chromium)}")
     if failed:
         print(f"Pages and screenshots of the rows that differ: {out}")
         return 1
@@ -183,9 +184,8 @@ def main():
     return 0
 
 
-def browser_version():
-    import subprocess
-    version = subprocess.run(["chromium", "--version"], capture_output=True, text=True).stdout
+def browser_version(chromium):
+    version = subprocess.run([chromium, "--version"], capture_output=True, text=True).stdout
     return version.split(" built")[0].strip() or "Chromium"
 
 
