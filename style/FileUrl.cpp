@@ -5,7 +5,7 @@ namespace {
 
 bool KeptAsItIs(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           (c != '\0' && std::string_view("-._~!$'()*+,;=@").find(c) != std::string_view::npos);
+           std::string_view("-._~!$'()*+,;=@").find(c) != std::string_view::npos;
 }
 
 }  // namespace
@@ -13,7 +13,6 @@ bool KeptAsItIs(char c) {
 std::string RelativeFileUrl(std::string_view fileName) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string url;
-    url.reserve(fileName.size());
     for (const char c : fileName) {
         const auto byte = static_cast<unsigned char>(c);
         if (KeptAsItIs(c)) {
