@@ -15,6 +15,8 @@ import subprocess
 import sys
 import tempfile
 
+# The source tree stays as checked out: no compiled copy of the driver beside it.
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from chromium import Chromium, differing_pixels  # noqa: E402
 
