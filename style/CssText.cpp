@@ -6,6 +6,7 @@
 
 #include "platform/AsciiCase.h"
 #include "style/ColorValue.h"
+#include "style/FileUrl.h"
 
 namespace {
 
@@ -29,13 +30,15 @@ std::string Rule(std::string_view selector, const std::string& declarations) {
 }
 
 std::string Family(std::string_view face) {
-    const std::string lower = platform::LowerAscii(face);
-    const bool generic =
-        std::find(kGenericFamilies.begin(), kGenericFamilies.end(), lower) != kGenericFamilies.end();
-    return generic ? lower : CssString(face);
+    return IsGenericFamily(face) ? platform::LowerAscii(face) : CssString(face);
 }
 
 }  // namespace
+
+bool IsGenericFamily(std::string_view face) {
+    const std::string lower = platform::LowerAscii(face);
+    return std::find(kGenericFamilies.begin(), kGenericFamilies.end(), lower) != kGenericFamilies.end();
+}
 
 std::string CssFontFamily(const TStyle& style) {
     std::string family = Family(style.FaceName);
@@ -70,7 +73,7 @@ std::string MakeCss(const TStyle& style) {
                        Declaration("color", Color(style.TextColor));
     // The same condition as the body tag's picture: a picture chosen but not selected stays out.
     if (style.PictureMode && !style.PictureName.empty()) {
-        body += Declaration("background-image", "url(" + CssString(style.PictureName) + ")");
+        body += Declaration("background-image", "url(" + CssString(RelativeFileUrl(style.PictureName)) + ")");
     }
 
     std::string font =

@@ -10,7 +10,8 @@
 // FONT and BODY attributes. The form is fixed, so that a sheet copied twice from the same
 // style is the same text:
 //
-//   body { background-color; color; background-image in picture mode with a picture }
+//   body { background-color; color; background-image in picture mode with a picture, its file
+//          name written as a relative URL so that the browser finds the file beside the page }
 //   a:link, a:visited, a:active { color }
 //   .velloran { color; font-family; font-size; font-weight, font-style and text-align
 //               only when the style is bold, italic or centred }
@@ -24,8 +25,13 @@ std::string MakeCss(const TStyle& style);
 // The class the font's rule is written for.
 inline constexpr std::string_view kCssFontClass = "velloran";
 
-// The face and the alternative faces as the font-family value, each a CSS string.
+// The face and the alternative faces as the font-family value, each a CSS string but the
+// generic families.
 std::string CssFontFamily(const TStyle& style);
+
+// Whether a face is one of CSS's generic families (serif, sans-serif, monospace, cursive,
+// fantasy, system-ui...), ignoring ASCII case: a keyword, which quoted would name a face.
+bool IsGenericFamily(std::string_view face);
 
 // A CSS keyword for an HTML size step 1..7, by the legacy mapping browsers use for
 // <FONT SIZE>; empty outside 1..7.

@@ -36,15 +36,18 @@ std::string HtmlEscape(std::string_view text) {
 }
 
 std::string MakeHtml5(const TStyle& style) {
-    const std::string span = "<span style=\"" + HtmlEscape(FontDeclarations(style)) + "\">" +
-                             HtmlEscape(style.UserText) + "</span>";
+    const std::string span =
+        "<span style=\"" + HtmlEscape(FontDeclarations(style)) + "\">" + style.UserText + "</span>";
     if (!style.Centered) return span;
     return "<div style=\"text-align: center\">" + span + "</div>";
 }
 
 std::string MakeHtml5Page(const TStyle& style, std::string_view title) {
-    // A link to this page itself has been visited by whoever reads it; a link to a place in
-    // the page that nobody has gone to yet shows the unvisited colour.
+    // The text stands in a block of the page's own font as a font tag does, in a span of the
+    // font's class: a paragraph of that class would take its margins and its line's least
+    // height from the font's size, and the page would not look as the tags do. The block is a
+    // header rather than a div: pasted back, a page is read by its sheet, and a styled div
+    // stands for a font tag, as in Copy as HTML5.
     return "<!DOCTYPE html>\n"
            "<html lang=\"en\">\n"
            "<head>\n"
@@ -57,13 +60,10 @@ std::string MakeHtml5Page(const TStyle& style, std::string_view title) {
            MakeCss(style) +
            "</style>\n"
            "</head>\n"
-           "<body>\n"
-           "<p class=\"" +
-           std::string(kCssFontClass) + "\">" + HtmlEscape(style.UserText) +
-           "</p>\n"
-           "<p><a href=\"#not-visited\">A link</a> in the link colour.</p>\n"
-           "<p><a href=\"\">A visited link</a>: this page itself, which the reader has seen.</p>\n"
-           "<p>A link takes the active colour while it is being clicked.</p>\n"
+           "<body>\n" +
+           std::string(style.Centered ? "<header style=\"text-align: center\">" : "<header>") +
+           "<span class=\"" + std::string(kCssFontClass) + "\">" + style.UserText + "</span></header>\n" +
+           std::string(kPageLinkSamples) +
            "</body>\n"
            "</html>\n";
 }

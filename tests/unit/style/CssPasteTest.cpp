@@ -257,9 +257,8 @@ TEST(CssPaste, RoundTripOfCopyAsCssAndHtml5) {
     quoted.AltFaces = {"it's", "back\\slash", "sans-serif", "monospace", "Ui-Serif x"};
     quoted.BackColor = 0x0080FF;
     quoted.FontColor = 0x123456;
-    // Text is HTML source whichever element carries it; these words read alike as source and
-    // as plain text, so the round trip holds whatever Copy as HTML5 escapes.
-    quoted.UserText = " Tom and Jerry ";
+    // The text is HTML source, written into the span as it stands.
+    quoted.UserText = " Tom \"and\" 'Jerry' ";
     styles.push_back(quoted);
     TStyle picture = quoted;
     picture.PictureMode = true;

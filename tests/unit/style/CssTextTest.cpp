@@ -91,7 +91,8 @@ TEST(Css, RealParserReadsEveryStyleWithoutError) {
              "center\n"},
         {"awkward names, bold and italic, left-aligned", awkward,
          "body|background-color|#000000\nbody|color|#FFFFFF\n"
-         "body|background-image|url(string:\"a \\\"b\\\").gif\")\n" +
+         // A name a URL would misread is percent-encoded, so that the browser finds the file.
+         "body|background-image|url(string:\"a%20%22b%22).gif\")\n" +
              links +
              ".velloran|color|#563412\n"
              ".velloran|font-family|string:\"My \\\"Best\\\" Face\" , string:\"back\\\\slash\" , "

@@ -50,10 +50,11 @@ std::string FontRuleLines(const std::string& parsed) {
 
 }  // namespace
 
-TEST(Html5, SpanCarriesTheFontRuleAndEscapesWhatHtmlReserves) {
+// The text is HTML source, as in the font tag: it goes in as written, never escaped again.
+TEST(Html5, SpanCarriesTheFontRuleAndTheTextAsWritten) {
     TStyle awkward = Styled("It's \"Mine\" & <Co>");
     awkward.AltFaces = {"serif"};
-    awkward.UserText = "a < b & \"c\" > 'd'";
+    awkward.UserText = "Fish &amp; Chips, a &lt; b, \"c\" 'd' <b>bold</b>";
     awkward.Bold = true;
     awkward.Italic = true;
     awkward.Centered = false;
@@ -72,8 +73,8 @@ TEST(Html5, SpanCarriesTheFontRuleAndEscapesWhatHtmlReserves) {
         {awkward,
          "<span style=\"color: #FFFF00; font-family: &quot;It&#39;s \\&quot;Mine\\&quot; &amp; "
          "&lt;Co&gt;&quot;, "
-         "serif; font-size: x-small; font-weight: bold; font-style: italic\">a &lt; b &amp; "
-         "&quot;c&quot; &gt; &#39;d&#39;</span>"},
+         "serif; font-size: x-small; font-weight: bold; font-style: italic\">Fish &amp; Chips, a &lt; b, "
+         "\"c\" 'd' <b>bold</b></span>"},
         {italicOnly,
          "<span style=\"color: #FFFF00; font-family: &quot;Arial&quot;; font-size: xx-large; font-style: "
          "italic\">Velloran</span>"},
@@ -85,7 +86,7 @@ TEST(Html5, PageHoldsExactlyTheCssSheetTheTitleAndTheText) {
     TStyle style = Styled("Arial");
     style.PictureMode = true;
     style.PictureName = "tile.gif";
-    style.UserText = "Fish & <Chips>";
+    style.UserText = "Fish &amp; <b>Chips</b>";
     const struct {
         std::string title;
         std::string shown;
@@ -94,10 +95,16 @@ TEST(Html5, PageHoldsExactlyTheCssSheetTheTitleAndTheText) {
         const std::string page = MakeHtml5Page(style, t.title);
         EXPECT_EQ(Between(page, "<title>", "</title>"), t.shown);
         EXPECT_EQ(Between(page, "<style>\n", "</style>"), MakeCss(style));
-        EXPECT_EQ(Between(page, "<p class=\"velloran\">", "</p>"), "Fish &amp; &lt;Chips&gt;");
+        EXPECT_EQ(Between(page, "<body>\n", "</body>"),
+                  "<header style=\"text-align: center\"><span class=\"velloran\">Fish &amp; "
+                  "<b>Chips</b></span></header>\n" +
+                      std::string(kPageLinkSamples));
         EXPECT_TRUE(
             page.starts_with("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"));
     }
+    style.Centered = false;
+    EXPECT_EQ(Between(MakeHtml5Page(style, ""), "<body>\n", "</header>"),
+              "<header><span class=\"velloran\">Fish &amp; <b>Chips</b></span>");
 }
 
 // What validator sites run, the Nu HTML Checker, passes the page and the copied fragment in a
@@ -106,7 +113,7 @@ TEST(Html5, PageHoldsExactlyTheCssSheetTheTitleAndTheText) {
 TEST(Html5, PagesPassTheNuHtmlCheckerAndTinycss2) {
     TStyle awkward = Styled("It's \"Mine\" & <Co>");
     awkward.AltFaces = {"back\\slash", "two\nlines", ""};
-    awkward.UserText = "a < b & \"c\" > 'd' </p>";
+    awkward.UserText = "a &lt; b &amp; \"c\" &gt; 'd' <b>bold</b> &eacute;&#233;";
     awkward.Bold = true;
     awkward.Italic = true;
     awkward.Centered = false;

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "style/Style.h"
 #include "style/TagText.h"
 
@@ -67,6 +70,31 @@ TEST(FontTag, FieldsPassThroughUnescapedAndRepeatedFacesStay) {
         "<FONT COLOR=\"#FF8000\"  SIZE=\"1\" FACE=\"'Times','Arial','Arial'\"><a href=\"x\">&</a></FONT>");
 }
 
+// FACE is read by browsers as CSS reads font-family: a generic family quoted would ask for a
+// face of that name, and a quote inside a name would end it early.
+TEST(FontTag, FaceListReadsAsCssFamilies) {
+    const struct {
+        std::string face;
+        std::vector<std::string> alternates;
+        std::string value;
+    } rows[] = {
+        {"Arial", {"serif"}, "'Arial',serif"},
+        {"Sans-Serif",
+         {"MONOSPACE", "cursive", "fantasy", "system-ui"},
+         "sans-serif,monospace,cursive,fantasy,system-ui"},
+        {"Serif Pro", {"serif x", ""}, "'Serif Pro','serif x',''"},
+        {"It's \"Mine\" & \\Co", {"a\nb"}, "'It\\'s &quot;Mine&quot; &amp; \\\\Co','a\\A b'"},
+    };
+    for (const auto& row : rows) {
+        TStyle style;
+        style.Centered = false;
+        style.FaceName = row.face;
+        style.AltFaces = row.alternates;
+        EXPECT_EQ(MakeFontTag(style, false),
+                  "<FONT COLOR=\"#FFFF00\"  SIZE=\"6\" FACE=\"" + row.value + "\"></FONT>");
+    }
+}
+
 TEST(FontTag, EmptyTextMakesBothFormsEqual) {
     TStyle style = WorkedExample();
     style.UserText.clear();
@@ -84,6 +112,29 @@ TEST(BodyTag, DefaultStyleInColourAndPictureMode) {
     EXPECT_EQ(MakeBodyTag(style),
               "<BODY  BACKGROUND=\"tile.gif\" BGCOLOR=\"#000000\" TEXT=\"#FFFFFF\" LINK=\"#00FFFF\" "
               "VLINK=\"#008000\" ALINK=\"#FFFF00\" >");
+}
+
+// The picture's name is a URL to the browser: what a URL reads otherwise is percent-encoded,
+// so that the file beside the page is found.
+TEST(BodyTag, PictureNameIsWrittenAsARelativeUrl) {
+    const struct {
+        std::string name;
+        std::string url;
+    } rows[] = {
+        {"my tile.gif", "my%20tile.gif"},
+        {"#1 ?50% off.gif", "%231%20%3F50%25%20off.gif"},
+        {"a&copy\"<b>.gif", "a%26copy%22%3Cb%3E.gif"},
+        {"c:\\x/y.gif", "c%3A%5Cx%2Fy.gif"},
+        {"t\xC3\xBCr\x7F\x01.gif", "t%C3%BCr%7F%01.gif"},
+        {"Az09-._~!$'()*+,;=@.gif", "Az09-._~!$'()*+,;=@.gif"},
+    };
+    for (const auto& row : rows) {
+        TStyle style;
+        style.PictureMode = true;
+        style.PictureName = row.name;
+        EXPECT_TRUE(MakeBodyTag(style).starts_with("<BODY  BACKGROUND=\"" + row.url + "\" BGCOLOR="))
+            << MakeBodyTag(style);
+    }
 }
 
 TEST(BodyTag, PictureNeedsBothTheModeAndAName) {

@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAbstractButton>
 #include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <deque>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "style/Html5Text.h"
@@ -74,5 +80,113 @@ TEST_F(MainWindowTest, ExportPageWritesThePageAsksFirstAndCopiesThePicture) {
         EXPECT_EQ(Contents(copied), row.pictureCopied ? Contents(gif) : "(missing)");
     }
     EXPECT_NE(Contents(page).find("url(\"tile.gif\")"), std::string::npos);
+    EXPECT_TRUE(TakeErrors().isEmpty());
+}
+
+// Export Page through the real file dialog and the real question box, as the user meets
+// them: a Save dialog, ".html" added to a bare name, exactly one question before a file is
+// replaced, nothing exported on Cancel, and no copy of the picture offered when the page
+// goes into the picture's own folder.
+TEST_F(MainWindowTest, ExportPageThroughTheRealDialog) {
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    const QString dir = folder.path();
+    ASSERT_TRUE(QDir(dir).mkdir("pictures"));
+    const std::string gif =
+        giftest::SaveGif(dir + "/pictures/my tile.gif", giftest::OneFrame(giftest::Solid(4, 4, 1)));
+    const std::string gifBytes = Contents(gif);
+    window->SetPicture(gif, "my tile.gif");
+    window->SelectPictureMode();
+    const std::string title = CaptionName(window->StyleFileName());
+
+    struct Row {
+        QString typed;                       // into the dialog's name field; empty presses Escape
+        const char* existing;                // the file's text before the export, or none
+        std::vector<std::string> questions;  // asked, in order, each answered with its button
+        std::vector<QMessageBox::ButtonRole> answers;
+        QString page;  // the file that must hold the page afterwards, or none
+    };
+    const QString site = dir + "/Site.html";
+    const std::string replace = "\"" + site.toStdString() + "\" already exists.\nDo you want to replace it?";
+    const QString beside = dir + "/pictures/Beside.html";
+    const Row rows[] = {
+        {dir + "/Site",
+         nullptr,
+         {"Copy the picture \"my tile.gif\" beside the page?"},
+         {QMessageBox::NoRole},
+         site},
+        {dir + "/Site", "old", {replace}, {QMessageBox::NoRole}, QString()},
+        {dir + "/Site", "old", {replace}, {QMessageBox::RejectRole}, QString()},
+        {dir + "/Site",
+         "old",
+         {replace, "Copy the picture \"my tile.gif\" beside the page?"},
+         {QMessageBox::YesRole, QMessageBox::YesRole},
+         site},
+        {QString(), "old", {}, {}, QString()},
+        {dir + "/Other.html",
+         nullptr,
+         {"Copy the picture \"my tile.gif\" beside the page?"},
+         {QMessageBox::NoRole},
+         dir + "/Other.html"},
+        {dir + "/pictures/Beside", nullptr, {}, {}, beside},
+    };
+    for (const Row& row : rows) {
+        const std::string label = row.typed.toStdString() + (row.existing ? " over a file" : "");
+        std::filesystem::remove(site.toStdString());
+        std::filesystem::remove((dir + "/my tile.gif").toStdString());
+        if (row.existing) std::ofstream(site.toStdString()) << row.existing;
+        std::vector<std::string> asked;
+        bool saveDialog = false;
+        // Every question box that opens is answered in turn, however many there are.
+        std::function<void()> answerNext = [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            asked.push_back(box->text().toStdString());
+            const std::size_t n = asked.size() - 1;
+            const QMessageBox::ButtonRole role =
+                n < row.answers.size() ? row.answers[n] : QMessageBox::RejectRole;
+            QTimer::singleShot(0, answerNext);
+            for (QAbstractButton* button : box->buttons()) {
+                if (box->buttonRole(button) == role) {
+                    button->click();
+                    return;
+                }
+            }
+            box->reject();  // a box without that answer is closed as Escape closes it
+        };
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            saveDialog = dialog->acceptMode() == QFileDialog::AcceptSave;
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(name, nullptr);
+            if (row.typed.isEmpty()) {
+                QTest::keyClick(name, Qt::Key_Escape);
+                return;
+            }
+            name->setText(row.typed);
+            QTimer::singleShot(0, answerNext);
+            QTest::keyClick(name, Qt::Key_Return);
+            // A dialog that asked its own question and was told no stays open: close it.
+            if (dialog->isVisible()) dialog->reject();
+        });
+        window->mnuFileExportPage->trigger();
+
+        EXPECT_TRUE(saveDialog) << label;
+        EXPECT_EQ(asked, row.questions) << label;
+        const std::string expected = MakeHtml5Page(window->Style(), title);
+        if (!row.page.isEmpty()) {
+            EXPECT_EQ(Contents(row.page.toStdString()), expected) << label;
+        }
+        if (row.page != site) {
+            EXPECT_EQ(Contents(site.toStdString()), row.existing ? row.existing : "(missing)") << label;
+        }
+        const bool copied = row.answers.size() == 2;
+        EXPECT_EQ(Contents((dir + "/my tile.gif").toStdString()), copied ? gifBytes : "(missing)") << label;
+        EXPECT_EQ(Contents(gif), gifBytes) << label;
+        EXPECT_EQ(QDir(dir).entryList({"*.html.html"}), QStringList()) << label;
+        // The last answerer armed finds no box; it runs while what it refers to is still here.
+        QCoreApplication::processEvents();
+    }
+    EXPECT_NE(Contents(beside.toStdString()).find("url(\"my%20tile.gif\")"), std::string::npos);
     EXPECT_TRUE(TakeErrors().isEmpty());
 }
