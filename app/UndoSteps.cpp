@@ -138,12 +138,28 @@ void TStyleHistory::RecordSoon() {
 }
 
 void TStyleHistory::RecordNow() {
-    if (applying_ || style_ == recorded_) return;
+    if (applying_) return;
+    // A named command that changed nothing (a tag pasted over its own values) leaves no step,
+    // and its name must not fall to the next change.
+    if (style_ == recorded_) {
+        nextName_.clear();
+        return;
+    }
     const std::string name = nextName_.empty() ? StepName(recorded_, style_) : nextName_;
     nextName_.clear();
     const bool dragging = buttons_ != Qt::NoButton;
     TStyle before = std::exchange(recorded_, style_);
     stack_->push(new TStyleStep(*this, std::move(before), style_, name, pressSerial_, dragging));
+}
+
+void TStyleHistory::MarkSaved() {
+    RecordNow();
+    stack_->setClean();
+}
+
+bool TStyleHistory::HasUnsavedChanges() {
+    RecordNow();
+    return !stack_->isClean();
 }
 
 void TStyleHistory::Apply(const TStyle& to) {

@@ -24,7 +24,10 @@ class AboutTest : public ::testing::Test {
 protected:
     void SetUp() override {
         platform::SetProgramDirForTests("/opt/velloran/");
-        platform::SetShellOpenerForTests([this](const QUrl& address) { opened.push_back(address); });
+        platform::SetShellOpenerForTests([this](const QUrl& address) {
+            opened.push_back(address);
+            return true;
+        });
         dialog = std::make_unique<TfrmAbout>();
         dialog->open();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
