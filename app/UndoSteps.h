@@ -68,6 +68,6 @@ private:
     bool applying_ = false;
     // Counts mouse presses, so that a step knows which drag it belongs to.
     unsigned pressSerial_ = 0;
-    // The mouse buttons held, as the last mouse event told.
+    // The mouse buttons held, as the last mouse event told; none after a key press.
     Qt::MouseButtons buttons_;
 };

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # View in Browser (F12) hands the desktop the exported page, with its picture beside it, in a
 # private folder that goes when the program closes. A stand-in xdg-open records what the
-# desktop is asked to open; TMPDIR says where the folder goes.
+# desktop is asked to open; TMPDIR says where the folder goes. With no opener at all, a
+# message says so.
 . "$(dirname "$0")/lib.sh"
 VNU_JAR=$2
 log=$E2E_DIR/opened.log
@@ -42,4 +43,24 @@ e2e_start
 e2e_keys F12
 e2e_expect "a folder that cannot be made is reported" "yes 2" \
   "$([ -n "$(e2e_window_titled Velloran)" ] && echo yes) $(wc -l < "$log")"
+e2e_stop
+
+# With no program to open pages (no xdg-open where the program looks), F12 says so and why.
+export TMPDIR=$E2E_DIR/tmp
+mkdir -p "$E2E_DIR/empty"
+PATH=$E2E_DIR/empty "$E2E_DIR/program/velloran" >"$E2E_DIR/program.log" 2>&1 &
+E2E_PID=$!
+E2E_WINDOW=$(e2e_window_titled " Velloran - Tiles")
+xdotool windowfocus --sync "$E2E_WINDOW"
+sleep 0.3
+e2e_keys F12
+box=$(e2e_window_titled Velloran)
+message=
+if [ -n "$box" ]; then
+  xdotool windowfocus --sync "$box"
+  # A message box copies its title, text and buttons with Ctrl+C.
+  message=$(e2e_copy ctrl+c | sed -n 's|^Unable to open '"$E2E_DIR"'/tmp/velloran-[^/]*/index.html$|Unable to open the page|p; /^No program/p')
+fi
+e2e_expect "no opener is reported with the reason" "Unable to open the page
+No program to open it was found: xdg-open (from xdg-utils) is not installed." "$message"
 e2e_finish

@@ -36,7 +36,7 @@ font_colour() { e2e_copy alt+e c | sed -n 's/.*COLOR="\(#[0-9A-F]*\)".*/\1/p'; }
 show_pattern() {
   e2e_background xwud -in "$E2E_DIR/pattern.xwd" -geometry +0+0
   for _ in $(seq 1 100); do
-    pattern=$(xdotool search --onlyvisible --name '^pattern$' 2>/dev/null | head -n 1 || true)
+    pattern=$(xdotool search --onlyvisible --name '^xwud: pattern$' 2>/dev/null | head -n 1 || true)
     [ -n "$pattern" ] && break
     sleep 0.1
   done
@@ -60,8 +60,12 @@ start_picker() {
 # One scaling: a click on an odd pixel, Enter on an even one, the arrow keys from a third,
 # each checked; then Ctrl+Z takes the last pick back.
 pick_at_scale() {
-  local how=$1
+  local how=$1 width=${2:-}
   e2e_start
+  if [ -n "$width" ]; then
+    e2e_expect "$how: the window is drawn at twice its size" "$width" \
+      "$(xwininfo -id "$E2E_WINDOW" | sed -n 's/.*Width: *//p')"
+  fi
   # The program's window out of the picture's way, at the screen's right.
   xdotool windowmove "$E2E_WINDOW" 1010 0
   sleep 0.3
@@ -106,7 +110,7 @@ scales() {
   done
   # The usual 200 % desktop says so through the X resources, as xrdb sets them.
   xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.dpi:\t192\n')"
-  pick_at_scale "$wm, Xft.dpi 192"
+  pick_at_scale "$wm, Xft.dpi 192" 806
   xprop -root -remove RESOURCE_MANAGER
 }
 

@@ -138,7 +138,9 @@ TEST_F(RecentStylesTest, OpeningFromOutsideAsksFirstWhenThereAreChanges) {
             EXPECT_EQ(window->StyleFileName(), row.openedStep == 7 ? from : to) << how;
             EXPECT_EQ(window->Style().SizeStep, row.openedStep) << how;
             EXPECT_EQ(ReadText(from) != before, row.saved) << how;
-            if (row.saved) EXPECT_NE(ReadText(from).find("fontsize=7"), std::string::npos) << how;
+            if (row.saved) {
+                EXPECT_NE(ReadText(from).find("fontsize=7"), std::string::npos) << how;
+            }
         }
     }
 }
