@@ -54,7 +54,8 @@ changed=$(font_colour)
 xdotool mousemove --window "$E2E_WINDOW" $((4 + 5 + 217 + 11)) $((band_top + 5 + 3 + 9)) click 1
 sleep 0.3
 e2e_keys ctrl+z
-e2e_expect "Ctrl+Z in a hex field takes the typed value back" "$before, not $before" "$(font_colour), not $changed"
+e2e_expect "a key in the red field changes the colour" yes "$([ "$changed" != "$before" ] && echo yes)"
+e2e_expect "Ctrl+Z in a hex field takes the typed value back" "$before" "$(font_colour)"
 
 copied=$(e2e_copy alt+e s)
 e2e_expect "the CSS body rule" "body {

@@ -12,6 +12,7 @@
 #include "platform/Cursors.h"
 #include "platform/Paths.h"
 #include "platform/ShellOpen.h"
+#include "tests/widgets/ErrorLog.h"
 #include "windows/about.h"
 
 using windows::TfrmAbout;
@@ -148,3 +149,14 @@ TEST_F(AboutTest, EnterEscOkAndTheCloseBoxCloseIt) {
 }
 
 }  // namespace
+
+// Where the desktop has no opener (the offscreen platform has none), the click says so and
+// the box stays open.
+TEST_F(AboutTest, ALinkThatCannotBeOpenedIsReported) {
+    platform::SetShellOpenerForTests({});
+    QTest::mouseClick(dialog->lblWeb, Qt::LeftButton);
+    EXPECT_EQ(
+        TakeErrors(),
+        QStringList{"Unable to open /opt/velloran/manual.html\nThe desktop has no program to open it."});
+    EXPECT_TRUE(dialog->isVisible());
+}
