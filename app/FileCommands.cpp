@@ -83,14 +83,33 @@ void TfrmMain::OpenStyleFile(const std::string& path) {
     ReloadPicture();
 }
 
+void TfrmMain::OpenStyleFromOutside(const std::string& path) {
+    if (history_->HasUnsavedChanges()) {
+        const std::string question = origin_.partlyReadFrom
+                                         ? PartlyReadQuestion(styleFileName_, *origin_.partlyReadFrom)
+                                         : SaveQuestion(styleFileName_);
+        switch (AskToSave(question)) {
+            case TSaveAnswer::Cancel: return;
+            case TSaveAnswer::Yes: SaveStyle(); break;
+            case TSaveAnswer::No: break;
+        }
+    }
+    OpenStyleFile(path);
+}
+
 // A partly read style is written over its file only when the user says so.
 void TfrmMain::mnuFileSaveClick() {
     if (origin_.partlyReadFrom &&
         AskToSave(PartlyReadQuestion(styleFileName_, *origin_.partlyReadFrom)) != TSaveAnswer::Yes) {
         return;
     }
+    SaveStyle();
+}
+
+void TfrmMain::SaveStyle() {
     MakeSettingsDirFor(styleFileName_);
     WriteStyle(styleFileName_, style_);
+    history_->MarkSaved();
     origin_.partlyReadFrom.reset();
     mnuFileRecent->Note(styleFileName_);
 }
@@ -99,6 +118,7 @@ void TfrmMain::mnuSaveAsClick() {
     const std::string path = ChooseStyleToSaveAs();
     if (path.empty()) return;
     WriteStyle(path, style_);
+    history_->MarkSaved();
     styleFileName_ = path;
     origin_ = {};
     mnuFileRecent->Note(path);
@@ -108,7 +128,11 @@ void TfrmMain::mnuSaveAsClick() {
 bool TfrmMain::FormClose() {
     MakeSettingsDirFor(SettingsFile());
     return ExitSteps(
-        SettingsFile(), styleFileName_, AskToSave, [this] { WriteStyle(styleFileName_, style_); },
+        SettingsFile(), styleFileName_, AskToSave,
+        [this] {
+            WriteStyle(styleFileName_, style_);
+            history_->MarkSaved();
+        },
         [](const std::string& message) {
             platform::TApplication::ShowError(QString::fromStdString(message));
         },

@@ -17,7 +17,8 @@ void TfrmMain::BuildMenu() {
     mnuSaveAs = file->addAction("Save &As...");
     mnuSaveAs->setShortcut(QKeySequence("Ctrl+A"));
     mnuFileRecent = new TRecentMenu([this] { return SettingsFile(); }, this);
-    mnuFileRecent->Open = [this](const std::string& path) { OpenStyleFile(path); };
+    mnuFileRecent->Open = [this](const std::string& path) { OpenStyleFromOutside(path); };
+    mnuFileRecent->PrepareWrite = [this] { MakeSettingsDirFor(SettingsFile()); };
     file->addMenu(mnuFileRecent);
     connect(file, &QMenu::aboutToShow, mnuFileRecent, &TRecentMenu::Rebuild);
     file->addSeparator();

@@ -14,12 +14,19 @@ TRecentMenu::TRecentMenu(std::function<std::string()> settingsPath, QWidget* par
 }
 
 void TRecentMenu::Note(const std::string& path) {
-    const std::string settings = settingsPath_();
-    try {
-        WriteRecentStyles(settings, WithRecentStyle(ReadRecentStyles(settings), path));
-    } catch (const platform::Error&) {
-    }
+    Write(WithRecentStyle(ReadRecentStyles(settingsPath_()), path));
     Rebuild();
+}
+
+bool TRecentMenu::Write(const std::vector<std::string>& styles) {
+    try {
+        if (PrepareWrite) PrepareWrite();
+        WriteRecentStyles(settingsPath_(), styles);
+        return true;
+    } catch (const platform::Error& e) {
+        platform::TApplication::ShowError(QString::fromUtf8(e.what()));
+        return false;
+    }
 }
 
 void TRecentMenu::Rebuild() {
@@ -40,14 +47,10 @@ void TRecentMenu::Rebuild() {
 
 void TRecentMenu::Choose(const std::string& path) {
     if (!platform::FileExists(path)) {
-        const std::string settings = settingsPath_();
-        try {
-            WriteRecentStyles(settings, WithoutStyle(ReadRecentStyles(settings), path));
-        } catch (const platform::Error&) {
-        }
+        const bool takenOff = Write(WithoutStyle(ReadRecentStyles(settingsPath_()), path));
         Rebuild();
-        throw platform::Error("The style \"" + path +
-                              "\" is no longer there; it has been taken off the list.");
+        throw platform::Error("The style \"" + path + "\" is no longer there" +
+                              (takenOff ? "; it has been taken off the list." : "."));
     }
     if (Open) Open(path);
 }

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "platform/DevicePointer.h"
 #include "platform/Error.h"
 #include "style/ColorValue.h"
 
@@ -47,6 +48,7 @@ TPickerOverlay::TPickerOverlay(TScreenPicker& picker, int screen, QPixmap grab)
       screen_(screen),
       grab_(std::move(grab)) {
     setObjectName("PickerOverlay");
+    setWindowTitle("Pick from Screen");
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -163,15 +165,20 @@ void TScreenPicker::Grab() {
     }
     if (screens_.empty()) throw platform::Error("Unable to read the screen");
 
-    const QPoint pointer = QCursor::pos();
-    QScreen* under = QApplication::screenAt(pointer);
-    for (std::size_t n = 0; n < screens_.size(); ++n) {
-        if (screens_[n].screen == under) active_ = static_cast<int>(n);
+    if (const std::optional<Placed> placed = DevicePixelUnderPointer()) {
+        active_ = placed->screen;
+        centre_ = placed->pixel;
+    } else {
+        const QPoint pointer = QCursor::pos();
+        QScreen* under = QApplication::screenAt(pointer);
+        for (std::size_t n = 0; n < screens_.size(); ++n) {
+            if (screens_[n].screen == under) active_ = static_cast<int>(n);
+        }
+        const QRect area = screens_[static_cast<std::size_t>(active_)].screen->geometry();
+        const QImage& pixels = screens_[static_cast<std::size_t>(active_)].pixels;
+        centre_ = pickerlens::DevicePixelAt(pointer.x() - area.x(), pointer.y() - area.y(), Ratio(active_),
+                                            pixels.width(), pixels.height());
     }
-    const QRect area = screens_[static_cast<std::size_t>(active_)].screen->geometry();
-    const QImage& pixels = screens_[static_cast<std::size_t>(active_)].pixels;
-    centre_ = pickerlens::DevicePixelAt(pointer.x() - area.x(), pointer.y() - area.y(), Ratio(active_),
-                                        pixels.width(), pixels.height());
 
     for (std::size_t n = 0; n < screens_.size(); ++n) {
         auto* overlay = new TPickerOverlay(*this, static_cast<int>(n), std::move(grabs[n]));
@@ -201,9 +208,37 @@ std::vector<TPickerOverlay*> TScreenPicker::Overlays() const {
     return overlays;
 }
 
+// A screen keeps its top-left corner in device pixels when the toolkit scales it; only its
+// size is divided by the ratio.
+QPoint TScreenPicker::DeviceOrigin(int screen) const {
+    const Screen& on = screens_[static_cast<std::size_t>(screen)];
+    return on.screen ? on.screen->geometry().topLeft() : QPoint();
+}
+
+std::optional<TScreenPicker::Placed> TScreenPicker::DevicePixelUnderPointer() const {
+    const std::optional<QPoint> pointer = platform::DevicePointer();
+    if (!pointer) return std::nullopt;
+    for (std::size_t n = 0; n < screens_.size(); ++n) {
+        const QPoint origin = DeviceOrigin(static_cast<int>(n));
+        const QRect grabbed(origin, screens_[n].pixels.size());
+        if (screens_[n].screen && grabbed.contains(*pointer)) {
+            const QPoint pixel = *pointer - origin;
+            return Placed{static_cast<int>(n), {pixel.x(), pixel.y()}};
+        }
+    }
+    return std::nullopt;
+}
+
 void TScreenPicker::PointerAt(int screen, QPointF position) {
     const Screen& on = screens_[static_cast<std::size_t>(screen)];
     if (!on.screen) return;
+    // Where the display server tells the device pixel, the event's logical position, which
+    // the toolkit has rounded to whole logical pixels, is not used.
+    if (const std::optional<Placed> placed = DevicePixelUnderPointer()) {
+        warpedTo_.reset();
+        SetCentre(placed->screen, placed->pixel);
+        return;
+    }
     const QRect area = on.screen->geometry();
     if (warpedTo_ && position + area.topLeft() == QPointF(*warpedTo_)) return;
     warpedTo_.reset();
@@ -217,6 +252,9 @@ void TScreenPicker::Nudge(int dx, int dy) {
                       std::clamp(centre_.y + dy, 0, on.pixels.height() - 1)};
     SetCentre(active_, pixel);
     if (!on.screen) return;
+    // The display server puts the pointer on the very device pixel; the move it reports
+    // then names the same pixel.
+    if (platform::MoveDevicePointer(DeviceOrigin(active_) + QPoint(pixel.x, pixel.y))) return;
     const Point logical = pickerlens::LogicalPointOf(pixel, on.ratio);
     warpedTo_ = on.screen->geometry().topLeft() + QPoint(logical.x, logical.y);
     QCursor::setPos(on.screen, *warpedTo_);

@@ -81,6 +81,14 @@ private:
     void Grab();
     void Finish(std::optional<platform::TColor> color);
     void SetCentre(int screen, pickerlens::Point pixel);
+    struct Placed {
+        int screen;
+        pickerlens::Point pixel;
+    };
+    // The grabbed pixel under the pointer as the display server places it in device pixels,
+    // or nothing where the server cannot say (then the events' logical positions serve).
+    std::optional<Placed> DevicePixelUnderPointer() const;
+    QPoint DeviceOrigin(int screen) const;
 
     struct Screen {
         QPointer<QScreen> screen;
@@ -92,9 +100,9 @@ private:
     std::vector<Screen> screens_;
     int active_ = 0;
     pickerlens::Point centre_;
-    // Where the arrow keys last put the pointer. The pointer stands on whole logical pixels,
-    // so at a ratio above 1 the move it causes names a coarser pixel than the one the keys
-    // chose, and is not taken.
+    // Where the arrow keys last put the pointer, where it can only be put on whole logical
+    // pixels: at a ratio above 1 the move it causes names a coarser pixel than the one the
+    // keys chose, and is not taken.
     std::optional<QPoint> warpedTo_;
     bool finished_ = false;
     // The window that had the keyboard before the overlays took it, which gets it back.

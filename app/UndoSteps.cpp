@@ -44,7 +44,7 @@ public:
     // A step of the same kind in the same drag: the drag so far is one step.
     bool mergeWith(const QUndoCommand* other) override {
         const auto* next = static_cast<const TStyleStep*>(other);
-        if (!dragging_ || next->press_ != press_ || next->kind_ != kind_) return false;
+        if (!dragging_ || !next->dragging_ || next->press_ != press_ || next->kind_ != kind_) return false;
         after_ = next->after_;
         // Dragged back to where it started: nothing to undo.
         setObsolete(after_ == before_);
@@ -115,6 +115,9 @@ bool TStyleHistory::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonPress: ++pressSerial_; [[fallthrough]];
         case QEvent::MouseButtonRelease:
         case QEvent::MouseMove: buttons_ = static_cast<QMouseEvent*>(event)->buttons(); break;
+        // A window that closes under a press (Pick from Screen's cover) never hears the
+        // release, so a button can seem held long after; a key's change is no drag anyway.
+        case QEvent::KeyPress: buttons_ = Qt::NoButton; break;
         default: break;
     }
     // The change is looked at once the event has been handled, so that one action that
@@ -138,12 +141,28 @@ void TStyleHistory::RecordSoon() {
 }
 
 void TStyleHistory::RecordNow() {
-    if (applying_ || style_ == recorded_) return;
+    if (applying_) return;
+    // A named command that changed nothing (a tag pasted over its own values) leaves no step,
+    // and its name must not fall to the next change.
+    if (style_ == recorded_) {
+        nextName_.clear();
+        return;
+    }
     const std::string name = nextName_.empty() ? StepName(recorded_, style_) : nextName_;
     nextName_.clear();
     const bool dragging = buttons_ != Qt::NoButton;
     TStyle before = std::exchange(recorded_, style_);
     stack_->push(new TStyleStep(*this, std::move(before), style_, name, pressSerial_, dragging));
+}
+
+void TStyleHistory::MarkSaved() {
+    RecordNow();
+    stack_->setClean();
+}
+
+bool TStyleHistory::HasUnsavedChanges() {
+    RecordNow();
+    return !stack_->isClean();
 }
 
 void TStyleHistory::Apply(const TStyle& to) {

@@ -42,6 +42,11 @@ public:
     void NameNextStep(std::string name);
     // Records the change made since the last step, if any, now.
     void RecordNow();
+    // The style as it is now is the one in its file.
+    void MarkSaved();
+    // Whether the style has changed since it was opened or last saved (undoing back to that
+    // point counts as no change).
+    bool HasUnsavedChanges();
 
     // Sets every value that differs from the style, through the window.
     void Apply(const TStyle& to);
@@ -63,6 +68,6 @@ private:
     bool applying_ = false;
     // Counts mouse presses, so that a step knows which drag it belongs to.
     unsigned pressSerial_ = 0;
-    // The mouse buttons held, as the last mouse event told.
+    // The mouse buttons held, as the last mouse event told; none after a key press.
     Qt::MouseButtons buttons_;
 };

@@ -87,7 +87,7 @@ TfrmMain::TfrmMain(QWidget* parent) : controls::TGradientForm(parent) {
         *this, style_, [this] { SetBarsFromColor(TargetColor()); }, this);
     BuildMenu();
     JustOne321->OpenStyle = [this](const std::string& path) {
-        platform::RunReportingErrors([&] { OpenStyleFile(path); });
+        platform::RunReportingErrors([&] { OpenStyleFromOutside(path); });
     };
 
     connect(fontPanel->cmdCopyFontTag, &QToolButton::clicked, this,

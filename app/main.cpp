@@ -145,10 +145,11 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
-        // In the hex fields Ctrl+Z and Ctrl+Y also belong to the window: they undo and redo
-        // steps of the style, not keystrokes of a two-digit field.
-        const bool historyKey = watched != MemoTag && (mnuEditUndo->shortcuts().contains(pressed) ||
-                                                       mnuEditRedo->shortcuts().contains(pressed));
+        // In the hex fields and the tag area Ctrl+Z and Ctrl+Y also belong to the window: they
+        // undo and redo steps of the style, not keystrokes of a two-digit field or of a tag
+        // that the next change of the style rewrites anyway.
+        const bool historyKey =
+            mnuEditUndo->shortcuts().contains(pressed) || mnuEditRedo->shortcuts().contains(pressed);
         if (pressed == mnuSaveAs->shortcut() || historyKey) {
             event->ignore();
             return true;

@@ -75,6 +75,10 @@ public:
     // second copy, or chosen from Recent Styles. A file that is not there throws
     // platform::ReadError "Unable to read <path>" with nothing changed.
     void OpenStyleFile(const std::string& path);
+    // A style opened from outside the Open dialog (a second copy's hand-over, Recent Styles):
+    // with changes not yet saved, the close's question comes first. Cancel keeps everything,
+    // Yes saves and then opens (a failed save throws and opens nothing), No opens.
+    void OpenStyleFromOutside(const std::string& path);
     // The style file named on the command line, an absolute path: opened at start-up instead
     // of the start-up style, which is opened when this one cannot be read.
     std::string CommandLineStyle;
@@ -190,6 +194,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Save's steps once it may write: the style goes to its file and counts as saved.
+    void SaveStyle();
     QWidget* BuildBodyPage();
     QWidget* BuildBottomBand();
     void BuildMenu();

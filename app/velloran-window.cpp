@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <filesystem>
 
+#include "app/WindowPlace.h"
 #include "app/main.h"
 #include "cli/WindowProgram.h"
 #include "cli/Windowless.h"
@@ -52,8 +53,7 @@ int main(int argc, char* argv[]) {
     TfrmMain frmMain;
     frmMain.CommandLineStyle = styleFile;
     frmMain.FormCreate();
-    const QRect screen = frmMain.screen()->availableGeometry();
-    frmMain.move(screen.center() - frmMain.rect().center());
+    frmMain.move(WindowPlace(frmMain.screen()->availableGeometry(), frmMain.frameGeometry().size()));
     frmMain.show();
     return app.exec();
 }

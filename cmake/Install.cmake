@@ -58,15 +58,28 @@ install(CODE [[
   file(CREATE_LINK "../${VELLORAN_PROGRAM_DIR}/velloran" "${_bin}/velloran" SYMBOLIC)
   list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${_prefix}/bin/velloran")
 
-  # The menu starts the program by the link's full path: ~/.local/bin is not on the
-  # desktop session's PATH everywhere. Quoted as the desktop entry format asks.
-  set(_exec "${_prefix}/bin/velloran")
-  foreach(_special "\\" "\"" "`" "$")
-    string(REPLACE "${_special}" "\\\\${_special}" _exec "${_exec}")
-  endforeach()
+  # A system-wide install starts the program by name, from PATH. Elsewhere the menu starts it by
+  # the link's full path, since ~/.local/bin is not on the desktop session's PATH everywhere.
+  # The path is quoted only when it holds a character that the desktop entry format reserves:
+  # some openers (xdg-open with no desktop environment set) take a quoted program literally.
+  if(_prefix STREQUAL "/usr" OR _prefix STREQUAL "/usr/local")
+    set(_exec "velloran")
+  else()
+    set(_exec "${_prefix}/bin/velloran")
+  endif()
+  if(_exec MATCHES "[] 	\"'><~|&;$*?#()`[]" OR _exec MATCHES "\\\\" OR _exec MATCHES "\n")
+    # Escaped inside the quotes, then every backslash doubled once more for the file's text.
+    string(REPLACE "\\" "\\\\\\\\" _exec "${_exec}")
+    foreach(_special "\"" "`" "$")
+      string(REPLACE "${_special}" "\\\\${_special}" _exec "${_exec}")
+    endforeach()
+    string(REPLACE "	" "\\t" _exec "${_exec}")
+    string(REPLACE "\n" "\\n" _exec "${_exec}")
+    set(_exec "\"${_exec}\"")
+  endif()
   string(REPLACE "%" "%%" _exec "${_exec}")
   file(READ "${VELLORAN_DESKTOP_TEMPLATE}" _entry)
-  string(REPLACE "@VELLORAN_LINK@" "${_exec}" _entry "${_entry}")
+  string(REPLACE "@VELLORAN_EXEC@" "${_exec}" _entry "${_entry}")
   file(WRITE "${VELLORAN_DESKTOP_FILE}" "${_entry}")
   file(INSTALL DESTINATION "${_prefix}/share/applications" TYPE FILE FILES "${VELLORAN_DESKTOP_FILE}")
 

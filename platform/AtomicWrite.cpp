@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <optional>
 #include <random>
+#include <system_error>
 #include <utility>
 
 #include "platform/Error.h"
@@ -51,6 +52,7 @@ bool WriteAll(int fd, std::string_view data, off_t offset = -1) {
             continue;
         }
         if (count <= 0) {
+            if (count == 0) errno = EIO;
             return false;
         }
         data.remove_prefix(static_cast<std::size_t>(count));
@@ -107,7 +109,10 @@ bool WriteInPlace(const std::string& target, std::string_view bytes) {
     if (size > info.st_size) {
         const int reserved = ::posix_fallocate(file.Get(), info.st_size, size - info.st_size);
         // File systems without reservation still take the write; only a lack of room is final.
-        if (reserved == ENOSPC || reserved == EFBIG || reserved == EIO) return false;
+        if (reserved == ENOSPC || reserved == EFBIG || reserved == EIO) {
+            errno = reserved;
+            return false;
+        }
     }
     return WriteAll(file.Get(), bytes, 0) && ::ftruncate(file.Get(), size) == 0 && ::fsync(file.Get()) == 0 &&
            file.Close();
@@ -115,8 +120,15 @@ bool WriteInPlace(const std::string& target, std::string_view bytes) {
 
 }  // namespace
 
+std::string WriteFailure(const std::string& path, int error) {
+    std::string message = "Unable to write to " + path;
+    if (error != 0) message += "\n" + std::generic_category().message(error);
+    return message;
+}
+
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    const auto fail = [&path] { throw Error("Unable to write to " + path); };
+    // Called straight after the call that failed, whose errno is the reason.
+    const auto fail = [&path](int error = errno) { throw Error(WriteFailure(path, error)); };
 
     const std::string target = ResolveLink(path);
 
@@ -125,8 +137,11 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     std::optional<struct stat> existing;
     struct stat info {};
     if (::stat(target.c_str(), &info) == 0) {
-        if (!S_ISREG(info.st_mode) || (info.st_mode & kAnyWriteBit) == 0) {
-            fail();
+        if (!S_ISREG(info.st_mode)) {
+            fail(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+        }
+        if ((info.st_mode & kAnyWriteBit) == 0) {
+            fail(EACCES);
         }
         if (!FileDescriptor(::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK)).Valid()) {
             fail();

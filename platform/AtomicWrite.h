@@ -15,7 +15,13 @@ namespace platform {
 // the file partly written. A file that cannot be written (also one with no write permission
 // bits at all, which is the user's way of saying it must not change), a missing folder, and
 // any write, sync or rename error throw platform::Error "Unable to write to " + the path as
-// given; the file is left as it was and no temporary file remains.
+// given, with the system's reason on a line of its own (WriteFailure); the file is left as it
+// was and no temporary file remains.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// "Unable to write to <path>", and on the next line what the system said of `error` (an errno
+// value, such as "No space left on device"), so that a full disk, a read-only folder and a
+// refused permission are told apart. No second line for 0.
+std::string WriteFailure(const std::string& path, int error);
 
 }  // namespace platform

@@ -31,7 +31,12 @@ FileContent ReadRegularFile(const std::string& path, off_t maxBytes) {
         return content;
     }
     struct stat info {};
-    if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > maxBytes) return content;
+    if (::fstat(file.Get(), &info) != 0) return content;
+    // errno tells a caller why, as it does for a failed call.
+    if (!S_ISREG(info.st_mode) || info.st_size > maxBytes) {
+        errno = S_ISDIR(info.st_mode) ? EISDIR : S_ISREG(info.st_mode) ? EFBIG : EINVAL;
+        return content;
+    }
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(info.st_size));
     char chunk[1 << 16];
@@ -42,7 +47,10 @@ FileContent ReadRegularFile(const std::string& path, off_t maxBytes) {
             if (errno == EINTR) continue;
             return content;
         }
-        if (bytes.size() + static_cast<std::size_t>(n) > static_cast<std::size_t>(maxBytes)) return content;
+        if (bytes.size() + static_cast<std::size_t>(n) > static_cast<std::size_t>(maxBytes)) {
+            errno = EFBIG;
+            return content;
+        }
         bytes.append(chunk, static_cast<std::size_t>(n));
     }
     content.state = FileContent::State::Read;

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "platform/Application.h"
 #include "platform/ShellOpen.h"
 
 namespace platform {
@@ -113,7 +114,7 @@ void THelpViewer::LinkClicked(const QUrl& link) {
     if (InsideManual(address)) {
         Browser->setSource(address, QTextDocument::HtmlResource);
     } else {
-        ShellOpen(address);
+        RunReportingErrors([&] { ShellOpen(address); });
     }
 }
 

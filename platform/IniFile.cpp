@@ -95,7 +95,7 @@ IniText TIniFile::Load() const {
 TIniFile::Loaded TIniFile::LoadForChange() const {
     std::optional<std::string> content = ReadIniBytes(fileName_);
     if (!content) {
-        FailWrite();
+        FailWrite(errno);
     }
     DecodedText decoded = DecodeText(*content);
     return {IniText(std::move(decoded.utf8)), decoded.encoding};
@@ -107,6 +107,6 @@ void TIniFile::Store(const Loaded& content) const {
         EncodeText(content.text.Text(), content.encoding).value_or(content.text.Text()));  // else UTF-8
 }
 
-void TIniFile::FailWrite() const { throw Error("Unable to write to " + fileName_); }
+void TIniFile::FailWrite(int error) const { throw Error(WriteFailure(fileName_, error)); }
 
 }  // namespace platform

@@ -30,7 +30,8 @@ namespace platform {
 // is rewritten in place instead (room for the longer text is reserved first, then the text
 // written, cut to length and synced); only an I/O error in the middle of that can leave the
 // file partly written. A change that cannot be made throws platform::Error with the text
-// "Unable to write to " + the path as given, and leaves the file as it was; no temporary file
+// "Unable to write to " + the path as given and the reason on a line of its own (WriteFailure),
+// and leaves the file as it was; no temporary file
 // remains. That covers a missing folder, a new file in an unwritable folder, a
 // file that cannot be written (including one with no write permission bits at all, which is
 // refused even where the user could replace it), a file that exists but cannot be read
@@ -75,7 +76,7 @@ private:
     IniText Load() const;
     Loaded LoadForChange() const;
     void Store(const Loaded& content) const;
-    [[noreturn]] void FailWrite() const;
+    [[noreturn]] void FailWrite(int error) const;
 
     std::string fileName_;
 };

@@ -2,6 +2,10 @@
 #include "platform/ShellOpen.h"
 
 #include <QDesktopServices>
+#include <QGuiApplication>
+#include <QStandardPaths>
+
+#include "platform/Error.h"
 
 namespace platform {
 
@@ -12,16 +16,25 @@ ShellOpener& OpenerOverride() {
     return opener;
 }
 
+// The desktop's opener does not say why it failed; on a desktop with no environment of its
+// own it is xdg-open, and a missing one is the usual cause.
+std::string Reason() {
+    if (QGuiApplication::platformName() == "xcb" && QStandardPaths::findExecutable("xdg-open").isEmpty()) {
+        return "No program to open it was found: xdg-open (from xdg-utils) is not installed.";
+    }
+    return "The desktop has no program to open it.";
+}
+
 }  // namespace
 
 void SetShellOpenerForTests(ShellOpener opener) { OpenerOverride() = std::move(opener); }
 
 void ShellOpen(const QUrl& address) {
-    if (OpenerOverride()) {
-        OpenerOverride()(address);
-        return;
+    const bool asked = OpenerOverride() ? OpenerOverride()(address) : QDesktopServices::openUrl(address);
+    if (!asked) {
+        const QString shown = address.isLocalFile() ? address.toLocalFile() : address.toString();
+        throw Error("Unable to open " + shown.toStdString() + "\n" + Reason());
     }
-    QDesktopServices::openUrl(address);
 }
 
 }  // namespace platform

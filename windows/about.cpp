@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <functional>
 
+#include "platform/Application.h"
 #include "platform/Cursors.h"
 #include "platform/Faces.h"
 #include "platform/Keys.h"
@@ -128,7 +129,9 @@ bool TfrmAbout::FormKeyDown(QKeyEvent* event) {
     return true;
 }
 
-// The desktop opens the page and reports its own failures; the box stays open.
-void TfrmAbout::lblWebClick() { platform::ShellOpen(ProductWebPage()); }
+// The box stays open, also when the page cannot be opened.
+void TfrmAbout::lblWebClick() {
+    platform::RunReportingErrors([] { platform::ShellOpen(ProductWebPage()); });
+}
 
 }  // namespace windows

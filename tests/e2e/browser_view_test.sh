@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # View in Browser (F12) hands the desktop the exported page, with its picture beside it, in a
 # private folder that goes when the program closes. A stand-in xdg-open records what the
-# desktop is asked to open; TMPDIR says where the folder goes.
+# desktop is asked to open; TMPDIR says where the folder goes. With no opener at all, a
+# message says so.
 . "$(dirname "$0")/lib.sh"
 VNU_JAR=$2
 log=$E2E_DIR/opened.log
@@ -42,4 +43,27 @@ e2e_start
 e2e_keys F12
 e2e_expect "a folder that cannot be made is reported" "yes 2" \
   "$([ -n "$(e2e_window_titled Velloran)" ] && echo yes) $(wc -l < "$log")"
+e2e_stop
+
+# With no program to open pages (no xdg-open where the program looks), F12 says so.
+export TMPDIR=$E2E_DIR/tmp
+mkdir -p "$E2E_DIR/empty"
+PATH=$E2E_DIR/empty "$E2E_DIR/program/velloran" >"$E2E_DIR/program.log" 2>&1 &
+E2E_PID=$!
+E2E_WINDOW=
+for _ in $(seq 1 100); do
+  E2E_WINDOW=$(xdotool search --onlyvisible --name "^ Velloran - " 2>/dev/null | head -n 1 || true)
+  [ -n "$E2E_WINDOW" ] && break
+  sleep 0.1
+done
+xdotool windowfocus --sync "$E2E_WINDOW"
+sleep 0.3
+e2e_keys F12
+box=
+for _ in $(seq 1 100); do
+  box=$(xdotool search --onlyvisible --name '^Velloran$' 2>/dev/null | head -n 1 || true)
+  [ -n "$box" ] && break
+  sleep 0.1
+done
+e2e_expect "no opener is reported in a message box" yes "$([ -n "$box" ] && echo yes || echo no)"
 e2e_finish

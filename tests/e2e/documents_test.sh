@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Styles as documents: the command line without a display, a style named at start, a style
-# handed to the running copy by a second one, and a double-click stand-in (gio open) on a
-# .vls from a per-user install opening it in the running copy.
+# handed to the running copy by a second one (asking first when there are changes not saved),
+# and gio open and Debian's xdg-open on a .vls from a per-user install opening it in the
+# running copy.
 # Arguments: the program, the build folder, the source folder, the version.
 . "$(dirname "$0")/lib.sh"
 BUILD_DIR=$2
@@ -37,6 +38,46 @@ e2e_expect "the named style opens" yes "$([ -n "$(e2e_window_titled " Velloran -
 # A second copy hands its style to the running one and ends with code 0.
 e2e_expect "a second copy with a style ends with code 0" 0 "$(cd "$E2E_DIR" && code timeout 10 "$program" Green.vls)"
 e2e_expect "the running copy opens it" yes "$([ -n "$(e2e_window_titled " Velloran - Green")" ] && echo yes || echo no)"
+
+# With changes not saved, a style handed over asks first, as the close does.
+# Without a window manager nobody gives the main window the keyboard back after a box.
+focus_main() {
+  xdotool windowfocus --sync "$(xdotool search --name '^ Velloran - ' 2>/dev/null | head -n 1)"
+  sleep 0.2
+}
+font_colour() {
+  focus_main
+  e2e_copy alt+e c | sed -n 's/.*COLOR="\(#[0-9A-F]*\)".*/\1/p'
+}
+edit() {
+  printf '%s' "<FONT COLOR=$1>" | xclip -i -selection clipboard
+  focus_main
+  e2e_keys alt+e p
+}
+# Hands the style over from a second copy and answers the question with the key.
+hand_over() {
+  e2e_background "$program" "$1"
+  local box
+  box=$(e2e_window_titled Confirm)
+  [ -n "$box" ] || { echo "no question for $1"; return; }
+  xdotool windowfocus --sync "$box"
+  sleep 0.2
+  e2e_keys "$2"
+  wait "$E2E_LAST" 2>/dev/null || true
+}
+edit '#123456'
+hand_over "$E2E_DIR/Blue.vls" Escape
+sleep 0.5
+e2e_expect "Cancel keeps the style and its changes" " Velloran - Green #123456" \
+  "$(xdotool getwindowname "$(e2e_window_titled " Velloran - Green")") $(font_colour)"
+e2e_expect "and writes nothing" "$(printf '[Font]\ncolorFont=00FF00')" "$(cat "$E2E_DIR/Green.vls")"
+hand_over "$E2E_DIR/Blue.vls" n
+e2e_expect "No opens the style handed over" yes "$([ -n "$(e2e_window_titled " Velloran - Blue")" ] && echo yes || echo no)"
+e2e_expect "without saving the changes" "$(printf '[Font]\ncolorFont=00FF00')" "$(cat "$E2E_DIR/Green.vls")"
+edit '#654321'
+hand_over "$E2E_DIR/Green.vls" y
+e2e_expect "Yes opens the style handed over" yes "$([ -n "$(e2e_window_titled " Velloran - Green")" ] && echo yes || echo no)"
+e2e_expect "after saving the changes" "colorFont=214365" "$(grep colorFont "$E2E_DIR/Blue.vls")"
 e2e_stop
 for _ in $(seq 1 50); do xdotool search --name "^ Velloran - " >/dev/null 2>&1 || break; sleep 0.1; done
 
@@ -54,6 +95,15 @@ gio open "$E2E_DIR/Red One.vls"
 e2e_expect "gio open shows the style in the running copy" yes \
   "$([ -n "$(e2e_window_titled " Velloran - Red One")" ] && echo yes || echo no)"
 e2e_expect "one window" 1 "$(xdotool search --name "^ Velloran - " 2>/dev/null | wc -l)"
+# Debian's own xdg-open with no desktop environment set: it reads the desktop entry itself.
+no_desktop() { env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u GNOME_DESKTOP_SESSION_ID -u KDE_FULL_SESSION "$@"; }
+cp "$E2E_DIR/Blue.vls" "$E2E_DIR/Blue Sky.vls"
+for style in Green.vls "Blue Sky.vls"; do
+  e2e_expect "xdg-open $style succeeds" 0 "$(code no_desktop xdg-open "$E2E_DIR/$style")$(cat "$E2E_DIR/err")"
+  e2e_expect "and shows it in the running copy" yes \
+    "$([ -n "$(e2e_window_titled " Velloran - ${style%.vls}")" ] && echo yes || echo no)"
+done
+e2e_expect "still one window" 1 "$(xdotool search --name "^ Velloran - " 2>/dev/null | wc -l)"
 e2e_stop
 "$SOURCE_DIR/scripts/uninstall" "$PREFIX" >/dev/null
 e2e_finish

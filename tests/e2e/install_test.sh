@@ -73,7 +73,7 @@ expect "desktop-file-validate passes${validation:+: $validation}" yes "$valid"
 validation=$(appstreamcli validate --no-net "$PREFIX/share/metainfo/org.example.velloran.metainfo.xml" 2>&1) &&
   validation= || true
 expect "appstreamcli validate passes${validation:+: $validation}" "" "$validation"
-expect "the entry starts the link" "Exec=\"$PREFIX/bin/velloran\" %f" \
+expect "the entry starts the link" "Exec=$PREFIX/bin/velloran %f" \
   "$(grep '^Exec=' "$PREFIX/share/applications/velloran.desktop")"
 
 # Start it as the desktop's menu does, and end it with File > Exit: the default policy

@@ -69,6 +69,29 @@ e2e_background() {
   E2E_OTHERS+=("$E2E_LAST")
 }
 
+# Starts openbox and waits until it manages windows: it names itself on the root window
+# before it does, and is ready once it has framed a probe window (set its frame extents). A
+# probe mapped while openbox was still taking over the screen may stay bare, so such a probe
+# is replaced.
+e2e_openbox() {
+  e2e_background openbox --sm-disable >"$E2E_DIR/openbox.log" 2>&1
+  for _ in $(seq 1 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+  local ready=no probe id= _
+  for _ in 1 2 3; do
+    e2e_background xmessage -name velloran-probe -title velloran-probe probe
+    probe=$E2E_LAST
+    for _ in $(seq 1 100); do
+      id=$(xdotool search --onlyvisible --name '^velloran-probe$' 2>/dev/null | head -n 1 || true)
+      if [ -n "$id" ] && xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='; then ready=yes; break; fi
+      sleep 0.1
+    done
+    kill "$probe" 2>/dev/null || true
+    wait "$probe" 2>/dev/null || true
+    [ "$ready" == no ] || break
+  done
+  [ "$ready" == yes ] || { echo "openbox did not frame a window (probe: ${id:-not found})"; cat "$E2E_DIR/openbox.log"; exit 1; }
+}
+
 # Presses keys in the program's window, one xdotool key argument each.
 e2e_keys() {
   local key

@@ -2,6 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Paste Tag reads a tag that another program holds on the clipboard; Copy Body Tag and Copy as
 # CSS and Copy as HTML5 then carry its colours out again, HTML5 as text and as text/html. Text without a tag brings the message box.
+# Ctrl+Z takes back a paste, a swatch click and a hex value, pressed in the tag area or the
+# hex field.
 . "$(dirname "$0")/lib.sh"
 
 # Presses the keys, then waits up to ten seconds for the clipboard to hold something other
@@ -20,11 +22,40 @@ copy_after() {
 }
 
 e2e_start
+original=$(e2e_copy alt+e b)
 pasted='<BODY BGCOLOR=white TEXT=#333>'
 printf '%s' "$pasted" | xclip -i -selection clipboard
 copied=$(copy_after "$pasted" alt+e p alt+e b)
 e2e_expect "the body tag after Paste Tag" \
   "<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"#333333\" LINK=\"#00FFFF\" VLINK=\"#008000\" ALINK=\"#FFFF00\" >" "$copied"
+
+# Ctrl+Z where the keyboard is: the tag area, where it starts, and a hex field.
+e2e_keys ctrl+z
+e2e_expect "Ctrl+Z in the tag area takes the paste back" "$original" "$(e2e_copy alt+e b)"
+e2e_keys ctrl+y
+e2e_expect "Ctrl+Y puts it back" "$copied" "$(e2e_copy alt+e b)"
+font_colour() { e2e_copy alt+e c | sed -n 's/.*COLOR="\(#[0-9A-F]*\)".*/\1/p'; }
+before=$(font_colour)
+eval "$(xdotool getwindowgeometry --shell "$E2E_WINDOW")"
+# The window paints its own 4-pixel frame; the colour panel lies 5 pixels into the bottom
+# band, 101 pixels high. The Red swatch is the sixth of the row 69 pixels down the panel,
+# the red hex field 217 pixels right of the panel's left.
+band_top=$((HEIGHT - 4 - 101))
+xdotool mousemove --window "$E2E_WINDOW" $((4 + 5 + 2 + 15 * 5 + 8)) $((band_top + 5 + 69 + 2 + 8)) click 1
+sleep 0.3
+e2e_expect "a swatch click sets the font colour" "#FF0000" "$(font_colour)"
+e2e_keys ctrl+z
+e2e_expect "Ctrl+Z takes the swatch click back" "$before" "$(font_colour)"
+xdotool mousemove --window "$E2E_WINDOW" $((4 + 5 + 217 + 11)) $((band_top + 5 + 3 + 9)) click 1
+sleep 0.3
+# End sets the field to FF, Home to 00.
+e2e_keys "$([ "${before:1:2}" == FF ] && echo Home || echo End)"
+changed=$(font_colour)
+xdotool mousemove --window "$E2E_WINDOW" $((4 + 5 + 217 + 11)) $((band_top + 5 + 3 + 9)) click 1
+sleep 0.3
+e2e_keys ctrl+z
+e2e_expect "a key in the red field changes the colour" yes "$([ "$changed" != "$before" ] && echo yes)"
+e2e_expect "Ctrl+Z in a hex field takes the typed value back" "$before" "$(font_colour)"
 
 copied=$(e2e_copy alt+e s)
 e2e_expect "the CSS body rule" "body {

@@ -152,12 +152,13 @@ TEST_F(IniFileTest, ReadsBinaryJunkWithoutHarm) {
     EXPECT_EQ(ini.ReadString("S", "k", "ERROR"), "found");
 }
 
-// A failed change must report the path as given, leave the file as it was and leave no
-// temporary file behind.
+// A failed change must report the path as given and why, leave the file as it was and leave
+// no temporary file behind.
 struct FailureCase {
     const char* name;
     std::function<fs::path(const fs::path& folder)> prepare;  // returns the path to write
     bool needsUnprivileged;
+    const char* reason;  // the system's words, on the message's second line
 };
 
 void PrintTo(const FailureCase& row, std::ostream* out) { *out << row.name; }
@@ -184,7 +185,8 @@ TEST_P(IniFileFailure, ReportsAndChangesNothing) {
             change();
             ADD_FAILURE() << "no error";
         } catch (const Error& error) {
-            EXPECT_STREQ(error.what(), ("Unable to write to " + path.string()).c_str());
+            EXPECT_EQ(std::string(error.what()),
+                      "Unable to write to " + path.string() + "\n" + GetParam().reason);
         }
         if (existed) {
             EXPECT_EQ(Fingerprint(path), before);
@@ -202,15 +204,16 @@ INSTANTIATE_TEST_SUITE_P(
                                                     fs::perms::owner_read | fs::perms::group_read);
                                     return folder / "ro.ini";
                                 },
-                                false},
+                                false, "Permission denied"},
                     FailureCase{"MissingFolder",
-                                [](const fs::path& folder) { return folder / "gone" / "x.ini"; }, false},
+                                [](const fs::path& folder) { return folder / "gone" / "x.ini"; }, false,
+                                "No such file or directory"},
                     FailureCase{"TargetIsAFolder",
                                 [](const fs::path& folder) {
                                     fs::create_directories(folder / "dir.ini" / "inside");
                                     return folder / "dir.ini";
                                 },
-                                false},
+                                false, "Is a directory"},
                     // Far larger than any real settings file: refused rather than read into memory.
                     FailureCase{"HugeFile",
                                 [](const fs::path& folder) {
@@ -218,21 +221,21 @@ INSTANTIATE_TEST_SUITE_P(
                                     fs::resize_file(folder / "huge.ini", 65 * 1024 * 1024);
                                     return folder / "huge.ini";
                                 },
-                                false},
+                                false, "File too large"},
                     // An existing file there is rewritten in place; a new one cannot be made.
                     FailureCase{"NewFileInUnwritableFolderUnprivileged",
                                 [](const fs::path& folder) {
                                     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
                                     return folder / "new.ini";
                                 },
-                                true},
+                                true, "Permission denied"},
                     FailureCase{"UnreadableFileUnprivileged",
                                 [](const fs::path& folder) {
                                     WriteFile(folder / "wo.ini", "[S]\nk=old\n");
                                     fs::permissions(folder / "wo.ini", fs::perms::owner_write);
                                     return folder / "wo.ini";
                                 },
-                                true}),
+                                true, "Permission denied"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
 // A disk that fills up halfway through the write: the file size limit stands in for it.
@@ -247,7 +250,12 @@ TEST_F(IniFileTest, DiskFullMidWriteLeavesTheOldFile) {
     small.rlim_cur = 64;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
 
-    EXPECT_THROW(TIniFile(path.string()).WriteString("S", "k", std::string(200, 'v')), Error);
+    try {
+        TIniFile(path.string()).WriteString("S", "k", std::string(200, 'v'));
+        ADD_FAILURE() << "no error";
+    } catch (const Error& error) {
+        EXPECT_EQ(std::string(error.what()), "Unable to write to " + path.string() + "\nFile too large");
+    }
 
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, savedHandler);

@@ -181,7 +181,8 @@ TEST(ExitSteps, UnwritableSettingsAreReportedAndTheCloseGoesOn) {
         },
         [&] { events.push_back("written"); },
         [&](const std::string& message) { events.push_back(message); }));
-    EXPECT_EQ(events, (std::vector<std::string>{"Unable to write to " + settings, "asked", "written"}));
+    EXPECT_EQ(events, (std::vector<std::string>{"Unable to write to " + settings + "\nPermission denied",
+                                                "asked", "written"}));
     EXPECT_EQ(ReadFile(settings), "[Options]\nsave=1\n");
 }
 

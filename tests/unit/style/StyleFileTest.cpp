@@ -406,7 +406,7 @@ TEST(WriteStyle, ReadOnlyFileIsReportedAndLeftAsItWas) {
         WriteStyle(path, ExampleStyle());
         FAIL() << "the write did not fail";
     } catch (const platform::Error& e) {
-        EXPECT_EQ(std::string(e.what()), "Unable to write to " + path);
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + path + "\nPermission denied");
     }
     EXPECT_EQ(ReadFile(path), content);
     EXPECT_EQ(folder.Names(), std::set<std::string>{"locked.vls"});

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QMenu>
+#include <fstream>
+#include <sstream>
 
 #include "platform/TextEncoding.h"
 #include "style/RecentStyles.h"
@@ -8,6 +12,13 @@
 #include "tests/widgets/app/MainWindowFixture.h"
 
 namespace {
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
 
 class RecentStylesTest : public MainWindowTest {
 protected:
@@ -81,4 +92,74 @@ TEST_F(RecentStylesTest, KeepsTheSettingsFilesEncoding) {
     EXPECT_EQ(text.encoding, platform::TextEncoding::Utf16LE);
     EXPECT_EQ(text.utf8, "[Options]\nsave=2\n\n[Recent Styles]\nFile1=" +
                              folder.filePath("S&1.vls").toStdString() + "\n");
+}
+
+// Recent Styles and a second copy's hand-over open a style from outside the Open dialog:
+// changes not saved bring the close's question first.
+TEST_F(RecentStylesTest, OpeningFromOutsideAsksFirstWhenThereAreChanges) {
+    struct Row {
+        const char* what;
+        bool change;
+        TSaveAnswer answer;
+        bool asked;
+        int openedStep;  // the size step of the style shown afterwards
+        bool saved;
+    };
+    const Row rows[] = {
+        {"no change, no question", false, TSaveAnswer::Cancel, false, 3, false},
+        {"Cancel keeps everything", true, TSaveAnswer::Cancel, true, 7, false},
+        {"No opens", true, TSaveAnswer::No, true, 3, false},
+        {"Yes saves, then opens", true, TSaveAnswer::Yes, true, 3, true},
+    };
+    for (const Row& row : rows) {
+        for (bool handOver : {false, true}) {
+            const std::string from = Style(1);
+            const std::string to = Style(2);
+            window->OpenStyleFile(from);
+            const std::string before = ReadText(from);
+            if (row.change) {
+                window->SetSizeStep(7);
+                window->History()->RecordNow();
+            }
+            std::vector<std::string> questions;
+            window->AskToSave = [&](const std::string& question) {
+                questions.push_back(question);
+                return row.answer;
+            };
+            if (handOver) {
+                window->JustOne321->OpenStyle(to);
+            } else {
+                window->mnuFileRecent->Open(to);
+            }
+            const std::string how = std::string(row.what) + (handOver ? ", handed over" : ", Recent Styles");
+            EXPECT_EQ(questions, row.asked ? std::vector<std::string>{"Save changes to Style \"S&1\"?"}
+                                           : std::vector<std::string>{})
+                << how;
+            EXPECT_EQ(window->StyleFileName(), row.openedStep == 7 ? from : to) << how;
+            EXPECT_EQ(window->Style().SizeStep, row.openedStep) << how;
+            EXPECT_EQ(ReadText(from) != before, row.saved) << how;
+            if (row.saved) {
+                EXPECT_NE(ReadText(from).find("fontsize=7"), std::string::npos) << how;
+            }
+        }
+    }
+}
+
+// A list that cannot be written is reported, and then not said to have changed.
+TEST_F(RecentStylesTest, AListThatCannotBeWrittenIsReported) {
+    window->OpenStyleFile(Style(1));
+    window->OpenStyleFile(Style(2));
+    const std::string settings = folder.filePath("vlr.ini").toStdString();
+    ASSERT_EQ(::chmod(settings.c_str(), 0444), 0);
+    QFile::remove(folder.filePath("S&1.vls"));
+    window->mnuFileRecent->Rebuild();
+    window->mnuFileRecent->actions()[1]->trigger();
+    EXPECT_EQ(TakeErrors(),
+              (QStringList{QString::fromStdString("Unable to write to " + settings + "\nPermission denied"),
+                           "The style \"" + folder.filePath("S&1.vls") + "\" is no longer there."}));
+    window->OpenStyleFile(Style(3));
+    EXPECT_EQ(TakeErrors(),
+              QStringList{QString::fromStdString("Unable to write to " + settings + "\nPermission denied")});
+    EXPECT_EQ(window->StyleFileName(), folder.filePath("S&3.vls").toStdString())
+        << "the style opens all the same";
 }

@@ -8,6 +8,7 @@
 
 #include "app/PickFromScreen.h"
 #include "app/ScreenPicker.h"
+#include "platform/DevicePointer.h"
 #include "style/ColorValue.h"
 #include "tests/widgets/app/MainWindowFixture.h"
 
@@ -20,9 +21,7 @@ enum class End { LeftClick, Enter, Escape, RightClick };
 
 struct PickCase {
     const char* name;
-    // The pattern's device pixel under the pointer. A mouse move reaches any; the pointer
-    // itself stands on whole logical pixels, so a row without a move names one of those at
-    // every ratio (multiples of 14 device pixels).
+    // The pattern's device pixel under the pointer, where the X server puts the pointer.
     QPoint pointer;
     bool moveThere;
     std::vector<Qt::Key> keys;
@@ -103,7 +102,10 @@ TEST_P(ScreenPickerTest, PicksTheDevicePixelOrChangesNothing) {
     const std::array<int, 3> before = Bars();
     const std::string tagBefore = Tag();
     const QPointF global = pattern.mapToGlobal(QPointF(row.pointer) / pattern.devicePixelRatioF());
-    QCursor::setPos(pattern.screen(), QPoint(static_cast<int>(global.x()), static_cast<int>(global.y())));
+    // The X server's pointer, on the very device pixel, as a real move puts it; the screen's
+    // corner is the X screen's.
+    const QPoint device = (pattern.mapToGlobal(QPoint(0, 0)) * pattern.devicePixelRatioF()) + row.pointer;
+    ASSERT_TRUE(platform::MoveDevicePointer(device));
     QTest::qWait(100);
 
     PickFromScreen(*window, TPickRoute::Overlay);
@@ -123,8 +125,7 @@ TEST_P(ScreenPickerTest, PicksTheDevicePixelOrChangesNothing) {
         EXPECT_EQ(LensCell(overlay, *picker, 4, 3), PatternAt(*row.picked + QPoint(0, -1)));
     }
 
-    // A click comes where the pointer is: where the mouse moved it, to a fraction of a logical
-    // pixel, or where the arrow keys put it, on a whole one.
+    // A click comes where the pointer is; the picker asks the X server where that is.
     const QPointF pointer = overlay->mapFromGlobal(row.keys.empty() ? global : QPointF(QCursor::pos()));
     switch (row.end) {
         case End::LeftClick: SendMouse(overlay, QEvent::MouseButtonPress, pointer, Qt::LeftButton); break;

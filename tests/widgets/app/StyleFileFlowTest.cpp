@@ -120,7 +120,8 @@ TEST_F(StartupTest, AnUnreadableDefaultStyleFileIsNeverWritten) {
     EXPECT_EQ(TakeErrors(), QStringList{QString::fromStdString("Unable to read " + Path("Default.vls"))});
     EXPECT_EQ(window->windowTitle(), " Velloran - Default");
     EXPECT_EQ(window->Style().FaceName, "Comic Sans MS") << "the default style";
-    const QStringList refused{QString::fromStdString("Unable to write to " + Path("Default.vls"))};
+    const QStringList refused{
+        QString::fromStdString("Unable to write to " + Path("Default.vls") + "\nFile too large")};
     window->mnuFileSave->trigger();
     EXPECT_EQ(TakeErrors(), refused);
     EXPECT_FALSE(window->close());
@@ -291,7 +292,8 @@ TEST_F(MainWindowTest, SaveAsOverAReadOnlyFileFailsAndKeepsTheName) {
     chmod(path.c_str(), 0444);
     window->ChooseStyleToSaveAs = [&] { return path; };
     window->mnuSaveAs->trigger();
-    EXPECT_EQ(TakeErrors(), QStringList{QString::fromStdString("Unable to write to " + path)});
+    EXPECT_EQ(TakeErrors(),
+              QStringList{QString::fromStdString("Unable to write to " + path + "\nPermission denied")});
     EXPECT_EQ(window->windowTitle(), " Velloran - Default");
     EXPECT_EQ(ReadText(path), "[Body]\ncolorBG=123456\n");
 }
@@ -331,7 +333,8 @@ TEST_F(MainWindowTest, AnUnwritableSettingsFileIsReportedAndTheWindowCloses) {
     WriteText(settings, "[Options]\nsave=0\n");
     chmod(settings.c_str(), 0444);
     EXPECT_TRUE(window->close());
-    EXPECT_EQ(TakeErrors(), QStringList{QString::fromStdString("Unable to write to " + settings)});
+    EXPECT_EQ(TakeErrors(),
+              QStringList{QString::fromStdString("Unable to write to " + settings + "\nPermission denied")});
     EXPECT_NE(ReadText(folder.path().toStdString() + "/Default.vls").find("faceFont="), std::string::npos);
     chmod(settings.c_str(), 0644);
 }

@@ -42,15 +42,15 @@ protected:
     }
     void Click(QWidget* widget) const { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5)); }
     std::string UndoText() const { return window->mnuEditUndo->text().toStdString(); }
-    // The keys, in the focus control as the user presses them, but for the tag memo, where
-    // they are the memo's own (a closed dialog may have left no window active).
+    // The keys, in the focus control as the user presses them, the tag area included (a
+    // closed dialog may have left no window active).
     void Undo() const { Key(Qt::Key_Z); }
     void Redo() const { Key(Qt::Key_Y); }
     void Key(Qt::Key key) const {
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitFor([&] { return window->isActiveWindow(); }));
         QWidget* focus = window->focusWidget();
-        QTest::keyClick(focus && focus != window->MemoTag ? focus : window.get(), key, Qt::ControlModifier);
+        QTest::keyClick(focus ? focus : window.get(), key, Qt::ControlModifier);
     }
 };
 
@@ -106,6 +106,15 @@ TEST_F(UndoTest, EachChangeIsOneStepUndoneAndRedoneThroughTheControls) {
          [&] {
              platform::SetClipboardText("<BODY BGCOLOR=white TEXT=#333 LINK=red>");
              window->mnuEditPasteTag->trigger();
+         },
+         [&] { window->MemoTag->setFocus(); }},
+        // A Paste Tag that changes nothing makes no step and leaves no name to the next one.
+        {"Font Color",
+         [&] {
+             platform::SetClipboardText(MakeFontTag(window->Style(), false));
+             window->mnuEditPasteTag->trigger();
+             Settle();
+             ClickSwatch("Lime");
          }},
         // The first picture: undone, the style holds no picture at all.
         {"Picture",

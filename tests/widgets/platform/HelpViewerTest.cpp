@@ -32,7 +32,10 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
         helpFile = folder.path() + "/manual.html";
-        platform::SetShellOpenerForTests([this](const QUrl& address) { opened.push_back(address); });
+        platform::SetShellOpenerForTests([this](const QUrl& address) {
+            opened.push_back(address);
+            return true;
+        });
         owner.resize(200, 100);
     }
     void TearDown() override {

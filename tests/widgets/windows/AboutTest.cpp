@@ -12,6 +12,7 @@
 #include "platform/Cursors.h"
 #include "platform/Paths.h"
 #include "platform/ShellOpen.h"
+#include "tests/widgets/ErrorLog.h"
 #include "windows/about.h"
 
 using windows::TfrmAbout;
@@ -24,7 +25,10 @@ class AboutTest : public ::testing::Test {
 protected:
     void SetUp() override {
         platform::SetProgramDirForTests("/opt/velloran/");
-        platform::SetShellOpenerForTests([this](const QUrl& address) { opened.push_back(address); });
+        platform::SetShellOpenerForTests([this](const QUrl& address) {
+            opened.push_back(address);
+            return true;
+        });
         dialog = std::make_unique<TfrmAbout>();
         dialog->open();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
@@ -145,3 +149,14 @@ TEST_F(AboutTest, EnterEscOkAndTheCloseBoxCloseIt) {
 }
 
 }  // namespace
+
+// Where the desktop has no opener (the offscreen platform has none), the click says so and
+// the box stays open.
+TEST_F(AboutTest, ALinkThatCannotBeOpenedIsReported) {
+    platform::SetShellOpenerForTests({});
+    QTest::mouseClick(dialog->lblWeb, Qt::LeftButton);
+    EXPECT_EQ(
+        TakeErrors(),
+        QStringList{"Unable to open /opt/velloran/manual.html\nThe desktop has no program to open it."});
+    EXPECT_TRUE(dialog->isVisible());
+}

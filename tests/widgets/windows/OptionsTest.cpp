@@ -184,7 +184,8 @@ TEST(Options, FailedWriteIsShownAndTheDialogClosesAsWithOk) {
     ASSERT_EQ(::chmod(d.path.c_str(), 0444), 0);
     QTest::mouseClick(d.Item(2), Qt::LeftButton);
     QTest::mouseClick(d.Button("cmdOK"), Qt::LeftButton);
-    EXPECT_EQ(TakeErrors(), QStringList{QString::fromStdString("Unable to write to " + d.path)});
+    EXPECT_EQ(TakeErrors(),
+              QStringList{QString::fromStdString("Unable to write to " + d.path + "\nPermission denied")});
     EXPECT_EQ(d.dialog->result(), QDialog::Accepted);
     EXPECT_FALSE(d.dialog->isVisible());
     EXPECT_EQ(d.Contents(), content);
