@@ -32,3 +32,11 @@ void NameControlsForScreenReaders(TfrmMain& window) {
         }
     }
 }
+
+void NamePickerOverlay(QWidget& overlay) {
+    overlay.setAccessibleName(QStringLiteral("Pick from Screen: arrows move, Enter picks, Escape cancels"));
+}
+
+void DescribeColorUnderPointer(QWidget& overlay, const QString& code) {
+    overlay.setAccessibleDescription(code);
+}
