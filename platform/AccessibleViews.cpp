@@ -3,7 +3,6 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
-#include <QComboBox>
 
 namespace platform {
 
@@ -26,10 +25,8 @@ public:
         addControllingSignal(QStringLiteral("currentIndexChanged(int)"));
     }
 
-    // A box without a name of its own is named by its item, as Qt names it.
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Value) return Box()->currentText();
-        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) return Box()->currentText();
         return QAccessibleWidget::text(kind);
     }
 
@@ -51,20 +48,25 @@ private:
     QComboBox* Box() const { return static_cast<QComboBox*>(widget()); }
 };
 
-// Called for each class of the object from the most derived up; only the plain QWidget and
-// QComboBox steps are ours, so that every class Qt knows better keeps Qt's view.
+// The nearest of Qt's own classes the object is made from: ours never start with a Q.
+const char* NearestQtClass(const QObject& object) {
+    const QMetaObject* meta = object.metaObject();
+    while (meta->superClass() != nullptr && meta->className()[0] != 'Q') meta = meta->superClass();
+    return meta->className();
+}
+
+// Called for each class of the object from the most derived up, and before Qt's own view
+// of a class it knows only for our classes; so the window step answers for the object's own
+// class, and only where Qt would see a plain QWidget.
 QAccessibleInterface* CreateView(const QString& className, QObject* object) {
     if (object == nullptr || !object->isWidgetType()) return nullptr;
     auto* widget = static_cast<QWidget*>(object);
-    if (className == QLatin1String("QComboBox")) {
-        // An editable box is read through its line edit, which Qt's view offers.
-        auto* box = static_cast<QComboBox*>(widget);
-        return box->isEditable() ? nullptr : new NamedComboBoxAccessible(box);
-    }
-    if (className == QLatin1String("QWidget") && widget->isWindow()) {
+    if (widget->isWindow() && className == QLatin1String(object->metaObject()->className()) &&
+        qstrcmp(NearestQtClass(*object), "QWidget") == 0) {
         const QAccessible::Role role = WindowRole(*widget);
         if (role != QAccessible::NoRole) return new QAccessibleWidget(widget, role);
     }
+    if (auto* box = qobject_cast<TNamedComboBox*>(object)) return new NamedComboBoxAccessible(box);
     return nullptr;
 }
 

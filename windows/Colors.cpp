@@ -213,8 +213,10 @@ TfrmColors::TfrmColors(QWidget* mainWindow, bool& colorsOpen, ColorSink setBarsF
     cmdHide->setObjectName(QStringLiteral("cmdHide"));
     cmdHide->setGeometry(kHidePlace);
     cmdHide->setFont(BoldFont(font()));
-    // The keyboard reaches the swatches, not the box that scrolls them.
+    // The keyboard reaches the swatches, not the box that scrolls them. The box is still a
+    // tab stop that hands on the focus, so screen readers are given its name too.
     ScrollBox1->setFocusProxy(Swatches);
+    ScrollBox1->setAccessibleName(QStringLiteral("Web palette"));
     setTabOrder(Swatches, cmdHide);
 
     connect(Swatches, &TPaletteSwatches::SwatchMouseMove, this, &TfrmColors::SwatchMouseMove);
