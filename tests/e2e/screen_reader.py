@@ -327,12 +327,15 @@ def stop_orca():
 
 
 def check_orca_speaks_the_ring(window):
-    spoken_before = orca_log().count("SPEECH OUTPUT:")
-    keys("Right", "Right", wait=0)
+    spoken = lambda: re.findall(r"SPEECH OUTPUT: '([^']*)'", orca_log())
+    # Orca has taken the window in once it has said its name.
+    wait_for(lambda: any("Custom Palette" in line for line in spoken()), 15.0)
+    said = len(spoken())
     shown = lambda: next(acc for acc in descendants(window, 20) if acc.getRoleName() == "label").name
-    spoken = lambda: re.findall(r"SPEECH OUTPUT: '([^']*)'", orca_log())[spoken_before:]
-    expect("orca: moving the palette's ring speaks its code",
-           wait_for(lambda: spoken() and shown() in spoken()[-1], 8.0), (shown(), spoken()))
+    keys("Right", wait=1.0)
+    keys("Right", wait=0)
+    heard = wait_for(lambda: shown() != "Color" and any(shown() in line for line in spoken()[said:]), 15.0)
+    expect("orca: moving the palette's ring speaks its code", heard, (shown(), spoken()[said:]))
 
 
 ROWS = [
@@ -382,7 +385,7 @@ def press(steps, main_id):
                 subprocess.run(["xdotool", "windowfocus", "--sync", found[0]], check=True)
                 pump(0.3)
         else:
-            keys(step)
+            keys(step, wait=0.6)
 
 
 def main():
@@ -391,13 +394,23 @@ def main():
         on_event, "window:activate", "object:state-changed:focused", "object:state-changed:selected",
         "object:property-change:accessible-description")
     pump(0.5)
+    only = os.environ.get("SCREEN_READER_ROWS")
     for row in ROWS:
+        if only and row["name"] not in only.split(","):
+            continue
         print(f"--- {row['name']}")
         subprocess.run(["xdotool", "windowfocus", "--sync", main_id], check=True)
         pump(0.3)
         EVENTS.clear()
         press(row["open"], main_id)
         window = window_named(row["title"])
+        if window is None and not any(step.startswith("tab to:") for step in row["open"]):
+            # A menu that opened late on a busy machine missed its letter: once more.
+            print(f"(trying {row['name']} again)")
+            keys("Escape", "Escape")
+            subprocess.run(["xdotool", "windowfocus", "--sync", main_id], check=True)
+            press(row["open"], main_id)
+            window = window_named(row["title"])
         expect(f"{row['name']}: opens from the keyboard", window is not None)
         if window is None:
             continue
