@@ -307,7 +307,8 @@ def start_orca():
     folder = os.path.dirname(OPENED_LOG)
     ORCA["log"] = os.path.join(folder, "orca.log")
     ORCA["process"] = subprocess.Popen(
-        ["orca", "--replace", "-u", os.path.join(folder, "orca-prefs"), "--debug-file", ORCA["log"]],
+        # Not --replace: that would end every other Orca of this user on the machine.
+        ["orca", "-u", os.path.join(folder, "orca-prefs"), "--debug-file", ORCA["log"]],
         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     for _ in range(300):
         pump(0.1)
