@@ -13,6 +13,8 @@ void NameControlsForScreenReaders(TfrmMain& window) {
     const std::pair<QWidget*, const char*> names[] = {
         {window.MemoTag, "Tag"},
         {window.PC1->tabBar(), "Pages"},
+        // The pages' frame, a tab stop that hands the focus to the tab bar.
+        {window.PC1, "Pages"},
         {font.lboFont, "Font"},
         {font.LboAltFonts, "Alternate Fonts"},
         {font.SlideBarFontSize, "Font Size"},
@@ -31,4 +33,12 @@ void NameControlsForScreenReaders(TfrmMain& window) {
             button->setAccessibleName(button->toolTip().trimmed());
         }
     }
+}
+
+void NamePickerOverlay(QWidget& overlay) {
+    overlay.setAccessibleName(QStringLiteral("Pick from Screen: arrows move, Enter picks, Escape cancels"));
+}
+
+void DescribeColorUnderPointer(QWidget& overlay, const QString& code) {
+    overlay.setAccessibleDescription(code);
 }

@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include "platform/DevicePointer.h"
+#include "app/AccessibleNames.h"
 #include "platform/Error.h"
 #include "style/ColorValue.h"
 
@@ -54,6 +55,7 @@ TPickerOverlay::TPickerOverlay(TScreenPicker& picker, int screen, QPixmap grab)
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
     setFocusPolicy(Qt::StrongFocus);
+    NamePickerOverlay(*this);
 }
 
 QRect TPickerOverlay::LensRect() const {
@@ -182,6 +184,7 @@ void TScreenPicker::Grab() {
 
     for (std::size_t n = 0; n < screens_.size(); ++n) {
         auto* overlay = new TPickerOverlay(*this, static_cast<int>(n), std::move(grabs[n]));
+        DescribeColorUnderPointer(*overlay, CodeOf(CentreColor()));
         overlay->setGeometry(screens_[n].screen->geometry());
         overlay->show();
         screens_[n].overlay = overlay;
@@ -268,6 +271,8 @@ void TScreenPicker::SetCentre(int screen, Point pixel) {
     for (int n : {left, screen}) {
         if (TPickerOverlay* overlay = screens_[static_cast<std::size_t>(n)].overlay) overlay->MoveLens();
     }
+    if (TPickerOverlay* overlay = screens_[static_cast<std::size_t>(screen)].overlay)
+        DescribeColorUnderPointer(*overlay, CodeOf(CentreColor()));
 }
 
 void TScreenPicker::Pick() { Finish(CentreColor()); }

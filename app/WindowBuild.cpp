@@ -13,8 +13,10 @@
 #include "app/PageCommands.h"
 #include "platform/Application.h"
 #include "platform/Faces.h"
+#include "platform/HelpViewer.h"
 #include "platform/SysColors.h"
 #include "platform/SysMetrics.h"
+#include "windows/DialogParts.h"
 
 namespace {
 
@@ -54,6 +56,8 @@ TfrmMain::TfrmMain(QWidget* parent) : controls::TGradientForm(parent) {
     setObjectName("frmMain");
     SetBorderIcons(controls::biSystemMenu | controls::biMinimize);
     setFont(platform::MakeFont("MS Sans Serif", -11));
+    // The manual's links follow the rule of the program's other accents.
+    platform::SetHelpLinkColorRule(windows::ReadableLinkColor);
 
     auto* client = new QWidget(this);
     auto* bands = new QVBoxLayout(client);

@@ -5,6 +5,7 @@
 
 #include "controls/BoxLabl.h"
 #include "controls/HotSpot.h"
+#include "controls/LinkLabel.h"
 #include "controls/SlideBar.h"
 
 namespace controls {
@@ -70,10 +71,29 @@ private:
     TCustomBoxLabel* Label() const { return static_cast<TCustomBoxLabel*>(widget()); }
 };
 
+class LinkLabelAccessible : public QAccessibleWidget {
+public:
+    explicit LinkLabelAccessible(TLinkLabel* link) : QAccessibleWidget(link, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) return Link()->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) emit Link()->Activated();
+    }
+
+private:
+    TLinkLabel* Link() const { return static_cast<TLinkLabel*>(widget()); }
+};
+
 QAccessibleInterface* CreateAccessible(const QString& /*className*/, QObject* object) {
     if (auto* bar = qobject_cast<TSlideBar*>(object)) return new SlideBarAccessible(bar);
     if (auto* hotspot = qobject_cast<THotspot*>(object)) return new HotspotAccessible(hotspot);
     if (auto* label = qobject_cast<TCustomBoxLabel*>(object)) return new BoxLabelAccessible(label);
+    if (auto* link = qobject_cast<TLinkLabel*>(object)) return new LinkLabelAccessible(link);
     return nullptr;
 }
 

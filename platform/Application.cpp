@@ -3,6 +3,8 @@
 
 #include <QMessageBox>
 
+#include "platform/AccessibleViews.h"
+
 namespace platform {
 
 namespace {
@@ -24,7 +26,7 @@ void ShowBox(QMessageBox::Icon icon, const QString& message) {
 
 }  // namespace
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) { InstallAccessibleViews(); }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
     bool handled = false;

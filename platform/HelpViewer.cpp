@@ -34,6 +34,11 @@ bool Readable(const QString& path) {
     return file.open(QIODevice::ReadOnly);
 }
 
+LinkColorRule& TheLinkColorRule() {
+    static LinkColorRule rule = nullptr;
+    return rule;
+}
+
 QString MissingFileText(const QString& path) {
     return QStringLiteral(
                "<h2>Help is not available</h2><p>The help file <b>%1</b> is missing or "
@@ -56,10 +61,12 @@ THelpViewer::THelpViewer(QString helpFile, QWidget* owner)
     cmdForward = new QPushButton(QStringLiteral("&Forward"), this);
     Browser = new QTextBrowser(this);
     Browser->setObjectName(QStringLiteral("Browser"));
+    Browser->setAccessibleName(QStringLiteral("Help text"));
     // Links are ours to route: inside the manual here, anything else to the desktop.
     Browser->setOpenLinks(false);
     cmdBack->setEnabled(false);
     cmdForward->setEnabled(false);
+    ApplyLinkColor();
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {cmdContents, cmdBack, cmdForward}) {
@@ -116,6 +123,26 @@ void THelpViewer::LinkClicked(const QUrl& link) {
     } else {
         RunReportingErrors([&] { ShellOpen(address); });
     }
+}
+
+void SetHelpLinkColorRule(LinkColorRule rule) { TheLinkColorRule() = rule; }
+
+// The page sets its links' colour as it is read, so a theme changed meanwhile reads it again.
+void THelpViewer::ApplyLinkColor() {
+    const LinkColorRule rule = TheLinkColorRule();
+    if (rule == nullptr) return;
+    const QPalette& theme = Browser->palette();
+    const QColor link =
+        rule(theme.color(QPalette::Link), theme.color(QPalette::Base), theme.color(QPalette::Text));
+    const QString sheet = QStringLiteral("a { color: %1; }").arg(link.name());
+    if (Browser->document()->defaultStyleSheet() == sheet) return;
+    Browser->document()->setDefaultStyleSheet(sheet);
+    if (!Browser->source().isEmpty() && !showsMissingFile_) Browser->reload();
+}
+
+void THelpViewer::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) ApplyLinkColor();
 }
 
 void THelpViewer::keyPressEvent(QKeyEvent* event) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <QWidget>
 #include <string>
@@ -32,14 +33,23 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void LinkClicked(const QUrl& link);
+    // Draws the manual's links in the colour the link colour rule gives for the theme.
+    void ApplyLinkColor();
     bool InsideManual(const QUrl& address) const;
 
     QString helpFile_;
     bool showsMissingFile_ = false;
 };
+
+// The colour the manual's links are drawn in, from the theme's link, page and text
+// colours. The program gives the rule its other accents follow, so that links read on any
+// theme; without one, the theme's link colour stands.
+using LinkColorRule = QColor (*)(QColor link, QColor page, QColor text);
+void SetHelpLinkColorRule(LinkColorRule rule);
 
 // Opens the one help viewer on the manual at its contents page, or brings the open one
 // forward at its contents page. The viewer belongs to `owner` and closes with it.

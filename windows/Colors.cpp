@@ -2,7 +2,6 @@
 #include "windows/Colors.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -17,6 +16,7 @@
 #include "platform/SysColors.h"
 #include "style/WebPalette.h"
 #include "windows/DialogParts.h"
+#include "windows/PaletteAccessible.h"
 
 namespace windows {
 
@@ -47,11 +47,10 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-// Screen readers meet the swatches as a list, named "Web palette", whose description is the
-// code of the keyboard's swatch.
+// Screen readers meet the swatches as a table named "Web palette", whose description is
+// also the code of the keyboard's swatch.
 QAccessibleInterface* SwatchesAccessible(const QString&, QObject* object) {
-    if (auto* swatches = qobject_cast<TPaletteSwatches*>(object))
-        return new QAccessibleWidget(swatches, QAccessible::List);
+    if (auto* swatches = qobject_cast<TPaletteSwatches*>(object)) return MakePaletteAccessible(swatches);
     return nullptr;
 }
 
@@ -113,6 +112,13 @@ void TPaletteSwatches::MoveFocus(int index) {
     emit SwatchMouseMove(index);
     setAccessibleDescription(
         QString::fromStdString(webpalette::HoverText(webpalette::SwatchAt(index).color)));
+    NotifyPaletteFocusMoved(this);
+}
+
+void TPaletteSwatches::PickSwatch(int index) {
+    if (index < 0 || index >= webpalette::kCount) return;
+    MoveFocus(index);
+    emit SwatchMouseDown(index, Qt::LeftButton);
 }
 
 void TPaletteSwatches::keyPressEvent(QKeyEvent* event) {
@@ -136,6 +142,13 @@ void TPaletteSwatches::keyPressEvent(QKeyEvent* event) {
 void TPaletteSwatches::focusInEvent(QFocusEvent* event) {
     if (focusIndex_ >= 0) update(FocusRing(focusIndex_));
     QWidget::focusInEvent(event);
+    // Qt announces the swatches themselves once this returns; the swatch comes after them.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus()) NotifyPaletteFocusMoved(this);
+        },
+        Qt::QueuedConnection);
 }
 
 void TPaletteSwatches::focusOutEvent(QFocusEvent* event) {
@@ -200,8 +213,10 @@ TfrmColors::TfrmColors(QWidget* mainWindow, bool& colorsOpen, ColorSink setBarsF
     cmdHide->setObjectName(QStringLiteral("cmdHide"));
     cmdHide->setGeometry(kHidePlace);
     cmdHide->setFont(BoldFont(font()));
-    // The keyboard reaches the swatches, not the box that scrolls them.
+    // The keyboard reaches the swatches, not the box that scrolls them. The box is still a
+    // tab stop that hands on the focus, so screen readers are given its name too.
     ScrollBox1->setFocusProxy(Swatches);
+    ScrollBox1->setAccessibleName(QStringLiteral("Web palette"));
     setTabOrder(Swatches, cmdHide);
 
     connect(Swatches, &TPaletteSwatches::SwatchMouseMove, this, &TfrmColors::SwatchMouseMove);

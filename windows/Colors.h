@@ -26,6 +26,9 @@ public:
 
     // The keyboard's swatch, or -1 before the first arrow key.
     int FocusIndex() const { return focusIndex_; }
+    // Moves the keyboard's swatch to `index` and picks it, as Enter would there (a screen
+    // reader's press on a swatch).
+    void PickSwatch(int index);
 
 signals:
     // The mouse moved over swatch `index`, or over the gaps between swatches (-1); the

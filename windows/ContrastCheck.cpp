@@ -10,6 +10,7 @@
 #include "platform/SysColors.h"
 #include "style/Contrast.h"
 #include "style/ContrastFix.h"
+#include "windows/AccessibleNames.h"
 
 namespace windows {
 
@@ -110,6 +111,7 @@ void TfrmContrast::ShowStyle(const TStyle& style) {
         SetText(labels.ratio, QString::fromStdString(ContrastText(row.ratio)));
         ShowMark(labels.aa, row.passesAA);
         ShowMark(labels.aaa, row.passesAAA);
+        labels.fix->setAccessibleName(RowButtonName(labels.fix->text(), name));
         labels.fix->setVisible(!row.passesAA);
     }
     // The same condition as the body tag's picture.

@@ -123,6 +123,11 @@ platform::TColor ReadableAccent(platform::TColor accent, platform::TColor backgr
                       platform::ColorToRGB(themeText), kReadableText);
 }
 
+QColor ReadableLinkColor(QColor link, QColor page, QColor text) {
+    return platform::ToQColor(ReadableOn(platform::FromQColor(link), platform::FromQColor(page),
+                                         platform::FromQColor(text), kReadableText));
+}
+
 OkCancelButtons MakeOkCancelButtons(QDialog& dialog, const QRect& okPlace, const QRect& cancelPlace) {
     QPushButton* ok = MakeGlyphButton(dialog, QStringLiteral("OK"), QStyle::SP_DialogOkButton, okPlace);
     ok->setObjectName(QStringLiteral("cmdOK"));

@@ -58,5 +58,8 @@ void SetAccentColor(QWidget* widget, QPalette::ColorRole textRole, platform::TCo
 // system colours resolved against the present theme.
 platform::TColor ReadableAccent(platform::TColor accent, platform::TColor background,
                                 platform::TColor themeText);
+// The same choice for the help viewer's links, in Qt's colours: the theme's link colour on
+// the page, mixed towards the page's text colour where it would not read.
+QColor ReadableLinkColor(QColor link, QColor page, QColor text);
 
 }  // namespace windows

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "controls/GIFImage.h"
+#include "platform/AccessibleViews.h"
 #include "platform/Application.h"
 #include "platform/FolderEntries.h"
 #include "platform/Keys.h"
@@ -89,7 +90,7 @@ TfrmFileOpen::TfrmFileOpen(const std::string& currentPicture, HandOverFn handOve
     SetUpDialogFrame(*this, QStringLiteral(" Select Image"), kClientSize);
 
     Caption(this, "Label3", "Directory", {4, 0});
-    DriveComboBox1 = new QComboBox(this);
+    DriveComboBox1 = new platform::TNamedComboBox(this);
     DriveComboBox1->setObjectName("DriveComboBox1");
     DriveComboBox1->setGeometry(kDrivePlace);
     DirectoryListBox1 = List(this, "DirectoryListBox1", kDirectoryPlace);

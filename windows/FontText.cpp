@@ -129,6 +129,7 @@ TfrmFontText::TfrmFontText(const QString& currentText, SetTextFn setText, QWidge
 
     MemoText = new LimitedMemo(kMaxTextLength, this);
     MemoText->setObjectName(QStringLiteral("MemoText"));
+    MemoText->setAccessibleName(QStringLiteral("Text"));
     MemoText->setGeometry(kMemoPlace);
     MemoText->setFont(platform::MakeFont("MS Sans Serif", kMemoFontHeight));
     MemoText->setTabChangesFocus(true);

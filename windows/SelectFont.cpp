@@ -51,6 +51,7 @@ TfrmSelectFont::TfrmSelectFont(AddAltFaceFn addAltFace, QWidget* parent)
 
     LboAltFonts = new QListWidget(this);
     LboAltFonts->setObjectName(QStringLiteral("LboAltFonts"));
+    LboAltFonts->setAccessibleName(QStringLiteral("Fonts"));
     LboAltFonts->setGeometry(kListPlace);
     LboAltFonts->setSelectionMode(QAbstractItemView::SingleSelection);
     LboAltFonts->setUniformItemSizes(true);

@@ -124,8 +124,6 @@ void TfrmSpecial::BuildControls() {
     QFont bold = font();
     bold.setBold(true);
     cmdHide->setFont(bold);
-    // Reached by click or its accelerator, never by Tab.
-    cmdHide->setFocusPolicy(Qt::ClickFocus);
 
     MemoSpecial = new QPlainTextEdit(this);
     MemoSpecial->setObjectName("MemoSpecial");
@@ -170,8 +168,8 @@ void TfrmSpecial::BuildGrid() {
         SuperGrid1SelectCell(col, row, canSelect);
     };
 
-    // Tab walks the controls in the order they are made: the fields, the copy buttons, the
-    // grid, and round again.
+    // Tab walks the controls in the order they are made, which is the order they read in: the
+    // fields, the copy buttons, Close, the grid, and round again.
 
     // Key preview: the window sees every key before the control that has the focus.
     installEventFilter(this);

@@ -4,11 +4,10 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <functional>
 
 #include "platform/Application.h"
+#include "controls/LinkLabel.h"
 #include "platform/Cursors.h"
 #include "platform/Faces.h"
 #include "platform/Keys.h"
@@ -33,30 +32,6 @@ constexpr int kTitleFontHeight = -12;
 
 // The manual's HTML copy, which the build puts beside the program.
 constexpr char kManualPage[] = "manual.html";
-
-// A label that reports a click: a left press and release both on the label.
-class ClickLabel : public QLabel {
-public:
-    ClickLabel(const QString& text, QWidget* parent, std::function<void()> onClick)
-        : QLabel(text, parent), onClick_(std::move(onClick)) {}
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        pressed_ = event->button() == Qt::LeftButton;
-        event->accept();
-    }
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        const bool click =
-            pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-        pressed_ = false;
-        event->accept();
-        if (click) onClick_();
-    }
-
-private:
-    std::function<void()> onClick_;
-    bool pressed_ = false;
-};
 
 // A line of the panel, centred across it, so that lines of any length read as one block.
 QLabel* CentredLabel(const char* name, const QString& text, QFrame* parent, int top) {
@@ -100,7 +75,10 @@ TfrmAbout::TfrmAbout(QWidget* parent) : TKeyPreviewDialog(parent) {
     SetAccentColor(Label6, QPalette::WindowText, platform::clMaroon);
     Label2 = CentredLabel("Label2", QStringLiteral("Help > Contents"), pnlAbout, 53);
 
-    lblWeb = new ClickLabel(QStringLiteral("Velloran WebSite"), pnlAbout, [this] { lblWebClick(); });
+    // A link the keyboard reaches too: Tab stops on it before OK, and Space or Enter opens it.
+    auto* link = new controls::TLinkLabel(QStringLiteral("Velloran WebSite"), pnlAbout);
+    connect(link, &controls::TLinkLabel::Activated, this, [this] { lblWebClick(); });
+    lblWeb = link;
     lblWeb->setObjectName(QStringLiteral("lblWeb"));
     lblWeb->setGeometry(kWebPlace);
     lblWeb->setAlignment(Qt::AlignCenter);

@@ -2,10 +2,12 @@
 #include <QAccessible>
 #include <QAccessibleTableInterface>
 #include <QAccessibleValueInterface>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QTabBar>
+#include <tuple>
 
 #include "controls/SuperGrd.h"
 #include "tests/widgets/app/MainWindowFixture.h"
@@ -182,4 +184,72 @@ TEST_F(MainWindowTest, PictureButtonsAreNamedByTheirHintsAndBoxLabelsByTheirText
     window->SetPicture("/pictures/sunset.gif", "sunset.gif");
     EXPECT_EQ(Accessible(window->lblFilename)->role(), QAccessible::StaticText);
     EXPECT_EQ(Accessible(window->lblFilename)->text(QAccessible::Name), "sunset.gif");
+}
+
+// The web palette is a table of its 216 colours to a screen reader, each cell named by the
+// code the palette shows; the keyboard's ring is the selected and focused cell, and a cell's
+// press picks its colour. (What screen readers are told as the ring moves is read on the
+// real accessibility bus, by e2e_screen_reader: this platform has no bridge to tell.)
+TEST_F(MainWindowTest, WebPaletteIsATableOfNamedColoursThatFollowsTheRing) {
+    QTest::mouseClick(window->cmdColors, Qt::LeftButton);
+    auto* palette = window->findChild<windows::TfrmColors*>();
+    ASSERT_NE(palette, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(palette));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == palette->Swatches; }));
+    QAccessibleInterface* accessible = Accessible(palette->Swatches);
+    ASSERT_EQ(accessible->role(), QAccessible::Table);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "Web palette");
+    QAccessibleTableInterface* table = accessible->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(std::make_pair(table->rowCount(), table->columnCount()), std::make_pair(36, 6));
+    EXPECT_EQ(accessible->childCount(), 216);
+    EXPECT_EQ(table->selectedCellCount(), 0) << "no ring before a key";
+
+    struct Row {
+        int row;
+        int column;
+        const char* name;
+    };
+    const Row rows[] = {
+        {0, 0, "000000"}, {0, 5, "0000FF"}, {1, 0, "330000"}, {6, 0, "003300"}, {35, 5, "FFFFFF"}};
+    for (const Row& row : rows) {
+        QAccessibleInterface* cell = table->cellAt(row.row, row.column);
+        ASSERT_NE(cell, nullptr) << row.name;
+        EXPECT_EQ(cell->role(), QAccessible::Cell) << row.name;
+        EXPECT_EQ(cell->text(QAccessible::Name), row.name);
+        EXPECT_EQ(cell->parent(), accessible) << row.name;
+        EXPECT_EQ(accessible->child(accessible->indexOfChild(cell)), cell) << row.name;
+        EXPECT_EQ(
+            std::make_pair(cell->tableCellInterface()->rowIndex(), cell->tableCellInterface()->columnIndex()),
+            std::make_pair(row.row, row.column));
+    }
+    EXPECT_EQ(table->cellAt(36, 0), nullptr);
+    EXPECT_EQ(table->cellAt(0, 6), nullptr);
+    EXPECT_EQ(accessible->child(216), nullptr);
+
+    // The ring: the first key rings the first swatch in view, the next ones move it.
+    const std::pair<Qt::Key, const char*> keys[] = {
+        {Qt::Key_Right, "CCCC00"}, {Qt::Key_Right, "CCCC33"}, {Qt::Key_Up, "99CC33"}};
+    for (const auto& [key, code] : keys) {
+        QTest::keyClick(palette->Swatches, key);
+        ASSERT_EQ(table->selectedCells().size(), 1) << code;
+        QAccessibleInterface* ringed = table->selectedCells().front();
+        EXPECT_EQ(ringed->text(QAccessible::Name), code);
+        EXPECT_TRUE(ringed->state().selected) << code;
+        EXPECT_TRUE(ringed->state().focused) << code;
+        const QPoint middle = ringed->rect().center();
+        EXPECT_EQ(accessible->childAt(middle.x(), middle.y()), ringed) << code;
+    }
+    EXPECT_FALSE(table->cellAt(28, 0)->state().selected);
+
+    // A press on a cell picks it and moves the ring there.
+    QAccessibleInterface* dark = table->cellAt(1, 0);
+    ASSERT_NE(dark->actionInterface(), nullptr);
+    ASSERT_EQ(dark->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    dark->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(std::make_tuple(Panel().SlideBarRed->Position(), Panel().SlideBarGreen->Position(),
+                              Panel().SlideBarBlue->Position()),
+              std::make_tuple(0x33, 0, 0));
+    EXPECT_TRUE(dark->state().selected);
+    palette->close();
 }

@@ -12,6 +12,7 @@
 #include <QTabBar>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextLayout>
 #include <cmath>
 
 #include "controls/StringGrid.h"
@@ -99,6 +100,25 @@ QRect ButtonPart(QAbstractButton* button, QStyle::SubElement element) {
     return button->style()->subElementRect(element, &option, button);
 }
 
+// Where the page's first link is drawn: the line of text its anchor covers.
+QRect FirstLink(const QTextDocument& page) {
+    for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.charFormat().anchorHref().isEmpty()) continue;
+            const QTextLayout* layout = block.layout();
+            const int start = fragment.position() - block.position();
+            const QTextLine line = layout->lineForTextPosition(start);
+            const int end = std::min(start + fragment.length(), line.textStart() + line.textLength());
+            const qreal left = line.cursorToX(start), right = line.cursorToX(end);
+            return QRectF(layout->position() + QPointF(left, line.y()), QSizeF(right - left, line.height()))
+                .toAlignedRect();
+        }
+    }
+    ADD_FAILURE() << "the page has no link";
+    return {};
+}
+
 // The parts of a control that carry text or glyphs; none for a control that shows nothing
 // of its own. Frames are left out: the text or picture inside them is what must read.
 std::vector<Area> AreasOf(QWidget* widget) {
@@ -131,10 +151,11 @@ std::vector<Area> AreasOf(QWidget* widget) {
     if (auto* memo = qobject_cast<QPlainTextEdit*>(widget))
         return memo->toPlainText().isEmpty() ? std::vector<Area>{} : std::vector<Area>{{inner, kText}};
     if (auto* browser = qobject_cast<QTextBrowser*>(widget)) {
-        // The page's title, its first block.
+        // The page's title, its first block, and its first link.
         QTextDocument* page = browser->document();
         const QRect title = page->documentLayout()->blockBoundingRect(page->firstBlock()).toRect();
-        return {{title.translated(browser->viewport()->mapTo(widget, QPoint())), kText}};
+        const QPoint origin = browser->viewport()->mapTo(widget, QPoint());
+        return {{title.translated(origin), kText}, {FirstLink(*page).translated(origin), kText}};
     }
     if (auto* grid = qobject_cast<controls::TStringGrid*>(widget)) {
         // Each column's title and two rows that are not the current one.
@@ -271,7 +292,7 @@ const WindowRow kWindows[] = {
          return platform::ShowHelpContents(&main, VELLORAN_MANUAL_FILE);
      },
      {},
-     2},
+     3},
     {"contrast check",
      [](TfrmMain& main, const QString&) -> QWidget* {
          auto* check = new windows::TfrmContrast(&main);

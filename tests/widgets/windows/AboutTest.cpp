@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -122,6 +123,25 @@ TEST_F(AboutTest, ClickingTheLinkAsksTheDesktopForTheManualPageAndStaysOpen) {
     QTest::mouseRelease(dialog->lblWeb, Qt::LeftButton, {}, QPoint(-20, -20));
     QTest::mouseClick(dialog->lblWeb, Qt::RightButton);
     EXPECT_EQ(opened.size(), 1u);
+}
+
+// The keyboard reaches the link too: Tab goes from OK to it and back, in reading order, a
+// focus frame shows it, and Space or Enter on it opens the page with the box left open.
+TEST_F(AboutTest, TabReachesTheLinkWhoseSpaceOrEnterOpensThePage) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    ASSERT_EQ(QApplication::focusWidget(), dialog->BitBtn1);
+    const QImage unfocused = dialog->lblWeb->grab().toImage();
+    QTest::keyClick(dialog->BitBtn1, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), dialog->lblWeb);
+    EXPECT_NE(dialog->lblWeb->grab().toImage(), unfocused) << "no focus frame";
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+        QTest::keyClick(dialog->lblWeb, key);
+        EXPECT_EQ(opened.size(), key == Qt::Key_Space ? 1u : 2u);
+    }
+    EXPECT_EQ(opened.back(), windows::ProductWebPage());
+    EXPECT_TRUE(dialog->isVisible());
+    QTest::keyClick(dialog->lblWeb, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), dialog->BitBtn1);
 }
 
 TEST_F(AboutTest, EnterEscOkAndTheCloseBoxCloseIt) {

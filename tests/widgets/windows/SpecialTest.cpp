@@ -82,11 +82,12 @@ TEST_F(SpecialWindowTest, OpensOnTheQuoteInTheCharColumn) {
     EXPECT_EQ(Grid().accessibleName(), "Special characters");
 }
 
-// Tab walks from the grid through the fields to the copy buttons; the window opens beside
-// the main window's corner.
+// Tab walks from the grid through the fields, the copy buttons and Close back to the grid,
+// in reading order; the window opens beside the main window's corner.
 TEST_F(SpecialWindowTest, TabWalksTheFieldsAndTheWindowOpensByTheMainWindow) {
-    for (QWidget* next : std::initializer_list<QWidget*>{window->txtCode, window->txtName,
-                                                         window->cmdCopyCode, window->cmdCopyName}) {
+    for (QWidget* next :
+         std::initializer_list<QWidget*>{window->txtCode, window->txtName, window->cmdCopyCode,
+                                         window->cmdCopyName, window->cmdHide, &Grid()}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
     }

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windows/AccessibleNames.h"
+
+namespace windows {
+
+QString RowButtonName(const QString& buttonText, const QString& rowName) {
+    QString text = buttonText;
+    // "&&" is a shown ampersand, a single "&" marks the mnemonic.
+    text.replace(QLatin1String("&&"), QString(QChar(0xE000))).remove(u'&').replace(QChar(0xE000), u'&');
+    text = text.simplified();
+    const qsizetype firstSpace = text.indexOf(u' ');
+    const QString row = rowName.simplified();
+    if (row.isEmpty()) return text;
+    if (firstSpace < 0) return text.isEmpty() ? row : text + u' ' + row;
+    return text.left(firstSpace) + u' ' + row + text.mid(firstSpace);
+}
+
+}  // namespace windows
