@@ -42,7 +42,7 @@ std::string MakeHtml5(const TStyle& style) {
     return "<div style=\"text-align: center\">" + span + "</div>";
 }
 
-std::string MakeHtml5Page(const TStyle& style, std::string_view title) {
+std::string MakeHtml5Page(const TStyle& style, std::string_view title, std::string_view moreCss) {
     // A link to this page itself has been visited by whoever reads it; a link to a place in
     // the page that nobody has gone to yet shows the unvisited colour.
     return "<!DOCTYPE html>\n"
@@ -54,7 +54,7 @@ std::string MakeHtml5Page(const TStyle& style, std::string_view title) {
            HtmlEscape(title.empty() ? std::string_view("Velloran") : title) +
            "</title>\n"
            "<style>\n" +
-           MakeCss(style) +
+           MakeCss(style) + std::string(moreCss) +
            "</style>\n"
            "</head>\n"
            "<body>\n"

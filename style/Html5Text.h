@@ -19,5 +19,6 @@ std::string MakeHtml5(const TStyle& style);
 
 // A complete page: the CSS sheet in its head, and in its body the user's text in the font's
 // class and one sample of each kind of link. The title is escaped; an empty one is the
-// program's name, since a page must have a title with text.
-std::string MakeHtml5Page(const TStyle& style, std::string_view title);
+// program's name, since a page must have a title with text. `moreCss` follows the sheet in the
+// same style element (the dark variant's block).
+std::string MakeHtml5Page(const TStyle& style, std::string_view title, std::string_view moreCss = {});
