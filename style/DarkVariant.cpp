@@ -22,7 +22,7 @@ constexpr std::array<TColor TStyle::*, 5> kForegrounds = {
 
 TColor TurnedAround(TColor color) { return WithLightness(color, 1 - ToOklch(color).lightness); }
 
-// The mark a row reached in the style: 0 when it reached none.
+// The mark a row reached in the style: 0 when it reached none, which any colour meets.
 double ReachedMark(const ContrastRow& row) {
     if (row.passesAAA) return MinimumRatioAAA(row.largeText);
     if (row.passesAA) return MinimumRatioAA(row.largeText);
@@ -30,16 +30,16 @@ double ReachedMark(const ContrastRow& row) {
 }
 
 // The foregrounds turned around against `background`, each lifted to its mark; false when
-// some colour's hue has no lightness that reaches its mark there.
+// some colour's hue has no lightness that reaches its mark there. In sRGB this does not
+// happen with a background turned from a light one, which leaves white at least 6:1 and as
+// far above AA and AAA as the style's own pairs could be; the darker background is kept as a
+// safety net for colours at the rounding's edge.
 bool MapForegrounds(const TStyle& style, const std::array<ContrastRow, 5>& rows, TStyle& dark) {
     for (std::size_t i = 0; i < kForegrounds.size(); ++i) {
-        TColor color = TurnedAround(style.*kForegrounds[i]);
-        if (const double mark = ReachedMark(rows[i]); mark > 0) {
-            const auto fix = NearestPassingColor(color, dark.BackColor, mark);
-            if (!fix) return false;
-            color = fix->color;
-        }
-        dark.*kForegrounds[i] = color;
+        const auto fix =
+            NearestPassingColor(TurnedAround(style.*kForegrounds[i]), dark.BackColor, ReachedMark(rows[i]));
+        if (!fix) return false;
+        dark.*kForegrounds[i] = fix->color;
     }
     return true;
 }

@@ -149,3 +149,26 @@ TEST(DarkVariant, BlockIsWrittenInTheFixedForm) {
               "  }\n"
               "}\n");
 }
+
+// A grey's OKLCH lightness is the cube root of its linear value, so the turned-around grey is
+// known exactly: the dark background of a grey page is that grey, not a darker one, and black
+// text turns white.
+TEST(DarkVariant, GreyPagesTurnToTheirOppositeGrey) {
+    auto decode = [](int code) {
+        const double v = code / 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    auto encode = [](double linear) {
+        return static_cast<int>(std::lround(
+            255 * (linear <= 0.0031308 ? 12.92 * linear : 1.055 * std::pow(linear, 1 / 2.4) - 0.055)));
+    };
+    for (const int grey : {0xFF, 0xF0, 0xD0, 0xC0, 0xA8}) {
+        const TColor back = static_cast<TColor>(grey * 0x010101);
+        const TStyle dark = DarkVariant(With(back, 0x000000, 0x000000, 0x000000, 0x000000, 0x000000));
+        const int turned = encode(std::pow(1 - std::cbrt(decode(grey)), 3));
+        const int got = static_cast<int>(dark.BackColor & 0xFF);
+        EXPECT_NEAR(got, turned, 1) << std::hex << grey;
+        EXPECT_EQ(dark.BackColor, static_cast<TColor>(got * 0x010101)) << std::hex << grey;
+        EXPECT_EQ(dark.TextColor, 0xFFFFFFu) << std::hex << grey;
+    }
+}
