@@ -166,6 +166,19 @@ TEST(ContrastFix, LinksMoveAwayFromTheTextKeepingTheirBackgroundLevel) {
     ASSERT_TRUE(same.has_value());
     EXPECT_EQ(same->color, 0xEE0000u);
     EXPECT_FALSE(LinkApartFromText(0x4A4A4A, 0x555555, 0xFFFFFF).has_value());
+    // A grey link a shade lighter than grey text on white: lighter, it would lose the 3.6:1 it
+    // has against the page; crossing over the text to a dark grey would be nearer, but crossing
+    // is not moving away.
+    EXPECT_FALSE(LinkApartFromText(0x868686, 0x808080, 0xFFFFFF).has_value());
+    // Blue beside dark grey text on white: 3:1 from the text is past AA against the page, so
+    // the link would have to fall below AA, which the fix never does.
+    EXPECT_FALSE(LinkApartFromText(0xEE0000, 0x333333, 0xFFFFFF).has_value());
+    // A link of the text's own lightness may go either way: here only lighter keeps AA on black.
+    const auto either = LinkApartFromText(0x808080, 0x808080, 0x000000);
+    ASSERT_TRUE(either.has_value());
+    EXPECT_GT(either->lightness, ToOklch(0x808080).lightness);
+    EXPECT_GE(ContrastRatio(either->color, 0x808080), kLinkTextRatio);
+    EXPECT_GE(ContrastRatio(either->color, 0x000000), 4.5);
 }
 
 // Each link against the body text, marked at 3:1.
