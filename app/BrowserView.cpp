@@ -21,11 +21,12 @@ namespace {
 constexpr const char* kPageName = "index.html";
 
 // The page that Export Page writes, with its picture beside it.
-std::string WriteBrowserPage(const std::string& folder, const TStyle& style, std::string_view title) {
+std::string WriteBrowserPage(const std::string& folder, const TStyle& style, std::string_view title,
+                             std::string_view moreCss) {
     const std::string picture = PictureBesidePage(style, folder);
     if (!picture.empty()) CopyPictureBesidePage(style, picture);
     const std::string page = folder + "/" + kPageName;
-    platform::WriteFileAtomically(page, MakeHtml5Page(style, title));
+    platform::WriteFileAtomically(page, MakeHtml5Page(style, title, moreCss));
     return page;
 }
 
@@ -33,7 +34,7 @@ std::string WriteBrowserPage(const std::string& folder, const TStyle& style, std
 
 // QTemporaryDir makes the folder readable by the user alone and removes it with everything in
 // it when it goes.
-void TBrowserView::Show(const TStyle& style, std::string_view title) {
+void TBrowserView::Show(const TStyle& style, std::string_view title, std::string_view moreCss) {
     // A cleaner of old temporary files may have taken the folder while the program ran.
     if (folder_ && !QFileInfo(folder_->path()).isDir()) folder_.reset();
     if (!folder_) {
@@ -45,8 +46,10 @@ void TBrowserView::Show(const TStyle& style, std::string_view title) {
         }
         folder_ = std::move(folder);
     }
-    const std::string page = WriteBrowserPage(folder_->path().toStdString(), style, title);
+    const std::string page = WriteBrowserPage(folder_->path().toStdString(), style, title, moreCss);
     platform::ShellOpen(QUrl::fromLocalFile(QString::fromStdString(page)));
 }
 
-void TfrmMain::mnuOptionsViewInBrowserClick() { browserView_->Show(style_, CaptionName(styleFileName_)); }
+void TfrmMain::mnuOptionsViewInBrowserClick() {
+    browserView_->Show(style_, CaptionName(styleFileName_), DarkCssIfOn());
+}

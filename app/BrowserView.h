@@ -18,7 +18,8 @@ public:
 
     // Writes the page and asks the desktop to open it. A folder that cannot be made raises
     // platform::Error with the folder where it was tried; then nothing is opened.
-    void Show(const TStyle& style, std::string_view title);
+    // `moreCss` follows the page's sheet, as Export Page writes it.
+    void Show(const TStyle& style, std::string_view title, std::string_view moreCss = {});
 
 private:
     std::unique_ptr<QTemporaryDir> folder_;

@@ -67,6 +67,7 @@ void TfrmMain::BuildMenu() {
     connect(mnuOptionsContrast, &QAction::triggered, this,
             platform::ReportingErrors([this] { mnuOptionsContrastClick(); }));
     BuildVisionMenu(options);
+    BuildDarkVariantMenu(options);
     options->addSeparator();
     mnuOptionsViewInBrowser = options->addAction("View in &Browser");
     mnuOptionsViewInBrowser->setShortcut(QKeySequence(Qt::Key_F12));

@@ -52,7 +52,7 @@ void TfrmMain::mnuFileExportPageClick() {
     if (std::filesystem::exists(path) &&
         AskToSave("\"" + path + "\" already exists.\nDo you want to replace it?") != TSaveAnswer::Yes)
         return;
-    platform::WriteFileAtomically(path, MakeHtml5Page(style_, name));
+    platform::WriteFileAtomically(path, MakeHtml5Page(style_, name, DarkCssIfOn()));
 
     const std::string picture = PictureBesidePage(style_, FolderOf(path));
     if (picture.empty() || SameFile(picture, style_.PicturePath)) return;

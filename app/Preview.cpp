@@ -6,6 +6,7 @@
 #include "app/VisionEffect.h"
 #include "platform/Faces.h"
 #include "platform/SysColors.h"
+#include "style/DarkVariant.h"
 
 namespace {
 
@@ -95,20 +96,24 @@ void TPreview::ShowFont(const TStyle& style) {
     lblDisplay->setFont(font);
     lblDisplay->setAlignment(Qt::AlignTop | (style.Centered ? Qt::AlignHCenter : Qt::AlignLeft));
     lblDisplay->setText(QString::fromStdString(style.UserText));
+    if (dark_) return ShowColors(DarkVariant(style));
     platform::SetPaletteColor(lblDisplay, QPalette::WindowText, style.FontColor);
 }
 
-void TPreview::SetDisplayBackground(TColor color) {
-    platform::SetPaletteColor(lblDisplay, QPalette::Window, color);
+void TPreview::SetDisplayBackground(const TStyle& style) {
+    if (dark_) return ShowColors(DarkVariant(style));
+    platform::SetPaletteColor(lblDisplay, QPalette::Window, style.BackColor);
 }
 
 void TPreview::SetDisplayOpaque(bool opaque) { lblDisplay->setAutoFillBackground(opaque); }
 
-void TPreview::SetBodyColor(TColor color) {
-    platform::SetPaletteColor(lblBodyColor, QPalette::Window, color);
+void TPreview::SetBodyColor(const TStyle& style) {
+    if (dark_) return ShowColors(DarkVariant(style));
+    platform::SetPaletteColor(lblBodyColor, QPalette::Window, style.BackColor);
 }
 
 void TPreview::SetSampleColors(const TStyle& style) {
+    if (dark_) return ShowColors(DarkVariant(style));
     platform::SetPaletteColor(lblNormalText, QPalette::WindowText, style.TextColor);
     platform::SetPaletteColor(lblVisitedLinkText, QPalette::WindowText, style.VisitedColor);
     platform::SetPaletteColor(lblNewLinkText, QPalette::WindowText, style.LinkColor);
@@ -122,8 +127,26 @@ void TPreview::ShowSamples(bool visible) {
     }
 }
 
+// Every colour depends on the others in the dark variant (a colour that needs more room
+// darkens the background), so a change of any shows them all again.
+void TPreview::SetDarkVariant(bool on, const TStyle& style) {
+    dark_ = false;
+    ShowColors(on ? DarkVariant(style) : style);
+    dark_ = on;
+}
+
+void TPreview::ShowColors(const TStyle& colors) {
+    platform::SetPaletteColor(lblDisplay, QPalette::WindowText, colors.FontColor);
+    platform::SetPaletteColor(lblDisplay, QPalette::Window, colors.BackColor);
+    platform::SetPaletteColor(lblBodyColor, QPalette::Window, colors.BackColor);
+    platform::SetPaletteColor(lblNormalText, QPalette::WindowText, colors.TextColor);
+    platform::SetPaletteColor(lblVisitedLinkText, QPalette::WindowText, colors.VisitedColor);
+    platform::SetPaletteColor(lblNewLinkText, QPalette::WindowText, colors.LinkColor);
+    platform::SetPaletteColor(lblActiveLinkText, QPalette::WindowText, colors.ActiveColor);
+}
+
 // Normal vision draws the band directly, without the cost of a pass over its pixels.
-void TPreview::SetVision(TVision vision) {
-    vision_ = vision;
-    setGraphicsEffect(vision == TVision::Normal ? nullptr : new TVisionEffect(vision, this));
+void TPreview::SetVision(TSimulation simulation) {
+    vision_ = simulation;
+    setGraphicsEffect(simulation.vision == TVision::Normal ? nullptr : new TVisionEffect(simulation, this));
 }

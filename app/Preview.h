@@ -30,15 +30,19 @@ public:
     // The font preview follows the style's face, size step, bold, italic, centering, text
     // and font colour.
     void ShowFont(const TStyle& style);
-    void SetDisplayBackground(TColor color);
+    void SetDisplayBackground(const TStyle& style);
     // Opaque in colour mode; transparent in picture mode, so the picture shows behind.
     void SetDisplayOpaque(bool opaque);
-    void SetBodyColor(TColor color);
+    void SetBodyColor(const TStyle& style);
     void SetSampleColors(const TStyle& style);
     void ShowSamples(bool visible);
     // Shows the whole band as a visitor with the deficiency sees it; not part of the style.
-    void SetVision(TVision vision);
-    TVision Vision() const { return vision_; }
+    void SetVision(TSimulation simulation);
+    TSimulation Vision() const { return vision_; }
+    // Shows the colours of the style's dark variant instead of its own; not part of the style.
+    // The setters above follow it while it is on.
+    void SetDarkVariant(bool on, const TStyle& style);
+    bool DarkVariantShown() const { return dark_; }
 
     std::array<QLabel*, 4> SampleLines() const {
         return {lblNormalText, lblVisitedLinkText, lblNewLinkText, lblActiveLinkText};
@@ -48,7 +52,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    TVision vision_ = TVision::Normal;
+    // All the band's colours at once.
+    void ShowColors(const TStyle& colors);
+
+    TSimulation vision_;
+    bool dark_ = false;
 };
 
 // The preview's point size for an HTML size step 1..7; 0 outside.

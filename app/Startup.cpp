@@ -25,6 +25,7 @@ void TfrmMain::FormCreate() {
     });
     history_->Restart();
     mnuFileRecent->Rebuild();
+    mnuOptionsDarkCss->setChecked(ReadDarkVariantOption(SettingsFile()));
 }
 
 // Shown, and start-up goes on: the old files are still there, and the next start tries again.

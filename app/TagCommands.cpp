@@ -6,11 +6,16 @@
 #include "platform/Clipboard.h"
 #include "platform/Error.h"
 #include "style/CssText.h"
+#include "style/DarkVariant.h"
 #include "style/Html5Text.h"
 #include "style/TagParser.h"
 #include "windows/ContrastCheck.h"
 
-void TfrmMain::mnuEditCopyCssClick() { platform::SetClipboardText(MakeCss(style_)); }
+void TfrmMain::mnuEditCopyCssClick() { platform::SetClipboardText(MakeCss(style_) + DarkCssIfOn()); }
+
+std::string TfrmMain::DarkCssIfOn() const {
+    return mnuOptionsDarkCss->isChecked() ? MakeDarkCss(style_) : std::string();
+}
 
 void TfrmMain::mnuEditCopyHtml5Click() { platform::SetClipboardHtml(MakeHtml5(style_)); }
 
@@ -38,8 +43,12 @@ void TfrmMain::mnuOptionsContrastClick() {
         return;
     }
     frmContrast = new windows::TfrmContrast(this);
-    // A fix goes in as a pasted colour does: the panel, tag, preview and check all follow.
-    frmContrast->OnFix = [this](TColorTarget target, TColor color) {
+    // A fix goes in as a pasted colour does: the panel, tag, preview and check all follow. It
+    // is one undo step of its own, named after the fix: a change not yet recorded is closed
+    // first, so the two never merge.
+    frmContrast->OnFix = [this](TColorTarget target, TColor color, const std::string& step) {
+        history_->RecordNow();
+        history_->NameNextStep(step);
         SetColor(target, color);
         SetBarsFromColor(TargetColor());
         // The bars stay put when the fixed colour is not the one being edited; the tag follows anyway.
@@ -48,6 +57,7 @@ void TfrmMain::mnuOptionsContrastClick() {
         } else {
             ShowBodyTag();
         }
+        history_->RecordNow();
     };
     frmContrast->ShowStyle(style_);
     frmContrast->show();

@@ -47,8 +47,8 @@ void TfrmMain::ApplyBarsToTarget() {
 
 void TfrmMain::ShowBackColor() {
     platform::SetPaletteColor(ShapeBGcolor, QPalette::Window, style_.BackColor);
-    PanelTop->SetBodyColor(style_.BackColor);
-    PanelTop->SetDisplayBackground(style_.BackColor);
+    PanelTop->SetBodyColor(style_);
+    PanelTop->SetDisplayBackground(style_);
 }
 
 void TfrmMain::ShowFontTag() {
@@ -76,7 +76,7 @@ void TfrmMain::PC1Change() {
         if (!style_.PictureMode) PanelTop->lblBodyColor->show();
         return;
     }
-    PanelTop->SetDisplayBackground(style_.BackColor);
+    PanelTop->SetDisplayBackground(style_);
     PanelTop->lblBodyColor->hide();
     PanelTop->lblDisplay->show();
     PanelTop->ShowSamples(false);

@@ -183,8 +183,17 @@ public:
     QAction* mnuOptionsOptions;
     QAction* mnuOptionsRefresh;
     QAction* mnuOptionsViewInBrowser;
+    // Options > Dark Variant in CSS: Copy as CSS, Export Page and View in Browser add the
+    // dark scheme's block; kept in vlr.ini.
+    QAction* mnuOptionsDarkCss;
+    // Options > Preview Dark Variant: the preview shows the dark variant's colours.
+    QAction* mnuOptionsPreviewDark;
     // Options > Simulate Color Vision: one checkable action per vision, in kVisions order.
     std::array<QAction*, 5> mnuOptionsVision;
+    // Its submenus, one per anomalous trichromacy in kAnomalies order, severity 0.1 to 1.0.
+    std::array<std::array<QAction*, kFullSeverity>, 3> mnuOptionsAnomaly;
+    QAction* mnuOptionsBlurred;
+    QAction* mnuOptionsLowContrast;
     QAction* mnuHelpContents;
     QAction* mnuHelpAbout;
 
@@ -200,6 +209,9 @@ private:
     QWidget* BuildBottomBand();
     void BuildMenu();
     void BuildVisionMenu(QMenu* options);
+    void BuildDarkVariantMenu(QMenu* options);
+    // The dark variant's block while the option is on, else nothing.
+    std::string DarkCssIfOn() const;
     // The open contrast check follows every change of a colour, the size, the weight or the mode.
     void UpdateContrast();
 

@@ -79,3 +79,24 @@ std::array<ContrastRow, 5> ContrastRows(const TStyle& style) {
     }
     return rows;
 }
+
+std::array<ContrastRow, 3> LinkTextRows(const TStyle& style) {
+    struct Source {
+        std::string_view name;
+        TColor TStyle::*color;
+    };
+    static constexpr Source kSources[] = {
+        {"New links against text", &TStyle::LinkColor},
+        {"Visited links against text", &TStyle::VisitedColor},
+        {"Active links against text", &TStyle::ActiveColor},
+    };
+    std::array<ContrastRow, std::size(kSources)> rows;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ContrastRow& row = rows[i];
+        row.name = kSources[i].name;
+        row.color = style.*kSources[i].color;
+        row.ratio = ContrastRatio(row.color, style.TextColor);
+        row.passesAA = row.passesAAA = Tenths(row.ratio) >= Tenths(kLinkTextRatio);
+    }
+    return rows;
+}

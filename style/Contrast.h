@@ -45,3 +45,11 @@ struct ContrastRow {
 // visited links and active links, in that order, each against BackColor: in picture mode
 // too, since the colour is what shows while the picture loads.
 std::array<ContrastRow, 5> ContrastRows(const TStyle& style);
+
+// A link told from the body text by its colour alone (not underlined) needs this ratio
+// against the text, so that visitors who cannot tell the hues apart still see the link.
+inline constexpr double kLinkTextRatio = 3.0;
+
+// New, visited and active links, in that order, each against TextColor. Both marks tell
+// whether the ratio reaches kLinkTextRatio; there is no second level.
+std::array<ContrastRow, 3> LinkTextRows(const TStyle& style);

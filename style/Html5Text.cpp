@@ -42,7 +42,7 @@ std::string MakeHtml5(const TStyle& style) {
     return "<div style=\"text-align: center\">" + span + "</div>";
 }
 
-std::string MakeHtml5Page(const TStyle& style, std::string_view title) {
+std::string MakeHtml5Page(const TStyle& style, std::string_view title, std::string_view moreCss) {
     // The text stands in a block of the page's own font as a font tag does, in a span of the
     // font's class: a paragraph of that class would take its margins and its line's least
     // height from the font's size, and the page would not look as the tags do. The block is a
@@ -57,7 +57,7 @@ std::string MakeHtml5Page(const TStyle& style, std::string_view title) {
            HtmlEscape(title.empty() ? std::string_view("Velloran") : title) +
            "</title>\n"
            "<style>\n" +
-           MakeCss(style) +
+           MakeCss(style) + std::string(moreCss) +
            "</style>\n"
            "</head>\n"
            "<body>\n" +

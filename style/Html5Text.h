@@ -21,8 +21,8 @@ std::string MakeHtml5(const TStyle& style);
 // A complete page: the CSS sheet in its head, and in its body the user's text (as written) in
 // a span of the font's class, in a header (centred for a centred style), then kPageLinkSamples.
 // The title is escaped; an empty one is the program's name, since a page must have a title
-// with text.
-std::string MakeHtml5Page(const TStyle& style, std::string_view title);
+// with text. `moreCss` follows the sheet in the same style element (the dark variant's block).
+std::string MakeHtml5Page(const TStyle& style, std::string_view title, std::string_view moreCss = {});
 
 // The page's sample of each kind of link, a paragraph a line. A link to this page itself has
 // been visited by whoever reads it; a link to a place in the page that nobody has gone to yet

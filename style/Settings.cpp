@@ -45,6 +45,16 @@ void WriteSaveValue(const std::string& settingsPath, int value) {
     platform::TIniFile(settingsPath).WriteInteger(settingskeys::kSection, settingskeys::kSave, value);
 }
 
+bool ReadDarkVariantOption(const std::string& settingsPath) {
+    return platform::TIniFile(settingsPath)
+               .ReadInteger(settingskeys::kSection, settingskeys::kDarkVariant, 0) == 1;
+}
+
+void WriteDarkVariantOption(const std::string& settingsPath, bool on) {
+    platform::TIniFile(settingsPath)
+        .WriteInteger(settingskeys::kSection, settingskeys::kDarkVariant, on ? 1 : 0);
+}
+
 std::string StartupStyleFile(const std::string& programDir, const std::string& startupValue,
                              const FileExistsCheck& fileExists) {
     if (startupValue != kMissing && !startupValue.empty() && fileExists(startupValue)) return startupValue;

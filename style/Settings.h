@@ -27,6 +27,12 @@ int ReadSaveValue(const std::string& settingsPath);
 // Throws as WriteStartup does.
 void WriteSaveValue(const std::string& settingsPath, int value);
 
+// Whether the sheets written out carry the dark variant: off unless "darkvariant" is 1. A
+// view of how pages are written rather than part of a style, so no style file holds it.
+bool ReadDarkVariantOption(const std::string& settingsPath);
+// Throws as WriteStartup does.
+void WriteDarkVariantOption(const std::string& settingsPath, bool on);
+
 // The style file a start opens: the stored start-up file when there is one and it exists,
 // else the program folder's default style file (whether that exists or not).
 std::string StartupStyleFile(const std::string& programDir, const std::string& startupValue,

@@ -15,6 +15,8 @@ inline constexpr std::string_view kStartup = "startup";
 inline constexpr std::string_view kSave = "save";
 // The value "save" reads as when missing or not a number.
 inline constexpr int kSaveMissing = -1;
+// 1 when Copy as CSS, Export Page and View in Browser add the dark variant; anything else is off.
+inline constexpr std::string_view kDarkVariant = "darkvariant";
 
 }  // namespace settingskeys
 

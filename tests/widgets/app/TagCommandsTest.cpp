@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -7,6 +8,7 @@
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
 #include "style/ColorValue.h"
+#include "style/Contrast.h"
 #include "style/ContrastFix.h"
 #include "style/TagParser.h"
 #include "style/TagText.h"
@@ -157,9 +159,68 @@ TEST_F(MainWindowTest, SimulatedVisionRecoloursThePreviewAndSaysSoInTheCaption) 
         EXPECT_EQ(window->windowTitle(), caption + " (simulating " + VisionName(kVisions[i]).data() + ")");
         EXPECT_EQ(window->Style().BackColor, 0x0000FFu);
     }
+    // The submenus' severities and the veil, each with its own pixel and caption.
+    struct Row {
+        QAction* action;
+        TSimulation simulation;
+        const char* added;
+    };
+    const Row rows[] = {
+        {window->mnuOptionsAnomaly[1][5],
+         {TVision::Deuteranomaly, 6},
+         " (simulating Deuteranomaly, severity 0.6)"},
+        {window->mnuOptionsAnomaly[0][2],
+         {TVision::Protanomaly, 3},
+         " (simulating Protanomaly, severity 0.3)"},
+        {window->mnuOptionsAnomaly[2][9],
+         {TVision::Tritanomaly, 10},
+         " (simulating Tritanomaly, severity 1.0)"},
+        {window->mnuOptionsLowContrast, TVision::ReducedContrast, " (simulating Reduced Contrast)"},
+    };
+    for (const Row& row : rows) {
+        row.action->trigger();
+        EXPECT_TRUE(row.action->isChecked());
+        const auto seen = colorvalue::ChannelsOf(SimulateVision(row.simulation, 0x0000FF));
+        EXPECT_EQ(pixel(), QColor(seen.red, seen.green, seen.blue)) << row.added;
+        EXPECT_EQ(window->windowTitle(), caption + row.added);
+    }
+    // Deuteranomaly at 0.6 as the published matrix gives it, worked by hand: linear red 1
+    // becomes (0.498864, 0.205199, 0) in linear light.
+    window->mnuOptionsAnomaly[1][5]->trigger();
+    EXPECT_EQ(pixel(), QColor(187, 125, 0));
     window->mnuOptionsVision[0]->trigger();
+    EXPECT_FALSE(window->mnuOptionsAnomaly[1][5]->isChecked());
     EXPECT_EQ(pixel(), QColor(255, 0, 0));
     EXPECT_EQ(window->windowTitle(), caption);
+}
+
+// Blurred Vision spreads the text's ink: black letters on white come out grey at their
+// darkest, while the colour far from any letter stays as it was.
+TEST_F(MainWindowTest, BlurredVisionSoftensTheSampleText) {
+    ShowBodyPage();
+    Paste(*window, "<BODY BGCOLOR=#FFFFFF TEXT=#000000>");
+    QLabel* line = window->PanelTop->lblNormalText;
+    auto darkest = [&] {
+        const QImage image =
+            window->grab(QRect(line->mapTo(window.get(), QPoint(0, 0)), line->size())).toImage();
+        int least = 255;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) least = std::min(least, qGray(image.pixel(x, y)));
+        return least;
+    };
+    ASSERT_EQ(darkest(), 0);
+    // Above the sample lines, further from them and from the band's frame than the blur reaches.
+    int top = window->PanelTop->height();
+    for (QLabel* sample : window->PanelTop->SampleLines()) top = std::min(top, sample->geometry().top());
+    const int y = (window->PanelTop->contentsRect().top() + top) / 2;
+    ASSERT_GT(top - y, 7);
+    const QPoint clear = window->PanelTop->mapTo(window.get(), QPoint(window->PanelTop->width() / 2, y));
+    window->mnuOptionsBlurred->trigger();
+    EXPECT_EQ(window->windowTitle().endsWith(" (simulating Blurred Vision)"), true);
+    EXPECT_GT(darkest(), 60);
+    EXPECT_EQ(window->grab().toImage().pixelColor(clear), QColor(255, 255, 255));
+    window->mnuOptionsVision[0]->trigger();
+    EXPECT_EQ(darkest(), 0);
 }
 
 // A Fix goes in as a swatch click does: style, tag, preview and the check itself follow.
@@ -174,6 +235,16 @@ TEST_F(MainWindowTest, FixInTheContrastCheckSetsTheNearestPassingColour) {
 
     const auto fix = NearestPassingColor(0xCCCCCC, 0xFFFFFF, 4.5);
     ASSERT_TRUE(fix.has_value());
+    // Before it is applied, the row shows the colour it would set and that colour's ratio.
+    const QString fixed = QString::fromStdString("#" + colorvalue::TagForm(fix->color));
+    EXPECT_EQ(check->Rows[1].fix->text(), "Fix AA");
+    EXPECT_EQ(check->Rows[1].fix->accessibleName(), "Fix AA Normal text");
+    EXPECT_EQ(check->Rows[1].suggestion->text(),
+              fixed + " " + QString::fromStdString(ContrastText(ContrastRatio(fix->color, 0xFFFFFF))));
+    EXPECT_TRUE(check->Rows[1].suggestion->isVisibleTo(check));
+    EXPECT_EQ(check->Rows[1].suggestion->palette().color(QPalette::WindowText).name(QColor::HexRgb).toUpper(),
+              fixed);
+    EXPECT_EQ(window->Style().TextColor, 0xCCCCCCu);
     QTest::mouseClick(check->Rows[1].fix, Qt::LeftButton);
     EXPECT_EQ(window->Style().TextColor, fix->color);
     EXPECT_NE(Tag().find("TEXT=\"#" + colorvalue::TagForm(fix->color) + "\""), std::string::npos) << Tag();
@@ -181,11 +252,74 @@ TEST_F(MainWindowTest, FixInTheContrastCheckSetsTheNearestPassingColour) {
     EXPECT_EQ(window->PanelTop->lblNormalText->palette().color(QPalette::WindowText),
               QColor(c.red, c.green, c.blue));
     EXPECT_EQ(check->Rows[1].aa->text(), "Pass");
+    // Now AA passes and AAA fails: the row offers the AAA fix.
+    EXPECT_EQ(check->Rows[1].aaa->text(), "Fail");
+    EXPECT_EQ(check->Rows[1].fix->text(), "Fix AAA");
+    EXPECT_EQ(check->Rows[1].fix->accessibleName(), "Fix AAA Normal text");
+    // The fix was one undo step, named after it.
+    EXPECT_EQ(window->mnuEditUndo->text(), "&Undo Fix AA");
+    window->mnuEditUndo->trigger();
+    EXPECT_EQ(window->Style().TextColor, 0xCCCCCCu);
+    window->mnuEditRedo->trigger();
+    EXPECT_EQ(window->Style().TextColor, fix->color);
+
+    const auto aaa = NearestPassingColor(fix->color, 0xFFFFFF, 7.0);
+    ASSERT_TRUE(aaa.has_value());
+    QTest::keyClick(check->Rows[1].fix, Qt::Key_Space);
+    EXPECT_EQ(window->Style().TextColor, aaa->color);
+    EXPECT_EQ(check->Rows[1].aaa->text(), "Pass");
     EXPECT_FALSE(check->Rows[1].fix->isVisibleTo(check));
+    EXPECT_FALSE(check->Rows[1].suggestion->isVisibleTo(check));
 
     // A second fix of a passing row changes nothing.
     const std::string tag = Tag();
     check->FixRow(1);
     EXPECT_EQ(Tag(), tag);
-    EXPECT_EQ(window->Style().TextColor, fix->color);
+    EXPECT_EQ(window->Style().TextColor, aaa->color);
+}
+
+// Links against the body text: marked as needed, and fixed, only once the page's links are
+// said not to be underlined.
+TEST_F(MainWindowTest, LinkRowsNeedThreeToOneAgainstTheTextWhenNotUnderlined) {
+    ShowBodyPage();
+    Paste(*window, "<BODY BGCOLOR=#FFFFFF TEXT=#000000 LINK=#0000EE VLINK=#551A8B ALINK=#FF0000>");
+    window->mnuOptionsContrast->trigger();
+    windows::TfrmContrast* check = window->frmContrast;
+    ASSERT_NE(check, nullptr);
+    struct Row {
+        std::size_t index;
+        const char* name;
+        const char* ratio;
+        const char* mark;
+    };
+    const Row rows[] = {
+        {5, "New links against text", "2.2:1", "Fail"},
+        {6, "Visited links against text", "1.9:1", "Fail"},
+        {7, "Active links against text", "5.2:1", "Pass"},
+    };
+    ASSERT_TRUE(check->chkUnderlined->isChecked());
+    for (const Row& row : rows) {
+        EXPECT_EQ(check->Rows[row.index].name->text(), row.name);
+        EXPECT_EQ(check->Rows[row.index].ratio->text(), row.ratio);
+        EXPECT_EQ(check->Rows[row.index].aa->text(), "Not needed");
+        EXPECT_FALSE(check->Rows[row.index].fix->isVisibleTo(check));
+    }
+    QTest::mouseClick(check->chkUnderlined, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_FALSE(check->chkUnderlined->isChecked());
+    for (const Row& row : rows) {
+        EXPECT_EQ(check->Rows[row.index].aa->text(), row.mark) << row.name;
+        EXPECT_EQ(check->Rows[row.index].fix->isVisibleTo(check), std::string(row.mark) == "Fail")
+            << row.name;
+    }
+    const auto fix = LinkApartFromText(0xEE0000, 0x000000, 0xFFFFFF);
+    ASSERT_TRUE(fix.has_value());
+    EXPECT_EQ(check->Rows[5].fix->text(), "Fix 3:1");
+    EXPECT_EQ(check->Rows[5].fix->accessibleName(), "Fix 3:1 New links against text");
+    QTest::mouseClick(check->Rows[5].fix, Qt::LeftButton);
+    EXPECT_EQ(window->Style().LinkColor, fix->color);
+    EXPECT_EQ(check->Rows[5].aa->text(), "Pass");
+    EXPECT_EQ(check->Rows[2].aa->text(), "Pass");  // still AA against the background
+    EXPECT_NE(Tag().find("LINK=\"#" + colorvalue::TagForm(fix->color) + "\""), std::string::npos) << Tag();
+    window->mnuEditUndo->trigger();
+    EXPECT_EQ(window->Style().LinkColor, 0xEE0000u);
 }
