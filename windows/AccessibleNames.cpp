@@ -8,11 +8,9 @@ QString RowButtonName(const QString& buttonText, const QString& rowName) {
     // "&&" is a shown ampersand, a single "&" marks the mnemonic.
     text.replace(QLatin1String("&&"), QString(QChar(0xE000))).remove(u'&').replace(QChar(0xE000), u'&');
     text = text.simplified();
-    const qsizetype firstSpace = text.indexOf(u' ');
     const QString row = rowName.simplified();
     if (row.isEmpty()) return text;
-    if (firstSpace < 0) return text.isEmpty() ? row : text + u' ' + row;
-    return text.left(firstSpace) + u' ' + row + text.mid(firstSpace);
+    return text.isEmpty() ? row : text + u' ' + row;
 }
 
 }  // namespace windows

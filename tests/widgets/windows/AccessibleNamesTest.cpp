@@ -3,9 +3,9 @@
 
 #include "windows/AccessibleNames.h"
 
-// A button alike in every row is named with its row, after its first word, without the
+// A button alike in every row is named with its row after its text, without the
 // mnemonic mark but with a shown ampersand.
-TEST(RowButtonNameTest, PutsTheRowAfterTheButtonsFirstWord) {
+TEST(RowButtonNameTest, PutsTheRowAfterTheButtonsText) {
     struct Row {
         const char* button;
         const char* row;
@@ -14,9 +14,9 @@ TEST(RowButtonNameTest, PutsTheRowAfterTheButtonsFirstWord) {
     const Row rows[] = {
         {"Fix", "New links", "Fix New links"},
         {"&Fix", "Normal text", "Fix Normal text"},
-        {"Fix AA", "Visited links", "Fix Visited links AA"},
-        {"Fix &AAA", " Font  color ", "Fix Font color AAA"},
-        {"Copy && Paste", "Code", "Copy Code & Paste"},
+        {"Fix AA", "Visited links", "Fix AA Visited links"},
+        {"Fix &AAA", " Font  color ", "Fix AAA Font color"},
+        {"Copy && Paste", "Code", "Copy & Paste Code"},
         {"Fix", "", "Fix"},
         {"", "Active links", "Active links"},
     };
