@@ -8,6 +8,13 @@ bool KeptAsItIs(char c) {
            std::string_view("-._~!$'()*+,;=@").find(c) != std::string_view::npos;
 }
 
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
 }  // namespace
 
 std::string RelativeFileUrl(std::string_view fileName) {
@@ -24,4 +31,19 @@ std::string RelativeFileUrl(std::string_view fileName) {
         }
     }
     return url;
+}
+
+std::string FileNameFromUrl(std::string_view url) {
+    std::string name;
+    for (std::size_t i = 0; i < url.size(); ++i) {
+        const int high = url[i] == '%' && i + 2 < url.size() ? HexDigit(url[i + 1]) : -1;
+        const int low = high >= 0 ? HexDigit(url[i + 2]) : -1;
+        if (low >= 0) {
+            name += static_cast<char>(high * 16 + low);
+            i += 2;
+        } else {
+            name += url[i];
+        }
+    }
+    return name;
 }

@@ -11,3 +11,7 @@
 // are read differently by different parsers and page encodings. What stays is letters,
 // digits and - . _ ~ ! $ ' ( ) * + , ; = @.
 std::string RelativeFileUrl(std::string_view fileName);
+
+// The file name a relative URL leads to: each %XX with two hex digits is the byte it names;
+// anything else, a stray "%" included, stands for itself, as browsers read it.
+std::string FileNameFromUrl(std::string_view url);

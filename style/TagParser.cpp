@@ -6,6 +6,7 @@
 
 #include "platform/AsciiCase.h"
 #include "style/CssPaste.h"
+#include "style/FileUrl.h"
 #include "style/HtmlMarkup.h"
 #include "style/LegacyValue.h"
 
@@ -510,12 +511,14 @@ std::vector<std::string> LoadPastedTag(const TPastedTag& tag, StyleTarget& targe
     std::vector<std::string> problems = tag.problems;
     for (const auto& [colorTarget, color] : tag.colors) target.SetColor(colorTarget, color);
     if (tag.picture) {
-        if (tag.picture->empty()) {
+        // The page names the file by a URL: "my%20tile.gif" is the file "my tile.gif".
+        const std::string named = FileNameFromUrl(*tag.picture);
+        if (named.empty()) {
             target.SelectColorMode();
-        } else if (*tag.picture == pictureName) {
+        } else if (named == pictureName) {
             target.SelectPictureMode();
         } else {
-            problems.push_back("The picture \"" + CutForMessage(*tag.picture) +
+            problems.push_back("The picture \"" + CutForMessage(named) +
                                "\" is not loaded: CSS does not say which folder holds it.");
         }
     }

@@ -230,10 +230,11 @@ struct Loaded {
 };
 
 Loaded Paste(const std::string& text, TStyle start = Before()) {
+    const std::string pictureName = start.PictureName;
     StyleHolder holder(std::move(start));
     const TPastedTag tag = ParsePastedTag(text);
     EXPECT_NE(tag.kind, TPastedKind::None) << text;
-    const std::vector<std::string> problems = LoadPastedTag(tag, holder, "tile.gif");
+    const std::vector<std::string> problems = LoadPastedTag(tag, holder, pictureName);
     return {holder.style, problems.empty() ? std::string() : PastedTagMessage(tag, problems)};
 }
 
@@ -265,16 +266,25 @@ TEST(CssPaste, RoundTripOfCopyAsCssAndHtml5) {
     picture.PicturePath = "/p/tile.gif";
     picture.PictureName = "tile.gif";
     styles.push_back(picture);
+    // The sheet names the picture by a URL, which is read back as the file's own name.
+    picture.PicturePath = "/p/my #1 ?50% tile.gif";
+    picture.PictureName = "my #1 ?50% tile.gif";
+    styles.push_back(picture);
 
     for (const TStyle& copied : styles) {
+        TStyle start = Before();
+        if (copied.PictureMode) {
+            start.PicturePath = copied.PicturePath;
+            start.PictureName = copied.PictureName;
+        }
         TStyle sheet = copied;
-        sheet.UserText = Before().UserText;
-        sheet.PicturePath = Before().PicturePath;
-        sheet.PictureName = Before().PictureName;
-        const Loaded css = Paste(MakeCss(copied));
+        sheet.UserText = start.UserText;
+        sheet.PicturePath = start.PicturePath;
+        sheet.PictureName = start.PictureName;
+        const Loaded css = Paste(MakeCss(copied), start);
         EXPECT_EQ(css.style, sheet) << MakeCss(copied);
         EXPECT_EQ(css.message, "");
-        const Loaded page = Paste(MakeHtml5Page(copied, "Page"));
+        const Loaded page = Paste(MakeHtml5Page(copied, "Page"), start);
         EXPECT_EQ(page.style, sheet) << MakeHtml5Page(copied, "Page");
 
         TStyle html5 = Before();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "style/Style.h"
+#include "style/FileUrl.h"
 #include "style/TagText.h"
 
 namespace {
@@ -134,7 +135,11 @@ TEST(BodyTag, PictureNameIsWrittenAsARelativeUrl) {
         style.PictureName = row.name;
         EXPECT_TRUE(MakeBodyTag(style).starts_with("<BODY  BACKGROUND=\"" + row.url + "\" BGCOLOR="))
             << MakeBodyTag(style);
+        // Paste reads the URL back as the file's name.
+        EXPECT_EQ(FileNameFromUrl(row.url), row.name);
     }
+    // A "%" without two hex digits after it stands for itself.
+    EXPECT_EQ(FileNameFromUrl("50%.gif%2%zz%4a%"), "50%.gif%2%zzJ%");
 }
 
 TEST(BodyTag, PictureNeedsBothTheModeAndAName) {
