@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "style/Style.h"
 #include "style/FileUrl.h"
+#include "style/Style.h"
 #include "style/TagText.h"
 
 namespace {
