@@ -241,6 +241,10 @@ TEST_F(MainWindowTest, WebPaletteIsATableOfNamedColoursThatFollowsTheRing) {
         EXPECT_EQ(accessible->childAt(middle.x(), middle.y()), ringed) << code;
     }
     EXPECT_FALSE(table->cellAt(28, 0)->state().selected);
+    // The ring is one cell: no row or column is selected, and none can be.
+    EXPECT_FALSE(table->isRowSelected(27) || table->isColumnSelected(1));
+    EXPECT_FALSE(table->selectRow(0) || table->selectColumn(0));
+    EXPECT_EQ(table->selectedCellCount(), 1);
 
     // A press on a cell picks it and moves the ring there.
     QAccessibleInterface* dark = table->cellAt(1, 0);
