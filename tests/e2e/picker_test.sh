@@ -12,7 +12,7 @@
 # of both; as an XWD file, which xwud shows.
 python3 - "$E2E_DIR/pattern.xwd" <<'PYTHON'
 import struct, sys
-width, height = 1000, 800
+width, height = 600, 480
 name = b"pattern\0"
 header = struct.pack(">25I", 100 + len(name), 7, 2, 24, width, height, 0, 1, 32, 1, 32, 32, width * 4,
                      4, 0xFF0000, 0xFF00, 0xFF, 8, 256, 0, width, height, 0, 0, 0)
@@ -34,7 +34,8 @@ colour_at() {
 font_colour() { e2e_copy alt+e c | sed -n 's/.*COLOR="\(#[0-9A-F]*\)".*/\1/p'; }
 
 show_pattern() {
-  e2e_background xwud -in "$E2E_DIR/pattern.xwd" -geometry +0+0
+  # -noclick: a click that reaches it (a press the picker took leaves its release) must not end it.
+  e2e_background xwud -noclick -in "$E2E_DIR/pattern.xwd" -geometry +0+0
   for _ in $(seq 1 100); do
     pattern=$(xdotool search --onlyvisible --name '^xwud: pattern$' 2>/dev/null | head -n 1 || true)
     [ -n "$pattern" ] && break
@@ -49,7 +50,10 @@ measure_pattern() {
   oy=$(xwininfo -id "$pattern" | sed -n 's/.*Absolute upper-left Y: *//p')
 }
 
+# The picture's own program redraws it after every window that covered it (the picker's
+# cover too); it is kept small so that this is quick, and given a moment.
 start_picker() {
+  sleep 0.5
   xdotool windowfocus --sync "$E2E_WINDOW"
   sleep 0.2
   e2e_keys ctrl+shift+c
