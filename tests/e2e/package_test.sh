@@ -22,7 +22,9 @@ expect() {
 }
 yes_if() { if "$@"; then echo yes; else echo no; fi; }
 
-package=${VELLORAN_PACKAGE:-$("$SOURCE_DIR/scripts/package" "$WORK/out" | tail -n 1)}
+# Built into build/ (a folder that stays the same, so the compiler cache serves a rerun), or
+# the package named by VELLORAN_PACKAGE.
+package=${VELLORAN_PACKAGE:-$("$SOURCE_DIR/scripts/package" | tail -n 1)}
 version=$(sed -n 's/^project(velloran VERSION \([0-9.]*\).*/\1/p' "$SOURCE_DIR/CMakeLists.txt")
 expect "named after the project's version" "velloran_${version}_$(dpkg --print-architecture).deb" "$(basename "$package")"
 
