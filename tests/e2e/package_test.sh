@@ -22,7 +22,9 @@ expect() {
 }
 yes_if() { if "$@"; then echo yes; else echo no; fi; }
 
-package=${VELLORAN_PACKAGE:-$("$SOURCE_DIR/scripts/package" "$WORK/out" | tail -n 1)}
+# Built into build/ (a folder that stays the same, so the compiler cache serves a rerun), or
+# the package named by VELLORAN_PACKAGE.
+package=${VELLORAN_PACKAGE:-$("$SOURCE_DIR/scripts/package" | tail -n 1)}
 version=$(sed -n 's/^project(velloran VERSION \([0-9.]*\).*/\1/p' "$SOURCE_DIR/CMakeLists.txt")
 expect "named after the project's version" "velloran_${version}_$(dpkg --print-architecture).deb" "$(basename "$package")"
 
@@ -30,7 +32,7 @@ expect "named after the project's version" "velloran_${version}_$(dpkg --print-a
 # with "O:" and pass.
 lintian --pedantic -I -E --tag-display-limit 0 "$package" >"$WORK/lintian.log" 2>&1 || true
 expect "lintian --pedantic -I shows no tag that is not overridden" "" \
-  "$(grep -v '^O: \|^N: ' "$WORK/lintian.log" | tr -d '\0' || true)"
+  "$(grep '^[EWIPX]: ' "$WORK/lintian.log" | tr -d '\0' || true)"
 expect "dependencies computed" yes "$(yes_if bash -c "dpkg-deb -f '$package' Depends | grep -q 'libqt6widgets6'")"
 expect "the display plugins are a dependency" yes \
   "$(yes_if bash -c "dpkg-deb -f '$package' Depends | grep -q 'qt6-qpa-plugins'")"
@@ -53,15 +55,19 @@ usr/share/doc/velloran/copyright
 usr/share/icons/hicolor/256x256/apps/velloran.png
 usr/share/icons/hicolor/48x48/apps/velloran.png
 usr/share/icons/hicolor/scalable/apps/velloran.svg
+usr/share/lintian/overrides/velloran
 usr/share/man/man1/velloran.1.gz
 usr/share/metainfo/org.example.velloran.metainfo.xml" \
   "$(cd "$ROOT" && find usr \( -type f -o -type l \) | grep -v '^usr/share/mime/' | sort)"
 expect "the link names the program" "../lib/velloran/velloran" "$(readlink "$ROOT/usr/bin/velloran")"
 expect "the copyright file is machine-readable GPL-3.0-or-later" yes \
   "$(yes_if grep -qx 'License: GPL-3.0+' "$ROOT/usr/share/doc/velloran/copyright")"
-hardening-check "$ROOT/usr/lib/velloran/velloran" "$ROOT/usr/lib/velloran/velloran-window" >"$WORK/hardening.log" 2>&1 \
+# Control-flow protection is left out: Debian 12's C start files carry no CET marking, so no
+# program linked there shows it, not even a one-line one built with -fcf-protection.
+hardening-check --nocfprotection "$ROOT/usr/lib/velloran/velloran" "$ROOT/usr/lib/velloran/velloran-window" \
+  >"$WORK/hardening.log" 2>&1 \
   && hardened=yes || hardened=no
-expect "hardening-check passes on both programs$(grep -i 'no\b\|fail' "$WORK/hardening.log" | sed 's/^/\n  /')" yes "$hardened"
+expect "hardening-check passes on both programs$(grep -i ': no\b' "$WORK/hardening.log" | sed 's/^/\n  /')" yes "$hardened"
 # Without /proc (hidden in a mount namespace of its own) the front program starts the window
 # program at its installed path, not the one in the current folder.
 # (Where the package is installed on this machine, that would open a window: not then.)

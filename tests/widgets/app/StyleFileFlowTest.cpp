@@ -155,7 +155,9 @@ TEST_F(StartupTest, ACloseThatCannotWriteOffersToCloseAnyway) {
         EXPECT_FALSE(window->close()) << key;
         ASSERT_EQ(seen.size(), 3);
         EXPECT_TRUE(seen[0].startsWith(refused)) << seen[0].toStdString();
-        EXPECT_EQ(seen.mid(1), (QStringList{"Close &Anyway", "Cancel"}));
+        QStringList buttons = seen.mid(1);
+        buttons.sort();  // in the order the style lays them out
+        EXPECT_EQ(buttons, (QStringList{"Cancel", "Close &Anyway"}));
         EXPECT_TRUE(window->isVisible());
     }
     QStringList seen;
