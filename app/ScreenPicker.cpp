@@ -9,8 +9,8 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "platform/DevicePointer.h"
 #include "app/AccessibleNames.h"
+#include "platform/DevicePointer.h"
 #include "platform/Error.h"
 #include "style/ColorValue.h"
 

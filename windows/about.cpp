@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "platform/Application.h"
 #include "controls/LinkLabel.h"
+#include "platform/Application.h"
 #include "platform/Cursors.h"
 #include "platform/Faces.h"
 #include "platform/Keys.h"

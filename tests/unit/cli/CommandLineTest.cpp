@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "cli/PrintStyle.h"
-#include "cli/WindowProgram.h"
 #include "cli/ReadMarkup.h"
+#include "cli/WindowProgram.h"
 #include "tests/unit/style/TempFolder.h"
 
 namespace {
