@@ -6,6 +6,7 @@
 
 #include "platform/AsciiCase.h"
 #include "style/ColorValue.h"
+#include "style/CssValues.h"
 #include "style/FileUrl.h"
 
 namespace {
@@ -15,10 +16,6 @@ constexpr std::string_view kLegacySizes[] = {"x-small", "small",    "medium",   
 static_assert(std::size(kLegacySizes) == kMaxSizeStep - kMinSizeStep + 1);
 
 // The generic families are keywords: quoted, "sans-serif" would ask for a face of that name.
-constexpr std::array<std::string_view, 13> kGenericFamilies = {
-    "serif",         "sans-serif",   "monospace",  "cursive", "fantasy", "system-ui", "ui-serif",
-    "ui-sans-serif", "ui-monospace", "ui-rounded", "math",    "emoji",   "fangsong"};
-
 std::string Color(TColor color) { return "#" + colorvalue::TagForm(color); }
 
 std::string Declaration(std::string_view property, std::string_view value) {
@@ -34,11 +31,6 @@ std::string Family(std::string_view face) {
 }
 
 }  // namespace
-
-bool IsGenericFamily(std::string_view face) {
-    const std::string lower = platform::LowerAscii(face);
-    return std::find(kGenericFamilies.begin(), kGenericFamilies.end(), lower) != kGenericFamilies.end();
-}
 
 std::string CssFontFamily(const TStyle& style) {
     std::string family = Family(style.FaceName);

@@ -29,10 +29,6 @@ inline constexpr std::string_view kCssFontClass = "velloran";
 // generic families.
 std::string CssFontFamily(const TStyle& style);
 
-// Whether a face is one of CSS's generic families (serif, sans-serif, monospace, cursive,
-// fantasy, system-ui...), ignoring ASCII case: a keyword, which quoted would name a face.
-bool IsGenericFamily(std::string_view face);
-
 // A CSS keyword for an HTML size step 1..7, by the legacy mapping browsers use for
 // <FONT SIZE>; empty outside 1..7.
 std::string_view CssFontSize(int sizeStep);

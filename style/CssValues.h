@@ -65,7 +65,8 @@ bool IsCssSystemFont(CssValue value);
 // spaces. The generic families are keywords and read in lower case.
 std::optional<std::vector<std::string>> ReadCssFontFamily(CssValue value);
 
-// Whether the name is a generic family (serif, sans-serif, monospace...), in any letter case.
+// Whether the name is one of CSS's generic families (serif, sans-serif, monospace, cursive,
+// fantasy, system-ui...), in any letter case: a keyword, which quoted would name a face.
 bool IsGenericFamily(std::string_view name);
 
 // Whether a font-weight is bold (600 and above), a font-style italic or oblique, a text-align

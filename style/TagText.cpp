@@ -5,6 +5,7 @@
 
 #include "style/ColorValue.h"
 #include "style/CssText.h"
+#include "style/CssValues.h"
 #include "style/FileUrl.h"
 
 namespace {
