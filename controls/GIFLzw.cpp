@@ -241,7 +241,8 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
     const auto isPlainLiteral = [&](int code) { return code >= 0 && code < ClearCode && code < 256; };
     const auto addEntry = [&] {
         if (NextCode < kTableSize) {
-            entries[NextCode] = {static_cast<std::uint32_t>(oldStart), static_cast<std::uint32_t>(oldLength + 1)};
+            entries[NextCode] = {static_cast<std::uint32_t>(oldStart),
+                                 static_cast<std::uint32_t>(oldLength + 1)};
             ++NextCode;
             if (NextCode >= MaxCode && MaxCode < kTableSize) {
                 MaxCode *= 2;
