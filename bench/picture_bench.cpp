@@ -169,16 +169,17 @@ MemoryFigures ChooseToOk(const std::string& path, controls::TGIFImage& mainPictu
     const long before = StatusKb("VmRSS");
     std::ofstream("/proc/self/clear_refs") << "5";
     {
-        windows::TfrmFileOpen chooser(
-            path, [&](const std::string& chosen, const std::string&) { mainPicture.SetFileName(chosen); });
+        windows::TfrmFileOpen chooser(path, [&](const std::string& chosen, const std::string&) {
+            mainPicture.LoadInBackground(chosen);
+        });
         const QString name = QFileInfo(QString::fromStdString(path)).fileName();
         const QList<QListWidgetItem*> items = chooser.FileListBox1->findItems(name, Qt::MatchExactly);
         if (items.isEmpty()) return {};
         chooser.FileListBox1->setCurrentItem(items.front());
-        WaitUntil([&] { return chooser.GIFImagePreview->FrameCount() > 0; });
+        WaitUntil([&] { return !chooser.GIFImagePreview->Loading(); });
         chooser.cmdOK->click();
     }
-    WaitUntil([&] { return mainPicture.FrameCount() > 0; });
+    WaitUntil([&] { return !mainPicture.Loading(); });
     const long peak = StatusKb("VmHWM");
     const long after = StatusKb("VmRSS");
     const double shownKb =
@@ -226,7 +227,7 @@ Blocks BlocksOf(const std::string& path) {
         const QList<QListWidgetItem*> items = chooser.FileListBox1->findItems(name, Qt::MatchExactly);
         if (items.isEmpty()) return {};
         blocks.choose = LongestBlockMs([&] { chooser.FileListBox1->setCurrentItem(items.front()); },
-                                       [&] { return chooser.GIFImagePreview->FrameCount() > 0; });
+                                       [&] { return !chooser.GIFImagePreview->Loading(); });
     }
     controls::TGIFImage mainPicture;
     mainPicture.SetTile(true);
@@ -234,8 +235,8 @@ Blocks BlocksOf(const std::string& path) {
     WaitUntil([&] { return mainPicture.FrameCount() > 0; });
     int loads = 0;
     QObject::connect(&mainPicture, &controls::TGIFImage::Loaded, [&] { ++loads; });
-    blocks.refresh =
-        LongestBlockMs([&] { mainPicture.SetFileName(mainPicture.FileName()); }, [&] { return loads == 1; });
+    blocks.refresh = LongestBlockMs([&] { mainPicture.LoadInBackground(mainPicture.FileName()); },
+                                    [&] { return loads == 1; });
     // A later modification time is a change.
     QFile file(QString::fromStdString(path));
     if (file.open(QIODevice::ReadWrite))
@@ -243,7 +244,7 @@ Blocks BlocksOf(const std::string& path) {
     file.close();
     blocks.activation = LongestBlockMs(
         [&] {
-            if (mainPicture.FileChanged()) mainPicture.SetFileName(mainPicture.FileName());
+            if (mainPicture.FileChanged()) mainPicture.LoadInBackground(mainPicture.FileName());
         },
         [&] { return loads == 2; });
     return blocks;

@@ -54,7 +54,10 @@ protected:
     static void Cancel(Chooser& chooser) { chooser.cmdCancel->click(); }
     void ClickPicture() const { QTest::mouseClick(window->optPicture, Qt::LeftButton, {}, QPoint(5, 5)); }
     void ClickColor() const { QTest::mouseClick(window->optColor, Qt::LeftButton, {}, QPoint(5, 5)); }
-    QRgb PreviewPixel() const { return window->PanelTop->grab().toImage().pixel(10, 140) | 0xFF000000; }
+    QRgb PreviewPixel() const {
+        EXPECT_TRUE(giftest::WaitForLoad(*window->GIFImage1()));
+        return window->PanelTop->grab().toImage().pixel(10, 140) | 0xFF000000;
+    }
     // The picture is decoded in the background: what it shows once that is over.
     QRgb PictureBuffer() const {
         EXPECT_TRUE(giftest::WaitForLoad(*window->GIFImage1()));

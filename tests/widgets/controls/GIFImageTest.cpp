@@ -269,6 +269,16 @@ TEST_F(GIFImageTest, TransparentPartsShowColorOrWithSeeThroughTheParent) {
         EXPECT_EQ(Shown(17, 2), kParentRight) << file;
         EXPECT_EQ(Shown(8, 2), GlobalColor(3)) << file;
     }
+    // Past a frame narrower than the screen the background shows: Color again once SeeThrough
+    // is off, not the parent it showed while on.
+    giftest::FileLayout narrow = giftest::OneFrame(giftest::Frame(10, 10, [](int, int) { return 3; }));
+    narrow.width = 20;
+    narrow.frames[0].control = true;
+    narrow.frames[0].transparent = 0;
+    ASSERT_TRUE(image->LoadFromFile(Gif("narrow.gif", narrow)));
+    EXPECT_EQ(Shown(17, 2), kParentRight);
+    image->SetSeeThrough(false);
+    EXPECT_EQ(Shown(17, 2), qRgb(255, 0, 0));
 }
 
 // Frame 1, all transparent, goes back to the background, which shows the parent as it was
