@@ -11,7 +11,7 @@ fi
 . "$(dirname "$0")/lib.sh"
 
 program_build_dir=$(dirname "$E2E_PROGRAM")
-cp "$program_build_dir/vlrhelp.hlp" "$program_build_dir/manual.html" "$E2E_PROGRAM_DIR/"
+cp "$program_build_dir/manual.html" "$E2E_PROGRAM_DIR/"
 mkdir -p "$E2E_DIR/bin"
 opened_log=$E2E_DIR/opened.log
 : > "$opened_log"
