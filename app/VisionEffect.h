@@ -20,7 +20,11 @@ protected:
     void draw(QPainter* painter) override;
 
 private:
-    // The changed picture, in device pixels where the source was.
-    static void Draw(QPainter* painter, QImage& image, QPoint offset, qreal ratio);
+    // The widget as it would be drawn on the painter's device, one image pixel to a device
+    // pixel, from corner_.
+    QImage Source(QPainter& painter);
+    // The changed picture, back on the device pixels it came from.
+    void Draw(QPainter* painter, const QImage& image) const;
     TSimulation simulation_;
+    QPoint corner_;
 };

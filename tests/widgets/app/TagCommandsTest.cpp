@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
+#include <cstdlib>
 
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
@@ -322,4 +323,32 @@ TEST_F(MainWindowTest, LinkRowsNeedThreeToOneAgainstTheTextWhenNotUnderlined) {
     EXPECT_NE(Tag().find("LINK=\"#" + colorvalue::TagForm(fix->color) + "\""), std::string::npos) << Tag();
     window->mnuEditUndo->trigger();
     EXPECT_EQ(window->Style().LinkColor, 0xEE0000u);
+}
+
+// Achromatopsia leaves every grey as it is, so over black text on white the band drawn through
+// the simulation must equal the band drawn without it, device pixel for device pixel. At a
+// fractional scale (the test runs again at 1.25 and 1.75) the widget starts between device
+// pixels, and a picture put back from a whole pixel lands its frame and text one pixel off.
+TEST_F(MainWindowTest, SimulatedVisionKeepsEveryGreyOfThePreviewInItsPlace) {
+    ShowBodyPage();
+    Paste(*window, "<BODY BGCOLOR=#FFFFFF TEXT=#000000>");
+    // The whole window, as the band's place in it decides where its device pixels fall.
+    auto shot = [&] { return window->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    const QImage normal = shot();
+    window->mnuOptionsVision[4]->trigger();
+    const QImage simulated = shot();
+    window->mnuOptionsVision[0]->trigger();
+    const qreal ratio = normal.devicePixelRatio();
+    const QRectF place(window->PanelTop->mapTo(window.get(), QPoint(0, 0)), window->PanelTop->size());
+    const QRect band = QRectF(place.topLeft() * ratio, place.size() * ratio).toAlignedRect();
+    ASSERT_EQ(normal.size(), simulated.size());
+    int moved = 0;
+    for (int y = band.top(); y <= band.bottom(); ++y)
+        for (int x = band.left(); x <= band.right(); ++x) {
+            const QRgb was = normal.pixel(x, y);
+            if (qRed(was) == qGreen(was) && qGreen(was) == qBlue(was) &&
+                std::abs(qGray(was) - qGray(simulated.pixel(x, y))) > 24)
+                ++moved;
+        }
+    EXPECT_EQ(moved, 0) << "at scale " << ratio;
 }
