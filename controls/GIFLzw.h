@@ -90,19 +90,23 @@ public:
         return code;
     }
 
-    // Up to `bytes` (1 to 7) more bytes of the code stream, the first in the lowest bits, and
-    // how many bits they make: fewer where the data ends. For a decoder that keeps the bit
-    // buffer in its own registers; it uses either this or Read, never both.
+    // The rest of the current sub-block, for a decoder that keeps its read position and bit
+    // buffer in its own registers: it loads 8 bytes at a time from `BlockAt()` while 8 remain
+    // before `BlockEnd()`, and calls TakeBytesFrom to go past the end. It uses this or Read,
+    // never both.
+    const std::uint8_t* BlockAt() const { return data_ + pos_; }
+    const std::uint8_t* BlockEnd() const { return data_ + blockEnd_; }
+
+    // Up to `bytes` (0 to 7) more bytes of the code stream from `at`, a place in the current
+    // sub-block at or after BlockAt(), going on into the next sub-blocks; the first byte in
+    // the lowest bits, and how many bits they make: fewer where the data ends.
     struct Bits {
         std::uint64_t word;
         int count;
     };
-    Bits TakeBytes(int bytes) {
-        if (blockEnd_ - pos_ < 8) return TakeBytesAcrossBlocks(bytes);
-        std::uint64_t word;
-        std::memcpy(&word, data_ + pos_, sizeof word);
-        pos_ += static_cast<std::size_t>(bytes);
-        return {word & ((std::uint64_t{1} << (8 * bytes)) - 1), 8 * bytes};
+    Bits TakeBytesFrom(const std::uint8_t* at, int bytes) {
+        pos_ = static_cast<std::size_t>(at - data_);
+        return TakeBytesAcrossBlocks(bytes);
     }
 
     // Reads and discards the rest of the image's sub-blocks through the zero terminator,
