@@ -188,7 +188,15 @@ namespace {
 
 // A string is copied in 16-byte chunks, and may write up to this many bytes past its end.
 constexpr std::size_t kChunk = 16;
-constexpr std::size_t kSlack = 2 * kChunk;
+constexpr std::size_t kSlack = kChunk;
+
+// A table entry packs a string's address and its length in 64 bits: a string is never
+// longer than the table, and user-space addresses take 48 bits on the machines this runs on.
+// Where the buffers lie higher, the image is decoded by StackDecoder instead.
+constexpr int kLengthBits = 16;
+constexpr int kAddressBits = 64 - kLengthBits;
+constexpr std::uint64_t kLengthMask = (std::uint64_t{1} << kLengthBits) - 1;
+static_assert(kTableSize < kLengthMask);
 
 // Where literals are copied from like any other string: the byte value v & 0xFF stands at v,
 // with room after the last for a whole copy's loads.
@@ -212,8 +220,7 @@ inline void Copy16(std::uint8_t* to, const std::uint8_t* from) {
 // this copy wrote, but only past the string's end, as the string itself lies before `to`.
 inline void CopyChunks(std::uint8_t* to, const std::uint8_t* from, std::size_t length) {
     Copy16(to, from);
-    Copy16(to + kChunk, from + kChunk);
-    for (std::size_t i = kSlack; i < length; i += kChunk) Copy16(to + i, from + i);
+    for (std::size_t i = kChunk; i < length; i += kChunk) Copy16(to + i, from + i);
 }
 
 }  // namespace
@@ -232,16 +239,19 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
     // into kLiteralBytes; the clear and end codes have length 0, so that one test on the
     // entry sends them off the common path. The last slot takes the entries a full table
     // makes, and is never read.
-    struct Entry {
-        const std::uint8_t* from;
-        std::uint32_t length;
-    };
-    std::array<Entry, kTableSize + 1> entries;
-    for (int i = 0; i < ClearCode; ++i) entries[i] = {kLiteralBytes.data() + (i & 0xFF), 1};
-    entries[ClearCode] = entries[EndCode] = {nullptr, 0};
-
+    // Each entry is packed in 64 bits, the address above the length, so that the table
+    // stays within the first level of the cache.
     std::uint8_t* const pixels = out.data();
     const std::size_t total = out.size();
+    const auto address = [](const std::uint8_t* at) { return reinterpret_cast<std::uintptr_t>(at); };
+    if ((address(pixels + total) | address(kLiteralBytes.data() + kLiteralBytes.size())) >> kAddressBits)
+        return StringDecode{false, 0};
+    const auto entryOf = [&](const std::uint8_t* from, std::size_t length) {
+        return static_cast<std::uint64_t>(address(from)) << kLengthBits | length;
+    };
+    std::array<std::uint64_t, kTableSize + 1> entries;
+    for (int i = 0; i < ClearCode; ++i) entries[i] = entryOf(kLiteralBytes.data() + (i & 0xFF), 1);
+    entries[ClearCode] = entries[EndCode] = 0;
     std::size_t p = 0;
     std::size_t oldStart = 0;
     std::size_t oldLength = 0;
@@ -304,7 +314,7 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
     // The entry for the previous string and the first byte of the current one. A full table
     // writes to the spare slot and stays full.
     const auto addEntry = [&] {
-        entries[NextCode] = {pixels + oldStart, static_cast<std::uint32_t>(oldLength + 1)};
+        entries[NextCode] = entryOf(pixels + oldStart, oldLength + 1);
         NextCode += NextCode < kTableSize;
         if (NextCode == MaxCode) [[unlikely]] {
             if (MaxCode < kTableSize) {
@@ -339,8 +349,9 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
             return finishEarly();
         code = take();
         if (code < NextCode) [[likely]] {
-            const Entry entry = entries[code];
-            if (entry.length == 0) [[unlikely]] {
+            const std::uint64_t entry = entries[code];
+            const std::size_t length = entry & kLengthMask;
+            if (length == 0) [[unlikely]] {
                 if (code == EndCode) return finishEarly();
                 CodeSize = minCodeSize + 1;
                 codeMask = (std::uint64_t{1} << CodeSize) - 1;
@@ -356,10 +367,10 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
                 continue;
             }
             addEntry();
-            put(entry.from, entry.length);
+            put(reinterpret_cast<const std::uint8_t*>(entry >> kLengthBits), length);
             oldStart = p;
-            oldLength = entry.length;
-            p += entry.length;
+            oldLength = length;
+            p += length;
         } else if (code == NextCode) {
             // Not yet in the table: the previous string followed by its own first byte.
             put(pixels + oldStart, oldLength);
