@@ -345,7 +345,7 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
     p = 1;
 
     while (p < total) {
-        if (!refill(CodeSize)) [[unlikely]]
+        if (count < CodeSize && !refill(CodeSize)) [[unlikely]]
             return finishEarly();
         code = take();
         if (code < NextCode) [[likely]] {
