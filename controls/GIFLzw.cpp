@@ -2,6 +2,7 @@
 #include "controls/GIFLzw.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace gif {
 
@@ -326,9 +327,10 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
             }
         }
     };
-    // Copies a string to p, cut at the end of the picture.
-    const auto put = [&](const std::uint8_t* from, std::size_t length) {
-        if (p + length + kSlack <= total) [[likely]]
+    // Copies a string to p, cut at the end of the picture. Far enough from the end
+    // (`roomy`), every string's chunks fit, and the copy need not look.
+    const auto put = [&](const std::uint8_t* from, std::size_t length, auto roomy) {
+        if (roomy || p + length + kSlack <= total) [[likely]]
             CopyChunks(pixels + p, from, length);
         else
             std::memcpy(pixels + p, from, std::min(length, total - p));
@@ -344,46 +346,57 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
     oldLength = 1;
     p = 1;
 
-    while (p < total) {
-        if (count < CodeSize && !refill(CodeSize)) [[unlikely]]
-            return finishEarly();
-        code = take();
-        if (code < NextCode) [[likely]] {
-            const std::uint64_t entry = entries[code];
-            const std::size_t length = entry & kLengthMask;
-            if (length == 0) [[unlikely]] {
-                if (code == EndCode) return finishEarly();
-                CodeSize = minCodeSize + 1;
-                codeMask = (std::uint64_t{1} << CodeSize) - 1;
-                MaxCode = 2 * ClearCode;
-                NextCode = ClearCode + 2;
-                code = afterClear();
-                if (code < 0 || code == EndCode) return finishEarly();
-                if (!isPlainLiteral(code)) return fallback();
-                pixels[p] = static_cast<std::uint8_t>(code);
+    // Decodes codes until p reaches `limit`; how the decoding ended when it did before.
+    enum class Stop { Limit, Early, Fallback };
+    const auto decodeUntil = [&](std::size_t limit, auto roomy) {
+        while (p < limit) {
+            if (count < CodeSize && !refill(CodeSize)) [[unlikely]]
+                return Stop::Early;
+            code = take();
+            if (code < NextCode) [[likely]] {
+                const std::uint64_t entry = entries[code];
+                const std::size_t length = entry & kLengthMask;
+                if (length == 0) [[unlikely]] {
+                    if (code == EndCode) return Stop::Early;
+                    CodeSize = minCodeSize + 1;
+                    codeMask = (std::uint64_t{1} << CodeSize) - 1;
+                    MaxCode = 2 * ClearCode;
+                    NextCode = ClearCode + 2;
+                    code = afterClear();
+                    if (code < 0 || code == EndCode) return Stop::Early;
+                    if (!isPlainLiteral(code)) return Stop::Fallback;
+                    pixels[p] = static_cast<std::uint8_t>(code);
+                    oldStart = p;
+                    oldLength = 1;
+                    ++p;
+                    continue;
+                }
+                addEntry();
+                put(reinterpret_cast<const std::uint8_t*>(entry >> kLengthBits), length, roomy);
                 oldStart = p;
-                oldLength = 1;
-                ++p;
-                continue;
+                oldLength = length;
+                p += length;
+            } else if (code == NextCode) {
+                // Not yet in the table: the previous string followed by its own first byte.
+                put(pixels + oldStart, oldLength, roomy);
+                if (roomy || p + oldLength < total) pixels[p + oldLength] = pixels[oldStart];
+                ++steps;
+                addEntry();
+                oldStart = p;
+                oldLength += 1;
+                p += oldLength;
+            } else {
+                return Stop::Fallback;
             }
-            addEntry();
-            put(reinterpret_cast<const std::uint8_t*>(entry >> kLengthBits), length);
-            oldStart = p;
-            oldLength = length;
-            p += length;
-        } else if (code == NextCode) {
-            // Not yet in the table: the previous string followed by its own first byte.
-            put(pixels + oldStart, oldLength);
-            if (p + oldLength < total) pixels[p + oldLength] = pixels[oldStart];
-            ++steps;
-            addEntry();
-            oldStart = p;
-            oldLength += 1;
-            p += oldLength;
-        } else {
-            return fallback();
         }
-    }
+        return Stop::Limit;
+    };
+    // A string is at most as long as the table, plus one byte when its code is not there yet.
+    constexpr std::size_t kReach = kTableSize + 1 + kSlack;
+    Stop stop = decodeUntil(total > kReach ? total - kReach : 0, std::true_type{});
+    if (stop == Stop::Limit) stop = decodeUntil(total, std::false_type{});
+    if (stop == Stop::Early) return finishEarly();
+    if (stop == Stop::Fallback) return fallback();
 
     // The picture is complete: the rest of its sub-blocks is skipped unread, as StackDecoder
     // does.
