@@ -272,6 +272,22 @@ TEST_P(GIFDecoderTest, SubBlockBoundariesDoNotMatter) {
     }
 }
 
+TEST_P(GIFDecoderTest, AFullTableStaysFullAndItsEntriesStayUsable) {
+    // 9000 literals with no clear code: the table fills after 4091 of them, and the codes
+    // go on at 12 bits. Entry 6 + j holds literals j and j + 1, so the last one, 4095, holds
+    // literals 4089 and 4090; it comes once more after the literals, long after the table
+    // filled, and a literal 3 follows it.
+    Bytes pixels;
+    for (int i = 0; i < 9000; ++i) pixels.push_back(static_cast<std::uint8_t>(i * 7 / 3 % 4));
+    auto codes = LiteralCodes(pixels, 2);
+    codes.insert(codes.end() - 1, {{4095, 12}, {3, 12}});
+    const auto gif = Decode(Screen(9003, 1) << Descriptor(9003, 1) << Bytes{2} << SubBlocks(codes) << kPixel);
+    ASSERT_EQ(gif.FrameCount(), 2);
+    Bytes want = pixels;
+    want.insert(want.end(), {pixels[4089], pixels[4090], 3});
+    EXPECT_EQ(Row(gif.Frames[0], 0), want);
+}
+
 TEST_P(GIFDecoderTest, ColorTablesHoldOnlyTheirEntriesAndTheRestIsBlack) {
     // Local table, packed bits 0: two entries, 6 bytes, then the image data.
     Bytes local = Descriptor(2, 1, 0x80) << Bytes{1, 2, 3, 4, 5, 6};
