@@ -216,7 +216,7 @@ inline void Copy16(std::uint8_t* to, const std::uint8_t* from) {
 }
 
 // Copies the `length` bytes at `from` to `to`, which lies at or after from + length, in whole
-// chunks: at least two, which most strings fit, so that their copy takes no branch. The bytes
+// chunks: one for most strings, so that their copy takes one predictable branch. The bytes
 // written past the string are overwritten by the strings that follow. A chunk may load bytes
 // this copy wrote, but only past the string's end, as the string itself lies before `to`.
 inline void CopyChunks(std::uint8_t* to, const std::uint8_t* from, std::size_t length) {

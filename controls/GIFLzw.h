@@ -185,13 +185,15 @@ struct StringDecode {
 };
 
 // The fast decoder. Each table entry records where in `out` a copy of its string was already
-// written, so a code's string is copied in one piece instead of walked back byte by byte.
+// written (a literal's in a constant table) and its length, so a code's string is copied in
+// 16-byte chunks instead of walked back byte by byte.
 // `out` receives the pixel values in stream order, one byte each; it need not be filled
 // beforehand, as only the pixels the stream reaches count. It gives exactly what StackDecoder gives for
 // every stream it finishes; a stream it cannot follow that way (a non-literal code right
 // after a clear code, a code beyond the next free entry, a literal wider than a byte where
 // StackDecoder would return the code itself) makes it stop at once, with `out` partly
-// written and `done` false.
+// written and `done` false; so do buffers at addresses above 48 bits, which its table
+// cannot hold.
 StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::uint8_t> out);
 
 }  // namespace gif
