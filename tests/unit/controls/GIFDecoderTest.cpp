@@ -362,18 +362,23 @@ TEST_P(GIFDecoderTest, FramesShareABudgetWithTheComposedScreen) {
         int screen;  // width and height
         int packed;  // of the control block: 1 transparent, method 3 << 2 saves what lies under
         int frames, kept;
+        int pixelFrames = gif::kMaxFrames;
     };
     const Case cases[] = {
         {"four transparent frames filling their screen", 8192, 0x01, 4, 1},
         {"one frame with a saved area, past the budget on its own", 8192, 0x0D, 1, 1},
         {"opaque frames on a small screen, 64 MiB each", 4, 0x00, 7, 5},
+        // Only the first frame's pixels are made: the budget counts every frame all the same.
+        {"opaque frames on an empty screen, filling the budget exactly", 0, 0x00, 7, 6, 1},
     };
     for (const Case& c : cases) {
         Bytes file = Screen(c.screen, c.screen == 4 ? 1 : c.screen);
         // Each frame's data is a clear code and the end code: every index stays 0.
         for (int i = 0; i < c.frames; ++i)
             file << Control(c.packed, 0) << Descriptor(8192, 8192) << Bytes{2} << SubBlocks({{4, 3}, {5, 3}});
-        EXPECT_EQ(Decode(file << kTrailer).FrameCount(), c.kept) << c.what;
+        TGIFDecoding gif;
+        EXPECT_TRUE(gif.Decode(file << kTrailer, GetParam(), c.pixelFrames)) << c.what;
+        EXPECT_EQ(gif.FrameCount(), c.kept) << c.what;
     }
 }
 
