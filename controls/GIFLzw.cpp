@@ -234,19 +234,19 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
     int NextCode = ClearCode + 2;
     std::uint64_t codeMask = (std::uint64_t{1} << CodeSize) - 1;
 
-    // Where a copy of each entry's string starts, and its length. An entry made from the
-    // previous string and the first byte of the current one has a copy right where the
-    // previous string was written, since the current one follows it directly. Literals point
-    // into kLiteralBytes; the clear and end codes have length 0, so that one test on the
-    // entry sends them off the common path. The last slot takes the entries a full table
-    // makes, and is never read.
-    // Each entry is packed in 64 bits, the address above the length, so that the table
-    // stays within the first level of the cache.
     std::uint8_t* const pixels = out.data();
     const std::size_t total = out.size();
     const auto address = [](const std::uint8_t* at) { return reinterpret_cast<std::uintptr_t>(at); };
     if ((address(pixels + total) | address(kLiteralBytes.data() + kLiteralBytes.size())) >> kAddressBits)
         return StringDecode{false, 0};
+
+    // Where a copy of each entry's string starts, and its length, packed in 64 bits so that
+    // the table stays within the first level of the cache. An entry made from the previous
+    // string and the first byte of the current one has a copy right where the previous
+    // string was written, since the current one follows it directly. Literals point into
+    // kLiteralBytes; the clear and end codes have length 0, so that one test on the entry
+    // sends them off the common path. The last slot takes the entries a full table makes,
+    // and is never read.
     const auto entryOf = [&](const std::uint8_t* from, std::size_t length) {
         return static_cast<std::uint64_t>(address(from)) << kLengthBits | length;
     };
