@@ -2,6 +2,7 @@
 #include "controls/GIFLzw.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace gif {
 
@@ -186,6 +187,26 @@ int StackDecoder::NextPixel() {
 
 namespace {
 
+// A string is copied in 16-byte chunks, and may write up to this many bytes past its end.
+constexpr std::size_t kChunk = 16;
+constexpr std::size_t kSlack = kChunk;
+
+// A table entry packs a string's address and its length in 64 bits: a string is never
+// longer than the table, and user-space addresses take 48 bits on the machines this runs on.
+// Where the buffers lie higher, the image is decoded by StackDecoder instead.
+constexpr int kLengthBits = 16;
+constexpr int kAddressBits = 64 - kLengthBits;
+constexpr std::uint64_t kLengthMask = (std::uint64_t{1} << kLengthBits) - 1;
+static_assert(kTableSize < kLengthMask);
+
+// Where literals are copied from like any other string: the byte value v & 0xFF stands at v,
+// with room after the last for a whole copy's loads.
+constexpr std::array<std::uint8_t, 256 + kSlack> kLiteralBytes = [] {
+    std::array<std::uint8_t, 256 + kSlack> bytes{};
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i);
+    return bytes;
+}();
+
 inline void Copy16(std::uint8_t* to, const std::uint8_t* from) {
     std::uint64_t low, high;
     std::memcpy(&low, from, 8);
@@ -194,22 +215,13 @@ inline void Copy16(std::uint8_t* to, const std::uint8_t* from) {
     std::memcpy(to + 8, &high, 8);
 }
 
-// Copies a string of `length` bytes from `from` to `to` (from + length <= to). Strings up to
-// 64 bytes, the common case, are moved 16 bytes at a time when the whole chunks fit before
-// `limit`; the bytes written past the string are overwritten by the strings that follow, or
-// lie past the pixels the stream gave. A chunk may read bytes this copy wrote, but only past
-// the string's end, as the string itself lies before `to`.
-inline void CopyString(std::uint8_t* out, std::size_t to, std::size_t from, std::size_t length,
-                       std::size_t limit) {
-    if (length <= 16 && to + 16 <= limit) {
-        Copy16(out + to, out + from);
-        return;
-    }
-    if (length <= 64 && to + 64 <= limit) {
-        for (std::size_t i = 0; i < length; i += 16) Copy16(out + to + i, out + from + i);
-        return;
-    }
-    std::memcpy(out + to, out + from, std::min(length, limit - to));
+// Copies the `length` bytes at `from` to `to`, which lies at or after from + length, in whole
+// chunks: one for most strings, so that their copy takes one predictable branch. The bytes
+// written past the string are overwritten by the strings that follow. A chunk may load bytes
+// this copy wrote, but only past the string's end, as the string itself lies before `to`.
+inline void CopyChunks(std::uint8_t* to, const std::uint8_t* from, std::size_t length) {
+    Copy16(to, from);
+    for (std::size_t i = kChunk; i < length; i += kChunk) Copy16(to + i, from + i);
 }
 
 }  // namespace
@@ -220,55 +232,67 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
     int CodeSize = minCodeSize + 1;
     int MaxCode = 2 * ClearCode;
     int NextCode = ClearCode + 2;
-
-    // Where a copy of each entry's string starts in `out`, and its length. An entry made
-    // from the previous string and the first byte of the current one has a copy right where
-    // the previous string was written, since the current one follows it directly.
-    struct Entry {
-        std::uint32_t start;
-        std::uint32_t length;
-    };
-    std::array<Entry, kTableSize> entries;
+    std::uint64_t codeMask = (std::uint64_t{1} << CodeSize) - 1;
 
     std::uint8_t* const pixels = out.data();
     const std::size_t total = out.size();
+    const auto address = [](const std::uint8_t* at) { return reinterpret_cast<std::uintptr_t>(at); };
+    if ((address(pixels + total) | address(kLiteralBytes.data() + kLiteralBytes.size())) >> kAddressBits)
+        return StringDecode{false, 0};
+
+    // Where a copy of each entry's string starts, and its length, packed in 64 bits so that
+    // the table stays within the first level of the cache. An entry made from the previous
+    // string and the first byte of the current one has a copy right where the previous
+    // string was written, since the current one follows it directly. Literals point into
+    // kLiteralBytes; the clear and end codes have length 0, so that one test on the entry
+    // sends them off the common path. The last slot takes the entries a full table makes,
+    // and is never read.
+    const auto entryOf = [&](const std::uint8_t* from, std::size_t length) {
+        return static_cast<std::uint64_t>(address(from)) << kLengthBits | length;
+    };
+    std::array<std::uint64_t, kTableSize + 1> entries;
+    for (int i = 0; i < ClearCode; ++i) entries[i] = entryOf(kLiteralBytes.data() + (i & 0xFF), 1);
+    entries[ClearCode] = entries[EndCode] = 0;
     std::size_t p = 0;
     std::size_t oldStart = 0;
     std::size_t oldLength = 0;
 
-    // StackDecoder returns the code after a clear code as the pixel itself; only a literal
-    // that fits a byte gives the same pixel here.
-    const auto isPlainLiteral = [&](int code) { return code >= 0 && code < ClearCode && code < 256; };
-    const auto addEntry = [&] {
-        if (NextCode < kTableSize) {
-            entries[NextCode] = {static_cast<std::uint32_t>(oldStart),
-                                 static_cast<std::uint32_t>(oldLength + 1)};
-            ++NextCode;
-            if (NextCode >= MaxCode && MaxCode < kTableSize) {
-                MaxCode *= 2;
-                ++CodeSize;
-            }
-        }
-    };
-    // The bit buffer is the decoder's own, in registers: kept in the reader it would be
-    // reloaded after every pixel written, as a byte store may alias it. Its steps are counted
-    // as the reader's Read counts them.
+    // The bit buffer and the read position are the decoder's own, in registers: kept in the
+    // reader they would be reloaded after every pixel written, as a byte store may alias
+    // them. The bits above `count` are zero or the stream's next bits. Steps are counted as
+    // the reader's Read counts them.
     std::uint64_t bits = 0;
     int count = 0;
+    const std::uint8_t* in = reader.BlockAt();
+    const std::uint8_t* blockEnd = reader.BlockEnd();
     std::uint64_t steps = 0;
-    const auto read = [&](int width) {
-        ++steps;
-        if (count < width) {
-            const CodeReader::Bits more = reader.TakeBytes((63 - count) >> 3);
-            bits |= more.word << count;
-            count += more.count;
-            if (count < width) return kEndOfData;
+    // Makes at least `width` bits ready, or says that the stream ends first. Within a
+    // sub-block, 8 bytes are loaded at once and as many whole ones kept as fit.
+    const auto refill = [&](int width) {
+        if (blockEnd - in >= 8) [[likely]] {
+            std::uint64_t word;
+            std::memcpy(&word, in, sizeof word);
+            bits |= word << count;
+            in += (63 - count) >> 3;
+            count |= 56;
+            return true;
         }
-        const int code = static_cast<int>(bits & ((std::uint64_t{1} << width) - 1));
-        bits >>= width;
-        count -= width;
+        if (count >= width) return true;
+        const CodeReader::Bits more = reader.TakeBytesFrom(in, (63 - count) >> 3);
+        bits |= more.word << count;
+        count += more.count;
+        in = reader.BlockAt();
+        blockEnd = reader.BlockEnd();
+        return count >= width;
+    };
+    const auto take = [&] {
+        ++steps;
+        const int code = static_cast<int>(bits & codeMask);
+        bits >>= CodeSize;
+        count -= CodeSize;
         return code;
     };
+    const auto read = [&] { return refill(CodeSize) ? take() : kEndOfData; };
     const auto finishEarly = [&] {
         reader.Count(steps);
         reader.SkipToTerminator();
@@ -278,13 +302,39 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
         reader.Count(steps);
         return StringDecode{false, 0};
     };
-
+    // StackDecoder returns the code after a clear code as the pixel itself; only a literal
+    // that fits a byte gives the same pixel here.
+    const auto isPlainLiteral = [&](int code) { return code >= 0 && code < ClearCode && code < 256; };
     // The code after a clear code, skipping clear codes in a row as StackDecoder does.
     const auto afterClear = [&] {
         int code;
-        do code = read(CodeSize);
+        do code = read();
         while (code == ClearCode);
         return code;
+    };
+    // The entry for the previous string and the first byte of the current one. A full table
+    // writes to the spare slot and stays full.
+    const auto addEntry = [&] {
+        entries[NextCode] = entryOf(pixels + oldStart, oldLength + 1);
+        NextCode += NextCode < kTableSize;
+        if (NextCode == MaxCode) [[unlikely]] {
+            if (MaxCode < kTableSize) {
+                MaxCode *= 2;
+                ++CodeSize;
+                codeMask = (std::uint64_t{1} << CodeSize) - 1;
+            } else {
+                MaxCode = kTableSize + 1;
+            }
+        }
+    };
+    // Copies a string to p, cut at the end of the picture. Far enough from the end
+    // (`roomy`), every string's chunks fit, and the copy need not look.
+    const auto put = [&](const std::uint8_t* from, std::size_t length, auto roomy) {
+        if (roomy || p + length + kSlack <= total) [[likely]]
+            CopyChunks(pixels + p, from, length);
+        else
+            std::memcpy(pixels + p, from, std::min(length, total - p));
+        steps += length;
     };
 
     int code = afterClear();
@@ -296,50 +346,57 @@ StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::u
     oldLength = 1;
     p = 1;
 
-    while (p < total) {
-        code = read(CodeSize);
-        if (static_cast<unsigned>(code) < static_cast<unsigned>(ClearCode)) {
-            addEntry();
-            pixels[p] = static_cast<std::uint8_t>(code);
-            oldStart = p;
-            oldLength = 1;
-            ++p;
-        } else if (code > EndCode && code < NextCode) {
-            addEntry();
-            const Entry entry = entries[code];
-            const std::size_t n = entry.length;
-            steps += n;
-            CopyString(pixels, p, entry.start, n, total);
-            oldStart = p;
-            oldLength = n;
-            p += n;
-        } else if (code == NextCode) {
-            // Not yet in the table: the previous string followed by its own first byte.
-            const std::size_t n = oldLength + 1;
-            steps += n;
-            CopyString(pixels, p, oldStart, oldLength, total);
-            if (p + oldLength < total) pixels[p + oldLength] = pixels[oldStart];
-            addEntry();
-            oldStart = p;
-            oldLength = n;
-            p += n;
-        } else if (code == ClearCode) {
-            CodeSize = minCodeSize + 1;
-            MaxCode = 2 * ClearCode;
-            NextCode = ClearCode + 2;
-            code = afterClear();
-            if (code < 0 || code == EndCode) return finishEarly();
-            if (!isPlainLiteral(code)) return fallback();
-            pixels[p] = static_cast<std::uint8_t>(code);
-            oldStart = p;
-            oldLength = 1;
-            ++p;
-        } else if (code == EndCode || code < 0) {
-            return finishEarly();
-        } else {
-            return fallback();
+    // Decodes codes until p reaches `limit`; how the decoding ended when it did before.
+    enum class Stop { Limit, Early, Fallback };
+    const auto decodeUntil = [&](std::size_t limit, auto roomy) {
+        while (p < limit) {
+            if (count < CodeSize && !refill(CodeSize)) [[unlikely]]
+                return Stop::Early;
+            code = take();
+            if (code < NextCode) [[likely]] {
+                const std::uint64_t entry = entries[code];
+                const std::size_t length = entry & kLengthMask;
+                if (length == 0) [[unlikely]] {
+                    if (code == EndCode) return Stop::Early;
+                    CodeSize = minCodeSize + 1;
+                    codeMask = (std::uint64_t{1} << CodeSize) - 1;
+                    MaxCode = 2 * ClearCode;
+                    NextCode = ClearCode + 2;
+                    code = afterClear();
+                    if (code < 0 || code == EndCode) return Stop::Early;
+                    if (!isPlainLiteral(code)) return Stop::Fallback;
+                    pixels[p] = static_cast<std::uint8_t>(code);
+                    oldStart = p;
+                    oldLength = 1;
+                    ++p;
+                    continue;
+                }
+                addEntry();
+                put(reinterpret_cast<const std::uint8_t*>(entry >> kLengthBits), length, roomy);
+                oldStart = p;
+                oldLength = length;
+                p += length;
+            } else if (code == NextCode) {
+                // Not yet in the table: the previous string followed by its own first byte.
+                put(pixels + oldStart, oldLength, roomy);
+                if (roomy || p + oldLength < total) pixels[p + oldLength] = pixels[oldStart];
+                ++steps;
+                addEntry();
+                oldStart = p;
+                oldLength += 1;
+                p += oldLength;
+            } else {
+                return Stop::Fallback;
+            }
         }
-    }
+        return Stop::Limit;
+    };
+    // A string is at most as long as the table, plus one byte when its code is not there yet.
+    constexpr std::size_t kReach = kTableSize + 1 + kSlack;
+    Stop stop = decodeUntil(total > kReach ? total - kReach : 0, std::true_type{});
+    if (stop == Stop::Limit) stop = decodeUntil(total, std::false_type{});
+    if (stop == Stop::Early) return finishEarly();
+    if (stop == Stop::Fallback) return fallback();
 
     // The picture is complete: the rest of its sub-blocks is skipped unread, as StackDecoder
     // does.

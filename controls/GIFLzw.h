@@ -90,19 +90,23 @@ public:
         return code;
     }
 
-    // Up to `bytes` (1 to 7) more bytes of the code stream, the first in the lowest bits, and
-    // how many bits they make: fewer where the data ends. For a decoder that keeps the bit
-    // buffer in its own registers; it uses either this or Read, never both.
+    // The rest of the current sub-block, for a decoder that keeps its read position and bit
+    // buffer in its own registers: it loads 8 bytes at a time from `BlockAt()` while 8 remain
+    // before `BlockEnd()`, and calls TakeBytesFrom to go past the end. It uses this or Read,
+    // never both.
+    const std::uint8_t* BlockAt() const { return data_ + pos_; }
+    const std::uint8_t* BlockEnd() const { return data_ + blockEnd_; }
+
+    // Up to `bytes` (0 to 7) more bytes of the code stream from `at`, a place in the current
+    // sub-block at or after BlockAt(), going on into the next sub-blocks; the first byte in
+    // the lowest bits, and how many bits they make: fewer where the data ends.
     struct Bits {
         std::uint64_t word;
         int count;
     };
-    Bits TakeBytes(int bytes) {
-        if (blockEnd_ - pos_ < 8) return TakeBytesAcrossBlocks(bytes);
-        std::uint64_t word;
-        std::memcpy(&word, data_ + pos_, sizeof word);
-        pos_ += static_cast<std::size_t>(bytes);
-        return {word & ((std::uint64_t{1} << (8 * bytes)) - 1), 8 * bytes};
+    Bits TakeBytesFrom(const std::uint8_t* at, int bytes) {
+        pos_ = static_cast<std::size_t>(at - data_);
+        return TakeBytesAcrossBlocks(bytes);
     }
 
     // Reads and discards the rest of the image's sub-blocks through the zero terminator,
@@ -181,13 +185,15 @@ struct StringDecode {
 };
 
 // The fast decoder. Each table entry records where in `out` a copy of its string was already
-// written, so a code's string is copied in one piece instead of walked back byte by byte.
+// written (a literal's in a constant table) and its length, so a code's string is copied in
+// 16-byte chunks instead of walked back byte by byte.
 // `out` receives the pixel values in stream order, one byte each; it need not be filled
 // beforehand, as only the pixels the stream reaches count. It gives exactly what StackDecoder gives for
 // every stream it finishes; a stream it cannot follow that way (a non-literal code right
 // after a clear code, a code beyond the next free entry, a literal wider than a byte where
 // StackDecoder would return the code itself) makes it stop at once, with `out` partly
-// written and `done` false.
+// written and `done` false; so do buffers at addresses above 48 bits, which its table
+// cannot hold.
 StringDecode DecodeStrings(CodeReader& reader, int minCodeSize, std::span<std::uint8_t> out);
 
 }  // namespace gif

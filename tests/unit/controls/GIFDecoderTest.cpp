@@ -272,6 +272,22 @@ TEST_P(GIFDecoderTest, SubBlockBoundariesDoNotMatter) {
     }
 }
 
+TEST_P(GIFDecoderTest, AFullTableStaysFullAndItsEntriesStayUsable) {
+    // 9000 literals with no clear code: the table fills after 4091 of them, and the codes
+    // go on at 12 bits. Entry 6 + j holds literals j and j + 1, so the last one, 4095, holds
+    // literals 4089 and 4090; it comes once more after the literals, long after the table
+    // filled, and a literal 3 follows it.
+    Bytes pixels;
+    for (int i = 0; i < 9000; ++i) pixels.push_back(static_cast<std::uint8_t>(i * 7 / 3 % 4));
+    auto codes = LiteralCodes(pixels, 2);
+    codes.insert(codes.end() - 1, {{4095, 12}, {3, 12}});
+    const auto gif = Decode(Screen(9003, 1) << Descriptor(9003, 1) << Bytes{2} << SubBlocks(codes) << kPixel);
+    ASSERT_EQ(gif.FrameCount(), 2);
+    Bytes want = pixels;
+    want.insert(want.end(), {pixels[4089], pixels[4090], 3});
+    EXPECT_EQ(Row(gif.Frames[0], 0), want);
+}
+
 TEST_P(GIFDecoderTest, ColorTablesHoldOnlyTheirEntriesAndTheRestIsBlack) {
     // Local table, packed bits 0: two entries, 6 bytes, then the image data.
     Bytes local = Descriptor(2, 1, 0x80) << Bytes{1, 2, 3, 4, 5, 6};
@@ -346,18 +362,23 @@ TEST_P(GIFDecoderTest, FramesShareABudgetWithTheComposedScreen) {
         int screen;  // width and height
         int packed;  // of the control block: 1 transparent, method 3 << 2 saves what lies under
         int frames, kept;
+        int pixelFrames = gif::kMaxFrames;
     };
     const Case cases[] = {
         {"four transparent frames filling their screen", 8192, 0x01, 4, 1},
         {"one frame with a saved area, past the budget on its own", 8192, 0x0D, 1, 1},
         {"opaque frames on a small screen, 64 MiB each", 4, 0x00, 7, 5},
+        // Only the first frame's pixels are made: the budget counts every frame all the same.
+        {"opaque frames on an empty screen, filling the budget exactly", 0, 0x00, 7, 6, 1},
     };
     for (const Case& c : cases) {
         Bytes file = Screen(c.screen, c.screen == 4 ? 1 : c.screen);
         // Each frame's data is a clear code and the end code: every index stays 0.
         for (int i = 0; i < c.frames; ++i)
             file << Control(c.packed, 0) << Descriptor(8192, 8192) << Bytes{2} << SubBlocks({{4, 3}, {5, 3}});
-        EXPECT_EQ(Decode(file << kTrailer).FrameCount(), c.kept) << c.what;
+        TGIFDecoding gif;
+        EXPECT_TRUE(gif.Decode(file << kTrailer, GetParam(), c.pixelFrames)) << c.what;
+        EXPECT_EQ(gif.FrameCount(), c.kept) << c.what;
     }
 }
 
