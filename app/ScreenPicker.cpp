@@ -7,12 +7,20 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "app/AccessibleNames.h"
 #include "platform/DevicePointer.h"
 #include "platform/Error.h"
+#include "platform/ScreenGrab.h"
 #include "style/ColorValue.h"
 
 using pickerlens::kCodeHeight;
@@ -35,6 +43,9 @@ constexpr int kLensFrame = 2;
 // Cells of the magnifier that fall off the grab, past a screen's edge.
 const QColor kOffScreen(0x40, 0x40, 0x40);
 
+// A screen's size times its ratio may land a hair above the whole number it came from.
+constexpr double kRatioSlack = 1e-6;
+
 // Shift with an arrow key moves the pointer this many device pixels.
 constexpr int kLongNudge = 10;
 
@@ -45,9 +56,19 @@ QColor QtColor(platform::TColor color) {
 
 QString CodeOf(platform::TColor color) { return "#" + QString::fromStdString(colorvalue::TagForm(color)); }
 
+// A screen's picture is a block of megabytes. Once the C library has freed one such block,
+// it serves the next ones from its heap instead of mapping them apart, and keeps them there
+// when they are freed: without this, every pick after the first would leave two pictures'
+// worth of memory with the program for good.
+void HandBackFreedMemory() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
+
 }  // namespace
 
-TPickerOverlay::TPickerOverlay(TScreenPicker& picker, int screen, QPixmap grab)
+TPickerOverlay::TPickerOverlay(TScreenPicker& picker, int screen, QImage grab)
     : QWidget(nullptr,
               Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::BypassWindowManagerHint),
       picker_(picker),
@@ -55,7 +76,6 @@ TPickerOverlay::TPickerOverlay(TScreenPicker& picker, int screen, QPixmap grab)
       grab_(std::move(grab)) {
     setObjectName("PickerOverlay");
     setWindowTitle(tr("Pick from Screen"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
@@ -84,15 +104,15 @@ void TPickerOverlay::MoveLens() {
 }
 
 void TPickerOverlay::ReleaseGrab() {
-    grab_ = QPixmap();
+    grab_ = QImage();
     lensShown_ = QRect();
 }
 
 void TPickerOverlay::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawPixmap(event->rect(), grab_,
-                       QRectF(event->rect().topLeft() * grab_.devicePixelRatio(),
-                              event->rect().size() * grab_.devicePixelRatio()));
+    painter.drawImage(event->rect(), grab_,
+                      QRectF(event->rect().topLeft() * grab_.devicePixelRatio(),
+                             event->rect().size() * grab_.devicePixelRatio()));
     lensShown_ = LensRect();
     if (!lensShown_.isNull()) PaintLens(painter, lensShown_);
 }
@@ -188,6 +208,12 @@ TScreenPicker::TScreenPicker(Picked picked, platform::TColor replaced)
 
 TScreenPicker* TScreenPicker::Running() { return RunningPicker(); }
 
+TScreenPicker::~TScreenPicker() {
+    for (Screen& screen : screens_) delete screen.overlay.data();
+    screens_.clear();
+    HandBackFreedMemory();
+}
+
 TScreenPicker* TScreenPicker::Start(Picked picked, platform::TColor replaced) {
     if (RunningPicker()) return RunningPicker();
     auto* picker = new TScreenPicker(std::move(picked), replaced);
@@ -197,19 +223,40 @@ TScreenPicker* TScreenPicker::Start(Picked picked, platform::TColor replaced) {
         delete picker;
         throw;
     }
+    // What grabbing took on the way (the display server's answer, a conversion) goes back too.
+    HandBackFreedMemory();
     RunningPicker() = picker;
     return picker;
 }
 
+namespace {
+
+// The screen's device pixels, in one picture that the picker and the overlay share.
+QImage GrabScreen(QScreen& screen) {
+    const double ratio = screen.devicePixelRatio();
+    const QRect area = screen.geometry();
+    // The corner is in device pixels already; the size is not (see DeviceOrigin).
+    const QSize device(static_cast<int>(std::ceil(area.width() * ratio - kRatioSlack)),
+                       static_cast<int>(std::ceil(area.height() * ratio - kRatioSlack)));
+    std::optional<QImage> pixels = platform::GrabScreenArea(QRect(area.topLeft(), device));
+    if (!pixels) {
+        const QPixmap grab = screen.grabWindow(0);
+        if (grab.isNull()) throw platform::Error("Unable to read the screen");
+        pixels = grab.toImage();
+    }
+    pixels->setDevicePixelRatio(ratio);
+    return *pixels;
+}
+
+}  // namespace
+
 void TScreenPicker::Grab() {
     // Every screen is grabbed before any overlay shows, so that no overlay is in a grab.
-    std::vector<QPixmap> grabs;
     const QList<QScreen*> screens = QApplication::screens();
     for (QScreen* screen : screens) {
-        QPixmap grab = screen->grabWindow(0);
-        if (grab.isNull()) throw platform::Error("Unable to read the screen");
-        screens_.push_back({screen, grab.toImage(), grab.devicePixelRatio(), nullptr});
-        grabs.push_back(std::move(grab));
+        QImage pixels = GrabScreen(*screen);
+        const double ratio = pixels.devicePixelRatio();
+        screens_.push_back({screen, std::move(pixels), ratio, nullptr});
     }
     if (screens_.empty()) throw platform::Error("Unable to read the screen");
 
@@ -229,7 +276,7 @@ void TScreenPicker::Grab() {
     }
 
     for (std::size_t n = 0; n < screens_.size(); ++n) {
-        auto* overlay = new TPickerOverlay(*this, static_cast<int>(n), std::move(grabs[n]));
+        auto* overlay = new TPickerOverlay(*this, static_cast<int>(n), screens_[n].pixels);
         DescribeColorUnderPointer(*overlay, CodeOf(PickedColor()));
         overlay->setGeometry(screens_[n].screen->geometry());
         overlay->show();
@@ -378,7 +425,7 @@ void TScreenPicker::Cancel() { Finish(std::nullopt); }
 void TScreenPicker::Finish(std::optional<platform::TColor> color) {
     if (finished_) return;
     finished_ = true;
-    // The pictures are let go now: the overlays and the picker are deleted only once the
+    // The pictures are let go now: the picker and its overlays are deleted only once the
     // event loop comes round, which a dialog opened on the pick puts off.
     for (Screen& screen : screens_) {
         screen.pixels = QImage();

@@ -3,7 +3,6 @@
 
 #include <QImage>
 #include <QObject>
-#include <QPixmap>
 #include <QPointF>
 #include <QPointer>
 #include <QWidget>
@@ -23,7 +22,8 @@ class TPickerOverlay : public QWidget {
     Q_OBJECT
 
 public:
-    TPickerOverlay(TScreenPicker& picker, int screen, QPixmap grab);
+    // `grab` is the screen's picture, at the screen's device pixel ratio.
+    TPickerOverlay(TScreenPicker& picker, int screen, QImage grab);
 
     // Repaints the old and the new place of the magnifier.
     void MoveLens();
@@ -46,7 +46,7 @@ private:
 
     TScreenPicker& picker_;
     int screen_;
-    QPixmap grab_;
+    QImage grab_;
     QRect lensShown_;
 };
 
@@ -55,7 +55,7 @@ private:
 // changes meanwhile. A left click (or Enter) picks the pixel under the pointer, in device
 // pixels, or the average of the square around it; Escape or a right click cancels. The
 // wheel (or + and -) zooms the magnifier. The picker lets go of the screens' pictures when
-// it ends, and deletes itself.
+// it ends, and deletes itself with its overlays.
 class TScreenPicker : public QObject {
     Q_OBJECT
 
@@ -68,6 +68,8 @@ public:
     static TScreenPicker* Start(Picked picked, platform::TColor replaced);
     // The running picker, if any.
     static TScreenPicker* Running();
+    // Deletes the overlays, and hands the memory their pictures took back to the system.
+    ~TScreenPicker() override;
 
     // The pointer at `position`, logical pixels from the corner of overlay `screen`.
     void PointerAt(int screen, QPointF position);

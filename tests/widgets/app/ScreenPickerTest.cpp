@@ -2,11 +2,14 @@
 // Pick from Screen on X11, in a real X server (Xvfb), at device pixel ratios of 1, 2 and 1.75
 // (QT_SCALE_FACTOR). A window whose every device pixel has a colour of its own is picked
 // from, so a pick one device pixel off shows, and an average differs from its middle pixel.
+#include <unistd.h>
 #include <QCursor>
 #include <QLabel>
 #include <QScreen>
+
 #include <QUndoStack>
 #include <cmath>
+#include <fstream>
 
 #include "app/PickFromScreen.h"
 #include "app/ScreenPicker.h"
@@ -328,6 +331,51 @@ TEST_P(ScreenPickerTest, PicksTheDevicePixelOrChangesNothing) {
     const std::string code = colorvalue::TagFormFromChannels(expected[0], expected[1], expected[2]);
     const std::string attribute = row.bodyPage ? "VLINK=\"#" : "COLOR=\"#";
     EXPECT_NE(Tag().find(attribute + code + "\""), std::string::npos) << Tag();
+}
+
+// The memory the process holds now, in bytes.
+long ResidentBytes() {
+    std::ifstream statm("/proc/self/statm");
+    long size = 0, resident = 0;
+    statm >> size >> resident;
+    return resident * sysconf(_SC_PAGESIZE);
+}
+
+class ScreenPickerMemoryTest : public MainWindowTest {
+protected:
+    // Starts a pick and cancels it; the resident memory while it ran.
+    long PickAndCancel() {
+        PickFromScreen(*window, TPickRoute::Overlay);
+        const QPointer<TScreenPicker> picker = TScreenPicker::Running();
+        EXPECT_FALSE(picker.isNull());
+        if (picker.isNull()) return 0;
+        QWidget* overlay = picker->Overlays().at(static_cast<std::size_t>(picker->ActiveScreen()));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(overlay));
+        const long during = ResidentBytes();
+        QTest::keyClick(overlay, Qt::Key_Escape);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return picker.isNull(); }));
+        return during;
+    }
+};
+
+// On a 4K screen a picture of it is 33 MB, and the picker holds it while it runs. Once the
+// pick is over the process holds what it held before, pick after pick: the first pick's
+// pictures are freed differently from the later ones', so the later ones are measured.
+TEST_F(ScreenPickerMemoryTest, APickLeavesNoPictureOfTheScreenBehind) {
+    const QScreen* screen = window->screen();
+    const double ratio = screen->devicePixelRatio();
+    const long picture = std::lround(screen->geometry().width() * ratio) *
+                         std::lround(screen->geometry().height() * ratio) * 4L;
+    if (picture < 16'000'000)
+        GTEST_SKIP() << "a screen of 4 million pixels or more tells a picture from noise";
+    PickAndCancel();
+    const long before = ResidentBytes();
+    for (int pick = 1; pick <= 3; ++pick) {
+        SCOPED_TRACE(pick);
+        const long during = PickAndCancel();
+        EXPECT_GT(during - before, picture / 2);
+        EXPECT_LT(ResidentBytes() - before, picture / 4);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(X11, ScreenPickerTest, ::testing::ValuesIn(kPickCases),
