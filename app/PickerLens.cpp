@@ -42,6 +42,10 @@ Point DevicePixelAt(double x, double y, double ratio, int width, int height) {
     return {DeviceCoordinate(x, ratio, width), DeviceCoordinate(y, ratio, height)};
 }
 
+Point Nudged(Point pixel, int dx, int dy, int width, int height) {
+    return {std::clamp(pixel.x + dx, 0, width - 1), std::clamp(pixel.y + dy, 0, height - 1)};
+}
+
 Point LogicalPointOf(Point pixel, double ratio) {
     return {static_cast<int>(std::floor((pixel.x + 0.5) / ratio)),
             static_cast<int>(std::floor((pixel.y + 0.5) / ratio))};

@@ -45,6 +45,9 @@ int LensSide(int zoom);
 // pixel has one. A point off the grab gives the nearest pixel on it.
 Point DevicePixelAt(double x, double y, double ratio, int width, int height);
 
+// Device pixel `pixel` moved by `dx`, `dy`, kept on a grab `width` x `height` large.
+Point Nudged(Point pixel, int dx, int dy, int width, int height);
+
 // The logical point from the screen's corner where the pointer goes to stand on device pixel
 // `pixel`: the pointer can only be placed on whole logical pixels, so at a ratio above 1 this
 // is the logical pixel that holds it.

@@ -210,7 +210,6 @@ TScreenPicker* TScreenPicker::Running() { return RunningPicker(); }
 
 TScreenPicker::~TScreenPicker() {
     for (Screen& screen : screens_) delete screen.overlay.data();
-    screens_.clear();
     HandBackFreedMemory();
 }
 
@@ -368,8 +367,7 @@ void TScreenPicker::PointerAt(int screen, QPointF position) {
 void TScreenPicker::Nudge(int dx, int dy) {
     if (finished_) return;
     const Screen& on = screens_[static_cast<std::size_t>(active_)];
-    const Point pixel{std::clamp(centre_.x + dx, 0, on.pixels.width() - 1),
-                      std::clamp(centre_.y + dy, 0, on.pixels.height() - 1)};
+    const Point pixel = pickerlens::Nudged(centre_, dx, dy, on.pixels.width(), on.pixels.height());
     SetCentre(active_, pixel);
     if (!on.screen) return;
     // The display server puts the pointer on the very device pixel; the move it reports

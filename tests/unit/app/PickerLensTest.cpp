@@ -35,6 +35,28 @@ INSTANTIATE_TEST_SUITE_P(
                       LensCase{{259, 211}, 3, {400, 400}, {275, 227}},  // fits when smaller
                       LensCase{{100, 100}, 0, {400, 200}, {116, 0}}));  // too low a screen
 
+struct NudgeCase {
+    Point from;
+    Point by;
+    Point to;
+};
+
+class NudgeTest : public ::testing::TestWithParam<NudgeCase> {};
+
+// On a grab of 100 x 50 device pixels.
+TEST_P(NudgeTest, KeepsThePixelOnTheGrab) {
+    const NudgeCase& row = GetParam();
+    EXPECT_EQ(pickerlens::Nudged(row.from, row.by.x, row.by.y, 100, 50), row.to);
+}
+
+INSTANTIATE_TEST_SUITE_P(Edges, NudgeTest,
+                         ::testing::Values(NudgeCase{{40, 20}, {10, -10}, {50, 10}},  // Shift+arrow
+                                           NudgeCase{{95, 45}, {10, 10}, {99, 49}},  // stops at the far edges
+                                           NudgeCase{{99, 49}, {1, 1}, {99, 49}},
+                                           NudgeCase{{4, 7}, {-10, -10}, {0, 0}},  // and at the near ones
+                                           NudgeCase{{0, 0}, {-1, -1}, {0, 0}},
+                                           NudgeCase{{98, 48}, {1, 1}, {99, 49}}));
+
 struct ZoomCase {
     int zoom;
     int steps;

@@ -43,19 +43,19 @@ const RecentCase kRecentCases[] = {
       "&8 #000002"}},
 };
 
-class RecentColorsTest : public MainWindowTest, public ::testing::WithParamInterface<RecentCase> {
-protected:
-    QStringList Items() const {
-        QStringList items;
-        for (QAction* item : window->mnuEditRecentColors->actions()) items << item->text();
-        return items;
-    }
-};
+// The submenu's items as it shows them.
+QStringList Items(const TfrmMain& window) {
+    QStringList items;
+    for (QAction* item : window.mnuEditRecentColors->actions()) items << item->text();
+    return items;
+}
+
+class RecentColorsTest : public MainWindowTest, public ::testing::WithParamInterface<RecentCase> {};
 
 TEST_P(RecentColorsTest, ListsThePicksNewestFirstOnceEach) {
     const RecentCase& row = GetParam();
     for (platform::TColor color : row.picks) TakePickedColor(*window, color, TColorSource::Pick);
-    EXPECT_EQ(Items(), row.items);
+    EXPECT_EQ(Items(*window), row.items);
     // The submenu as the Edit menu shows it: disabled while empty.
     EXPECT_EQ(window->mnuEditRecentColors->menuAction()->isEnabled(), !row.items.isEmpty());
 }
@@ -77,14 +77,14 @@ TEST_F(RecentColorChoiceTest, AppliesToTheTargetAsOneUndoStep) {
         const std::array<int, 3> before = Bars();
         for (int rgb : {0x336699, 0xCC0011}) TakePickedColor(*window, Rgb(rgb), TColorSource::Pick);
         const int steps = window->History()->Stack()->count();
-        const QStringList items = Items();
+        const QStringList items = Items(*window);
 
         window->mnuEditRecentColors->actions().at(1)->trigger();
         EXPECT_EQ(Bars(), (std::array<int, 3>{0x33, 0x66, 0x99}));
         const std::string attribute = bodyPage ? "LINK=\"#336699\"" : "COLOR=\"#336699\"";
         EXPECT_NE(Tag().find(attribute), std::string::npos) << Tag();
         EXPECT_EQ(window->History()->Stack()->count(), steps + 1);
-        EXPECT_EQ(Items(), items);
+        EXPECT_EQ(Items(*window), items);
 
         window->mnuEditUndo->trigger();
         EXPECT_EQ(Bars(), (std::array<int, 3>{0xCC, 0x00, 0x11}));

@@ -303,10 +303,14 @@ TEST_P(ScreenPickerTest, PicksTheDevicePixelOrChangesNothing) {
         case End::Escape: QTest::keyClick(overlay, Qt::Key_Escape); break;
     }
     EXPECT_EQ(TScreenPicker::Running(), nullptr);
+    // Keys that reach the closed overlay before it goes change nothing.
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_A, Qt::Key_Plus, Qt::Key_Return})
+        QTest::keyClick(overlay, key);
     // The screens' pictures are let go at the end, before the event loop deletes the overlays.
     for (const QPointer<TPickerOverlay>& shown : overlays) {
         ASSERT_FALSE(shown.isNull());
         EXPECT_FALSE(shown->HoldsGrab());
+        EXPECT_FALSE(shown->isVisible());
     }
     EXPECT_FALSE(picker->HoldsScreens());
     // The picker and its overlays are gone, and the keyboard is the main window's again.
