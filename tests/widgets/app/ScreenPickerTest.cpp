@@ -208,13 +208,15 @@ protected:
         QTest::qWait(200);
     }
 
-    // The colour the overlay shows at `x`, `y` logical pixels from the lens's corner.
+    // The colour the screen shows at `x`, `y` logical pixels from the lens's corner, as the X
+    // server holds it: what the overlay last drew, not what it would draw now.
     static std::array<int, 3> LensPixel(QWidget* overlay, const TScreenPicker& picker, int x, int y) {
         const double ratio = picker.Ratio(picker.ActiveScreen());
         const pickerlens::Point pointer = pickerlens::LogicalPointOf(picker.Centre(), ratio);
         const pickerlens::Point lens =
             pickerlens::LensOrigin(pointer, picker.ZoomStep(), overlay->width(), overlay->height());
-        const QColor shown = overlay->grab().toImage().pixelColor(QPoint(lens.x + x, lens.y + y) * ratio);
+        const QImage screen = overlay->screen()->grabWindow(0).toImage();
+        const QColor shown = screen.pixelColor(QPoint(lens.x + x, lens.y + y) * ratio);
         return {shown.red(), shown.green(), shown.blue()};
     }
     // The magnifier's cell `dx`, `dy` cells from its middle one, at `cells` cells across.
@@ -224,11 +226,12 @@ protected:
         return LensPixel(overlay, picker, (cells / 2 + dx) * size + size / 2,
                          (cells / 2 + dy) * size + size / 2);
     }
-    // The strip under the code: the colour replaced (left) and the new one (right).
+    // The strip under the code: the colour replaced (left half) and the new one (right half),
+    // looked at just beside the middle.
     static std::array<int, 3> LensSwatch(QWidget* overlay, const TScreenPicker& picker, int cells,
                                          bool right) {
         const int side = pickerlens::kLensWidth / cells * cells;
-        return LensPixel(overlay, picker, right ? side * 3 / 4 : side / 4,
+        return LensPixel(overlay, picker, side / 2 + (right ? 3 : -3),
                          side + pickerlens::kCodeHeight + pickerlens::kSwatchHeight / 2);
     }
     static void Send(QWidget* overlay, const Input& input) {
@@ -314,11 +317,10 @@ TEST_P(ScreenPickerTest, PicksTheDevicePixelOrChangesNothing) {
     }
     EXPECT_FALSE(picker->HoldsScreens());
     // The picker and its overlays are gone, and the keyboard is the main window's again.
-    EXPECT_TRUE(QTest::qWaitFor([running = QPointer<TScreenPicker>(picker)] {
-        const QWidgetList shown = QApplication::topLevelWidgets();
-        return running.isNull() && std::none_of(shown.begin(), shown.end(), [](QWidget* widget) {
-                   return widget->objectName() == "PickerOverlay";
-               });
+    EXPECT_TRUE(QTest::qWaitFor([running = QPointer<TScreenPicker>(picker), &overlays] {
+        return running.isNull() &&
+               std::all_of(overlays.begin(), overlays.end(),
+                           [](const QPointer<TPickerOverlay>& gone) { return gone.isNull(); });
     }));
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
