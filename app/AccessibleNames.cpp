@@ -2,6 +2,7 @@
 #include "app/AccessibleNames.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QTabBar>
 #include <utility>
 
@@ -36,7 +37,10 @@ void NameControlsForScreenReaders(TfrmMain& window) {
 }
 
 void NamePickerOverlay(QWidget& overlay) {
-    overlay.setAccessibleName(QStringLiteral("Pick from Screen: arrows move, Enter picks, Escape cancels"));
+    overlay.setAccessibleName(QCoreApplication::translate(
+        "TPickerOverlay",
+        "Pick from Screen: arrows move, Shift+arrows move ten, plus and minus zoom, A averages, Enter picks, "
+        "Escape cancels"));
 }
 
 void DescribeColorUnderPointer(QWidget& overlay, const QString& code) {

@@ -58,6 +58,11 @@ void TfrmMain::BuildMenu() {
     mnuEditPickFromScreen->setShortcut(QKeySequence("Ctrl+Shift+C"));
     connect(mnuEditPickFromScreen, &QAction::triggered, this,
             platform::ReportingErrors([this] { PickFromScreen(*this, PreferredPickRoute()); }));
+    mnuEditRecentColors = new TRecentColors(this);
+    mnuEditRecentColors->Choose = [this](TColor color) {
+        TakePickedColor(*this, color, TColorSource::RecentColors);
+    };
+    edit->addMenu(mnuEditRecentColors);
 
     QMenu* options = menuBar()->addMenu("&Options");
     mnuOptionsOptions = options->addAction("&Options...");

@@ -16,12 +16,19 @@ TPickRoute PreferredPickRoute() {
 void PickFromScreen(TfrmMain& window, TPickRoute route) {
     // The window may be gone by the time the colour comes.
     auto apply = [target = QPointer<TfrmMain>(&window)](platform::TColor color) {
-        if (target) platform::RunReportingErrors([&] { target->SetBarsFromColor(color); });
+        if (target)
+            platform::RunReportingErrors([&] { TakePickedColor(*target, color, TColorSource::Pick); });
     };
     if (route == TPickRoute::Portal) {
         platform::TColorPortal::Pick(
             apply, [](const QString& message) { platform::TApplication::ShowError(message); });
     } else {
-        TScreenPicker::Start(apply);
+        TScreenPicker::Start(apply, window.TargetColor());
     }
+}
+
+void TakePickedColor(TfrmMain& window, platform::TColor color, TColorSource source) {
+    if (source == TColorSource::Pick) window.mnuEditRecentColors->Note(color);
+    window.SetBarsFromColor(color);
+    window.History()->RecordNow();
 }

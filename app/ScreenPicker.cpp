@@ -7,17 +7,27 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QScreen>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "app/AccessibleNames.h"
 #include "platform/DevicePointer.h"
 #include "platform/Error.h"
+#include "platform/ScreenGrab.h"
 #include "style/ColorValue.h"
 
-using pickerlens::kCells;
-using pickerlens::kCellSize;
 using pickerlens::kCodeHeight;
-using pickerlens::kLensSide;
+using pickerlens::kHintHeight;
+using pickerlens::kStripsHeight;
+using pickerlens::kSwatchHeight;
+using pickerlens::kZoomCells;
 using pickerlens::Point;
 
 namespace {
@@ -33,6 +43,12 @@ constexpr int kLensFrame = 2;
 // Cells of the magnifier that fall off the grab, past a screen's edge.
 const QColor kOffScreen(0x40, 0x40, 0x40);
 
+// A screen's size times its ratio may land a hair above the whole number it came from.
+constexpr double kRatioSlack = 1e-6;
+
+// Shift with an arrow key moves the pointer this many device pixels.
+constexpr int kLongNudge = 10;
+
 QColor QtColor(platform::TColor color) {
     const colorvalue::Channels channels = colorvalue::ChannelsOf(color);
     return {channels.red, channels.green, channels.blue};
@@ -40,17 +56,26 @@ QColor QtColor(platform::TColor color) {
 
 QString CodeOf(platform::TColor color) { return "#" + QString::fromStdString(colorvalue::TagForm(color)); }
 
+// A screen's picture is a block of megabytes. Once the C library has freed one such block,
+// it serves the next ones from its heap instead of mapping them apart, and keeps them there
+// when they are freed: without this, every pick after the first would leave two pictures'
+// worth of memory with the program for good.
+void HandBackFreedMemory() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
+
 }  // namespace
 
-TPickerOverlay::TPickerOverlay(TScreenPicker& picker, int screen, QPixmap grab)
+TPickerOverlay::TPickerOverlay(TScreenPicker& picker, int screen, QImage grab)
     : QWidget(nullptr,
               Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::BypassWindowManagerHint),
       picker_(picker),
       screen_(screen),
       grab_(std::move(grab)) {
     setObjectName("PickerOverlay");
-    setWindowTitle("Pick from Screen");
-    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("Pick from Screen"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
@@ -61,8 +86,10 @@ TPickerOverlay::TPickerOverlay(TScreenPicker& picker, int screen, QPixmap grab)
 QRect TPickerOverlay::LensRect() const {
     if (picker_.ActiveScreen() != screen_) return {};
     const Point logical = pickerlens::LogicalPointOf(picker_.Centre(), picker_.Ratio(screen_));
-    const Point origin = pickerlens::LensOrigin(logical, width(), height());
-    return QRect(origin.x, origin.y, kLensSide, kLensSide + kCodeHeight)
+    const int zoom = picker_.ZoomStep();
+    const Point origin = pickerlens::LensOrigin(logical, zoom, width(), height());
+    const int side = pickerlens::LensSide(zoom);
+    return QRect(origin.x, origin.y, side, side + kStripsHeight)
         .adjusted(-kLensFrame, -kLensFrame, kLensFrame, kLensFrame);
 }
 
@@ -76,42 +103,72 @@ void TPickerOverlay::MoveLens() {
     }
 }
 
+void TPickerOverlay::ReleaseGrab() {
+    grab_ = QImage();
+    lensShown_ = QRect();
+}
+
 void TPickerOverlay::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawPixmap(event->rect(), grab_,
-                       QRectF(event->rect().topLeft() * grab_.devicePixelRatio(),
-                              event->rect().size() * grab_.devicePixelRatio()));
+    painter.drawImage(event->rect(), grab_,
+                      QRectF(event->rect().topLeft() * grab_.devicePixelRatio(),
+                             event->rect().size() * grab_.devicePixelRatio()));
     lensShown_ = LensRect();
     if (!lensShown_.isNull()) PaintLens(painter, lensShown_);
 }
 
 void TPickerOverlay::PaintLens(QPainter& painter, QRect framed) const {
     const QRect lens = framed.adjusted(kLensFrame, kLensFrame, -kLensFrame, -kLensFrame);
+    const int zoom = picker_.ZoomStep();
+    const int cells = kZoomCells[static_cast<std::size_t>(zoom)];
+    const int size = pickerlens::CellSize(zoom);
     const Point centre = picker_.Centre();
-    for (int row = 0; row < kCells; ++row) {
-        for (int column = 0; column < kCells; ++column) {
-            const Point pixel{centre.x + column - kCells / 2, centre.y + row - kCells / 2};
+    for (int row = 0; row < cells; ++row) {
+        for (int column = 0; column < cells; ++column) {
+            const Point pixel{centre.x + column - cells / 2, centre.y + row - cells / 2};
             const std::optional<platform::TColor> color = picker_.ColorAt(screen_, pixel);
             const QColor shown = color ? QtColor(*color) : kOffScreen;
-            painter.fillRect(lens.left() + column * kCellSize, lens.top() + row * kCellSize, kCellSize,
-                             kCellSize, shown);
+            painter.fillRect(lens.left() + column * size, lens.top() + row * size, size, size, shown);
         }
     }
-    // The centre cell framed black inside white, so that the frame shows on any colour.
-    const QRect cell(lens.left() + kCells / 2 * kCellSize, lens.top() + kCells / 2 * kCellSize, kCellSize,
-                     kCellSize);
+    // The pixels a pick takes framed black inside white, so that the frame shows on any
+    // colour: the middle cell, or the square averaged around it.
+    const int sample = picker_.SampleSide();
+    const int first = cells / 2 - sample / 2;
+    const QRect picked(lens.left() + first * size, lens.top() + first * size, sample * size, sample * size);
     painter.setPen(Qt::white);
-    painter.drawRect(cell.adjusted(-2, -2, 1, 1));
+    painter.drawRect(picked.adjusted(-2, -2, 1, 1));
     painter.setPen(Qt::black);
-    painter.drawRect(cell.adjusted(-1, -1, 0, 0));
+    painter.drawRect(picked.adjusted(-1, -1, 0, 0));
 
-    const QRect code(lens.left(), lens.top() + kLensSide, kLensSide, kCodeHeight);
-    painter.fillRect(code, Qt::white);
-    painter.drawText(code, Qt::AlignCenter, CodeOf(picker_.CentreColor()));
+    const int side = pickerlens::LensSide(zoom);
+    PaintStrips(painter, QRect(lens.left(), lens.top() + side, side, kStripsHeight));
     // The same two-tone frame round the whole lens, drawn in the margin LensRect leaves.
+    painter.setPen(Qt::black);
     painter.drawRect(framed.adjusted(1, 1, -2, -2));
     painter.setPen(Qt::white);
     painter.drawRect(framed.adjusted(0, 0, -1, -1));
+}
+
+// Under the cells: the code of the colour a pick takes; the colour it replaces (left) beside
+// it (right); and how the colour is taken, with the key that changes it.
+void TPickerOverlay::PaintStrips(QPainter& painter, QRect strips) const {
+    const platform::TColor picked = picker_.PickedColor();
+    const QRect code(strips.left(), strips.top(), strips.width(), kCodeHeight);
+    painter.fillRect(code, Qt::white);
+    painter.setPen(Qt::black);
+    painter.drawText(code, Qt::AlignCenter, CodeOf(picked));
+
+    const int half = strips.width() / 2;
+    const int swatchTop = code.bottom() + 1;
+    painter.fillRect(strips.left(), swatchTop, half, kSwatchHeight, QtColor(picker_.Replaced()));
+    painter.fillRect(strips.left() + half, swatchTop, strips.width() - half, kSwatchHeight, QtColor(picked));
+
+    const QRect hint(strips.left(), swatchTop + kSwatchHeight, strips.width(), kHintHeight);
+    painter.fillRect(hint, Qt::white);
+    const int sample = picker_.SampleSide();
+    painter.drawText(hint, Qt::AlignCenter,
+                     sample == 1 ? tr("1 pixel (A)") : tr("%1×%1 average (A)").arg(sample));
 }
 
 void TPickerOverlay::mouseMoveEvent(QMouseEvent* event) { picker_.PointerAt(screen_, event->position()); }
@@ -125,12 +182,20 @@ void TPickerOverlay::mousePressEvent(QMouseEvent* event) {
     }
 }
 
+void TPickerOverlay::wheelEvent(QWheelEvent* event) { picker_.Wheel(event->angleDelta().y()); }
+
 void TPickerOverlay::keyPressEvent(QKeyEvent* event) {
+    const int step = event->modifiers().testFlag(Qt::ShiftModifier) ? kLongNudge : 1;
     switch (event->key()) {
-        case Qt::Key_Left: picker_.Nudge(-1, 0); break;
-        case Qt::Key_Right: picker_.Nudge(1, 0); break;
-        case Qt::Key_Up: picker_.Nudge(0, -1); break;
-        case Qt::Key_Down: picker_.Nudge(0, 1); break;
+        case Qt::Key_Left: picker_.Nudge(-step, 0); break;
+        case Qt::Key_Right: picker_.Nudge(step, 0); break;
+        case Qt::Key_Up: picker_.Nudge(0, -step); break;
+        case Qt::Key_Down: picker_.Nudge(0, step); break;
+        // = is + without Shift on many keyboards.
+        case Qt::Key_Plus:
+        case Qt::Key_Equal: picker_.Zoom(-1); break;
+        case Qt::Key_Minus: picker_.Zoom(1); break;
+        case Qt::Key_A: picker_.NextSample(); break;
         case Qt::Key_Return:
         case Qt::Key_Enter: picker_.Pick(); break;
         case Qt::Key_Escape: picker_.Cancel(); break;
@@ -138,32 +203,59 @@ void TPickerOverlay::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-TScreenPicker::TScreenPicker(Picked picked) : picked_(std::move(picked)) {}
+TScreenPicker::TScreenPicker(Picked picked, platform::TColor replaced)
+    : picked_(std::move(picked)), replaced_(replaced) {}
 
 TScreenPicker* TScreenPicker::Running() { return RunningPicker(); }
 
-TScreenPicker* TScreenPicker::Start(Picked picked) {
+TScreenPicker::~TScreenPicker() {
+    for (Screen& screen : screens_) delete screen.overlay.data();
+    HandBackFreedMemory();
+}
+
+TScreenPicker* TScreenPicker::Start(Picked picked, platform::TColor replaced) {
     if (RunningPicker()) return RunningPicker();
-    auto* picker = new TScreenPicker(std::move(picked));
+    auto* picker = new TScreenPicker(std::move(picked), replaced);
     try {
         picker->Grab();
     } catch (...) {
         delete picker;
         throw;
     }
+    // What grabbing took on the way (the display server's answer, a conversion) goes back too.
+    HandBackFreedMemory();
     RunningPicker() = picker;
     return picker;
 }
 
+namespace {
+
+// The screen's device pixels, in one picture that the picker and the overlay share.
+QImage GrabScreen(QScreen& screen) {
+    const double ratio = screen.devicePixelRatio();
+    const QRect area = screen.geometry();
+    // The corner is in device pixels already; the size is not (see DeviceOrigin).
+    const QSize device(static_cast<int>(std::ceil(area.width() * ratio - kRatioSlack)),
+                       static_cast<int>(std::ceil(area.height() * ratio - kRatioSlack)));
+    std::optional<QImage> pixels = platform::GrabScreenArea(QRect(area.topLeft(), device));
+    if (!pixels) {
+        const QPixmap grab = screen.grabWindow(0);
+        if (grab.isNull()) throw platform::Error("Unable to read the screen");
+        pixels = grab.toImage();
+    }
+    pixels->setDevicePixelRatio(ratio);
+    return *pixels;
+}
+
+}  // namespace
+
 void TScreenPicker::Grab() {
     // Every screen is grabbed before any overlay shows, so that no overlay is in a grab.
-    std::vector<QPixmap> grabs;
     const QList<QScreen*> screens = QApplication::screens();
     for (QScreen* screen : screens) {
-        QPixmap grab = screen->grabWindow(0);
-        if (grab.isNull()) throw platform::Error("Unable to read the screen");
-        screens_.push_back({screen, grab.toImage(), grab.devicePixelRatio(), nullptr});
-        grabs.push_back(std::move(grab));
+        QImage pixels = GrabScreen(*screen);
+        const double ratio = pixels.devicePixelRatio();
+        screens_.push_back({screen, std::move(pixels), ratio, nullptr});
     }
     if (screens_.empty()) throw platform::Error("Unable to read the screen");
 
@@ -183,8 +275,8 @@ void TScreenPicker::Grab() {
     }
 
     for (std::size_t n = 0; n < screens_.size(); ++n) {
-        auto* overlay = new TPickerOverlay(*this, static_cast<int>(n), std::move(grabs[n]));
-        DescribeColorUnderPointer(*overlay, CodeOf(CentreColor()));
+        auto* overlay = new TPickerOverlay(*this, static_cast<int>(n), screens_[n].pixels);
+        DescribeColorUnderPointer(*overlay, CodeOf(PickedColor()));
         overlay->setGeometry(screens_[n].screen->geometry());
         overlay->show();
         screens_[n].overlay = overlay;
@@ -205,10 +297,32 @@ std::optional<platform::TColor> TScreenPicker::ColorAt(int screen, Point pixel) 
     return colorvalue::ColorFromChannels(qRed(rgb), qGreen(rgb), qBlue(rgb));
 }
 
+platform::TColor TScreenPicker::PickedColor() const {
+    const QImage& pixels = screens_[static_cast<std::size_t>(active_)].pixels;
+    const int reach = SampleSide() / 2;
+    // Near a screen's edge the square is cut short: only pixels of the screen count.
+    pickerlens::TAverage average;
+    for (int y = centre_.y - reach; y <= centre_.y + reach; ++y) {
+        for (int x = centre_.x - reach; x <= centre_.x + reach; ++x) {
+            if (!pixels.valid(x, y)) continue;
+            const QRgb rgb = pixels.pixel(x, y);
+            average.Add(qRed(rgb), qGreen(rgb), qBlue(rgb));
+        }
+    }
+    const std::array<int, 3> rounded = average.Rounded();
+    return colorvalue::ColorFromChannels(rounded[0], rounded[1], rounded[2]);
+}
+
 std::vector<TPickerOverlay*> TScreenPicker::Overlays() const {
     std::vector<TPickerOverlay*> overlays;
     for (const Screen& screen : screens_) overlays.push_back(screen.overlay);
     return overlays;
+}
+
+bool TScreenPicker::HoldsScreens() const {
+    return std::any_of(screens_.begin(), screens_.end(), [](const Screen& screen) {
+        return !screen.pixels.isNull() || (screen.overlay && screen.overlay->HoldsGrab());
+    });
 }
 
 // A screen keeps its top-left corner in device pixels when the toolkit scales it; only its
@@ -234,7 +348,8 @@ std::optional<TScreenPicker::Placed> TScreenPicker::DevicePixelUnderPointer() co
 
 void TScreenPicker::PointerAt(int screen, QPointF position) {
     const Screen& on = screens_[static_cast<std::size_t>(screen)];
-    if (!on.screen) return;
+    // Events queued before the end still reach the closed overlays.
+    if (finished_ || !on.screen) return;
     // Where the display server tells the device pixel, the event's logical position, which
     // the toolkit has rounded to whole logical pixels, is not used.
     if (const std::optional<Placed> placed = DevicePixelUnderPointer()) {
@@ -250,9 +365,9 @@ void TScreenPicker::PointerAt(int screen, QPointF position) {
 }
 
 void TScreenPicker::Nudge(int dx, int dy) {
+    if (finished_) return;
     const Screen& on = screens_[static_cast<std::size_t>(active_)];
-    const Point pixel{std::clamp(centre_.x + dx, 0, on.pixels.width() - 1),
-                      std::clamp(centre_.y + dy, 0, on.pixels.height() - 1)};
+    const Point pixel = pickerlens::Nudged(centre_, dx, dy, on.pixels.width(), on.pixels.height());
     SetCentre(active_, pixel);
     if (!on.screen) return;
     // The display server puts the pointer on the very device pixel; the move it reports
@@ -268,23 +383,53 @@ void TScreenPicker::SetCentre(int screen, Point pixel) {
     const int left = active_;
     active_ = screen;
     centre_ = pixel;
-    for (int n : {left, screen}) {
-        if (TPickerOverlay* overlay = screens_[static_cast<std::size_t>(n)].overlay) overlay->MoveLens();
+    if (left != screen) {
+        if (TPickerOverlay* overlay = screens_[static_cast<std::size_t>(left)].overlay) overlay->MoveLens();
     }
-    if (TPickerOverlay* overlay = screens_[static_cast<std::size_t>(screen)].overlay)
-        DescribeColorUnderPointer(*overlay, CodeOf(CentreColor()));
+    ShowLens();
 }
 
-void TScreenPicker::Pick() { Finish(CentreColor()); }
+void TScreenPicker::ShowLens() {
+    if (TPickerOverlay* overlay = screens_[static_cast<std::size_t>(active_)].overlay) {
+        overlay->MoveLens();
+        DescribeColorUnderPointer(*overlay, CodeOf(PickedColor()));
+    }
+}
+
+void TScreenPicker::Wheel(int delta) {
+    // Turned away from the user the wheel magnifies: fewer cells.
+    if (const int notches = pickerlens::WheelNotches(wheelPending_, delta)) Zoom(-notches);
+}
+
+void TScreenPicker::Zoom(int steps) {
+    const int zoom = pickerlens::ZoomedBy(zoom_, steps);
+    if (finished_ || zoom == zoom_) return;
+    zoom_ = zoom;
+    ShowLens();
+}
+
+void TScreenPicker::NextSample() {
+    if (finished_) return;
+    sample_ = (sample_ + 1) % pickerlens::kSampleSides.size();
+    ShowLens();
+}
+
+void TScreenPicker::Pick() {
+    if (!finished_) Finish(PickedColor());
+}
 
 void TScreenPicker::Cancel() { Finish(std::nullopt); }
 
 void TScreenPicker::Finish(std::optional<platform::TColor> color) {
     if (finished_) return;
     finished_ = true;
+    // The pictures are let go now: the picker and its overlays are deleted only once the
+    // event loop comes round, which a dialog opened on the pick puts off.
     for (Screen& screen : screens_) {
+        screen.pixels = QImage();
         if (screen.overlay) {
             screen.overlay->releaseKeyboard();
+            screen.overlay->ReleaseGrab();
             screen.overlay->close();
         }
     }

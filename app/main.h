@@ -17,6 +17,7 @@
 #include "app/ColorPanel.h"
 #include "app/FontPanel.h"
 #include "app/Preview.h"
+#include "app/RecentColors.h"
 #include "app/RecentMenu.h"
 #include "app/UndoSteps.h"
 #include "controls/BoxLabl.h"
@@ -177,6 +178,8 @@ public:
     QAction* mnuFileExportPage;
     QAction* mnuEditPasteTag;
     QAction* mnuEditPickFromScreen;
+    // Edit > Recent Colors: this session's picks.
+    TRecentColors* mnuEditRecentColors;
     QAction* mnuOptionsContrast;
     // The contrast check while it is open; it deletes itself when closed.
     QPointer<windows::TfrmContrast> frmContrast;

@@ -3,9 +3,11 @@
 # Pick from Screen takes the pixel under the real pointer at every display scaling, fractional
 # ones included, with a bare X server and under openbox: the screen shows a picture whose
 # every device pixel has a colour of its own, xdotool puts the pointer on odd and even device
-# pixels, and a click, Enter and the arrow keys each pick exactly the pixel meant. Ctrl+Z in
-# the tag area, where the keyboard starts, takes a pick back. At scale 2 on this 1280 x 800
-# screen the window's title bar is on the screen.
+# pixels, and a click, Enter and the arrow keys (with Shift, ten at a time) each pick exactly
+# the pixel meant, or with A the average of the 3 x 3 pixels around it. Ctrl+Z in the tag
+# area, where the keyboard starts, takes a pick back, and Edit > Recent Colors gives an
+# earlier one again. The real wheel zooms the magnifier. At scale 2 on this 1280 x 800 screen
+# the window's title bar is on the screen.
 . "$(dirname "$0")/lib.sh"
 
 # The picture: device pixel (x, y) of it is red x mod 256, green y mod 256, blue the high bits
@@ -29,6 +31,18 @@ PYTHON
 colour_at() {
   local x=$(($1 - ox)) y=$(($2 - oy))
   printf '#%02X%02X%02X' $((x & 255)) $((y & 255)) $(((x >> 8) << 4 | (y >> 8)))
+}
+# The colour of pixel (x, y) of a picture of the whole screen that xwd took.
+xwd_colour_at() {
+  python3 - "$@" <<'PYTHON'
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+header = struct.unpack(">25I", data[:100])
+size, line, colours = header[0], header[12], header[19]
+x, y = int(sys.argv[2]), int(sys.argv[3])
+at = size + colours * 12 + y * line + x * 4
+print("#%02X%02X%02X" % (data[at + 2], data[at + 1], data[at]))
+PYTHON
 }
 # The font colour, read from the font tag the program copies.
 font_colour() { e2e_copy alt+e c | sed -n 's/.*COLOR="\(#[0-9A-F]*\)".*/\1/p'; }
@@ -99,11 +113,28 @@ pick_at_scale() {
   e2e_expect "$how: the arrow keys move the pointer by one device pixel" "$((ox + 515)),$((oy + 390))" "$pointer"
   e2e_expect "$how: and Enter picks that pixel" "$(colour_at $((ox + 515)) $((oy + 390)))" "$(font_colour)"
 
+  # Across the picture's column 256 red runs 255, 0, 1 and blue 0, 16, 16: the average of the
+  # 3 x 3 pixels around (256, 130) is red 85.3, green 130 and blue 10.7.
+  start_picker
+  xdotool mousemove --sync $((ox + 236)) $((oy + 120))
+  sleep 0.2
+  e2e_keys shift+Right shift+Right shift+Down a
+  pointer=$(xdotool getmouselocation --shell | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x "," y}')
+  e2e_keys Return
+  e2e_expect "$how: Shift+arrow keys move the pointer by ten device pixels" "$((ox + 256)),$((oy + 130))" "$pointer"
+  e2e_expect "$how: A picks the average of the 3 x 3 pixels" "#55820B" "$(font_colour)"
+
   # The keyboard is back in the tag area, where it started.
-  e2e_keys ctrl+z ctrl+z ctrl+z
+  e2e_keys ctrl+z ctrl+z ctrl+z ctrl+z
   e2e_expect "$how: Ctrl+Z in the tag area takes the picks back" "$before" "$(font_colour)"
   e2e_keys ctrl+shift+z
   e2e_expect "$how: Ctrl+Shift+Z redoes the first" "$(colour_at $((ox + 301)) $((oy + 203)))" "$(font_colour)"
+  # The picks newest first: the average, then (515, 390), (442, 156) and (301, 203).
+  e2e_keys alt+e l 3
+  e2e_expect "$how: Edit > Recent Colors, 3 gives the second pick again" \
+    "$(colour_at $((ox + 442)) $((oy + 156)))" "$(font_colour)"
+  e2e_keys ctrl+z
+  e2e_expect "$how: in one undo step" "$(colour_at $((ox + 301)) $((oy + 203)))" "$(font_colour)"
   e2e_stop
 }
 
@@ -118,8 +149,38 @@ scales() {
   xprop -root -remove RESOURCE_MANAGER
 }
 
+# The real wheel, at scale 1: away from the user the magnifier shows 5 pixels across, in
+# cells of 27 screen pixels; towards the user, at most 25, in cells of 5. The lens's cells
+# start 16 pixels right of and below the pointer; a cell two (twelve) pixels off the middle
+# shows the picture's pixel two (twelve) off the pointer.
+wheel_zooms() {
+  e2e_start
+  xdotool windowmove "$E2E_WINDOW" 1010 0
+  local x=$((ox + 150)) y=$((oy + 100))
+  start_picker
+  xdotool mousemove --sync $x $y
+  sleep 0.2
+  xdotool click 4
+  sleep 0.5
+  xwd -root -silent >"$E2E_DIR/shot.xwd"
+  e2e_expect "wheel away: the corner cell is the pixel two up and left" "$(colour_at $((x - 2)) $((y - 2)))" \
+    "$(xwd_colour_at "$E2E_DIR/shot.xwd" $((x + 16 + 13)) $((y + 16 + 13)))"
+  e2e_expect "wheel away: cell (+2, +1) is the pixel (+2, +1)" "$(colour_at $((x + 2)) $((y + 1)))" \
+    "$(xwd_colour_at "$E2E_DIR/shot.xwd" $((x + 16 + 4 * 27 + 13)) $((y + 16 + 3 * 27 + 13)))"
+  xdotool click --repeat 4 --delay 100 5
+  sleep 0.5
+  xwd -root -silent >"$E2E_DIR/shot.xwd"
+  e2e_expect "wheel towards: the corner cell is the pixel twelve up and left" \
+    "$(colour_at $((x - 12)) $((y - 12)))" "$(xwd_colour_at "$E2E_DIR/shot.xwd" $((x + 16 + 2)) $((y + 16 + 2)))"
+  e2e_expect "wheel towards: cell (+12, +5) is the pixel (+12, +5)" "$(colour_at $((x + 12)) $((y + 5)))" \
+    "$(xwd_colour_at "$E2E_DIR/shot.xwd" $((x + 16 + 24 * 5 + 2)) $((y + 16 + 17 * 5 + 2)))"
+  e2e_keys Escape
+  e2e_stop
+}
+
 show_pattern
 measure_pattern
+wheel_zooms
 scales "bare X server"
 
 e2e_openbox

@@ -363,7 +363,8 @@ ROWS = [
      "check": check_orca_speaks_the_ring, "close": ["Escape", "stop orca"], "skip_tabs": True,
      "skip_window": True},
     {"name": "pick from screen", "open": ["alt+m", "focus main", "alt+e", "k"],
-     "title": r"Pick from Screen: arrows move, Enter picks, Escape cancels", "check": check_overlay,
+     "title": r"Pick from Screen: arrows move, Shift\+arrows move ten, plus and minus zoom, A averages, Enter picks, "
+              r"Escape cancels", "check": check_overlay,
      "close": ["Escape", "focus palette", "Escape"], "skip_tabs": True},
 ]
 
