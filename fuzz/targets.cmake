@@ -15,8 +15,11 @@ set(FUZZ_style_read_SOURCES style/StyleFile.cpp style/ColorValue.cpp style/Style
 list(APPEND VELLORAN_FUZZERS gif_decode)
 set(FUZZ_gif_decode_SOURCES controls/GIFDecoder.cpp controls/GIFLzw.cpp)
 # Inputs up to 4 MB, so that a stream long enough to make decoding quadratic fits, and a
-# timeout short enough that such a stream counts as a failure.
-set(FUZZ_gif_decode_OPTIONS -max_len=4194304 -timeout=2)
+# timeout short enough that such a stream counts as a failure (it would take minutes) but
+# long enough for linear work: a 51-byte file may declare a frame of 67 million pixels,
+# which both decoders clear and compare, and that took over 2 s under the sanitizers on a
+# loaded machine.
+set(FUZZ_gif_decode_OPTIONS -max_len=4194304 -timeout=10)
 
 # The paste reader over gumbo's tree of the markup; FUZZ_<name>_PKG names the pkg-config
 # modules a target links. Inputs up to 64 KB, as much as the reader parses, with a timeout
