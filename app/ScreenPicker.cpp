@@ -49,7 +49,7 @@ TPickerOverlay::TPickerOverlay(TScreenPicker& picker, int screen, QPixmap grab)
       screen_(screen),
       grab_(std::move(grab)) {
     setObjectName("PickerOverlay");
-    setWindowTitle("Pick from Screen");
+    setWindowTitle(tr("Pick from Screen"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);

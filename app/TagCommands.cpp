@@ -24,7 +24,7 @@ void TfrmMain::mnuEditCopyHtml5Click() { platform::SetClipboardHtml(MakeHtml5(st
 void TfrmMain::mnuEditPasteTagClick() {
     const TPastedTag tag = ParsePastedTag(platform::ClipboardText());
     if (tag.kind == TPastedKind::None) throw platform::Error(std::string(kNoTagMessage));
-    history_->NameNextStep("Paste Tag");
+    history_->NameNextStep(tr("Paste Tag").toStdString());
     // CSS names a picture by its file name alone: only the style's own picture can be meant.
     const std::vector<std::string> problems =
         LoadPastedTag(tag, *this, style_.PicturePath.empty() ? std::string() : style_.PictureName);

@@ -91,7 +91,7 @@ TfrmSpecial::TfrmSpecial(QWidget* mainWindow, bool* specialOpen)
     InitSpecialResources();
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName("frmSpecial");
-    setWindowTitle(QStringLiteral("Special Characters"));
+    setWindowTitle(tr("Special Characters"));
     setFixedSize(kClientWidth, kClientHeight);
     setFont(platform::MakeFont("MS Sans Serif", kFontHeight));
     platform::SetPaletteColor(this, QPalette::WindowText, platform::clWindowText);
@@ -108,17 +108,17 @@ void TfrmSpecial::BuildControls() {
     // The label keeps its own text border and button-face colour.
     lblSpecial->SetFontColor(ReadableAccent(platform::clBlue, platform::clBtnFace, platform::clBtnText));
 
-    lblCode = Label(this, "lblCode", QStringLiteral("Code:"), {54, 4});
-    Label1 = Label(this, "Label1", QStringLiteral("Name:"), {52, 24});
+    lblCode = Label(this, "lblCode", tr("Code:"), {54, 4});
+    Label1 = Label(this, "Label1", tr("Name:"), {52, 24});
     txtCode = FlatEdit(this, "txtCode", {87, 1, 52, 19});
     txtName = FlatEdit(this, "txtName", {87, 21, 52, 19});
-    txtCode->setAccessibleName(QStringLiteral("Code"));
-    txtName->setAccessibleName(QStringLiteral("Name"));
-    lblSpecial->setAccessibleName(QStringLiteral("Character"));
-    cmdCopyCode = CopyButton(this, "cmdCopyCode", QStringLiteral("Copy Code"), {143, 2, 17, 18});
-    cmdCopyName = CopyButton(this, "cmdCopyName", QStringLiteral("Copy Name"), {143, 22, 17, 18});
+    txtCode->setAccessibleName(tr("Code"));
+    txtName->setAccessibleName(tr("Name"));
+    lblSpecial->setAccessibleName(tr("Character"));
+    cmdCopyCode = CopyButton(this, "cmdCopyCode", tr("Copy Code"), {143, 2, 17, 18});
+    cmdCopyName = CopyButton(this, "cmdCopyName", tr("Copy Name"), {143, 22, 17, 18});
 
-    cmdHide = new QPushButton(QStringLiteral("&Close"), this);
+    cmdHide = new QPushButton(tr("&Close"), this);
     cmdHide->setObjectName("cmdHide");
     cmdHide->setGeometry(178, 8, 58, 25);
     QFont bold = font();
@@ -143,7 +143,7 @@ void TfrmSpecial::BuildControls() {
 void TfrmSpecial::BuildGrid() {
     SuperGrid1 = new controls::TSuperGrid(this);
     SuperGrid1->setObjectName("SuperGrid1");
-    SuperGrid1->setAccessibleName(QStringLiteral("Special characters"));
+    SuperGrid1->setAccessibleName(tr("Special characters"));
     SuperGrid1->setGeometry(0, 41, kClientWidth, kClientHeight - 41);
     SuperGrid1->SetColor(platform::clWhite);
     SuperGrid1->SetColCount(3);

@@ -1,0 +1,275 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program in other languages: under the pseudo-language every window's texts fit their
+// controls and none was missed; under German the menus and boxes read German while every
+// tag, sheet and file written stays byte for byte what the English program writes.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QTabBar>
+#include <QTextDocument>
+#include <QTimer>
+#include <functional>
+
+#include "platform/HelpViewer.h"
+#include "platform/Translations.h"
+#include "tests/widgets/app/MainWindowFixture.h"
+#include "windows/Colors.h"
+#include "windows/ContrastCheck.h"
+#include "windows/FileOpen.h"
+#include "windows/FontText.h"
+#include "windows/SelectFont.h"
+#include "windows/Special.h"
+#include "windows/about.h"
+#include "windows/options.h"
+
+namespace {
+
+QString WithoutMnemonic(QString text) {
+    text.replace(QLatin1String("&&"), QString(QChar(0xE000))).remove(u'&').replace(QChar(0xE000), u'&');
+    return text;
+}
+
+// Texts that are data, not the program's words: numbers, codes and single characters.
+bool IsData(const QString& text) {
+    static const QRegularExpression letters(QStringLiteral("\\p{L}.*\\p{L}"));
+    return !letters.match(text).hasMatch();
+}
+
+bool Bracketed(const QString& text) {
+    const QString shown = text.trimmed();
+    return shown.startsWith(u'[') && shown.endsWith(u']');
+}
+
+// Every visible text of a window: does it lack the brackets, or is it wider than its place?
+QStringList TextProblems(QWidget& window, const QStringList& dataControls) {
+    QStringList problems;
+    auto check = [&](QWidget* control, const QString& text, int needed, int room) {
+        if (text.trimmed().isEmpty() || IsData(text) || dataControls.contains(control->objectName())) return;
+        const QString where = window.objectName() + "/" + control->objectName() + " \"" + text + "\"";
+        if (!Bracketed(text)) problems << where + " is not translated";
+        if (needed > room) problems << where + QStringLiteral(" is clipped: %1 of %2 pixels").arg(needed).arg(room);
+    };
+    if (!Bracketed(window.windowTitle())) problems << window.objectName() + " title \"" + window.windowTitle() + "\"";
+    QList<QWidget*> controls = window.findChildren<QWidget*>();
+    for (QWidget* control : controls) {
+        if (!control->isVisibleTo(&window)) continue;
+        const QFontMetrics metrics(control->font());
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            QString text = label->text();
+            if (Qt::mightBeRichText(text) || label->textFormat() == Qt::RichText) {
+                QTextDocument document;
+                document.setHtml(text);
+                text = document.toPlainText();
+            }
+            const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
+                                                              -label->margin());
+            if (label->wordWrap()) {
+                check(label, text, label->heightForWidth(label->contentsRect().width()), label->contentsRect().height());
+            } else {
+                check(label, text, metrics.horizontalAdvance(text), room.width());
+            }
+        } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            if (button->text().isEmpty()) continue;
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            option.icon = button->icon();
+            option.iconSize = button->iconSize();
+            const QStyle::SubElement contents = qobject_cast<QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
+                                                : qobject_cast<QCheckBox*>(button)  ? QStyle::SE_CheckBoxContents
+                                                                                    : QStyle::SE_PushButtonContents;
+            int room = button->style()->subElementRect(contents, &option, button).width();
+            if (contents == QStyle::SE_PushButtonContents && !button->icon().isNull())
+                room -= button->iconSize().width() + 4;
+            check(button, button->text(), metrics.horizontalAdvance(WithoutMnemonic(button->text())), room);
+        } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
+            QStyleOptionGroupBox option;
+            option.initFrom(group);
+            option.text = group->title();
+            option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+            const QRect label = group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
+            const int needed = QFontMetrics(group->font()).horizontalAdvance(WithoutMnemonic(group->title()));
+            check(group, group->title(), label.left() + needed, group->width());
+        } else if (auto* tabs = qobject_cast<QTabBar*>(control)) {
+            for (int i = 0; i < tabs->count(); ++i) check(tabs, tabs->tabText(i), 0, 0);
+        }
+    }
+    return problems;
+}
+
+void MenuProblems(QMenu& menu, QStringList& problems) {
+    for (QAction* action : menu.actions()) {
+        if (action->isSeparator() || action->text().isEmpty()) continue;
+        if (!Bracketed(action->text())) problems << "menu item \"" + action->text() + "\"";
+        if (action->menu() != nullptr && action->menu()->objectName() != QLatin1String("mnuFileRecent"))
+            MenuProblems(*action->menu(), problems);
+    }
+}
+
+// A main window under one of the user's languages, its catalogues taken out again after.
+class LanguageTest : public MainWindowTest {
+protected:
+    void Start(const QString& language) {
+        MainWindowTest::TearDown();
+        language_ = platform::InstallTranslations(platform::TranslationsFolder(), {language});
+        ASSERT_EQ(language_, QString(language).replace(u'-', u'_'));
+        MainWindowTest::SetUp();
+    }
+    void TearDown() override {
+        MainWindowTest::TearDown();
+        platform::RemoveTranslations();
+    }
+    QString language_;
+};
+
+// The main window's pages and every window it opens, made as the program makes them.
+struct WindowRow {
+    const char* name;
+    std::function<QWidget*(TfrmMain& main, QWidget*& owned)> make;
+    QStringList dataControls;  // controls that show the user's data, never translated
+};
+
+bool paletteOpen = false;
+bool specialOpen = false;
+
+const WindowRow kWindows[] = {
+    {"font page", [](TfrmMain& main, QWidget*&) { return static_cast<QWidget*>(&main); }, {"lblDisplay"}},
+    {"body page",
+     [](TfrmMain& main, QWidget*&) {
+         main.PC1->setCurrentWidget(main.TabSheetBody);
+         return static_cast<QWidget*>(&main);
+     },
+     {"lblDisplay"}},
+    {"options", [](TfrmMain& main, QWidget*& owned) { return owned = new windows::TfrmOptions("", &main); }, {}},
+    {"about", [](TfrmMain& main, QWidget*& owned) { return owned = new windows::TfrmAbout(&main); }, {}},
+    {"select font",
+     [](TfrmMain& main, QWidget*& owned) { return owned = new windows::TfrmSelectFont({}, &main); },
+     {"lblPreview"}},
+    {"enter text",
+     [](TfrmMain& main, QWidget*& owned) { return owned = new windows::TfrmFontText("", {}, &main); }, {}},
+    {"select image",
+     [](TfrmMain& main, QWidget*& owned) { return owned = new windows::TfrmFileOpen("", {}, &main); }, {}},
+    {"palette",
+     [](TfrmMain& main, QWidget*& owned) { return owned = new windows::TfrmColors(&main, paletteOpen, {}); },
+     {"lblColor"}},
+    {"special characters",
+     [](TfrmMain& main, QWidget*& owned) { return owned = new windows::TfrmSpecial(&main, &specialOpen); },
+     {"lblSpecial"}},
+    {"contrast check",
+     [](TfrmMain& main, QWidget*& owned) {
+         auto* contrast = new windows::TfrmContrast(&main);
+         TStyle style;
+         style.TextColor = 0xCCCCCC;  // fails, so the fix buttons and their colours show
+         style.LinkColor = 0xDDDDDD;
+         contrast->ShowStyle(style);
+         return owned = contrast;
+     },
+     {}},
+    {"help", [](TfrmMain& main, QWidget*& owned) { return owned = new platform::THelpViewer("", &main); }, {}},
+};
+
+TEST_F(LanguageTest, UnderThePseudoLanguageEveryTextIsTranslatedAndFits) {
+    Start("en-XA");
+    QStringList problems;
+    for (const WindowRow& row : kWindows) {
+        QWidget* owned = nullptr;
+        QWidget* shown = row.make(*window, owned);
+        shown->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(shown)) << row.name;
+        for (const QString& problem : TextProblems(*shown, row.dataControls)) problems << row.name + QStringLiteral(": ") + problem;
+        delete owned;
+    }
+    for (QAction* action : window->menuBar()->actions()) {
+        if (!Bracketed(action->text())) problems << "menu \"" + action->text() + "\"";
+        MenuProblems(*action->menu(), problems);
+    }
+    EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+}
+
+// What the program writes and copies, with the folder it worked in taken out.
+struct Written {
+    std::vector<std::string> clipboard;
+    std::string style, page, settings;
+};
+
+std::string ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string("(missing)");
+}
+
+class WrittenTest : public LanguageTest {
+protected:
+    Written WriteEverything() {
+        const QString dir = folder.path();
+        window->ChooseStyleToSaveAs = [dir] { return (dir + "/Mine.vls").toStdString(); };
+        window->ChoosePageToExport = [dir](const std::string&) { return (dir + "/page.html").toStdString(); };
+        window->AskToSave = [](const std::string&) { return TSaveAnswer::Yes; };
+        ShowBodyPage();
+        window->chkNormal->click();
+        ClickSwatch("Navy");
+        Written written;
+        for (QAction* copy : {window->mnuEditCopyFontTag, window->CopyFontTagwithText, window->mnuEditCopyBodyTag,
+                              window->mnuEditCopyCss, window->mnuEditCopyHtml5}) {
+            copy->trigger();
+            const QMimeData* data = QApplication::clipboard()->mimeData();
+            written.clipboard.push_back(data->text().toStdString() + "\n--\n" + data->html().toStdString());
+        }
+        window->mnuSaveAs->trigger();
+        window->mnuFileExportPage->trigger();
+        window->FormClose();
+        written.style = ReadAll(dir + "/Mine.vls");
+        written.page = ReadAll(dir + "/page.html");
+        written.settings = QString::fromStdString(ReadAll(dir + "/vlr.ini")).replace(dir, "DIR").toStdString();
+        return written;
+    }
+};
+
+TEST_F(WrittenTest, UnderGermanTheWindowReadsGermanAndWritesWhatEnglishWrites) {
+    const Written english = WriteEverything();
+    ASSERT_EQ(window->menuBar()->actions().front()->text(), "&File");
+
+    Start("de");
+    EXPECT_EQ(window->menuBar()->actions().front()->text(), "&Datei");
+    EXPECT_EQ(window->mnuEditCopyCss->text(), "Als C&SS kopieren");
+    EXPECT_EQ(window->mnuOptionsContrast->text(), "&Kontrastprüfung...");
+    // Qt's own buttons come from Qt's German catalogue.
+    QDialogButtonBox standard(QDialogButtonBox::Cancel);
+    EXPECT_EQ(WithoutMnemonic(standard.button(QDialogButtonBox::Cancel)->text()), "Abbrechen");
+
+    const Written german = WriteEverything();
+    EXPECT_EQ(german.clipboard, english.clipboard);
+    EXPECT_EQ(german.style, english.style);
+    EXPECT_EQ(german.page, english.page);
+    EXPECT_EQ(german.settings, english.settings);
+    EXPECT_NE(english.page, "(missing)");
+
+    // The question before replacing a page, as a user meets it.
+    window->AskToSave = nullptr;
+    QString asked, yes;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        asked = box->text() + " | " + box->windowTitle();
+        for (QAbstractButton* button : box->buttons())
+            if (box->buttonRole(button) == QMessageBox::YesRole) yes = button->text();
+        box->reject();
+    });
+    window->mnuFileExportPage->trigger();
+    EXPECT_EQ(asked, "„" + folder.path() + "/page.html“ ist bereits vorhanden.\nMöchten Sie die Datei ersetzen? | Bestätigen");
+    EXPECT_EQ(yes, "&Ja");
+}
+
+}  // namespace
