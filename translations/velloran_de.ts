@@ -470,7 +470,7 @@ Diese Mischung im Stil „%2“ speichern?</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation>A&amp;ktualisieren</translation>
+        <translation>&amp;Aktualisieren</translation>
     </message>
     <message>
         <source>Contrast &amp;Check...</source>
@@ -1012,6 +1012,10 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Special characters</source>
         <translation>Sonderzeichen</translation>
+    </message>
+    <message>
+        <source>Char</source>
+        <translation>Zeichen</translation>
     </message>
 </context>
 </TS>

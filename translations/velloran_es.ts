@@ -358,11 +358,11 @@ Save this mixture to Style &quot;%2&quot;?</source>
     <name>TfrmMain</name>
     <message>
         <source>Dar&amp;k Variant in CSS</source>
-        <translation>Variante &amp;oscura en el CSS</translation>
+        <translation>Variante oscu&amp;ra en el CSS</translation>
     </message>
     <message>
         <source>Preview Dark V&amp;ariant</source>
-        <translation>&amp;Vista previa de la variante oscura</translation>
+        <translation>Vista &amp;previa de la variante oscura</translation>
     </message>
     <message>
         <source>Select Style</source>
@@ -458,7 +458,7 @@ Save this mixture to Style &quot;%2&quot;?</source>
     </message>
     <message>
         <source>Pic&amp;k from Screen</source>
-        <translation>Tomar de la &amp;pantalla</translation>
+        <translation>Tomar de la pa&amp;ntalla</translation>
     </message>
     <message>
         <source>&amp;Options</source>
@@ -474,7 +474,7 @@ Save this mixture to Style &quot;%2&quot;?</source>
     </message>
     <message>
         <source>Contrast &amp;Check...</source>
-        <translation>Comprobar el co&amp;ntraste...</translation>
+        <translation>Comprobar el con&amp;traste...</translation>
     </message>
     <message>
         <source>View in &amp;Browser</source>
@@ -1012,6 +1012,10 @@ Do you want to replace it?</source>
     <message>
         <source>Special characters</source>
         <translation>Caracteres especiales</translation>
+    </message>
+    <message>
+        <source>Char</source>
+        <translation>Car.</translation>
     </message>
 </context>
 </TS>

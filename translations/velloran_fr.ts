@@ -362,7 +362,7 @@ Enregistrer ce mélange dans le style « %2 » ?</translation>
     </message>
     <message>
         <source>Preview Dark V&amp;ariant</source>
-        <translation>&amp;Aperçu de la variante sombre</translation>
+        <translation>Aperçu de la variante so&amp;mbre</translation>
     </message>
     <message>
         <source>Select Style</source>
@@ -422,7 +422,7 @@ Enregistrer ce mélange dans le style « %2 » ?</translation>
     </message>
     <message>
         <source>&amp;Export Page...</source>
-        <translation>&amp;Exporter la page...</translation>
+        <translation>E&amp;xporter la page...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -1012,6 +1012,10 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Special characters</source>
         <translation>Caractères spéciaux</translation>
+    </message>
+    <message>
+        <source>Char</source>
+        <translation>Car.</translation>
     </message>
 </context>
 </TS>

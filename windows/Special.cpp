@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 #include <span>
 
 #include "controls/BoxLabl.h"
@@ -33,6 +34,20 @@ static void InitSpecialResources() {
 namespace windows {
 
 namespace {
+
+// The column titles as the grid's description holds them, in English.
+constexpr const char* kColumnTitles[] = {QT_TRANSLATE_NOOP("windows::TfrmSpecial", "Char"),
+                                         QT_TRANSLATE_NOOP("windows::TfrmSpecial", "Code"),
+                                         QT_TRANSLATE_NOOP("windows::TfrmSpecial", "Name")};
+
+std::vector<std::string> TranslatedTitle(const std::vector<std::string>& lines) {
+    std::vector<std::string> translated;
+    for (const std::string& line : lines) {
+        const bool known = std::find(std::begin(kColumnTitles), std::end(kColumnTitles), line) != std::end(kColumnTitles);
+        translated.push_back(known ? TfrmSpecial::tr(line.c_str()).toStdString() : line);
+    }
+    return translated;
+}
 
 constexpr int kFontHeight = -11;
 constexpr int kLargeFontHeight = -24;
@@ -163,6 +178,7 @@ void TfrmSpecial::BuildGrid() {
         controls::TColumn& column = SuperGrid1->Columns().Items(i);
         column.SetFont(ReadableFont(column.Font(), column.Color, platform::clWindowText));
         column.SetTitleFont(ReadableFont(column.TitleFont(), column.TitleColor, platform::clBtnText));
+        column.SetTitle(TranslatedTitle(column.Title()));
     }
     SuperGrid1->OnSelectCell = [this](controls::TStringGrid*, int col, int row, bool& canSelect) {
         SuperGrid1SelectCell(col, row, canSelect);

@@ -181,6 +181,26 @@ const WindowRow kWindows[] = {
     {"help", [](TfrmMain& main, QWidget*& owned) { return owned = new platform::THelpViewer("", &main); }, {}},
 };
 
+// Which catalogues the user's languages ask for, best first.
+TEST(CatalogueLanguagesTest, FollowsTheUsersLanguagesUpToEnglish) {
+    const struct {
+        QStringList languages;
+        QStringList expected;
+    } rows[] = {
+        {{"de-DE", "de"}, {"de_DE", "de"}},
+        {{"fr-CA"}, {"fr_CA", "fr"}},
+        // English first: English it stays, though German follows.
+        {{"en-US", "de-DE"}, {"en_US"}},
+        {{"es", "en", "de"}, {"es", "en"}},
+        // The pseudo-language is tried before plain English.
+        {{"en-XA"}, {"en_XA"}},
+        {{"C"}, {}},
+        {{}, {}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(platform::CatalogueLanguages(row.languages), row.expected) << row.languages.join(",").toStdString();
+}
+
 TEST_F(LanguageTest, UnderThePseudoLanguageEveryTextIsTranslatedAndFits) {
     Start("en-XA");
     QStringList problems;
