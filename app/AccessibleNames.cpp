@@ -28,7 +28,8 @@ void NameControlsForScreenReaders(TfrmMain& window) {
         // Announced by the picture's name once there is one.
         {window.lblFilename, QT_TRANSLATE_NOOP("AccessibleNames", "Picture file")},
     };
-    for (const auto& [control, name] : names) control->setAccessibleName(QCoreApplication::translate("AccessibleNames", name));
+    for (const auto& [control, name] : names)
+        control->setAccessibleName(QCoreApplication::translate("AccessibleNames", name));
     for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
         if (button->text().isEmpty() && button->accessibleName().isEmpty()) {
             button->setAccessibleName(button->toolTip().trimmed());
@@ -37,8 +38,8 @@ void NameControlsForScreenReaders(TfrmMain& window) {
 }
 
 void NamePickerOverlay(QWidget& overlay) {
-    overlay.setAccessibleName(
-        QCoreApplication::translate("AccessibleNames", "Pick from Screen: arrows move, Enter picks, Escape cancels"));
+    overlay.setAccessibleName(QCoreApplication::translate(
+        "AccessibleNames", "Pick from Screen: arrows move, Enter picks, Escape cancels"));
 }
 
 void DescribeColorUnderPointer(QWidget& overlay, const QString& code) {

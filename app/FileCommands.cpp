@@ -25,8 +25,8 @@ std::string TfrmMain::ShowStyleDialog(bool open) {
 }
 
 TSaveAnswer TfrmMain::AskYesNoCancel(const std::string& question) {
-    QMessageBox box(QMessageBox::Question, tr("Confirm"), QString::fromStdString(question), QMessageBox::NoButton,
-                    this);
+    QMessageBox box(QMessageBox::Question, tr("Confirm"), QString::fromStdString(question),
+                    QMessageBox::NoButton, this);
     QPushButton* yes = box.addButton(tr("&Yes"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(tr("&No"), QMessageBox::NoRole);
     QPushButton* cancel = box.addButton(tr("Cancel"), QMessageBox::RejectRole);
@@ -64,7 +64,8 @@ void TfrmMain::mnuFileOpenClick() {
 }
 
 void TfrmMain::OpenStyleFile(const std::string& path) {
-    if (!platform::FileExists(path)) throw platform::ReadError(tr("Unable to read %1").arg(QString::fromStdString(path)).toStdString());
+    if (!platform::FileExists(path))
+        throw platform::ReadError(tr("Unable to read %1").arg(QString::fromStdString(path)).toStdString());
     if (FontPageActive()) {
         PC1Change();
     } else {

@@ -154,8 +154,8 @@ TFontPanel::TFontPanel(TStyle& style, TPreview& preview, QWidget* parent)
     windows::SetFixedRowHeight(*LboAltFonts, kItemHeight);
     connect(LboAltFonts, &TAltFontList::FaceDropped, this,
             platform::ReportingErrors([this] { LboAltFontsDragDrop(); }));
-    cmdAdd =
-        PictureButton(GroupBoxAltFonts, "cmdAdd", glyphs::Add(), tr("Add an alternate font"), {127, 25, 20, 21});
+    cmdAdd = PictureButton(GroupBoxAltFonts, "cmdAdd", glyphs::Add(), tr("Add an alternate font"),
+                           {127, 25, 20, 21});
     cmdDelete = PictureButton(GroupBoxAltFonts, "cmdDelete", glyphs::Delete(),
                               tr("Remove the selected alternate font"), {127, 50, 20, 21});
     connect(cmdAdd, &QToolButton::clicked, this, platform::ReportingErrors([this] { cmdAddClick(); }));

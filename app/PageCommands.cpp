@@ -49,10 +49,9 @@ void TfrmMain::mnuFileExportPageClick() {
     const std::string folder = styleFileName_.empty() ? settingsDir_ : FolderOf(styleFileName_);
     const std::string path = ChoosePageToExport(folder + "/" + (name.empty() ? "Velloran" : name) + ".html");
     if (path.empty()) return;
-    if (std::filesystem::exists(path) &&
-        AskToSave(tr("\"%1\" already exists.\nDo you want to replace it?")
-                      .arg(QString::fromStdString(path))
-                      .toStdString()) != TSaveAnswer::Yes)
+    if (std::filesystem::exists(path) && AskToSave(tr("\"%1\" already exists.\nDo you want to replace it?")
+                                                       .arg(QString::fromStdString(path))
+                                                       .toStdString()) != TSaveAnswer::Yes)
         return;
     platform::WriteFileAtomically(path, MakeHtml5Page(style_, name, DarkCssIfOn()));
 

@@ -23,9 +23,12 @@ struct SampleLine {
 };
 
 constexpr SampleLine kSampleLines[] = {
-    {&TPreview::lblNormalText, "lblNormalText", QT_TRANSLATE_NOOP("TPreview", "Normal text will appear in this color"), 27},
-    {&TPreview::lblVisitedLinkText, "lblVisitedLinkText", QT_TRANSLATE_NOOP("TPreview", "Visited Links will appear in this color"), 50},
-    {&TPreview::lblNewLinkText, "lblNewLinkText", QT_TRANSLATE_NOOP("TPreview", "New links will appear in this color"), 75},
+    {&TPreview::lblNormalText, "lblNormalText",
+     QT_TRANSLATE_NOOP("TPreview", "Normal text will appear in this color"), 27},
+    {&TPreview::lblVisitedLinkText, "lblVisitedLinkText",
+     QT_TRANSLATE_NOOP("TPreview", "Visited Links will appear in this color"), 50},
+    {&TPreview::lblNewLinkText, "lblNewLinkText",
+     QT_TRANSLATE_NOOP("TPreview", "New links will appear in this color"), 75},
     {&TPreview::lblActiveLinkText, "lblActiveLinkText",
      QT_TRANSLATE_NOOP("TPreview", "Links will briefly appear in this color when clicked"), 100},
 };

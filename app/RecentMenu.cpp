@@ -49,9 +49,9 @@ void TRecentMenu::Choose(const std::string& path) {
     if (!platform::FileExists(path)) {
         const bool takenOff = Write(WithoutStyle(ReadRecentStyles(settingsPath_()), path));
         Rebuild();
-        const QString message = takenOff
-                                    ? tr("The style \"%1\" is no longer there; it has been taken off the list.")
-                                    : tr("The style \"%1\" is no longer there.");
+        const QString message =
+            takenOff ? tr("The style \"%1\" is no longer there; it has been taken off the list.")
+                     : tr("The style \"%1\" is no longer there.");
         throw platform::Error(message.arg(QString::fromStdString(path)).toStdString());
     }
     if (Open) Open(path);

@@ -10,7 +10,9 @@
 namespace {
 
 // The names are marked for the catalogues where they are written, beside the simulations.
-QString Text(std::string_view text) { return QCoreApplication::translate("Vision", std::string(text).c_str()); }
+QString Text(std::string_view text) {
+    return QCoreApplication::translate("Vision", std::string(text).c_str());
+}
 
 }  // namespace
 

@@ -100,7 +100,8 @@ void TColorPortal::Answered(QDBusPendingCallWatcher* call) {
         const bool absent = error.type() == QDBusError::ServiceUnknown ||
                             error.type() == QDBusError::NoReply || error.type() == QDBusError::Timeout ||
                             error.type() == QDBusError::TimedOut || error.type() == QDBusError::Disconnected;
-        Fail(absent ? NoAnswer() : TColorPortal::tr("The desktop portal could not pick a color. %1").arg(error.message()));
+        Fail(absent ? NoAnswer()
+                    : TColorPortal::tr("The desktop portal could not pick a color. %1").arg(error.message()));
         return;
     }
     // Portals older than the handle_token option make up their own request path.

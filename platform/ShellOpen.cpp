@@ -21,7 +21,8 @@ ShellOpener& OpenerOverride() {
 QString Reason() {
     if (QGuiApplication::platformName() == "xcb" && QStandardPaths::findExecutable("xdg-open").isEmpty()) {
         return QCoreApplication::translate(
-            "platform::ShellOpen", "No program to open it was found: xdg-open (from xdg-utils) is not installed.");
+            "platform::ShellOpen",
+            "No program to open it was found: xdg-open (from xdg-utils) is not installed.");
     }
     return QCoreApplication::translate("platform::ShellOpen", "The desktop has no program to open it.");
 }
@@ -34,7 +35,9 @@ void ShellOpen(const QUrl& address) {
     const bool asked = OpenerOverride() ? OpenerOverride()(address) : QDesktopServices::openUrl(address);
     if (!asked) {
         const QString shown = address.isLocalFile() ? address.toLocalFile() : address.toString();
-        throw Error(QCoreApplication::translate("platform::ShellOpen", "Unable to open %1\n%2").arg(shown, Reason()).toStdString());
+        throw Error(QCoreApplication::translate("platform::ShellOpen", "Unable to open %1\n%2")
+                        .arg(shown, Reason())
+                        .toStdString());
     }
 }
 

@@ -70,6 +70,8 @@ void RemoveTranslations() {
     SetTranslator({});
 }
 
-QString TranslationsFolder() { return QCoreApplication::applicationDirPath() + QStringLiteral("/translations"); }
+QString TranslationsFolder() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
+}
 
 }  // namespace platform

@@ -63,8 +63,10 @@ std::array<ContrastRow, 5> ContrastRows(const TStyle& style) {
         TColor TStyle::*color;
     };
     static constexpr Source kSources[] = {
-        {QT_TRANSLATE_NOOP("Contrast", "Font color"), &TStyle::FontColor},     {QT_TRANSLATE_NOOP("Contrast", "Normal text"), &TStyle::TextColor},
-        {QT_TRANSLATE_NOOP("Contrast", "New links"), &TStyle::LinkColor},      {QT_TRANSLATE_NOOP("Contrast", "Visited links"), &TStyle::VisitedColor},
+        {QT_TRANSLATE_NOOP("Contrast", "Font color"), &TStyle::FontColor},
+        {QT_TRANSLATE_NOOP("Contrast", "Normal text"), &TStyle::TextColor},
+        {QT_TRANSLATE_NOOP("Contrast", "New links"), &TStyle::LinkColor},
+        {QT_TRANSLATE_NOOP("Contrast", "Visited links"), &TStyle::VisitedColor},
         {QT_TRANSLATE_NOOP("Contrast", "Active links"), &TStyle::ActiveColor},
     };
     std::array<ContrastRow, std::size(kSources)> rows;

@@ -72,15 +72,17 @@ std::string CaptionFor(const std::string& styleFileName) {
 }
 
 std::string SaveQuestion(const std::string& styleFileName) {
-    return platform::Arg(platform::Translate("Questions", "Save changes to Style \"%1\"?"), {CaptionName(styleFileName)});
+    return platform::Arg(platform::Translate("Questions", "Save changes to Style \"%1\"?"),
+                         {CaptionName(styleFileName)});
 }
 
 std::string PartlyReadQuestion(const std::string& styleFileName, const std::string& partlyReadFrom) {
-    return platform::Arg(platform::Translate("Questions",
-                                             "The style was only partly read from \"%1\": the values after the "
-                                             "damaged one are those it had before.\nSave this mixture to Style "
-                                             "\"%2\"?"),
-                         {FileNamePart(partlyReadFrom), CaptionName(styleFileName)});
+    return platform::Arg(
+        platform::Translate("Questions",
+                            "The style was only partly read from \"%1\": the values after the "
+                            "damaged one are those it had before.\nSave this mixture to Style "
+                            "\"%2\"?"),
+        {FileNamePart(partlyReadFrom), CaptionName(styleFileName)});
 }
 
 bool ExitSteps(const std::string& settingsPath, const std::string& styleFileName,

@@ -55,8 +55,10 @@ std::string StepName(const TStyle& before, const TStyle& after) {
     switch (kind) {
         case TStepKind::Face: return platform::Translate("Steps", "Face");
         case TStepKind::AltFaces:
-            if (after.AltFaces.size() > before.AltFaces.size()) return platform::Translate("Steps", "Add Alternate Face");
-            if (after.AltFaces.size() < before.AltFaces.size()) return platform::Translate("Steps", "Remove Alternate Face");
+            if (after.AltFaces.size() > before.AltFaces.size())
+                return platform::Translate("Steps", "Add Alternate Face");
+            if (after.AltFaces.size() < before.AltFaces.size())
+                return platform::Translate("Steps", "Remove Alternate Face");
             return platform::Translate("Steps", "Alternate Faces");
         case TStepKind::Size: return platform::Translate("Steps", "Size");
         case TStepKind::Bold: return platform::Translate("Steps", "Bold");

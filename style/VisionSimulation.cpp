@@ -96,7 +96,8 @@ std::string SeverityText(int tenths) {
 
 std::string VisionCaption(const TSimulation& simulation) {
     if (simulation.vision == TVision::Normal) return {};
-    const std::string name = platform::Translate("Vision", std::string(VisionName(simulation.vision)).c_str());
+    const std::string name =
+        platform::Translate("Vision", std::string(VisionName(simulation.vision)).c_str());
     if (IsAnomaly(simulation.vision)) {
         return platform::Arg(platform::Translate("Vision", " (simulating %1, severity %2)"),
                              {name, SeverityText(simulation.severity)});

@@ -12,7 +12,9 @@ QString RowButtonName(const QString& buttonText, const QString& rowName) {
     text = text.simplified();
     const QString row = rowName.simplified();
     if (row.isEmpty()) return text;
-    return text.isEmpty() ? row : QCoreApplication::translate("windows::AccessibleNames", "%1 %2", "button, row").arg(text, row);
+    return text.isEmpty() ? row
+                          : QCoreApplication::translate("windows::AccessibleNames", "%1 %2", "button, row")
+                                .arg(text, row);
 }
 
 }  // namespace windows

@@ -130,11 +130,13 @@ QColor ReadableLinkColor(QColor link, QColor page, QColor text) {
 }
 
 OkCancelButtons MakeOkCancelButtons(QDialog& dialog, const QRect& okPlace, const QRect& cancelPlace) {
-    QPushButton* ok = MakeGlyphButton(dialog, QCoreApplication::translate("windows::DialogParts", "OK"), QStyle::SP_DialogOkButton, okPlace);
+    QPushButton* ok = MakeGlyphButton(dialog, QCoreApplication::translate("windows::DialogParts", "OK"),
+                                      QStyle::SP_DialogOkButton, okPlace);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     QPushButton* cancel =
-        MakeGlyphButton(dialog, QCoreApplication::translate("windows::DialogParts", "Cancel"), QStyle::SP_DialogCancelButton, cancelPlace);
+        MakeGlyphButton(dialog, QCoreApplication::translate("windows::DialogParts", "Cancel"),
+                        QStyle::SP_DialogCancelButton, cancelPlace);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     return {ok, cancel};
 }

@@ -43,7 +43,8 @@ constexpr const char* kColumnTitles[] = {QT_TRANSLATE_NOOP("windows::TfrmSpecial
 std::vector<std::string> TranslatedTitle(const std::vector<std::string>& lines) {
     std::vector<std::string> translated;
     for (const std::string& line : lines) {
-        const bool known = std::find(std::begin(kColumnTitles), std::end(kColumnTitles), line) != std::end(kColumnTitles);
+        const bool known =
+            std::find(std::begin(kColumnTitles), std::end(kColumnTitles), line) != std::end(kColumnTitles);
         translated.push_back(known ? TfrmSpecial::tr(line.c_str()).toStdString() : line);
     }
     return translated;

@@ -35,12 +35,12 @@ INSTANTIATE_TEST_SUITE_P(
                       // An argument holding a placeholder is not read again.
                       ArgRow{"%1 and %2", {"%2", "x"}, "%2 and x"},
                       // A placeholder with no argument, a lone or final percent stay.
-                      ArgRow{"%1 %3 100% %", {"a"}, "a %3 100% %"},
-                      ArgRow{"no places", {"a"}, "no places"}));
+                      ArgRow{"%1 %3 100% %", {"a"}, "a %3 100% %"}, ArgRow{"no places", {"a"}, "no places"}));
 
 TEST(TranslateTest, TextsStayAsWrittenUntilATranslatorIsSetAndAfterItIsTaken) {
     EXPECT_EQ(platform::Translate("Steps", "Bold"), "Bold");
-    platform::SetTranslator([](const char* context, const char* text) { return std::string(context) + ":" + text; });
+    platform::SetTranslator(
+        [](const char* context, const char* text) { return std::string(context) + ":" + text; });
     EXPECT_EQ(platform::Translate("Steps", "Bold"), "Steps:Bold");
     platform::SetTranslator({});
     EXPECT_EQ(platform::Translate("Steps", "Bold"), "Bold");

@@ -60,9 +60,11 @@ QStringList TextProblems(QWidget& window, const QStringList& dataControls) {
         if (text.trimmed().isEmpty() || IsData(text) || dataControls.contains(control->objectName())) return;
         const QString where = window.objectName() + "/" + control->objectName() + " \"" + text + "\"";
         if (!Bracketed(text)) problems << where + " is not translated";
-        if (needed > room) problems << where + QStringLiteral(" is clipped: %1 of %2 pixels").arg(needed).arg(room);
+        if (needed > room)
+            problems << where + QStringLiteral(" is clipped: %1 of %2 pixels").arg(needed).arg(room);
     };
-    if (!Bracketed(window.windowTitle())) problems << window.objectName() + " title \"" + window.windowTitle() + "\"";
+    if (!Bracketed(window.windowTitle()))
+        problems << window.objectName() + " title \"" + window.windowTitle() + "\"";
     QList<QWidget*> controls = window.findChildren<QWidget*>();
     for (QWidget* control : controls) {
         if (!control->isVisibleTo(&window)) continue;
@@ -74,10 +76,11 @@ QStringList TextProblems(QWidget& window, const QStringList& dataControls) {
                 document.setHtml(text);
                 text = document.toPlainText();
             }
-            const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
-                                                              -label->margin());
+            const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(),
+                                                              -label->margin(), -label->margin());
             if (label->wordWrap()) {
-                check(label, text, label->heightForWidth(label->contentsRect().width()), label->contentsRect().height());
+                check(label, text, label->heightForWidth(label->contentsRect().width()),
+                      label->contentsRect().height());
             } else {
                 check(label, text, metrics.horizontalAdvance(text), room.width());
             }
@@ -88,9 +91,10 @@ QStringList TextProblems(QWidget& window, const QStringList& dataControls) {
             option.text = button->text();
             option.icon = button->icon();
             option.iconSize = button->iconSize();
-            const QStyle::SubElement contents = qobject_cast<QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
-                                                : qobject_cast<QCheckBox*>(button)  ? QStyle::SE_CheckBoxContents
-                                                                                    : QStyle::SE_PushButtonContents;
+            const QStyle::SubElement contents =
+                qobject_cast<QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
+                : qobject_cast<QCheckBox*>(button)  ? QStyle::SE_CheckBoxContents
+                                                    : QStyle::SE_PushButtonContents;
             int room = button->style()->subElementRect(contents, &option, button).width();
             if (contents == QStyle::SE_PushButtonContents && !button->icon().isNull())
                 room -= button->iconSize().width() + 4;
@@ -100,7 +104,8 @@ QStringList TextProblems(QWidget& window, const QStringList& dataControls) {
             option.initFrom(group);
             option.text = group->title();
             option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-            const QRect label = group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
+            const QRect label =
+                group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
             const int needed = QFontMetrics(group->font()).horizontalAdvance(WithoutMnemonic(group->title()));
             check(group, group->title(), label.left() + needed, group->width());
         } else if (auto* tabs = qobject_cast<QTabBar*>(control)) {
@@ -153,15 +158,19 @@ const WindowRow kWindows[] = {
          return static_cast<QWidget*>(&main);
      },
      {"lblDisplay"}},
-    {"options", [](TfrmMain& main, QWidget*& owned) { return owned = new windows::TfrmOptions("", &main); }, {}},
+    {"options",
+     [](TfrmMain& main, QWidget*& owned) { return owned = new windows::TfrmOptions("", &main); },
+     {}},
     {"about", [](TfrmMain& main, QWidget*& owned) { return owned = new windows::TfrmAbout(&main); }, {}},
     {"select font",
      [](TfrmMain& main, QWidget*& owned) { return owned = new windows::TfrmSelectFont({}, &main); },
      {"lblPreview"}},
     {"enter text",
-     [](TfrmMain& main, QWidget*& owned) { return owned = new windows::TfrmFontText("", {}, &main); }, {}},
+     [](TfrmMain& main, QWidget*& owned) { return owned = new windows::TfrmFontText("", {}, &main); },
+     {}},
     {"select image",
-     [](TfrmMain& main, QWidget*& owned) { return owned = new windows::TfrmFileOpen("", {}, &main); }, {}},
+     [](TfrmMain& main, QWidget*& owned) { return owned = new windows::TfrmFileOpen("", {}, &main); },
+     {}},
     {"palette",
      [](TfrmMain& main, QWidget*& owned) { return owned = new windows::TfrmColors(&main, paletteOpen, {}); },
      {"lblColor"}},
@@ -178,7 +187,9 @@ const WindowRow kWindows[] = {
          return owned = contrast;
      },
      {}},
-    {"help", [](TfrmMain& main, QWidget*& owned) { return owned = new platform::THelpViewer("", &main); }, {}},
+    {"help",
+     [](TfrmMain& main, QWidget*& owned) { return owned = new platform::THelpViewer("", &main); },
+     {}},
 };
 
 // Which catalogues the user's languages ask for, best first.
@@ -198,7 +209,8 @@ TEST(CatalogueLanguagesTest, FollowsTheUsersLanguagesUpToEnglish) {
         {{}, {}},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(platform::CatalogueLanguages(row.languages), row.expected) << row.languages.join(",").toStdString();
+        EXPECT_EQ(platform::CatalogueLanguages(row.languages), row.expected)
+            << row.languages.join(",").toStdString();
 }
 
 TEST_F(LanguageTest, UnderThePseudoLanguageEveryTextIsTranslatedAndFits) {
@@ -209,7 +221,8 @@ TEST_F(LanguageTest, UnderThePseudoLanguageEveryTextIsTranslatedAndFits) {
         QWidget* shown = row.make(*window, owned);
         shown->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(shown)) << row.name;
-        for (const QString& problem : TextProblems(*shown, row.dataControls)) problems << row.name + QStringLiteral(": ") + problem;
+        for (const QString& problem : TextProblems(*shown, row.dataControls))
+            problems << row.name + QStringLiteral(": ") + problem;
         delete owned;
     }
     for (QAction* action : window->menuBar()->actions()) {
@@ -241,8 +254,8 @@ protected:
         window->chkNormal->click();
         ClickSwatch("Navy");
         Written written;
-        for (QAction* copy : {window->mnuEditCopyFontTag, window->CopyFontTagwithText, window->mnuEditCopyBodyTag,
-                              window->mnuEditCopyCss, window->mnuEditCopyHtml5}) {
+        for (QAction* copy : {window->mnuEditCopyFontTag, window->CopyFontTagwithText,
+                              window->mnuEditCopyBodyTag, window->mnuEditCopyCss, window->mnuEditCopyHtml5}) {
             copy->trigger();
             const QMimeData* data = QApplication::clipboard()->mimeData();
             written.clipboard.push_back(data->text().toStdString() + "\n--\n" + data->html().toStdString());
@@ -252,7 +265,8 @@ protected:
         window->FormClose();
         written.style = ReadAll(dir + "/Mine.vls");
         written.page = ReadAll(dir + "/page.html");
-        written.settings = QString::fromStdString(ReadAll(dir + "/vlr.ini")).replace(dir, "DIR").toStdString();
+        written.settings =
+            QString::fromStdString(ReadAll(dir + "/vlr.ini")).replace(dir, "DIR").toStdString();
         return written;
     }
 };
@@ -288,7 +302,8 @@ TEST_F(WrittenTest, UnderGermanTheWindowReadsGermanAndWritesWhatEnglishWrites) {
         box->reject();
     });
     window->mnuFileExportPage->trigger();
-    EXPECT_EQ(asked, "„" + folder.path() + "/page.html“ ist bereits vorhanden.\nMöchten Sie die Datei ersetzen? | Bestätigen");
+    EXPECT_EQ(asked, "„" + folder.path() +
+                         "/page.html“ ist bereits vorhanden.\nMöchten Sie die Datei ersetzen? | Bestätigen");
     EXPECT_EQ(yes, "&Ja");
 }
 
