@@ -118,6 +118,7 @@ TFontPanel::TFontPanel(TStyle& style, TPreview& preview, QWidget* parent)
     cmdText = new QPushButton(tr("&Text..."), this);
     cmdText->setObjectName("cmdText");
     cmdText->setGeometry(136, 28, 39, 21);
+    windows::WidenToCaption(*cmdText, 179);  // up to the copy buttons
     connect(cmdText, &QPushButton::clicked, this, platform::ReportingErrors([this] { cmdTextClick(); }));
 
     cmdCopyFontTag =

@@ -202,6 +202,9 @@ QWidget* TfrmMain::BuildBottomBand() {
 
     cmdColors = BoldNavyButton("cmdColors", tr("&More..."), PnlBottom, {258, 74, 58, 21});
     cmdSpecial = BoldNavyButton("cmdSpecial", tr("&Special..."), PnlBottom, {320, 74, 68, 21});
+    // Up to the next button, and up to the band's right edge.
+    windows::WidenToCaption(*cmdColors, 318);
+    windows::WidenToCaption(*cmdSpecial, kOuterSize.width() - 11);
     connect(cmdColors, &QPushButton::clicked, this, platform::ReportingErrors([this] { cmdColorsClick(); }));
     connect(cmdSpecial, &QPushButton::clicked, this,
             platform::ReportingErrors([this] { cmdSpecialClick(); }));

@@ -33,13 +33,11 @@ def pseudo(text):
         plain = text[position:kept.start()]
         out.append(accent(plain))
         letters += sum(c.isalpha() for c in plain)
-        # A mnemonic keeps its ampersand and accents its letter: the key is still shown.
+        # A mnemonic keeps its plain letter, so that its key still works.
         token = kept.group()
         if token.startswith("&") and len(token) == 2 and token != "&&":
-            out.append("&" + accent(token[1]))
             letters += 1
-        else:
-            out.append(token)
+        out.append(token)
         position = kept.end()
     plain = text[position:]
     out.append(accent(plain))

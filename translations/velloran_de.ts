@@ -941,11 +941,11 @@ Möchten Sie die Datei ersetzen?</translation>
     <name>windows::TfrmOptions</name>
     <message>
         <source>Save Style on Exit</source>
-        <translation>Stil beim Beenden speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Prompt Before Saving</source>
-        <translation>Vor dem Speichern fragen</translation>
+        <translation>Vorher fragen</translation>
     </message>
     <message>
         <source>Do Not Save</source>
@@ -957,7 +957,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Save Options</source>
-        <translation>Speichern</translation>
+        <translation>Beim Beenden</translation>
     </message>
 </context>
 <context>

@@ -576,7 +576,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Special...</source>
-        <translation>&amp;Especiales...</translation>
+        <translation>&amp;Símbolos...</translation>
     </message>
 </context>
 <context>
@@ -941,11 +941,11 @@ Do you want to replace it?</source>
     <name>windows::TfrmOptions</name>
     <message>
         <source>Save Style on Exit</source>
-        <translation>Guardar el estilo al salir</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Prompt Before Saving</source>
-        <translation>Preguntar antes de guardar</translation>
+        <translation>Preguntar antes</translation>
     </message>
     <message>
         <source>Do Not Save</source>
@@ -957,7 +957,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Save Options</source>
-        <translation>Guardado</translation>
+        <translation>Al salir</translation>
     </message>
 </context>
 <context>

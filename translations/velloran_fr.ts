@@ -941,11 +941,11 @@ Voulez-vous le remplacer ?</translation>
     <name>windows::TfrmOptions</name>
     <message>
         <source>Save Style on Exit</source>
-        <translation>Enregistrer le style en quittant</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Prompt Before Saving</source>
-        <translation>Demander avant d&apos;enregistrer</translation>
+        <translation>Demander d&apos;abord</translation>
     </message>
     <message>
         <source>Do Not Save</source>
@@ -957,7 +957,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Save Options</source>
-        <translation>Enregistrement</translation>
+        <translation>En quittant</translation>
     </message>
 </context>
 <context>

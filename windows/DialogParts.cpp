@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOptionButton>
 #include <QStyledItemDelegate>
 
 #include "platform/Faces.h"
@@ -99,7 +100,29 @@ QPushButton* MakeGlyphButton(QDialog& dialog, const QString& caption, QStyle::St
     font.setBold(true);
     button->setFont(font);
     button->setGeometry(place);
+    // A caption that does not fit beside the glyph (another language's) is shown without it:
+    // the words say what the button does, the glyph only repeats it.
+    if (NeededButtonWidth(*button) > place.width()) button->setIcon(QIcon());
     return button;
+}
+
+void WidenToCaption(QPushButton& button, int rightLimit) {
+    const int wanted = std::min(NeededButtonWidth(button), rightLimit - button.x());
+    if (wanted > button.width()) button.resize(wanted, button.height());
+}
+
+int NeededButtonWidth(const QPushButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    option.icon = button.icon();
+    option.iconSize = button.iconSize();
+    const QRect contents = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    QString shown = button.text();
+    shown.replace(QLatin1String("&&"), QString(QChar(0xE000))).remove(u'&').replace(QChar(0xE000), u'&');
+    // The label is drawn with the icon and a gap of four pixels before the text.
+    const int icon = button.icon().isNull() ? 0 : button.iconSize().width() + 4;
+    return button.width() - contents.width() + icon + button.fontMetrics().horizontalAdvance(shown);
 }
 
 void SetAccentColor(QWidget* widget, QPalette::ColorRole textRole, platform::TColor accent) {

@@ -66,6 +66,10 @@ QCheckBox* BoldCheckBox(QWidget* parent, const char* name, const QString& text, 
     font.setBold(true);
     box->setFont(font);
     box->setGeometry(place);
+    // A longer caption (another language's) takes the room to the window's edge rather than
+    // being cut off.
+    box->resize(std::max(place.width(), std::min(box->sizeHint().width(), parent->width() - place.x())),
+                place.height());
     return box;
 }
 

@@ -54,6 +54,8 @@ constexpr int kFontHeight = -11;
 constexpr int kLargeFontHeight = -24;
 constexpr int kPlacementOffset = 5;
 constexpr int kColWidths[] = {42, 71, 99};
+// The right edge of the copy buttons, with a gap after it.
+constexpr int kCopyButtonsRight = 143 + 17 + 2;
 constexpr int kCharCol = 0;
 constexpr int kCodeCol = 1;
 constexpr int kNameCol = 2;
@@ -140,6 +142,11 @@ void TfrmSpecial::BuildControls() {
     QFont bold = font();
     bold.setBold(true);
     cmdHide->setFont(bold);
+    // A longer caption (another language's) grows the button to the left, into the free room
+    // beside the copy buttons, rather than being cut off.
+    const int hideRight = cmdHide->geometry().right() + 1;
+    const int hideWidth = std::min(NeededButtonWidth(*cmdHide), hideRight - kCopyButtonsRight);
+    if (hideWidth > cmdHide->width()) cmdHide->setGeometry(hideRight - hideWidth, 8, hideWidth, 25);
 
     MemoSpecial = new QPlainTextEdit(this);
     MemoSpecial->setObjectName("MemoSpecial");
