@@ -87,6 +87,36 @@
     </message>
 </context>
 <context>
+    <name>Errors</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>In %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Unable to read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
+    <name>Paste</name>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>The CSS was loaded from %1 except for:</source>
+        <translation>Das CSS wurde aus %1 übernommen, außer:</translation>
+    </message>
+    <message>
+        <source>The tag was loaded except for:</source>
+        <translation>Das Tag wurde übernommen, außer:</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no FONT or BODY tag and no CSS.</source>
+        <translation>Die Zwischenablage enthält kein FONT- oder BODY-Tag und kein CSS.</translation>
+    </message>
+</context>
+<context>
     <name>Questions</name>
     <message>
         <source>Save changes to Style &quot;%1&quot;?</source>

@@ -87,6 +87,36 @@
     </message>
 </context>
 <context>
+    <name>Errors</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>No se puede escribir en %1</translation>
+    </message>
+    <message>
+        <source>Unable to read %1</source>
+        <translation>No se puede leer %1</translation>
+    </message>
+</context>
+<context>
+    <name>Paste</name>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>The CSS was loaded from %1 except for:</source>
+        <translation>El CSS se cargó de %1, salvo:</translation>
+    </message>
+    <message>
+        <source>The tag was loaded except for:</source>
+        <translation>La etiqueta se cargó, salvo:</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no FONT or BODY tag and no CSS.</source>
+        <translation>El portapapeles no contiene ninguna etiqueta FONT o BODY ni CSS.</translation>
+    </message>
+</context>
+<context>
     <name>Questions</name>
     <message>
         <source>Save changes to Style &quot;%1&quot;?</source>

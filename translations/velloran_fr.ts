@@ -87,6 +87,36 @@
     </message>
 </context>
 <context>
+    <name>Errors</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossible d&apos;écrire dans %1</translation>
+    </message>
+    <message>
+        <source>Unable to read %1</source>
+        <translation>Impossible de lire %1</translation>
+    </message>
+</context>
+<context>
+    <name>Paste</name>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>The CSS was loaded from %1 except for:</source>
+        <translation>Le CSS a été chargé depuis %1, sauf :</translation>
+    </message>
+    <message>
+        <source>The tag was loaded except for:</source>
+        <translation>La balise a été chargée, sauf :</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no FONT or BODY tag and no CSS.</source>
+        <translation>Le presse-papiers ne contient ni balise FONT ou BODY ni CSS.</translation>
+    </message>
+</context>
+<context>
     <name>Questions</name>
     <message>
         <source>Save changes to Style &quot;%1&quot;?</source>
