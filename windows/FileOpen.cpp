@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStorageInfo>
+#include <QStyleOptionButton>
 #include <algorithm>
 
 #include "controls/GIFImage.h"
@@ -59,6 +60,17 @@ QLabel* Caption(QWidget* parent, const char* name, const QString& text, QPoint a
     return label;
 }
 
+// A caption longer than its place (another language's) takes the room up to `rightLimit`
+// rather than being cut off; one that fits keeps the drawn place.
+void WidenToText(QCheckBox& box, int rightLimit) {
+    QStyleOptionButton option;
+    option.initFrom(&box);
+    option.text = box.text();
+    const int room = box.style()->subElementRect(QStyle::SE_CheckBoxContents, &option, &box).width();
+    const int needed = box.fontMetrics().horizontalAdvance(box.text());
+    if (needed > room) box.resize(std::min(box.width() + needed - room, rightLimit - box.x()), box.height());
+}
+
 QCheckBox* BoldCheckBox(QWidget* parent, const char* name, const QString& text, const QRect& place) {
     auto* box = new QCheckBox(text, parent);
     box->setObjectName(name);
@@ -66,10 +78,6 @@ QCheckBox* BoldCheckBox(QWidget* parent, const char* name, const QString& text, 
     font.setBold(true);
     box->setFont(font);
     box->setGeometry(place);
-    // A longer caption (another language's) takes the room to the window's edge rather than
-    // being cut off.
-    box->resize(std::max(place.width(), std::min(box->sizeHint().width(), parent->width() - place.x())),
-                place.height());
     return box;
 }
 
@@ -121,6 +129,8 @@ TfrmFileOpen::TfrmFileOpen(const std::string& currentPicture, HandOverFn handOve
     chkshow = BoldCheckBox(this, "chkshow", tr("Show Picture"), kShowPlace);
     chkshow->setChecked(true);
     chkTile = BoldCheckBox(this, "chkTile", tr("Tile"), kTilePlace);
+    // Room to the window's edge: "Tile" is short, its translations are not.
+    WidenToText(*chkTile, kClientSize.width() - 4);
 
     // Tab runs OK, Cancel, the folder list, the drive box, the file list and the check boxes:
     // the order they are made in but for the three moved here.

@@ -263,6 +263,9 @@ TEST_F(LanguageTest, UnderThePseudoLanguageEveryTextIsTranslatedAndFitsBarFixedP
         if (!Bracketed(action->text())) problems.untranslated << "menu \"" + action->text() + "\"";
         MenuProblems(*action->menu(), problems.untranslated);
     }
+    // The window menu the caption opens.
+    for (QAction* action : {window->actRestore, window->actMove, window->actMinimize, window->actClose})
+        if (!Bracketed(action->text())) problems.untranslated << "window menu \"" + action->text() + "\"";
     EXPECT_TRUE(problems.untranslated.isEmpty()) << problems.untranslated.join("\n").toStdString();
     QStringList clippedPlaces;
     for (const QString& clipped : problems.clipped) clippedPlaces << clipped.section(u'"', 0, 0).trimmed();
@@ -274,10 +277,11 @@ struct LanguageRow {
     QStringList clipped;  // places where the language's text is cut off
 };
 
-// The written English already overruns the Options item "Prompt Before Saving" with the
-// faces that stand in for MS Sans Serif here; the translations are written to fit.
+// The written English already overruns the Options item "Prompt Before Saving" and the bold
+// "Show Picture" with the faces that stand in for MS Sans Serif here, and keeps its drawn
+// places all the same; the translations are written to fit.
 const LanguageRow kLanguages[] = {
-    {"en", {"options: /RGSave1"}},
+    {"en", {"options: /RGSave1", "select image: frmFileOpen/chkshow"}},
     {"de", {}},
     {"fr", {}},
     {"es", {}},
@@ -293,7 +297,12 @@ TEST_P(RealLanguageTest, EveryTextFitsItsControl) {
     EXPECT_EQ(places, GetParam().clipped) << problems.clipped.join("\n").toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, RealLanguageTest, ::testing::ValuesIn(kLanguages));
+void PrintTo(const LanguageRow& row, std::ostream* out) { *out << row.language; }
+
+INSTANTIATE_TEST_SUITE_P(Languages, RealLanguageTest, ::testing::ValuesIn(kLanguages),
+                         [](const ::testing::TestParamInfo<LanguageRow>& info) {
+                             return info.param.language;
+                         });
 
 // What the program writes and copies, with the folder it worked in taken out.
 struct Written {
@@ -338,6 +347,10 @@ protected:
 TEST_F(WrittenTest, UnderGermanTheWindowReadsGermanAndWritesWhatEnglishWrites) {
     const Written english = WriteEverything();
     ASSERT_EQ(window->menuBar()->actions().front()->text(), "&File");
+    // In English the buttons that may widen for a longer caption keep their drawn places.
+    EXPECT_EQ(window->fontPanel->cmdText->geometry(), QRect(136, 28, 39, 21));
+    EXPECT_EQ(window->cmdColors->geometry(), QRect(258, 74, 58, 21));
+    EXPECT_EQ(window->cmdSpecial->geometry(), QRect(320, 74, 68, 21));
 
     Start("de");
     EXPECT_EQ(window->menuBar()->actions().front()->text(), "&Datei");
