@@ -35,7 +35,15 @@ INSTANTIATE_TEST_SUITE_P(
                       // An argument holding a placeholder is not read again.
                       ArgRow{"%1 and %2", {"%2", "x"}, "%2 and x"},
                       // A placeholder with no argument, a lone or final percent stay.
-                      ArgRow{"%1 %3 100% %", {"a"}, "a %3 100% %"}, ArgRow{"no places", {"a"}, "no places"}));
+                      ArgRow{"%1 %3 100% %", {"a"}, "a %3 100% %"},
+                      // One placeholder past the last argument stays too.
+                      ArgRow{"%1 %2", {"a"}, "a %2"}, ArgRow{"no places", {"a"}, "no places"}));
+
+// The text may be part of a longer one: a percent at its end is not read with what follows.
+TEST(ArgTest, EndsWhereTheTextEnds) {
+    const std::string_view text = std::string_view("a%1").substr(0, 2);
+    EXPECT_EQ(platform::Arg(text, {"x"}), "a%");
+}
 
 TEST(TranslateTest, TextsStayAsWrittenUntilATranslatorIsSetAndAfterItIsTaken) {
     EXPECT_EQ(platform::Translate("Steps", "Bold"), "Bold");
