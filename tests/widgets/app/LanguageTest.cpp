@@ -72,6 +72,15 @@ TextProblems FindTextProblems(QWidget& window, const QStringList& dataControls) 
     QList<QWidget*> controls = window.findChildren<QWidget*>();
     for (QWidget* control : controls) {
         if (!control->isVisibleTo(&window)) continue;
+        // A hint shows when the pointer rests on the control.
+        if (!control->toolTip().isEmpty() && !Bracketed(control->toolTip()))
+            problems.untranslated << window.objectName() + "/" + control->objectName() + " hint \"" +
+                                         control->toolTip() + "\"";
+        // A screen reader's name for the control.
+        if (!control->accessibleName().isEmpty() && !IsData(control->accessibleName()) &&
+            !Bracketed(control->accessibleName()))
+            problems.untranslated << window.objectName() + "/" + control->objectName() + " name \"" +
+                                         control->accessibleName() + "\"";
         const QFontMetrics metrics(control->font());
         if (auto* label = qobject_cast<QLabel*>(control)) {
             QString text = label->text();
