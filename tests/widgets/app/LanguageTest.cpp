@@ -24,6 +24,7 @@
 #include <functional>
 
 #include "platform/HelpViewer.h"
+#include "platform/Translate.h"
 #include "platform/Translations.h"
 #include "tests/widgets/app/MainWindowFixture.h"
 #include "windows/Colors.h"
@@ -208,6 +209,21 @@ const WindowRow kWindows[] = {
      [](TfrmMain& main, QWidget*& owned) { return owned = new platform::THelpViewer("", &main); },
      {}},
 };
+
+// Taking the catalogues out again leaves no German anywhere: ours, Qt's, the pure layers'.
+TEST(TranslationsTest, TakingTheCataloguesOutRestoresEnglishEverywhere) {
+    ASSERT_EQ(platform::InstallTranslations(platform::TranslationsFolder(), {"de"}), "de");
+    QDialogButtonBox german(QDialogButtonBox::Cancel);
+    EXPECT_EQ(WithoutMnemonic(german.button(QDialogButtonBox::Cancel)->text()), "Abbrechen");
+    EXPECT_EQ(QCoreApplication::translate("TfrmMain", "&File"), "&Datei");
+    EXPECT_EQ(platform::Translate("Steps", "Bold"), "Fett");
+
+    platform::RemoveTranslations();
+    QDialogButtonBox english(QDialogButtonBox::Cancel);
+    EXPECT_EQ(WithoutMnemonic(english.button(QDialogButtonBox::Cancel)->text()), "Cancel");
+    EXPECT_EQ(QCoreApplication::translate("TfrmMain", "&File"), "&File");
+    EXPECT_EQ(platform::Translate("Steps", "Bold"), "Bold");
+}
 
 // Which catalogues the user's languages ask for, best first.
 TEST(CatalogueLanguagesTest, FollowsTheUsersLanguagesUpToEnglish) {
