@@ -11,22 +11,22 @@
 using controls::TSlideBar;
 
 const std::array<TSwatchRow::Swatch, 16> TSwatchRow::kSwatches = {{
-    {"Black", 0x000000},
-    {"White", 0xFFFFFF},
-    {"Navy", 0x800000},
-    {"Blue", 0xFF0000},
-    {"Maroon", 0x000080},
-    {"Red", 0x0000FF},
-    {"Green", 0x008000},
-    {"Lime", 0x00FF00},
-    {"Silver", 0xC0C0C0},
-    {"Gray", 0x808080},
-    {"Purple", 0x800080},
-    {"Fuchsia", 0xFF00FF},
-    {"Olive", 0x008080},
-    {"Yellow", 0x00FFFF},
-    {"Teal", 0x808000},
-    {"Aqua", 0xFFFF00},
+    {QT_TRANSLATE_NOOP("TSwatchRow", "Black"), 0x000000},
+    {QT_TRANSLATE_NOOP("TSwatchRow", "White"), 0xFFFFFF},
+    {QT_TRANSLATE_NOOP("TSwatchRow", "Navy"), 0x800000},
+    {QT_TRANSLATE_NOOP("TSwatchRow", "Blue"), 0xFF0000},
+    {QT_TRANSLATE_NOOP("TSwatchRow", "Maroon"), 0x000080},
+    {QT_TRANSLATE_NOOP("TSwatchRow", "Red"), 0x0000FF},
+    {QT_TRANSLATE_NOOP("TSwatchRow", "Green"), 0x008000},
+    {QT_TRANSLATE_NOOP("TSwatchRow", "Lime"), 0x00FF00},
+    {QT_TRANSLATE_NOOP("TSwatchRow", "Silver"), 0xC0C0C0},
+    {QT_TRANSLATE_NOOP("TSwatchRow", "Gray"), 0x808080},
+    {QT_TRANSLATE_NOOP("TSwatchRow", "Purple"), 0x800080},
+    {QT_TRANSLATE_NOOP("TSwatchRow", "Fuchsia"), 0xFF00FF},
+    {QT_TRANSLATE_NOOP("TSwatchRow", "Olive"), 0x008080},
+    {QT_TRANSLATE_NOOP("TSwatchRow", "Yellow"), 0x00FFFF},
+    {QT_TRANSLATE_NOOP("TSwatchRow", "Teal"), 0x808000},
+    {QT_TRANSLATE_NOOP("TSwatchRow", "Aqua"), 0xFFFF00},
 }};
 
 namespace {
@@ -54,7 +54,7 @@ TSwatchRow::TSwatchRow(QWidget* parent) : QWidget(parent) {
         auto* hotspot = new controls::THotspot(this);
         hotspot->setObjectName(QString("Hotspot") + kSwatches[n].name);
         // A screen reader announces the swatch by its colour, hint or not.
-        hotspot->setAccessibleName(kSwatches[n].name);
+        hotspot->setAccessibleName(tr(kSwatches[n].name));
         hotspot->setGeometry(kSwatchLeft + kSwatchStep * static_cast<int>(n), kSwatchTop, kSwatchSize,
                              kSwatchSize);
         const TColor color = kSwatches[n].color;
@@ -114,7 +114,7 @@ TColorPanel::TColorPanel(QWidget* parent) : QWidget(parent) {
     platform::SetPaletteColor(pnlRGB, QPalette::Window, platform::clSilver);
     platform::SetPaletteColor(pnlRGB, QPalette::WindowText, platform::clBlack);
 
-    const char* letters[] = {"R", "G", "B"};
+    const QString letters[] = {tr("R", "red channel"), tr("G", "green channel"), tr("B", "blue channel")};
     const char* bars[] = {"SlideBarRed", "SlideBarGreen", "SlideBarBlue"};
     const char* fields[] = {"TxtRed", "TxtGreen", "TxtBlue"};
     TSlideBar** barSlots[] = {&SlideBarRed, &SlideBarGreen, &SlideBarBlue};
@@ -169,7 +169,7 @@ TColor TColorPanel::BarsToColor(Order order) const {
 
 void TColorPanel::SetHotspotHints(bool on) {
     for (std::size_t n = 0; n < TSwatchRow::kSwatches.size(); ++n) {
-        pnlColor->Hotspots[n]->SetHint(on ? TSwatchRow::kSwatches[n].name : "");
+        pnlColor->Hotspots[n]->SetHint(on ? TSwatchRow::tr(TSwatchRow::kSwatches[n].name) : QString());
     }
 }
 

@@ -10,7 +10,7 @@
 
 void TfrmMain::BuildDarkVariantMenu(QMenu* options) {
     options->addSeparator();
-    mnuOptionsDarkCss = options->addAction("Dar&k Variant in CSS");
+    mnuOptionsDarkCss = options->addAction(tr("Dar&k Variant in CSS"));
     mnuOptionsDarkCss->setCheckable(true);
     connect(mnuOptionsDarkCss, &QAction::triggered, this, [this](bool on) {
         try {
@@ -22,7 +22,7 @@ void TfrmMain::BuildDarkVariantMenu(QMenu* options) {
             platform::TApplication::ShowError(QString::fromUtf8(e.what()));
         }
     });
-    mnuOptionsPreviewDark = options->addAction("Preview Dark V&ariant");
+    mnuOptionsPreviewDark = options->addAction(tr("Preview Dark V&ariant"));
     mnuOptionsPreviewDark->setCheckable(true);
     mnuOptionsPreviewDark->setShortcut(QKeySequence("Ctrl+Shift+D"));
     connect(mnuOptionsPreviewDark, &QAction::toggled, this,

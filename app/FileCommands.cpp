@@ -14,8 +14,8 @@
 #include "style/SettingsHome.h"
 
 std::string TfrmMain::ShowStyleDialog(bool open) {
-    QFileDialog dialog(this, open ? "Select Style" : "Save Current Style As",
-                       QString::fromStdString(settingsDir_), ".style files (*.vls)");
+    QFileDialog dialog(this, open ? tr("Select Style") : tr("Save Current Style As"),
+                       QString::fromStdString(settingsDir_), tr(".style files (*.vls)"));
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // A name typed without an extension gets ".vls"; saving over a file asks first.
@@ -25,11 +25,11 @@ std::string TfrmMain::ShowStyleDialog(bool open) {
 }
 
 TSaveAnswer TfrmMain::AskYesNoCancel(const std::string& question) {
-    QMessageBox box(QMessageBox::Question, "Confirm", QString::fromStdString(question), QMessageBox::NoButton,
-                    this);
-    QPushButton* yes = box.addButton("&Yes", QMessageBox::YesRole);
-    QPushButton* no = box.addButton("&No", QMessageBox::NoRole);
-    QPushButton* cancel = box.addButton("Cancel", QMessageBox::RejectRole);
+    QMessageBox box(QMessageBox::Question, tr("Confirm"), QString::fromStdString(question),
+                    QMessageBox::NoButton, this);
+    QPushButton* yes = box.addButton(tr("&Yes"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(tr("&No"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(tr("Cancel"), QMessageBox::RejectRole);
     // Yes would write a partly read style over a file; that must be a deliberate choice.
     box.setDefaultButton(origin_.partlyReadFrom ? no : yes);
     box.setEscapeButton(cancel);
@@ -64,7 +64,8 @@ void TfrmMain::mnuFileOpenClick() {
 }
 
 void TfrmMain::OpenStyleFile(const std::string& path) {
-    if (!platform::FileExists(path)) throw platform::ReadError("Unable to read " + path);
+    if (!platform::FileExists(path))
+        throw platform::ReadError(tr("Unable to read %1").arg(QString::fromStdString(path)).toStdString());
     if (FontPageActive()) {
         PC1Change();
     } else {
@@ -142,9 +143,9 @@ bool TfrmMain::FormClose() {
 bool TfrmMain::ShowCloseAnywayBox(const std::string& message) {
     QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), QString::fromStdString(message),
                     QMessageBox::NoButton, this);
-    box.setInformativeText("Close anyway? The changes that could not be written are lost.");
-    QPushButton* closeAnyway = box.addButton("Close &Anyway", QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton("Cancel", QMessageBox::RejectRole);
+    box.setInformativeText(tr("Close anyway? The changes that could not be written are lost."));
+    QPushButton* closeAnyway = box.addButton(tr("Close &Anyway"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(tr("Cancel"), QMessageBox::RejectRole);
     // Staying open loses nothing, so it is what Enter and Escape choose.
     box.setDefaultButton(cancel);
     box.setEscapeButton(cancel);

@@ -21,7 +21,7 @@ constexpr int kMinStep = 1;
 constexpr int kMaxStep = 7;
 constexpr int kStartStep = 4;
 
-QToolButton* ToggleButton(QWidget* parent, const char* name, const QIcon& icon, const char* hint,
+QToolButton* ToggleButton(QWidget* parent, const char* name, const QIcon& icon, const QString& hint,
                           QRect place) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
@@ -33,12 +33,12 @@ QToolButton* ToggleButton(QWidget* parent, const char* name, const QIcon& icon, 
     return button;
 }
 
-QToolButton* PictureButton(QWidget* parent, const char* name, const QIcon& icon, const char* hint,
+QToolButton* PictureButton(QWidget* parent, const char* name, const QIcon& icon, const QString& hint,
                            QRect place) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setIcon(icon);
-    if (hint != nullptr) button->setToolTip(hint);
+    if (!hint.isEmpty()) button->setToolTip(hint);
     button->setGeometry(place);
     return button;
 }
@@ -103,9 +103,9 @@ TFontPanel::TFontPanel(TStyle& style, TPreview& preview, QWidget* parent)
         if (current != nullptr && lboFont->selectedItems().isEmpty()) current->setSelected(true);
     });
 
-    cmdBold = ToggleButton(this, "cmdBold", glyphs::Bold(), "Bold", {135, 0, 20, 20});
-    cmdItalic = ToggleButton(this, "cmdItalic", glyphs::Italic(), "Italic", {155, 0, 20, 20});
-    cmdCenter = ToggleButton(this, "cmdCenter", glyphs::Center(), "Center", {180, 0, 20, 20});
+    cmdBold = ToggleButton(this, "cmdBold", glyphs::Bold(), tr("Bold"), {135, 0, 20, 20});
+    cmdItalic = ToggleButton(this, "cmdItalic", glyphs::Italic(), tr("Italic"), {155, 0, 20, 20});
+    cmdCenter = ToggleButton(this, "cmdCenter", glyphs::Center(), tr("Center"), {180, 0, 20, 20});
     for (QToolButton* toggle : {cmdBold, cmdItalic, cmdCenter}) {
         connect(toggle, &QToolButton::clicked, this, [this] {
             platform::RunReportingErrors([this] {
@@ -115,15 +115,16 @@ TFontPanel::TFontPanel(TStyle& style, TPreview& preview, QWidget* parent)
         });
     }
 
-    cmdText = new QPushButton("&Text...", this);
+    cmdText = new QPushButton(tr("&Text..."), this);
     cmdText->setObjectName("cmdText");
     cmdText->setGeometry(136, 28, 39, 21);
+    windows::WidenToCaption(*cmdText, 179);  // up to the copy buttons
     connect(cmdText, &QPushButton::clicked, this, platform::ReportingErrors([this] { cmdTextClick(); }));
 
     cmdCopyFontTag =
-        PictureButton(this, "cmdCopyFontTag", glyphs::CopyTag(), "Copy Font Tag ", {180, 28, 20, 20});
+        PictureButton(this, "cmdCopyFontTag", glyphs::CopyTag(), tr("Copy Font Tag "), {180, 28, 20, 20});
     cmdCopyFontTagText = PictureButton(this, "cmdCopyFontTagText", glyphs::CopyTagWithText(),
-                                       "Copy Font Tag Including Text", {204, 28, 20, 20});
+                                       tr("Copy Font Tag Including Text"), {204, 28, 20, 20});
 
     SlideBarFontSize = new TSlideBar(this);
     SlideBarFontSize->setObjectName("SlideBarFontSize");
@@ -134,7 +135,7 @@ TFontPanel::TFontPanel(TStyle& style, TPreview& preview, QWidget* parent)
     SlideBarFontSize->SetTicks(true);
     SlideBarFontSize->SetPageSize(1);
     SlideBarFontSize->setFocusPolicy(Qt::StrongFocus);
-    lblFontSize = new QLabel("Font Size = 14", this);
+    lblFontSize = new QLabel(tr("Font Size = %1").arg(14), this);
     lblFontSize->setObjectName("lblFontSize");
     lblFontSize->move(151, 71);
     lblFontSize->setMinimumWidth(80);
@@ -144,7 +145,7 @@ TFontPanel::TFontPanel(TStyle& style, TPreview& preview, QWidget* parent)
     connect(SlideBarFontSize, &TSlideBar::OnChange, this,
             platform::ReportingErrors([this] { SlideBarFontSizeChange(); }));
 
-    GroupBoxAltFonts = new QGroupBox("Alternate Fonts", this);
+    GroupBoxAltFonts = new QGroupBox(tr("Alternate Fonts"), this);
     GroupBoxAltFonts->setObjectName("GroupBoxAltFonts");
     GroupBoxAltFonts->setGeometry(235, -1, 151, 86);
     LboAltFonts = new TAltFontList(GroupBoxAltFonts);
@@ -154,10 +155,10 @@ TFontPanel::TFontPanel(TStyle& style, TPreview& preview, QWidget* parent)
     windows::SetFixedRowHeight(*LboAltFonts, kItemHeight);
     connect(LboAltFonts, &TAltFontList::FaceDropped, this,
             platform::ReportingErrors([this] { LboAltFontsDragDrop(); }));
-    cmdAdd =
-        PictureButton(GroupBoxAltFonts, "cmdAdd", glyphs::Add(), "Add an alternate font", {127, 25, 20, 21});
+    cmdAdd = PictureButton(GroupBoxAltFonts, "cmdAdd", glyphs::Add(), tr("Add an alternate font"),
+                           {127, 25, 20, 21});
     cmdDelete = PictureButton(GroupBoxAltFonts, "cmdDelete", glyphs::Delete(),
-                              "Remove the selected alternate font", {127, 50, 20, 21});
+                              tr("Remove the selected alternate font"), {127, 50, 20, 21});
     connect(cmdAdd, &QToolButton::clicked, this, platform::ReportingErrors([this] { cmdAddClick(); }));
     connect(cmdDelete, &QToolButton::clicked, this, platform::ReportingErrors([this] { cmdDeleteClick(); }));
 }
@@ -217,7 +218,7 @@ void TFontPanel::SlideBarFontSizeChange() {
     const int points = PointSizeOfStep(step);
     if (points > 0) {
         style_.SizeStep = step;
-        lblFontSize->setText(QString("Font Size = %1").arg(points));
+        lblFontSize->setText(tr("Font Size = %1").arg(points));
         Refresh();
     }
     ShowTag();

@@ -9,12 +9,12 @@
 #include "platform/Application.h"
 
 void TfrmMain::BuildMenu() {
-    QMenu* file = menuBar()->addMenu("&File");
-    mnuFileOpen = file->addAction("&Open...");
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    mnuFileOpen = file->addAction(tr("&Open..."));
     mnuFileOpen->setShortcut(QKeySequence("Ctrl+O"));
-    mnuFileSave = file->addAction("&Save");
+    mnuFileSave = file->addAction(tr("&Save"));
     mnuFileSave->setShortcut(QKeySequence("Ctrl+S"));
-    mnuSaveAs = file->addAction("Save &As...");
+    mnuSaveAs = file->addAction(tr("Save &As..."));
     mnuSaveAs->setShortcut(QKeySequence("Ctrl+A"));
     mnuFileRecent = new TRecentMenu([this] { return SettingsFile(); }, this);
     mnuFileRecent->Open = [this](const std::string& path) { OpenStyleFromOutside(path); };
@@ -22,21 +22,21 @@ void TfrmMain::BuildMenu() {
     file->addMenu(mnuFileRecent);
     connect(file, &QMenu::aboutToShow, mnuFileRecent, &TRecentMenu::Rebuild);
     file->addSeparator();
-    mnuFileExportPage = file->addAction("&Export Page...");
+    mnuFileExportPage = file->addAction(tr("&Export Page..."));
     connect(mnuFileExportPage, &QAction::triggered, this,
             platform::ReportingErrors([this] { mnuFileExportPageClick(); }));
     file->addSeparator();
-    mnuFileExit = file->addAction("E&xit");
+    mnuFileExit = file->addAction(tr("E&xit"));
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* edit = menuBar()->addMenu("&Edit");
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     mnuEditUndo = history_->MakeUndoAction(this);
     mnuEditRedo = history_->MakeRedoAction(this);
     edit->addActions({mnuEditUndo, mnuEditRedo});
     edit->addSeparator();
-    mnuEditCopyFontTag = edit->addAction("&Copy Font Tag");
-    CopyFontTagwithText = edit->addAction("C&opy Font Tag with Text");
-    mnuEditCopyBodyTag = edit->addAction("Copy &Body Tag");
+    mnuEditCopyFontTag = edit->addAction(tr("&Copy Font Tag"));
+    CopyFontTagwithText = edit->addAction(tr("C&opy Font Tag with Text"));
+    mnuEditCopyBodyTag = edit->addAction(tr("Copy &Body Tag"));
     connect(mnuEditCopyFontTag, &QAction::triggered, this,
             platform::ReportingErrors([this] { cmdCopyFontTagClick(); }));
     connect(CopyFontTagwithText, &QAction::triggered, this,
@@ -44,9 +44,9 @@ void TfrmMain::BuildMenu() {
     connect(mnuEditCopyBodyTag, &QAction::triggered, this,
             platform::ReportingErrors([this] { cmdBodyTagClick(); }));
     edit->addSeparator();
-    mnuEditCopyCss = edit->addAction("Copy as C&SS");
-    mnuEditCopyHtml5 = edit->addAction("Copy as &HTML5");
-    mnuEditPasteTag = edit->addAction("&Paste Tag");
+    mnuEditCopyCss = edit->addAction(tr("Copy as C&SS"));
+    mnuEditCopyHtml5 = edit->addAction(tr("Copy as &HTML5"));
+    mnuEditPasteTag = edit->addAction(tr("&Paste Tag"));
     connect(mnuEditCopyHtml5, &QAction::triggered, this,
             platform::ReportingErrors([this] { mnuEditCopyHtml5Click(); }));
     connect(mnuEditCopyCss, &QAction::triggered, this,
@@ -54,7 +54,7 @@ void TfrmMain::BuildMenu() {
     connect(mnuEditPasteTag, &QAction::triggered, this,
             platform::ReportingErrors([this] { mnuEditPasteTagClick(); }));
     edit->addSeparator();
-    mnuEditPickFromScreen = edit->addAction("Pic&k from Screen");
+    mnuEditPickFromScreen = edit->addAction(tr("Pic&k from Screen"));
     mnuEditPickFromScreen->setShortcut(QKeySequence("Ctrl+Shift+C"));
     connect(mnuEditPickFromScreen, &QAction::triggered, this,
             platform::ReportingErrors([this] { PickFromScreen(*this, PreferredPickRoute()); }));
@@ -64,27 +64,27 @@ void TfrmMain::BuildMenu() {
     };
     edit->addMenu(mnuEditRecentColors);
 
-    QMenu* options = menuBar()->addMenu("&Options");
-    mnuOptionsOptions = options->addAction("&Options...");
-    mnuOptionsRefresh = options->addAction("&Refresh");
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
+    mnuOptionsOptions = options->addAction(tr("&Options..."));
+    mnuOptionsRefresh = options->addAction(tr("&Refresh"));
     mnuOptionsRefresh->setShortcut(QKeySequence("Ctrl+R"));
-    mnuOptionsContrast = options->addAction("Contrast &Check...");
+    mnuOptionsContrast = options->addAction(tr("Contrast &Check..."));
     connect(mnuOptionsContrast, &QAction::triggered, this,
             platform::ReportingErrors([this] { mnuOptionsContrastClick(); }));
     BuildVisionMenu(options);
     BuildDarkVariantMenu(options);
     options->addSeparator();
-    mnuOptionsViewInBrowser = options->addAction("View in &Browser");
+    mnuOptionsViewInBrowser = options->addAction(tr("View in &Browser"));
     mnuOptionsViewInBrowser->setShortcut(QKeySequence(Qt::Key_F12));
     browserView_ = new TBrowserView(this);
     connect(mnuOptionsViewInBrowser, &QAction::triggered, this,
             platform::ReportingErrors([this] { mnuOptionsViewInBrowserClick(); }));
 
-    QMenu* help = menuBar()->addMenu("&Help");
-    mnuHelpContents = help->addAction("Contents...");
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    mnuHelpContents = help->addAction(tr("Contents..."));
     mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator();
-    mnuHelpAbout = help->addAction("&About...");
+    mnuHelpAbout = help->addAction(tr("&About..."));
 
     connect(mnuFileOpen, &QAction::triggered, this,
             platform::ReportingErrors([this] { mnuFileOpenClick(); }));

@@ -32,8 +32,8 @@ void CopyPictureBesidePage(const TStyle& style, const std::string& picture) {
 }
 
 std::string ShowPageDialog(QWidget* parent, const std::string& suggestedPath) {
-    QFileDialog dialog(parent, "Export Page", QString::fromStdString(suggestedPath),
-                       "HTML pages (*.html *.htm)");
+    QFileDialog dialog(parent, TfrmMain::tr("Export Page"), QString::fromStdString(suggestedPath),
+                       TfrmMain::tr("HTML pages (*.html *.htm)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix("html");
@@ -49,16 +49,21 @@ void TfrmMain::mnuFileExportPageClick() {
     const std::string folder = styleFileName_.empty() ? settingsDir_ : FolderOf(styleFileName_);
     const std::string path = ChoosePageToExport(folder + "/" + (name.empty() ? "Velloran" : name) + ".html");
     if (path.empty()) return;
-    if (std::filesystem::exists(path) &&
-        AskToSave("\"" + path + "\" already exists.\nDo you want to replace it?") != TSaveAnswer::Yes)
+    if (std::filesystem::exists(path) && AskToSave(tr("\"%1\" already exists.\nDo you want to replace it?")
+                                                       .arg(QString::fromStdString(path))
+                                                       .toStdString()) != TSaveAnswer::Yes)
         return;
     platform::WriteFileAtomically(path, MakeHtml5Page(style_, name, DarkCssIfOn()));
 
     const std::string picture = PictureBesidePage(style_, FolderOf(path));
     if (picture.empty() || SameFile(picture, style_.PicturePath)) return;
     const bool replaces = std::filesystem::exists(picture);
-    const std::string question = "Copy the picture \"" + style_.PictureName + "\" beside the page" +
-                                 (replaces ? ", replacing the file of that name there?" : "?");
+    const QString picturePart = QString::fromStdString(style_.PictureName);
+    const std::string question =
+        (replaces ? tr("Copy the picture \"%1\" beside the page, replacing the file of that name there?")
+                  : tr("Copy the picture \"%1\" beside the page?"))
+            .arg(picturePart)
+            .toStdString();
     if (AskToSave(question) != TSaveAnswer::Yes) return;
     CopyPictureBesidePage(style_, picture);
 }

@@ -23,11 +23,14 @@ struct SampleLine {
 };
 
 constexpr SampleLine kSampleLines[] = {
-    {&TPreview::lblNormalText, "lblNormalText", "Normal text will appear in this color", 27},
-    {&TPreview::lblVisitedLinkText, "lblVisitedLinkText", "Visited Links will appear in this color", 50},
-    {&TPreview::lblNewLinkText, "lblNewLinkText", "New links will appear in this color", 75},
+    {&TPreview::lblNormalText, "lblNormalText",
+     QT_TRANSLATE_NOOP("TPreview", "Normal text will appear in this color"), 27},
+    {&TPreview::lblVisitedLinkText, "lblVisitedLinkText",
+     QT_TRANSLATE_NOOP("TPreview", "Visited Links will appear in this color"), 50},
+    {&TPreview::lblNewLinkText, "lblNewLinkText",
+     QT_TRANSLATE_NOOP("TPreview", "New links will appear in this color"), 75},
     {&TPreview::lblActiveLinkText, "lblActiveLinkText",
-     "Links will briefly appear in this color when clicked", 100},
+     QT_TRANSLATE_NOOP("TPreview", "Links will briefly appear in this color when clicked"), 100},
 };
 
 }  // namespace
@@ -61,7 +64,7 @@ TPreview::TPreview(QWidget* parent) : QFrame(parent) {
 
     const QFont sampleFont = platform::MakeFont("Times New Roman", kSampleFontHeight);
     for (const auto& line : kSampleLines) {
-        auto* label = new QLabel(QString::fromLatin1(line.text), this);
+        auto* label = new QLabel(tr(line.text), this);
         label->setObjectName(line.name);
         label->setFont(sampleFont);
         label->setAttribute(Qt::WA_TranslucentBackground);

@@ -7,7 +7,7 @@
 #include "style/RecentStyles.h"
 
 TRecentMenu::TRecentMenu(std::function<std::string()> settingsPath, QWidget* parent)
-    : QMenu("Recent S&tyles", parent), settingsPath_(std::move(settingsPath)) {
+    : QMenu(tr("Recent S&tyles"), parent), settingsPath_(std::move(settingsPath)) {
     setObjectName("mnuFileRecent");
     setToolTipsVisible(true);
     setEnabled(false);
@@ -49,8 +49,10 @@ void TRecentMenu::Choose(const std::string& path) {
     if (!platform::FileExists(path)) {
         const bool takenOff = Write(WithoutStyle(ReadRecentStyles(settingsPath_()), path));
         Rebuild();
-        throw platform::Error("The style \"" + path + "\" is no longer there" +
-                              (takenOff ? "; it has been taken off the list." : "."));
+        const QString message =
+            takenOff ? tr("The style \"%1\" is no longer there; it has been taken off the list.")
+                     : tr("The style \"%1\" is no longer there.");
+        throw platform::Error(message.arg(QString::fromStdString(path)).toStdString());
     }
     if (Open) Open(path);
 }

@@ -44,7 +44,8 @@ void TfrmMain::CarryOverOldSettings() {
 void TfrmMain::LoadStartupStyle() {
     if (!CommandLineStyle.empty()) {
         if (!platform::FileExists(CommandLineStyle)) {
-            platform::TApplication::ShowError(QString::fromStdString("Unable to read " + CommandLineStyle));
+            platform::TApplication::ShowError(
+                tr("Unable to read %1").arg(QString::fromStdString(CommandLineStyle)));
         } else {
             styleFileName_ = CommandLineStyle;
             if (LoadStartupFile(CommandLineStyle) != TReadOutcome::Unreadable) {

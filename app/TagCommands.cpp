@@ -5,6 +5,7 @@
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
 #include "platform/Error.h"
+#include "platform/Translate.h"
 #include "style/CssText.h"
 #include "style/DarkVariant.h"
 #include "style/Html5Text.h"
@@ -23,8 +24,9 @@ void TfrmMain::mnuEditCopyHtml5Click() { platform::SetClipboardHtml(MakeHtml5(st
 // handling runs as if the user had set the values one by one.
 void TfrmMain::mnuEditPasteTagClick() {
     const TPastedTag tag = ParsePastedTag(platform::ClipboardText());
-    if (tag.kind == TPastedKind::None) throw platform::Error(std::string(kNoTagMessage));
-    history_->NameNextStep("Paste Tag");
+    if (tag.kind == TPastedKind::None)
+        throw platform::Error(platform::Translate("Paste", std::string(kNoTagMessage).c_str()));
+    history_->NameNextStep(tr("Paste Tag").toStdString());
     // CSS names a picture by its file name alone: only the style's own picture can be meant.
     const std::vector<std::string> problems =
         LoadPastedTag(tag, *this, style_.PicturePath.empty() ? std::string() : style_.PictureName);

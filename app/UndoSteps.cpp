@@ -93,13 +93,13 @@ TStyleHistory::TStyleHistory(StyleTarget& window, const TStyle& style, std::func
 TStyleHistory::~TStyleHistory() { QCoreApplication::instance()->removeEventFilter(this); }
 
 QAction* TStyleHistory::MakeUndoAction(QObject* parent) {
-    QAction* action = stack_->createUndoAction(parent, "&Undo");
+    QAction* action = stack_->createUndoAction(parent, tr("&Undo"));
     action->setShortcut(QKeySequence("Ctrl+Z"));
     return action;
 }
 
 QAction* TStyleHistory::MakeRedoAction(QObject* parent) {
-    QAction* action = stack_->createRedoAction(parent, "&Redo");
+    QAction* action = stack_->createRedoAction(parent, tr("&Redo"));
     action->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
     return action;
 }

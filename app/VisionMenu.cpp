@@ -2,18 +2,22 @@
 // Options > Simulate Color Vision: the preview as visitors with a colour-vision deficiency or
 // weak sight see it. A view of the page rather than part of the style, so no style file holds it.
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include "app/main.h"
 
 namespace {
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+// The names are marked for the catalogues where they are written, beside the simulations.
+QString Text(std::string_view text) {
+    return QCoreApplication::translate("Vision", std::string(text).c_str());
+}
 
 }  // namespace
 
 void TfrmMain::BuildVisionMenu(QMenu* options) {
-    QMenu* menu = options->addMenu("Simulate Color &Vision");
+    QMenu* menu = options->addMenu(tr("Simulate Color &Vision"));
     // One group across the submenus, so that exactly one simulation is ticked.
     auto* group = new QActionGroup(menu);
     auto add = [this, group](QMenu* into, const QString& text, TSimulation simulation) {
@@ -34,7 +38,7 @@ void TfrmMain::BuildVisionMenu(QMenu* options) {
         QMenu* severities = menu->addMenu(Text(VisionName(kAnomalies[kind])));
         for (int tenths = 1; tenths <= kFullSeverity; ++tenths)
             mnuOptionsAnomaly[kind][static_cast<std::size_t>(tenths - 1)] =
-                add(severities, "Severity " + QString::fromStdString(SeverityText(tenths)),
+                add(severities, tr("Severity %1").arg(QString::fromStdString(SeverityText(tenths))),
                     {kAnomalies[kind], tenths});
     }
     menu->addSeparator();

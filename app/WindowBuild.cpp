@@ -28,7 +28,7 @@ constexpr int kBottomHeight = 101;
 constexpr platform::TColor kDarkGreen = 0x005500;
 constexpr platform::TColor kNavy = 0x800000;
 
-QRadioButton* Radio(const char* name, const char* caption, QWidget* parent, QPoint at) {
+QRadioButton* Radio(const char* name, const QString& caption, QWidget* parent, QPoint at) {
     auto* button = new QRadioButton(caption, parent);
     button->setObjectName(name);
     button->move(at);
@@ -36,7 +36,7 @@ QRadioButton* Radio(const char* name, const char* caption, QWidget* parent, QPoi
     return button;
 }
 
-QPushButton* BoldNavyButton(const char* name, const char* caption, QWidget* parent, QRect place) {
+QPushButton* BoldNavyButton(const char* name, const QString& caption, QWidget* parent, QRect place) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(place);
@@ -81,8 +81,8 @@ TfrmMain::TfrmMain(QWidget* parent) : controls::TGradientForm(parent) {
     PC1->setFixedHeight(kPagesHeight);
     fontPanel = new TFontPanel(style_, *PanelTop);
     fontPanel->ShowFontTag = [this] { ShowFontTag(); };
-    PC1->addTab(fontPanel, " Font");
-    PC1->addTab(BuildBodyPage(), " Body");
+    PC1->addTab(fontPanel, tr(" Font"));
+    PC1->addTab(BuildBodyPage(), tr(" Body"));
     bands->addWidget(PC1);
 
     bands->addWidget(BuildBottomBand());
@@ -134,14 +134,14 @@ TfrmMain::TfrmMain(QWidget* parent) : controls::TGradientForm(parent) {
 QWidget* TfrmMain::BuildBodyPage() {
     TabSheetBody = new QWidget;
     TabSheetBody->setObjectName("TabSheetBody");
-    GroupBoxSelectBodyColor = new QGroupBox("Current Color Selection", TabSheetBody);
+    GroupBoxSelectBodyColor = new QGroupBox(tr("Current Color Selection"), TabSheetBody);
     GroupBoxSelectBodyColor->setObjectName("GroupBoxSelectBodyColor");
     GroupBoxSelectBodyColor->setGeometry(4, 0, 300, 78);
-    chkBackground = Radio("chkBackground", "Background", GroupBoxSelectBodyColor, {8, 23});
-    chkNormal = Radio("chkNormal", "Normal Text", GroupBoxSelectBodyColor, {104, 23});
-    chkVisited = Radio("chkVisited", "Visited Links", GroupBoxSelectBodyColor, {9, 47});
-    chkLinks = Radio("chkLinks", "New Links", GroupBoxSelectBodyColor, {104, 47});
-    chkHighlight = Radio("chkHighlight", "Highlighted Links", GroupBoxSelectBodyColor, {184, 47});
+    chkBackground = Radio("chkBackground", tr("Background"), GroupBoxSelectBodyColor, {8, 23});
+    chkNormal = Radio("chkNormal", tr("Normal Text"), GroupBoxSelectBodyColor, {104, 23});
+    chkVisited = Radio("chkVisited", tr("Visited Links"), GroupBoxSelectBodyColor, {9, 47});
+    chkLinks = Radio("chkLinks", tr("New Links"), GroupBoxSelectBodyColor, {104, 47});
+    chkHighlight = Radio("chkHighlight", tr("Highlighted Links"), GroupBoxSelectBodyColor, {184, 47});
     chkBackground->setChecked(true);
     for (QRadioButton* radio : {chkBackground, chkNormal, chkVisited, chkLinks, chkHighlight}) {
         OnRadioClick(radio, [this] { TargetRadioClick(); });
@@ -149,7 +149,7 @@ QWidget* TfrmMain::BuildBodyPage() {
     cmdBodyTag = new QToolButton(TabSheetBody);
     cmdBodyTag->setObjectName("cmdBodyTag");
     cmdBodyTag->setIcon(glyphs::CopyTag());
-    cmdBodyTag->setToolTip("Copy Body Tag ");
+    cmdBodyTag->setToolTip(tr("Copy Body Tag "));
     cmdBodyTag->setGeometry(312, 28, 20, 20);
     connect(cmdBodyTag, &QToolButton::clicked, this,
             platform::ReportingErrors([this] { cmdBodyTagClick(); }));
@@ -170,7 +170,7 @@ QWidget* TfrmMain::BuildBottomBand() {
     colorPanel = new TColorPanel(PnlBottom);
     colorPanel->move(5, 5);
 
-    GroupBoxBGImage = new QGroupBox("Background", PnlBottom);
+    GroupBoxBGImage = new QGroupBox(tr("Background"), PnlBottom);
     GroupBoxBGImage->setObjectName("GroupBoxBGImage");
     GroupBoxBGImage->setGeometry(258, 1, 130, 70);
     platform::SetPaletteColor(GroupBoxBGImage, QPalette::WindowText, kDarkGreen);
@@ -178,8 +178,8 @@ QWidget* TfrmMain::BuildBottomBand() {
     ShapeBGcolor->setObjectName("ShapeBGcolor");
     ShapeBGcolor->setGeometry(8, 18, 21, 21);
     ShapeBGcolor->setAutoFillBackground(true);
-    optColor = Radio("optColor", "Color", GroupBoxBGImage, {38, 14});
-    optPicture = Radio("optPicture", "Picture", GroupBoxBGImage, {38, 31});
+    optColor = Radio("optColor", tr("Color"), GroupBoxBGImage, {38, 14});
+    optPicture = Radio("optPicture", tr("Picture"), GroupBoxBGImage, {38, 31});
     optColor->setChecked(true);
     OnRadioClick(optColor, [this] { optColorClick(); });
     OnRadioClick(optPicture, [this] { optPictureClick(); });
@@ -200,8 +200,11 @@ QWidget* TfrmMain::BuildBottomBand() {
     cmdBrowse->setGeometry(97, 47, 24, 18);
     connect(cmdBrowse, &QToolButton::clicked, this, platform::ReportingErrors([this] { cmdBrowseClick(); }));
 
-    cmdColors = BoldNavyButton("cmdColors", "&More...", PnlBottom, {258, 74, 58, 21});
-    cmdSpecial = BoldNavyButton("cmdSpecial", "&Special...", PnlBottom, {320, 74, 68, 21});
+    cmdColors = BoldNavyButton("cmdColors", tr("&More..."), PnlBottom, {258, 74, 58, 21});
+    cmdSpecial = BoldNavyButton("cmdSpecial", tr("&Special..."), PnlBottom, {320, 74, 68, 21});
+    // Up to the next button, and up to the band's right edge.
+    windows::WidenToCaption(*cmdColors, 318);
+    windows::WidenToCaption(*cmdSpecial, kOuterSize.width() - 11);
     connect(cmdColors, &QPushButton::clicked, this, platform::ReportingErrors([this] { cmdColorsClick(); }));
     connect(cmdSpecial, &QPushButton::clicked, this,
             platform::ReportingErrors([this] { cmdSpecialClick(); }));

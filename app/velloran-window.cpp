@@ -13,6 +13,7 @@
 #include "controls/Just1_32.h"
 #include "platform/Application.h"
 #include "platform/Faces.h"
+#include "platform/Translations.h"
 
 namespace {
 
@@ -41,6 +42,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(VELLORAN_VERSION);
     // The desktop entry's name ties the window to the entry's icon and name on Wayland.
     QGuiApplication::setDesktopFileName("velloran");
+    // Before the first window, so that every text is made in the user's language.
+    platform::InstallTranslations(platform::TranslationsFolder());
     // The 16-pixel picture is drawn for the caption's small icon; the larger ones serve the
     // desktop.
     QIcon icon;

@@ -24,7 +24,7 @@ install(CODE [[
       share/icons/hicolor share/icons share/applications share/metainfo
       share/mime/packages share/mime
       share/man/man1 share/man share
-      ${VELLORAN_PROGRAM_DIR} lib bin)
+      ${VELLORAN_PROGRAM_DIR}/translations ${VELLORAN_PROGRAM_DIR} lib bin)
     list(FIND _velloran_new_folders "${_folder}/" _listed)
     if(NOT IS_DIRECTORY "${_root}/${_folder}" AND _listed EQUAL -1)
       list(APPEND _velloran_new_folders "${_folder}/")
@@ -37,6 +37,11 @@ install(TARGETS velloran velloran-window RUNTIME DESTINATION ${VELLORAN_PROGRAM_
 install(FILES resources/icons/velloran.svg DESTINATION share/icons/hicolor/scalable/apps)
 install(FILES resources/icons/velloran-48.png DESTINATION share/icons/hicolor/48x48/apps RENAME velloran.png)
 install(FILES resources/icons/velloran-256.png DESTINATION share/icons/hicolor/256x256/apps RENAME velloran.png)
+# The catalogues beside the program, where it looks for them; the pseudo-language is for
+# developers and stays in the build folder.
+foreach(_language IN LISTS VELLORAN_LANGUAGES)
+  install(FILES ${VELLORAN_QM_DIR}/velloran_${_language}.qm DESTINATION ${VELLORAN_PROGRAM_DIR}/translations)
+endforeach()
 # The manual beside the program, once, as the Help menu and the About box look for it there.
 install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/manual.html DESTINATION ${VELLORAN_PROGRAM_DIR})
 # Software centres list the program from its AppStream metadata; man finds the manual page

@@ -87,10 +87,10 @@ TGradientForm::TGradientForm(QWidget* parent) : QMainWindow(parent), captionFont
     setMouseTracking(true);
     ApplyFrameMargins();
 
-    actRestore = new QAction("&Restore", this);
-    actMove = new QAction("&Move", this);
-    actMinimize = new QAction("Mi&nimize", this);
-    actClose = new QAction("&Close", this);
+    actRestore = new QAction(tr("&Restore"), this);
+    actMove = new QAction(tr("&Move"), this);
+    actMinimize = new QAction(tr("Mi&nimize"), this);
+    actClose = new QAction(tr("&Close"), this);
     actClose->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     actClose->setShortcutContext(Qt::WindowShortcut);
     addAction(actClose);

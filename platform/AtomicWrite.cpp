@@ -14,6 +14,7 @@
 
 #include "platform/Error.h"
 #include "platform/FileBytes.h"
+#include "platform/Translate.h"
 
 namespace platform {
 
@@ -121,7 +122,7 @@ bool WriteInPlace(const std::string& target, std::string_view bytes) {
 }  // namespace
 
 std::string WriteFailure(const std::string& path, int error) {
-    std::string message = "Unable to write to " + path;
+    std::string message = Arg(Translate("Errors", "Unable to write to %1"), {path});
     if (error != 0) message += "\n" + std::generic_category().message(error);
     return message;
 }

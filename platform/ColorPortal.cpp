@@ -24,9 +24,10 @@ const QString kRequestInterface = QStringLiteral("org.freedesktop.portal.Request
 constexpr uint kResponseSuccess = 0;
 constexpr uint kResponseCancelled = 1;
 
-const QString kNoAnswer =
-    QStringLiteral("The desktop portal did not answer, so no color can be picked from the screen.");
-const QString kNoColor = QStringLiteral("The desktop portal could not pick a color.");
+QString NoAnswer() {
+    return TColorPortal::tr("The desktop portal did not answer, so no color can be picked from the screen.");
+}
+QString NoColor() { return TColorPortal::tr("The desktop portal could not pick a color."); }
 
 QPointer<TColorPortal>& Waiting() {
     static QPointer<TColorPortal> waiting;
@@ -66,7 +67,7 @@ TColorPortal* TColorPortal::Pick(Picked picked, Failed failed) {
 void TColorPortal::Send() {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        Fail(kNoAnswer);
+        Fail(NoAnswer());
         return;
     }
     const QString token = NextToken();
@@ -99,7 +100,8 @@ void TColorPortal::Answered(QDBusPendingCallWatcher* call) {
         const bool absent = error.type() == QDBusError::ServiceUnknown ||
                             error.type() == QDBusError::NoReply || error.type() == QDBusError::Timeout ||
                             error.type() == QDBusError::TimedOut || error.type() == QDBusError::Disconnected;
-        Fail(absent ? kNoAnswer : kNoColor + " " + error.message());
+        Fail(absent ? NoAnswer()
+                    : TColorPortal::tr("The desktop portal could not pick a color. %1").arg(error.message()));
         return;
     }
     // Portals older than the handle_token option make up their own request path.
@@ -125,7 +127,7 @@ void TColorPortal::Response(uint response, const QVariantMap& results) {
         }
     }
     if (!read) {
-        Fail(kNoColor);
+        Fail(NoColor());
         return;
     }
     const Picked picked = picked_;

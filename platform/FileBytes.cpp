@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "platform/Error.h"
+#include "platform/Translate.h"
 
 namespace platform {
 
@@ -60,7 +61,8 @@ FileContent ReadRegularFile(const std::string& path, off_t maxBytes) {
 
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
     const FileContent content = ReadRegularFile(path, kMaxWholeFileBytes);
-    if (content.state != FileContent::State::Read) throw Error("Unable to read " + path);
+    if (content.state != FileContent::State::Read)
+        throw Error(Arg(Translate("Errors", "Unable to read %1"), {path}));
     return {content.bytes.begin(), content.bytes.end()};
 }
 

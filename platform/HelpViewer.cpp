@@ -40,7 +40,7 @@ LinkColorRule& TheLinkColorRule() {
 }
 
 QString MissingFileText(const QString& path) {
-    return QStringLiteral(
+    return THelpViewer::tr(
                "<h2>Help is not available</h2><p>The help file <b>%1</b> is missing or "
                "cannot be read.</p><p>It belongs in the program's folder, beside the "
                "program itself.</p>")
@@ -52,16 +52,16 @@ QString MissingFileText(const QString& path) {
 THelpViewer::THelpViewer(QString helpFile, QWidget* owner)
     : QWidget(owner, Qt::Window), helpFile_(std::move(helpFile)) {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Velloran Help"));
+    setWindowTitle(tr("Velloran Help"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(kViewerSize);
 
-    cmdContents = new QPushButton(QStringLiteral("&Contents"), this);
-    cmdBack = new QPushButton(QStringLiteral("&Back"), this);
-    cmdForward = new QPushButton(QStringLiteral("&Forward"), this);
+    cmdContents = new QPushButton(tr("&Contents"), this);
+    cmdBack = new QPushButton(tr("&Back"), this);
+    cmdForward = new QPushButton(tr("&Forward"), this);
     Browser = new QTextBrowser(this);
     Browser->setObjectName(QStringLiteral("Browser"));
-    Browser->setAccessibleName(QStringLiteral("Help text"));
+    Browser->setAccessibleName(tr("Help text"));
     // Links are ours to route: inside the manual here, anything else to the desktop.
     Browser->setOpenLinks(false);
     cmdBack->setEnabled(false);

@@ -11,6 +11,7 @@
 #include "platform/AtomicWrite.h"
 #include "platform/Error.h"
 #include "platform/FileBytes.h"
+#include "platform/Translate.h"
 
 namespace platform {
 
@@ -62,7 +63,7 @@ std::vector<std::string> TIniFile::ReadSectionValues(std::string_view section) c
 IniText TIniFile::ReadAll() const {
     std::optional<std::string> content = ReadIniBytes(fileName_);
     if (!content) {
-        throw ReadError("Unable to read " + fileName_);
+        throw ReadError(Arg(Translate("Errors", "Unable to read %1"), {fileName_}));
     }
     return IniText(DecodeText(*content).utf8);
 }

@@ -18,11 +18,13 @@ ShellOpener& OpenerOverride() {
 
 // The desktop's opener does not say why it failed; on a desktop with no environment of its
 // own it is xdg-open, and a missing one is the usual cause.
-std::string Reason() {
+QString Reason() {
     if (QGuiApplication::platformName() == "xcb" && QStandardPaths::findExecutable("xdg-open").isEmpty()) {
-        return "No program to open it was found: xdg-open (from xdg-utils) is not installed.";
+        return QCoreApplication::translate(
+            "platform::ShellOpen",
+            "No program to open it was found: xdg-open (from xdg-utils) is not installed.");
     }
-    return "The desktop has no program to open it.";
+    return QCoreApplication::translate("platform::ShellOpen", "The desktop has no program to open it.");
 }
 
 }  // namespace
@@ -33,7 +35,9 @@ void ShellOpen(const QUrl& address) {
     const bool asked = OpenerOverride() ? OpenerOverride()(address) : QDesktopServices::openUrl(address);
     if (!asked) {
         const QString shown = address.isLocalFile() ? address.toLocalFile() : address.toString();
-        throw Error("Unable to open " + shown.toStdString() + "\n" + Reason());
+        throw Error(QCoreApplication::translate("platform::ShellOpen", "Unable to open %1\n%2")
+                        .arg(shown, Reason())
+                        .toStdString());
     }
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/Color.h"
+#include "platform/Translate.h"
 
 namespace {
 
@@ -62,9 +63,11 @@ std::array<ContrastRow, 5> ContrastRows(const TStyle& style) {
         TColor TStyle::*color;
     };
     static constexpr Source kSources[] = {
-        {"Font color", &TStyle::FontColor},     {"Normal text", &TStyle::TextColor},
-        {"New links", &TStyle::LinkColor},      {"Visited links", &TStyle::VisitedColor},
-        {"Active links", &TStyle::ActiveColor},
+        {QT_TRANSLATE_NOOP("Contrast", "Font color"), &TStyle::FontColor},
+        {QT_TRANSLATE_NOOP("Contrast", "Normal text"), &TStyle::TextColor},
+        {QT_TRANSLATE_NOOP("Contrast", "New links"), &TStyle::LinkColor},
+        {QT_TRANSLATE_NOOP("Contrast", "Visited links"), &TStyle::VisitedColor},
+        {QT_TRANSLATE_NOOP("Contrast", "Active links"), &TStyle::ActiveColor},
     };
     std::array<ContrastRow, std::size(kSources)> rows;
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -86,9 +89,9 @@ std::array<ContrastRow, 3> LinkTextRows(const TStyle& style) {
         TColor TStyle::*color;
     };
     static constexpr Source kSources[] = {
-        {"New links against text", &TStyle::LinkColor},
-        {"Visited links against text", &TStyle::VisitedColor},
-        {"Active links against text", &TStyle::ActiveColor},
+        {QT_TRANSLATE_NOOP("Contrast", "New links against text"), &TStyle::LinkColor},
+        {QT_TRANSLATE_NOOP("Contrast", "Visited links against text"), &TStyle::VisitedColor},
+        {QT_TRANSLATE_NOOP("Contrast", "Active links against text"), &TStyle::ActiveColor},
     };
     std::array<ContrastRow, std::size(kSources)> rows;
     for (std::size_t i = 0; i < rows.size(); ++i) {

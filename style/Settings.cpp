@@ -3,6 +3,7 @@
 
 #include "platform/Error.h"
 #include "platform/IniFile.h"
+#include "platform/Translate.h"
 
 namespace {
 
@@ -67,17 +68,21 @@ std::string CaptionName(const std::string& styleFileName) {
 }
 
 std::string CaptionFor(const std::string& styleFileName) {
-    return " Velloran - " + CaptionName(styleFileName);
+    return platform::Arg(platform::Translate("Caption", " Velloran - %1"), {CaptionName(styleFileName)});
 }
 
 std::string SaveQuestion(const std::string& styleFileName) {
-    return "Save changes to Style \"" + CaptionName(styleFileName) + "\"?";
+    return platform::Arg(platform::Translate("Questions", "Save changes to Style \"%1\"?"),
+                         {CaptionName(styleFileName)});
 }
 
 std::string PartlyReadQuestion(const std::string& styleFileName, const std::string& partlyReadFrom) {
-    return "The style was only partly read from \"" + FileNamePart(partlyReadFrom) +
-           "\": the values after the damaged one are those it had before.\nSave this mixture to Style \"" +
-           CaptionName(styleFileName) + "\"?";
+    return platform::Arg(
+        platform::Translate("Questions",
+                            "The style was only partly read from \"%1\": the values after the "
+                            "damaged one are those it had before.\nSave this mixture to Style "
+                            "\"%2\"?"),
+        {FileNamePart(partlyReadFrom), CaptionName(styleFileName)});
 }
 
 bool ExitSteps(const std::string& settingsPath, const std::string& styleFileName,

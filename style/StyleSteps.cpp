@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "platform/Translate.h"
+
 namespace {
 
 struct ColorStep {
@@ -12,12 +14,12 @@ struct ColorStep {
 };
 
 constexpr std::array<ColorStep, 6> kColorSteps = {{
-    {ctFont, TStepKind::FontColor, "Font Color"},
-    {ctBackground, TStepKind::BackColor, "Background Color"},
-    {ctText, TStepKind::TextColor, "Text Color"},
-    {ctLink, TStepKind::LinkColor, "Link Color"},
-    {ctVisited, TStepKind::VisitedColor, "Visited Link Color"},
-    {ctActive, TStepKind::ActiveColor, "Active Link Color"},
+    {ctFont, TStepKind::FontColor, QT_TRANSLATE_NOOP("Steps", "Font Color")},
+    {ctBackground, TStepKind::BackColor, QT_TRANSLATE_NOOP("Steps", "Background Color")},
+    {ctText, TStepKind::TextColor, QT_TRANSLATE_NOOP("Steps", "Text Color")},
+    {ctLink, TStepKind::LinkColor, QT_TRANSLATE_NOOP("Steps", "Link Color")},
+    {ctVisited, TStepKind::VisitedColor, QT_TRANSLATE_NOOP("Steps", "Visited Link Color")},
+    {ctActive, TStepKind::ActiveColor, QT_TRANSLATE_NOOP("Steps", "Active Link Color")},
 }};
 
 }  // namespace
@@ -48,21 +50,23 @@ TStepKind StepKind(const TStyle& before, const TStyle& after) {
 std::string StepName(const TStyle& before, const TStyle& after) {
     const TStepKind kind = StepKind(before, after);
     for (const ColorStep& color : kColorSteps) {
-        if (color.kind == kind) return color.name;
+        if (color.kind == kind) return platform::Translate("Steps", color.name);
     }
     switch (kind) {
-        case TStepKind::Face: return "Face";
+        case TStepKind::Face: return platform::Translate("Steps", "Face");
         case TStepKind::AltFaces:
-            if (after.AltFaces.size() > before.AltFaces.size()) return "Add Alternate Face";
-            if (after.AltFaces.size() < before.AltFaces.size()) return "Remove Alternate Face";
-            return "Alternate Faces";
-        case TStepKind::Size: return "Size";
-        case TStepKind::Bold: return "Bold";
-        case TStepKind::Italic: return "Italic";
-        case TStepKind::Centering: return "Centering";
-        case TStepKind::Text: return "Text";
-        case TStepKind::Picture: return "Picture";
-        case TStepKind::Mode: return "Background Mode";
-        default: return "Changes";
+            if (after.AltFaces.size() > before.AltFaces.size())
+                return platform::Translate("Steps", "Add Alternate Face");
+            if (after.AltFaces.size() < before.AltFaces.size())
+                return platform::Translate("Steps", "Remove Alternate Face");
+            return platform::Translate("Steps", "Alternate Faces");
+        case TStepKind::Size: return platform::Translate("Steps", "Size");
+        case TStepKind::Bold: return platform::Translate("Steps", "Bold");
+        case TStepKind::Italic: return platform::Translate("Steps", "Italic");
+        case TStepKind::Centering: return platform::Translate("Steps", "Centering");
+        case TStepKind::Text: return platform::Translate("Steps", "Text");
+        case TStepKind::Picture: return platform::Translate("Steps", "Picture");
+        case TStepKind::Mode: return platform::Translate("Steps", "Background Mode");
+        default: return platform::Translate("Steps", "Changes");
     }
 }

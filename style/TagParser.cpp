@@ -550,8 +550,10 @@ std::vector<std::string> LoadPastedTag(const TPastedTag& tag, StyleTarget& targe
 std::string PastedTagMessage(const TPastedTag& tag, const std::vector<std::string>& problems) {
     if (tag.kind != TPastedKind::Sheet) return PastedTagMessage(problems);
     std::string read;
-    for (const std::string& selector : tag.read) read += (read.empty() ? "" : ", ") + selector;
-    std::string message = "The CSS was loaded from " + read + " except for:";
+    for (const std::string& selector : tag.read)
+        read += (read.empty() ? "" : platform::Translate("Paste", ", ")) + selector;
+    std::string message =
+        platform::Arg(platform::Translate("Paste", "The CSS was loaded from %1 except for:"), {read});
     for (const std::string& problem : problems) message += "\n" + problem;
     return message;
 }
@@ -564,7 +566,7 @@ std::string CutForMessage(std::string_view text, std::size_t length) {
 }
 
 std::string PastedTagMessage(const std::vector<std::string>& problems) {
-    std::string message = "The tag was loaded except for:";
+    std::string message = platform::Translate("Paste", "The tag was loaded except for:");
     for (const std::string& problem : problems) message += "\n" + problem;
     return message;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/IniText.h"
+#include "platform/Translate.h"
 #include "style/Style.h"
 #include "style/StyleFile.h"
 
@@ -81,4 +82,5 @@ std::string PastedTagMessage(const TPastedTag& tag, const std::vector<std::strin
 inline constexpr std::size_t kShownValueLength = 40;
 std::string CutForMessage(std::string_view text, std::size_t length = kShownValueLength);
 
-inline constexpr std::string_view kNoTagMessage = "The clipboard holds no FONT or BODY tag and no CSS.";
+inline constexpr std::string_view kNoTagMessage =
+    QT_TRANSLATE_NOOP("Paste", "The clipboard holds no FONT or BODY tag and no CSS.");

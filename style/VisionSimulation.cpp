@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/Translate.h"
 #include "style/ColorValue.h"
 
 namespace {
@@ -74,18 +75,18 @@ const double kVeilGrey = SrgbToLinear(128 / 255.0);
 
 std::string_view VisionName(TVision vision) {
     switch (vision) {
-        case TVision::Protanopia: return "Protanopia";
-        case TVision::Deuteranopia: return "Deuteranopia";
-        case TVision::Tritanopia: return "Tritanopia";
-        case TVision::Achromatopsia: return "Achromatopsia";
-        case TVision::Protanomaly: return "Protanomaly";
-        case TVision::Deuteranomaly: return "Deuteranomaly";
-        case TVision::Tritanomaly: return "Tritanomaly";
-        case TVision::BlurredVision: return "Blurred Vision";
-        case TVision::ReducedContrast: return "Reduced Contrast";
+        case TVision::Protanopia: return QT_TRANSLATE_NOOP("Vision", "Protanopia");
+        case TVision::Deuteranopia: return QT_TRANSLATE_NOOP("Vision", "Deuteranopia");
+        case TVision::Tritanopia: return QT_TRANSLATE_NOOP("Vision", "Tritanopia");
+        case TVision::Achromatopsia: return QT_TRANSLATE_NOOP("Vision", "Achromatopsia");
+        case TVision::Protanomaly: return QT_TRANSLATE_NOOP("Vision", "Protanomaly");
+        case TVision::Deuteranomaly: return QT_TRANSLATE_NOOP("Vision", "Deuteranomaly");
+        case TVision::Tritanomaly: return QT_TRANSLATE_NOOP("Vision", "Tritanomaly");
+        case TVision::BlurredVision: return QT_TRANSLATE_NOOP("Vision", "Blurred Vision");
+        case TVision::ReducedContrast: return QT_TRANSLATE_NOOP("Vision", "Reduced Contrast");
         case TVision::Normal: break;
     }
-    return "Normal Vision";
+    return QT_TRANSLATE_NOOP("Vision", "Normal Vision");
 }
 
 std::string SeverityText(int tenths) {
@@ -95,9 +96,13 @@ std::string SeverityText(int tenths) {
 
 std::string VisionCaption(const TSimulation& simulation) {
     if (simulation.vision == TVision::Normal) return {};
-    std::string caption = " (simulating " + std::string(VisionName(simulation.vision));
-    if (IsAnomaly(simulation.vision)) caption += ", severity " + SeverityText(simulation.severity);
-    return caption + ")";
+    const std::string name =
+        platform::Translate("Vision", std::string(VisionName(simulation.vision)).c_str());
+    if (IsAnomaly(simulation.vision)) {
+        return platform::Arg(platform::Translate("Vision", " (simulating %1, severity %2)"),
+                             {name, SeverityText(simulation.severity)});
+    }
+    return platform::Arg(platform::Translate("Vision", " (simulating %1)"), {name});
 }
 
 const TVisionMatrix& VisionMatrix(const TSimulation& simulation) {

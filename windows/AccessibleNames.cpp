@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/AccessibleNames.h"
 
+#include <QCoreApplication>
+
 namespace windows {
 
 QString RowButtonName(const QString& buttonText, const QString& rowName) {
@@ -10,7 +12,9 @@ QString RowButtonName(const QString& buttonText, const QString& rowName) {
     text = text.simplified();
     const QString row = rowName.simplified();
     if (row.isEmpty()) return text;
-    return text.isEmpty() ? row : text + u' ' + row;
+    return text.isEmpty() ? row
+                          : QCoreApplication::translate("windows::AccessibleNames", "%1 %2", "button, row")
+                                .arg(text, row);
 }
 
 }  // namespace windows

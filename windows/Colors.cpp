@@ -63,7 +63,7 @@ TPaletteSwatches::TPaletteSwatches(QWidget* parent) : QWidget(parent) {
     }();
     (void)accessible;
     setObjectName(QStringLiteral("PaletteSwatches"));
-    setAccessibleName(QStringLiteral("Web palette"));
+    setAccessibleName(tr("Web palette"));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setFixedHeight(webpalette::kContentHeight);
@@ -182,7 +182,7 @@ TfrmColors::TfrmColors(QWidget* mainWindow, bool& colorsOpen, ColorSink setBarsF
       colorsOpen_(colorsOpen),
       setBarsFromColor_(std::move(setBarsFromColor)) {
     setObjectName(QStringLiteral("frmColors"));
-    setWindowTitle(QStringLiteral("Custom Palette"));
+    setWindowTitle(tr("Custom Palette"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kClientSize);
     setFont(platform::MakeFont("MS Sans Serif", kFontHeight));
@@ -196,7 +196,7 @@ TfrmColors::TfrmColors(QWidget* mainWindow, bool& colorsOpen, ColorSink setBarsF
     lblColor->SetFontColor(ReadableAccent(platform::clBlue, platform::clBtnFace, platform::clBtnText));
     lblColor->SetColor(platform::clBtnFace);
     lblColor->SetCaption(QString());
-    lblColor->setAccessibleName(QStringLiteral("Color"));
+    lblColor->setAccessibleName(tr("Color"));
 
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
@@ -209,14 +209,14 @@ TfrmColors::TfrmColors(QWidget* mainWindow, bool& colorsOpen, ColorSink setBarsF
     Swatches = new TPaletteSwatches;
     ScrollBox1->setWidget(Swatches);
 
-    cmdHide = new QPushButton(QStringLiteral("&Close"), this);
+    cmdHide = new QPushButton(tr("&Close"), this);
     cmdHide->setObjectName(QStringLiteral("cmdHide"));
     cmdHide->setGeometry(kHidePlace);
     cmdHide->setFont(BoldFont(font()));
     // The keyboard reaches the swatches, not the box that scrolls them. The box is still a
     // tab stop that hands on the focus, so screen readers are given its name too.
     ScrollBox1->setFocusProxy(Swatches);
-    ScrollBox1->setAccessibleName(QStringLiteral("Web palette"));
+    ScrollBox1->setAccessibleName(tr("Web palette"));
     setTabOrder(Swatches, cmdHide);
 
     connect(Swatches, &TPaletteSwatches::SwatchMouseMove, this, &TfrmColors::SwatchMouseMove);

@@ -2,6 +2,7 @@
 #include "windows/ContrastCheck.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -36,8 +37,6 @@ QLabel* Cell(QGridLayout* grid, int row, int column, const QString& text = {}) {
     return label;
 }
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
-
 void SetText(QLabel* label, const QString& text) {
     if (label->text() != text) label->setText(text);
 }
@@ -57,7 +56,7 @@ void SetBold(QLabel* label, bool bold) {
 // The marks are written in the theme's text colour, so that they read on any desktop; a
 // failure stands out in bold.
 void ShowMark(QLabel* label, bool passes) {
-    SetText(label, passes ? "Pass" : "Fail");
+    SetText(label, passes ? TfrmContrast::tr("Pass") : TfrmContrast::tr("Fail"));
     SetBold(label, !passes);
 }
 
@@ -75,18 +74,18 @@ QLabel* Sample(QGridLayout* grid, int row, int column) {
 TfrmContrast::TfrmContrast(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
     setObjectName("frmContrast");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle("Contrast Check");
+    setWindowTitle(tr("Contrast Check"));
 
     auto* column = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
-    Cell(grid, 0, kNameCol, "Against the background");
-    Cell(grid, 0, kSampleCol, "Sample");
-    Cell(grid, 0, kRatioCol, "Ratio");
-    Cell(grid, 0, kAACol, "AA")
-        ->setToolTip("At least 4.5:1, or 3.0:1 for large text; links 3.0:1 to the text");
-    Cell(grid, 0, kAAACol, "AAA")->setToolTip("At least 7.0:1, or 4.5:1 for large text");
-    Cell(grid, 0, kSuggestionCol, "Fixed");
+    Cell(grid, 0, kNameCol, tr("Against the background"));
+    Cell(grid, 0, kSampleCol, tr("Sample"));
+    Cell(grid, 0, kRatioCol, tr("Ratio"));
+    Cell(grid, 0, kAACol, tr("AA"))
+        ->setToolTip(tr("At least 4.5:1, or 3.0:1 for large text; links 3.0:1 to the text"));
+    Cell(grid, 0, kAAACol, tr("AAA"))->setToolTip(tr("At least 7.0:1, or 4.5:1 for large text"));
+    Cell(grid, 0, kSuggestionCol, tr("Fixed"));
     // The link rows sit under their own heading, after the background rows.
     const int linkHeading = static_cast<int>(kBackgroundRows) + 1;
     for (std::size_t i = 0; i < Rows.size(); ++i) {
@@ -100,25 +99,25 @@ TfrmContrast::TfrmContrast(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Win
         labels.aaa = Cell(grid, row, kAAACol);
         labels.suggestion = Sample(grid, row, kSuggestionCol);
         labels.suggestion->hide();
-        labels.fix = new QPushButton("Fix AA");
+        labels.fix = new QPushButton(tr("Fix AA"));
         labels.fix->setToolTip(i < kBackgroundRows
-                                   ? "Change only the lightness, to the nearest that passes"
-                                   : "Move the link's lightness away from the text's, keeping its "
-                                     "contrast with the background");
+                                   ? tr("Change only the lightness, to the nearest that passes")
+                                   : tr("Move the link's lightness away from the text's, keeping its "
+                                        "contrast with the background"));
         labels.fix->hide();
         grid->addWidget(labels.fix, row, kFixCol);
         connect(labels.fix, &QPushButton::clicked, this, [this, i] { FixRow(i); });
     }
-    Cell(grid, linkHeading, kNameCol, "Links against the body text");
-    chkUnderlined = new QCheckBox("Links are &underlined");
+    Cell(grid, linkHeading, kNameCol, tr("Links against the body text"));
+    chkUnderlined = new QCheckBox(tr("Links are &underlined"));
     chkUnderlined->setChecked(true);
-    chkUnderlined->setToolTip("Without the line, a link needs 3.0:1 against the text around it");
+    chkUnderlined->setToolTip(tr("Without the line, a link needs 3.0:1 against the text around it"));
     grid->addWidget(chkUnderlined, linkHeading, kSampleCol, 1, kAAACol - kSampleCol + 1);
     connect(chkUnderlined, &QCheckBox::toggled, this, [this] { ShowStyle(style_); });
     column->addLayout(grid);
     lblPicture = new QLabel(
-        "The background is a picture. The text is checked against the background color, which shows "
-        "while the picture loads.");
+        tr("The background is a picture. The text is checked against the background color, which shows "
+           "while the picture loads."));
     lblPicture->setWordWrap(true);
     lblPicture->hide();
     column->addWidget(lblPicture);
@@ -136,33 +135,35 @@ TfrmContrast::Offer TfrmContrast::OfferFor(std::size_t index) const {
         const bool aa = !row.passesAA;
         const double mark = aa ? MinimumRatioAA(row.largeText) : MinimumRatioAAA(row.largeText);
         const auto fix = NearestPassingColor(row.color, style_.BackColor, mark);
-        if (!fix) return {aa ? "Fix AA" : "Fix AAA", std::nullopt, 0};
-        return {aa ? "Fix AA" : "Fix AAA", fix->color, ContrastRatio(fix->color, style_.BackColor)};
+        const std::string step = (aa ? tr("Fix AA") : tr("Fix AAA")).toStdString();
+        if (!fix) return {step, std::nullopt, 0};
+        return {step, fix->color, ContrastRatio(fix->color, style_.BackColor)};
     }
     const ContrastRow row = LinkTextRows(style_)[index - kBackgroundRows];
     if (row.passesAA || chkUnderlined->isChecked()) return {};
     const auto fix = LinkApartFromText(row.color, style_.TextColor, style_.BackColor);
-    if (!fix) return {"Fix 3:1", std::nullopt, 0};
-    return {"Fix 3:1", fix->color, ContrastRatio(fix->color, style_.TextColor)};
+    const std::string step = tr("Fix 3:1").toStdString();
+    if (!fix) return {step, std::nullopt, 0};
+    return {step, fix->color, ContrastRatio(fix->color, style_.TextColor)};
 }
 
 void TfrmContrast::ShowRow(std::size_t index, const ContrastRow& row, bool link) {
     RowLabels& labels = Rows[index];
-    const QString name = Text(row.name);
-    SetText(labels.name, row.largeText ? name + " (large text)" : name);
+    const QString name = QCoreApplication::translate("Contrast", std::string(row.name).c_str());
+    SetText(labels.name, row.largeText ? tr("%1 (large text)").arg(name) : name);
     SetColor(labels.sample, QPalette::Window, style_.BackColor);
     if (link) {
         // The link beside the text it must stand out from.
-        SetText(labels.sample, QString("text <span style=\"color:#%1\">link</span>")
+        SetText(labels.sample, tr("text <span style=\"color:#%1\">link</span>")
                                    .arg(QString::fromStdString(colorvalue::TagForm(row.color))));
         SetColor(labels.sample, QPalette::WindowText, style_.TextColor);
     } else {
-        SetText(labels.sample, "Sample");
+        SetText(labels.sample, tr("Sample"));
         SetColor(labels.sample, QPalette::WindowText, row.color);
     }
     SetText(labels.ratio, QString::fromStdString(ContrastText(row.ratio)));
     if (link && chkUnderlined->isChecked()) {
-        SetText(labels.aa, "Not needed");
+        SetText(labels.aa, tr("Not needed"));
         SetBold(labels.aa, false);
     } else {
         ShowMark(labels.aa, row.passesAA);
@@ -198,7 +199,7 @@ void TfrmContrast::ShowStyle(const TStyle& style) {
     QStringList unreachable;
     for (std::size_t i = 0; i < offers_.size(); ++i)
         if (!offers_[i].step.empty() && !offers_[i].color) unreachable << Rows[i].name->text();
-    SetText(lblNoFix, unreachable.join(", ") + ": no color of this hue reaches the mark.");
+    SetText(lblNoFix, tr("%1: no color of this hue reaches the mark.").arg(unreachable.join(tr(", "))));
     lblNoFix->setVisible(!unreachable.isEmpty());
     // The same condition as the body tag's picture.
     lblPicture->setVisible(style.PictureMode && !style.PictureName.empty());

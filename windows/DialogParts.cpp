@@ -6,10 +6,12 @@
 #include "platform/Keys.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOptionButton>
 #include <QStyledItemDelegate>
 
 #include "platform/Faces.h"
@@ -98,7 +100,29 @@ QPushButton* MakeGlyphButton(QDialog& dialog, const QString& caption, QStyle::St
     font.setBold(true);
     button->setFont(font);
     button->setGeometry(place);
+    // A caption that does not fit beside the glyph (another language's) is shown without it:
+    // the words say what the button does, the glyph only repeats it.
+    if (NeededButtonWidth(*button) > place.width()) button->setIcon(QIcon());
     return button;
+}
+
+void WidenToCaption(QPushButton& button, int rightLimit) {
+    const int wanted = std::min(NeededButtonWidth(button), rightLimit - button.x());
+    if (wanted > button.width()) button.resize(wanted, button.height());
+}
+
+int NeededButtonWidth(const QPushButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    option.icon = button.icon();
+    option.iconSize = button.iconSize();
+    const QRect contents = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    QString shown = button.text();
+    shown.replace(QLatin1String("&&"), QString(QChar(0xE000))).remove(u'&').replace(QChar(0xE000), u'&');
+    // The label is drawn with the icon and a gap of four pixels before the text.
+    const int icon = button.icon().isNull() ? 0 : button.iconSize().width() + 4;
+    return button.width() - contents.width() + icon + button.fontMetrics().horizontalAdvance(shown);
 }
 
 void SetAccentColor(QWidget* widget, QPalette::ColorRole textRole, platform::TColor accent) {
@@ -129,11 +153,13 @@ QColor ReadableLinkColor(QColor link, QColor page, QColor text) {
 }
 
 OkCancelButtons MakeOkCancelButtons(QDialog& dialog, const QRect& okPlace, const QRect& cancelPlace) {
-    QPushButton* ok = MakeGlyphButton(dialog, QStringLiteral("OK"), QStyle::SP_DialogOkButton, okPlace);
+    QPushButton* ok = MakeGlyphButton(dialog, QCoreApplication::translate("windows::DialogParts", "OK"),
+                                      QStyle::SP_DialogOkButton, okPlace);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     QPushButton* cancel =
-        MakeGlyphButton(dialog, QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, cancelPlace);
+        MakeGlyphButton(dialog, QCoreApplication::translate("windows::DialogParts", "Cancel"),
+                        QStyle::SP_DialogCancelButton, cancelPlace);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     return {ok, cancel};
 }

@@ -36,6 +36,15 @@ protected:
 void SetUpDialogFrame(QDialog& dialog, const QString& caption, QSize clientSize);
 
 // An OK or Cancel button: bold caption with the standard glyph of its kind, at `place`.
+// The width a push button needs to show its caption (and icon) whole, by its style's own
+// margins: another language's caption may need more than the drawn place.
+int NeededButtonWidth(const QPushButton& button);
+
+// Widens a button whose caption needs more than its place into the free room up to
+// `rightLimit` (a caption of another language), rather than cutting the caption off. A
+// caption that fits keeps the drawn place.
+void WidenToCaption(QPushButton& button, int rightLimit);
+
 QPushButton* MakeGlyphButton(QDialog& dialog, const QString& caption, QStyle::StandardPixmap glyph,
                              const QRect& place);
 

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStorageInfo>
+#include <QStyleOptionButton>
 #include <algorithm>
 
 #include "controls/GIFImage.h"
@@ -52,15 +53,26 @@ constexpr int kBytesRole = Qt::UserRole;
 std::string BytesOf(const QListWidgetItem& item) { return item.data(kBytesRole).toByteArray().toStdString(); }
 
 // Shown unsized, a label takes the size of its text.
-QLabel* Caption(QWidget* parent, const char* name, const char* text, QPoint at) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
+QLabel* Caption(QWidget* parent, const char* name, const QString& text, QPoint at) {
+    auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->move(at);
     return label;
 }
 
-QCheckBox* BoldCheckBox(QWidget* parent, const char* name, const char* text, const QRect& place) {
-    auto* box = new QCheckBox(QString::fromLatin1(text), parent);
+// A caption longer than its place (another language's) takes the room up to `rightLimit`
+// rather than being cut off; one that fits keeps the drawn place.
+void WidenToText(QCheckBox& box, int rightLimit) {
+    QStyleOptionButton option;
+    option.initFrom(&box);
+    option.text = box.text();
+    const int room = box.style()->subElementRect(QStyle::SE_CheckBoxContents, &option, &box).width();
+    const int needed = box.fontMetrics().horizontalAdvance(box.text());
+    if (needed > room) box.resize(std::min(box.width() + needed - room, rightLimit - box.x()), box.height());
+}
+
+QCheckBox* BoldCheckBox(QWidget* parent, const char* name, const QString& text, const QRect& place) {
+    auto* box = new QCheckBox(text, parent);
     box->setObjectName(name);
     QFont font = box->font();
     font.setBold(true);
@@ -87,19 +99,19 @@ bool IsInside(const std::string& folder, const std::string& place) {
 TfrmFileOpen::TfrmFileOpen(const std::string& currentPicture, HandOverFn handOver, QWidget* parent)
     : TKeyPreviewDialog(parent), handOver_(std::move(handOver)) {
     setObjectName("frmFileOpen");
-    SetUpDialogFrame(*this, QStringLiteral(" Select Image"), kClientSize);
+    SetUpDialogFrame(*this, tr(" Select Image"), kClientSize);
 
-    Caption(this, "Label3", "Directory", {4, 0});
+    Caption(this, "Label3", tr("Directory"), {4, 0});
     DriveComboBox1 = new platform::TNamedComboBox(this);
     DriveComboBox1->setObjectName("DriveComboBox1");
     DriveComboBox1->setGeometry(kDrivePlace);
     DirectoryListBox1 = List(this, "DirectoryListBox1", kDirectoryPlace);
-    Caption(this, "Label2", "File ( *.gif)", {159, 0});
+    Caption(this, "Label2", tr("File ( *.gif)"), {159, 0});
     FileListBox1 = List(this, "FileListBox1", kFilePlace);
-    DriveComboBox1->setAccessibleName(QStringLiteral("Drive"));
-    DirectoryListBox1->setAccessibleName(QStringLiteral("Directory"));
-    FileListBox1->setAccessibleName(QStringLiteral("File"));
-    Caption(this, "Label1", "Background Preview", {330, 0});
+    DriveComboBox1->setAccessibleName(tr("Drive"));
+    DirectoryListBox1->setAccessibleName(tr("Directory"));
+    FileListBox1->setAccessibleName(tr("File"));
+    Caption(this, "Label1", tr("Background Preview"), {330, 0});
 
     pnlPreview = new QFrame(this);
     pnlPreview->setObjectName("pnlPreview");
@@ -108,15 +120,17 @@ TfrmFileOpen::TfrmFileOpen(const std::string& currentPicture, HandOverFn handOve
     pnlPreview->setGeometry(kPreviewPlace);
     GIFImagePreview = new controls::TGIFImage(pnlPreview);
     GIFImagePreview->setObjectName("GIFImagePreview");
-    GIFImagePreview->setAccessibleName(QStringLiteral("Background Preview"));
+    GIFImagePreview->setAccessibleName(tr("Background Preview"));
     GIFImagePreview->setGeometry(pnlPreview->contentsRect());
 
     const OkCancelButtons buttons = MakeOkCancelButtons(*this, kOKPlace, kCancelPlace);
     cmdOK = buttons.ok;
     cmdCancel = buttons.cancel;
-    chkshow = BoldCheckBox(this, "chkshow", "Show Picture", kShowPlace);
+    chkshow = BoldCheckBox(this, "chkshow", tr("Show Picture"), kShowPlace);
     chkshow->setChecked(true);
-    chkTile = BoldCheckBox(this, "chkTile", "Tile", kTilePlace);
+    chkTile = BoldCheckBox(this, "chkTile", tr("Tile"), kTilePlace);
+    // Room to the window's edge: "Tile" is short, its translations are not.
+    WidenToText(*chkTile, kClientSize.width() - 4);
 
     // Tab runs OK, Cancel, the folder list, the drive box, the file list and the check boxes:
     // the order they are made in but for the three moved here.

@@ -125,11 +125,11 @@ private:
 
 TfrmFontText::TfrmFontText(const QString& currentText, SetTextFn setText, QWidget* parent)
     : TKeyPreviewDialog(parent), setText_(std::move(setText)) {
-    SetUpDialogFrame(*this, QStringLiteral(" Enter Text"), kClientSize);
+    SetUpDialogFrame(*this, tr(" Enter Text"), kClientSize);
 
     MemoText = new LimitedMemo(kMaxTextLength, this);
     MemoText->setObjectName(QStringLiteral("MemoText"));
-    MemoText->setAccessibleName(QStringLiteral("Text"));
+    MemoText->setAccessibleName(tr("Text"));
     MemoText->setGeometry(kMemoPlace);
     MemoText->setFont(platform::MakeFont("MS Sans Serif", kMemoFontHeight));
     MemoText->setTabChangesFocus(true);

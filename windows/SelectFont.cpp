@@ -43,7 +43,7 @@ QStringList SortedFaces() {
 
 TfrmSelectFont::TfrmSelectFont(AddAltFaceFn addAltFace, QWidget* parent)
     : TKeyPreviewDialog(parent), addAltFace_(std::move(addAltFace)) {
-    SetUpDialogFrame(*this, QStringLiteral(" Select Font"), kClientSize);
+    SetUpDialogFrame(*this, tr(" Select Font"), kClientSize);
     QPalette formPalette = palette();
     formPalette.setColor(QPalette::Window, platform::ToQColor(kFormColor));
     setPalette(formPalette);
@@ -51,7 +51,7 @@ TfrmSelectFont::TfrmSelectFont(AddAltFaceFn addAltFace, QWidget* parent)
 
     LboAltFonts = new QListWidget(this);
     LboAltFonts->setObjectName(QStringLiteral("LboAltFonts"));
-    LboAltFonts->setAccessibleName(QStringLiteral("Fonts"));
+    LboAltFonts->setAccessibleName(tr("Fonts"));
     LboAltFonts->setGeometry(kListPlace);
     LboAltFonts->setSelectionMode(QAbstractItemView::SingleSelection);
     LboAltFonts->setUniformItemSizes(true);

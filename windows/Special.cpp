@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 #include <span>
 
 #include "controls/BoxLabl.h"
@@ -34,10 +35,27 @@ namespace windows {
 
 namespace {
 
+// The column titles as the grid's description holds them, in English.
+constexpr const char* kColumnTitles[] = {QT_TRANSLATE_NOOP("windows::TfrmSpecial", "Char"),
+                                         QT_TRANSLATE_NOOP("windows::TfrmSpecial", "Code"),
+                                         QT_TRANSLATE_NOOP("windows::TfrmSpecial", "Name")};
+
+std::vector<std::string> TranslatedTitle(const std::vector<std::string>& lines) {
+    std::vector<std::string> translated;
+    for (const std::string& line : lines) {
+        const bool known =
+            std::find(std::begin(kColumnTitles), std::end(kColumnTitles), line) != std::end(kColumnTitles);
+        translated.push_back(known ? TfrmSpecial::tr(line.c_str()).toStdString() : line);
+    }
+    return translated;
+}
+
 constexpr int kFontHeight = -11;
 constexpr int kLargeFontHeight = -24;
 constexpr int kPlacementOffset = 5;
 constexpr int kColWidths[] = {42, 71, 99};
+// The right edge of the copy buttons, with a gap after it.
+constexpr int kCopyButtonsRight = 143 + 17 + 2;
 constexpr int kCharCol = 0;
 constexpr int kCodeCol = 1;
 constexpr int kNameCol = 2;
@@ -91,7 +109,7 @@ TfrmSpecial::TfrmSpecial(QWidget* mainWindow, bool* specialOpen)
     InitSpecialResources();
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName("frmSpecial");
-    setWindowTitle(QStringLiteral("Special Characters"));
+    setWindowTitle(tr("Special Characters"));
     setFixedSize(kClientWidth, kClientHeight);
     setFont(platform::MakeFont("MS Sans Serif", kFontHeight));
     platform::SetPaletteColor(this, QPalette::WindowText, platform::clWindowText);
@@ -108,22 +126,27 @@ void TfrmSpecial::BuildControls() {
     // The label keeps its own text border and button-face colour.
     lblSpecial->SetFontColor(ReadableAccent(platform::clBlue, platform::clBtnFace, platform::clBtnText));
 
-    lblCode = Label(this, "lblCode", QStringLiteral("Code:"), {54, 4});
-    Label1 = Label(this, "Label1", QStringLiteral("Name:"), {52, 24});
+    lblCode = Label(this, "lblCode", tr("Code:"), {54, 4});
+    Label1 = Label(this, "Label1", tr("Name:"), {52, 24});
     txtCode = FlatEdit(this, "txtCode", {87, 1, 52, 19});
     txtName = FlatEdit(this, "txtName", {87, 21, 52, 19});
-    txtCode->setAccessibleName(QStringLiteral("Code"));
-    txtName->setAccessibleName(QStringLiteral("Name"));
-    lblSpecial->setAccessibleName(QStringLiteral("Character"));
-    cmdCopyCode = CopyButton(this, "cmdCopyCode", QStringLiteral("Copy Code"), {143, 2, 17, 18});
-    cmdCopyName = CopyButton(this, "cmdCopyName", QStringLiteral("Copy Name"), {143, 22, 17, 18});
+    txtCode->setAccessibleName(tr("Code"));
+    txtName->setAccessibleName(tr("Name"));
+    lblSpecial->setAccessibleName(tr("Character"));
+    cmdCopyCode = CopyButton(this, "cmdCopyCode", tr("Copy Code"), {143, 2, 17, 18});
+    cmdCopyName = CopyButton(this, "cmdCopyName", tr("Copy Name"), {143, 22, 17, 18});
 
-    cmdHide = new QPushButton(QStringLiteral("&Close"), this);
+    cmdHide = new QPushButton(tr("&Close"), this);
     cmdHide->setObjectName("cmdHide");
     cmdHide->setGeometry(178, 8, 58, 25);
     QFont bold = font();
     bold.setBold(true);
     cmdHide->setFont(bold);
+    // A longer caption (another language's) grows the button to the left, into the free room
+    // beside the copy buttons, rather than being cut off.
+    const int hideRight = cmdHide->geometry().right() + 1;
+    const int hideWidth = std::min(NeededButtonWidth(*cmdHide), hideRight - kCopyButtonsRight);
+    if (hideWidth > cmdHide->width()) cmdHide->setGeometry(hideRight - hideWidth, 8, hideWidth, 25);
 
     MemoSpecial = new QPlainTextEdit(this);
     MemoSpecial->setObjectName("MemoSpecial");
@@ -143,7 +166,7 @@ void TfrmSpecial::BuildControls() {
 void TfrmSpecial::BuildGrid() {
     SuperGrid1 = new controls::TSuperGrid(this);
     SuperGrid1->setObjectName("SuperGrid1");
-    SuperGrid1->setAccessibleName(QStringLiteral("Special characters"));
+    SuperGrid1->setAccessibleName(tr("Special characters"));
     SuperGrid1->setGeometry(0, 41, kClientWidth, kClientHeight - 41);
     SuperGrid1->SetColor(platform::clWhite);
     SuperGrid1->SetColCount(3);
@@ -163,6 +186,7 @@ void TfrmSpecial::BuildGrid() {
         controls::TColumn& column = SuperGrid1->Columns().Items(i);
         column.SetFont(ReadableFont(column.Font(), column.Color, platform::clWindowText));
         column.SetTitleFont(ReadableFont(column.TitleFont(), column.TitleColor, platform::clBtnText));
+        column.SetTitle(TranslatedTitle(column.Title()));
     }
     SuperGrid1->OnSelectCell = [this](controls::TStringGrid*, int col, int row, bool& canSelect) {
         SuperGrid1SelectCell(col, row, canSelect);

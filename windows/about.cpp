@@ -53,9 +53,9 @@ QUrl ProductWebPage() {
 
 TfrmAbout::TfrmAbout(QWidget* parent) : TKeyPreviewDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    SetUpDialogFrame(*this, QStringLiteral("About Velloran"), kClientSize);
+    SetUpDialogFrame(*this, tr("About Velloran"), kClientSize);
 
-    Label1 = new QLabel(QStringLiteral("Velloran v1.0"), this);
+    Label1 = new QLabel(tr("Velloran v%1").arg(QStringLiteral("1.0")), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(kTitlePlace);
     QFont titleFont = platform::MakeFont("MS Sans Serif", kTitleFontHeight);
@@ -69,14 +69,14 @@ TfrmAbout::TfrmAbout(QWidget* parent) : TKeyPreviewDialog(parent) {
     pnlAbout->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pnlAbout->setLineWidth(1);
 
-    Label3 = CentredLabel("Label3", QStringLiteral("Velloran \u00A9 2026"), pnlAbout, 4);
-    Label8 = CentredLabel("Label8", QStringLiteral("The Velloran developers"), pnlAbout, 20);
-    Label6 = CentredLabel("Label6", QStringLiteral("Send Questions or Comments to:"), pnlAbout, 37);
+    Label3 = CentredLabel("Label3", tr("Velloran \u00A9 %1").arg(2026), pnlAbout, 4);
+    Label8 = CentredLabel("Label8", tr("The Velloran developers"), pnlAbout, 20);
+    Label6 = CentredLabel("Label6", tr("Send Questions or Comments to:"), pnlAbout, 37);
     SetAccentColor(Label6, QPalette::WindowText, platform::clMaroon);
-    Label2 = CentredLabel("Label2", QStringLiteral("Help > Contents"), pnlAbout, 53);
+    Label2 = CentredLabel("Label2", tr("Help > Contents"), pnlAbout, 53);
 
     // A link the keyboard reaches too: Tab stops on it before OK, and Space or Enter opens it.
-    auto* link = new controls::TLinkLabel(QStringLiteral("Velloran WebSite"), pnlAbout);
+    auto* link = new controls::TLinkLabel(tr("Velloran WebSite"), pnlAbout);
     connect(link, &controls::TLinkLabel::Activated, this, [this] { lblWebClick(); });
     lblWeb = link;
     lblWeb->setObjectName(QStringLiteral("lblWeb"));
@@ -87,7 +87,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : TKeyPreviewDialog(parent) {
     lblWeb->setFont(linkFont);
     SetAccentColor(lblWeb, QPalette::WindowText, platform::clNavy);
 
-    BitBtn1 = MakeGlyphButton(*this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, kOKPlace);
+    BitBtn1 = MakeGlyphButton(*this, tr("OK"), QStyle::SP_DialogOkButton, kOKPlace);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
     SetAccentColor(BitBtn1, QPalette::ButtonText, platform::clNavy);

@@ -27,7 +27,9 @@ constexpr int kFontHeight = -11;  // pixels
 constexpr QColor kNavy{0x00, 0x00, 0x80};
 
 // In policy order: an item's index is the policy it stands for.
-const char* const kItems[] = {"Save Style on Exit", "Prompt Before Saving", "Do Not Save"};
+const char* const kItems[] = {QT_TRANSLATE_NOOP("windows::TfrmOptions", "Save Style on Exit"),
+                              QT_TRANSLATE_NOOP("windows::TfrmOptions", "Prompt Before Saving"),
+                              QT_TRANSLATE_NOOP("windows::TfrmOptions", "Do Not Save")};
 
 // The radio group's items share the room below its caption evenly, indented from its frame.
 constexpr int kItemLeft = 8;
@@ -36,10 +38,10 @@ constexpr int kItemLeft = 8;
 
 TfrmOptions::TfrmOptions(std::string settingsPath, QWidget* parent)
     : TKeyPreviewDialog(parent), settingsPath_(std::move(settingsPath)) {
-    SetUpDialogFrame(*this, QStringLiteral("Options"), kClientSize);
+    SetUpDialogFrame(*this, tr("Options"), kClientSize);
     setFont(platform::MakeFont("MS Sans Serif", kFontHeight));
 
-    RGSave = new QGroupBox(QStringLiteral("Save Options"), this);
+    RGSave = new QGroupBox(tr("Save Options"), this);
     RGSave->setObjectName(QStringLiteral("RGSave"));
     RGSave->setGeometry(kGroupPlace);
     QFont groupFont = font();
@@ -54,7 +56,7 @@ TfrmOptions::TfrmOptions(std::string settingsPath, QWidget* parent)
 
     items_ = new QButtonGroup(this);
     for (int i = 0; i < static_cast<int>(std::size(kItems)); ++i) {
-        auto* item = new QRadioButton(QString::fromLatin1(kItems[i]), RGSave);
+        auto* item = new QRadioButton(tr(kItems[i]), RGSave);
         item->setObjectName(QStringLiteral("RGSave%1").arg(i));
         items_->addButton(item, i);
     }

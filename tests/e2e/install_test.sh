@@ -52,6 +52,9 @@ cmake --install "$BUILD_DIR" --prefix "$PREFIX" >"$WORK/install.log"
 expect "installed files" "bin/velloran
 lib/velloran/install-manifest.txt
 lib/velloran/manual.html
+lib/velloran/translations/velloran_de.qm
+lib/velloran/translations/velloran_es.qm
+lib/velloran/translations/velloran_fr.qm
 lib/velloran/velloran
 lib/velloran/velloran-window
 share/applications/velloran.desktop

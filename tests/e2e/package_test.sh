@@ -46,6 +46,9 @@ expect "every file lands where the package says" \
   "$(cd "$ROOT" && find . -mindepth 1 | sed 's|^\./||' | sort)"
 expect "the package's layout, the manual once" "usr/bin/velloran
 usr/lib/velloran/manual.html
+usr/lib/velloran/translations/velloran_de.qm
+usr/lib/velloran/translations/velloran_es.qm
+usr/lib/velloran/translations/velloran_fr.qm
 usr/lib/velloran/velloran
 usr/lib/velloran/velloran-window
 usr/share/applications/velloran.desktop
