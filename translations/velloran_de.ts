@@ -40,8 +40,8 @@
         <translation>Bilddatei</translation>
     </message>
     <message>
-        <source>Pick from Screen: arrows move, Enter picks, Escape cancels</source>
-        <translation>Vom Bildschirm aufnehmen: Pfeiltasten bewegen, Eingabe übernimmt, Esc bricht ab</translation>
+        <source>Pick from Screen: arrows move, Shift+arrows move ten, plus and minus zoom, A averages, Enter picks, Escape cancels</source>
+        <translation>Vom Bildschirm aufnehmen: Pfeiltasten bewegen, Umschalt+Pfeiltasten bewegen um zehn, Plus und Minus zoomen, A mittelt, Eingabe übernimmt, Esc bricht ab</translation>
     </message>
 </context>
 <context>
@@ -271,6 +271,14 @@ Diese Mischung im Stil „%2“ speichern?</translation>
         <source>Pick from Screen</source>
         <translation>Vom Bildschirm aufnehmen</translation>
     </message>
+    <message>
+        <source>1 pixel (A)</source>
+        <translation>1 Pixel (A)</translation>
+    </message>
+    <message>
+        <source>%1×%1 average (A)</source>
+        <translation>Mittel aus %1×%1 (A)</translation>
+    </message>
 </context>
 <context>
     <name>TPreview</name>
@@ -289,6 +297,13 @@ Diese Mischung im Stil „%2“ speichern?</translation>
     <message>
         <source>Links will briefly appear in this color when clicked</source>
         <translation>Links erscheinen beim Klicken kurz in dieser Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>TRecentColors</name>
+    <message>
+        <source>Recent Co&amp;lors</source>
+        <translation>&amp;Letzte Farben</translation>
     </message>
 </context>
 <context>

@@ -40,8 +40,8 @@
         <translation>Archivo de imagen</translation>
     </message>
     <message>
-        <source>Pick from Screen: arrows move, Enter picks, Escape cancels</source>
-        <translation>Tomar de la pantalla: las flechas mueven, Intro toma, Esc cancela</translation>
+        <source>Pick from Screen: arrows move, Shift+arrows move ten, plus and minus zoom, A averages, Enter picks, Escape cancels</source>
+        <translation>Tomar de la pantalla: las flechas mueven, Mayús+flechas mueven diez, más y menos amplían, A promedia, Intro toma, Esc cancela</translation>
     </message>
 </context>
 <context>
@@ -271,6 +271,14 @@ Save this mixture to Style &quot;%2&quot;?</source>
         <source>Pick from Screen</source>
         <translation>Tomar de la pantalla</translation>
     </message>
+    <message>
+        <source>1 pixel (A)</source>
+        <translation>1 píxel (A)</translation>
+    </message>
+    <message>
+        <source>%1×%1 average (A)</source>
+        <translation>Promedio de %1×%1 (A)</translation>
+    </message>
 </context>
 <context>
     <name>TPreview</name>
@@ -289,6 +297,13 @@ Save this mixture to Style &quot;%2&quot;?</source>
     <message>
         <source>Links will briefly appear in this color when clicked</source>
         <translation>Los enlaces toman este color un instante al hacer clic</translation>
+    </message>
+</context>
+<context>
+    <name>TRecentColors</name>
+    <message>
+        <source>Recent Co&amp;lors</source>
+        <translation>Co&amp;lores recientes</translation>
     </message>
 </context>
 <context>

@@ -40,8 +40,8 @@
         <translation>Fichier d&apos;image</translation>
     </message>
     <message>
-        <source>Pick from Screen: arrows move, Enter picks, Escape cancels</source>
-        <translation>Prélever à l&apos;écran : les flèches déplacent, Entrée prélève, Échap annule</translation>
+        <source>Pick from Screen: arrows move, Shift+arrows move ten, plus and minus zoom, A averages, Enter picks, Escape cancels</source>
+        <translation>Prélever à l&apos;écran : les flèches déplacent, Maj+flèches déplacent de dix, plus et moins zooment, A fait la moyenne, Entrée prélève, Échap annule</translation>
     </message>
 </context>
 <context>
@@ -271,6 +271,14 @@ Enregistrer ce mélange dans le style « %2 » ?</translation>
         <source>Pick from Screen</source>
         <translation>Prélever à l&apos;écran</translation>
     </message>
+    <message>
+        <source>1 pixel (A)</source>
+        <translation>1 pixel (A)</translation>
+    </message>
+    <message>
+        <source>%1×%1 average (A)</source>
+        <translation>Moyenne %1×%1 (A)</translation>
+    </message>
 </context>
 <context>
     <name>TPreview</name>
@@ -289,6 +297,13 @@ Enregistrer ce mélange dans le style « %2 » ?</translation>
     <message>
         <source>Links will briefly appear in this color when clicked</source>
         <translation>Les liens prennent un instant cette couleur au clic</translation>
+    </message>
+</context>
+<context>
+    <name>TRecentColors</name>
+    <message>
+        <source>Recent Co&amp;lors</source>
+        <translation>C&amp;ouleurs récentes</translation>
     </message>
 </context>
 <context>
