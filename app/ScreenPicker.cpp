@@ -240,7 +240,9 @@ QImage GrabScreen(QScreen& screen) {
     std::optional<QImage> pixels = platform::GrabScreenArea(QRect(area.topLeft(), device));
     if (!pixels) {
         const QPixmap grab = screen.grabWindow(0);
-        if (grab.isNull()) throw platform::Error("Unable to read the screen");
+        if (grab.isNull())
+            throw platform::Error(
+                QCoreApplication::translate("TScreenPicker", "Unable to read the screen").toStdString());
         pixels = grab.toImage();
     }
     pixels->setDevicePixelRatio(ratio);
@@ -257,7 +259,7 @@ void TScreenPicker::Grab() {
         const double ratio = pixels.devicePixelRatio();
         screens_.push_back({screen, std::move(pixels), ratio, nullptr});
     }
-    if (screens_.empty()) throw platform::Error("Unable to read the screen");
+    if (screens_.empty()) throw platform::Error(tr("Unable to read the screen").toStdString());
 
     if (const std::optional<Placed> placed = DevicePixelUnderPointer()) {
         active_ = placed->screen;

@@ -322,6 +322,13 @@ Diese Mischung im Stil „%2“ speichern?</translation>
     </message>
 </context>
 <context>
+    <name>TScreenPicker</name>
+    <message>
+        <source>Unable to read the screen</source>
+        <translation>Der Bildschirm kann nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
     <name>TStyleHistory</name>
     <message>
         <source>&amp;Undo</source>

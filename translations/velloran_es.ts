@@ -322,6 +322,13 @@ Save this mixture to Style &quot;%2&quot;?</source>
     </message>
 </context>
 <context>
+    <name>TScreenPicker</name>
+    <message>
+        <source>Unable to read the screen</source>
+        <translation>No se puede leer la pantalla</translation>
+    </message>
+</context>
+<context>
     <name>TStyleHistory</name>
     <message>
         <source>&amp;Undo</source>

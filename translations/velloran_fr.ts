@@ -322,6 +322,13 @@ Enregistrer ce mélange dans le style « %2 » ?</translation>
     </message>
 </context>
 <context>
+    <name>TScreenPicker</name>
+    <message>
+        <source>Unable to read the screen</source>
+        <translation>Impossible de lire l&apos;écran</translation>
+    </message>
+</context>
+<context>
     <name>TStyleHistory</name>
     <message>
         <source>&amp;Undo</source>
