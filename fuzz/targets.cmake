@@ -10,7 +10,7 @@ set(FUZZ_ini_read_SOURCES platform/IniText.cpp platform/TextEncoding.cpp)
 
 list(APPEND VELLORAN_FUZZERS style_read)
 set(FUZZ_style_read_SOURCES style/StyleFile.cpp style/ColorValue.cpp style/Style.cpp platform/IniText.cpp
-    platform/IniFile.cpp platform/AtomicWrite.cpp platform/TextEncoding.cpp platform/FileBytes.cpp)
+    platform/IniFile.cpp platform/AtomicWrite.cpp platform/TextEncoding.cpp platform/FileBytes.cpp platform/Translate.cpp)
 
 list(APPEND VELLORAN_FUZZERS gif_decode)
 set(FUZZ_gif_decode_SOURCES controls/GIFDecoder.cpp controls/GIFLzw.cpp)
@@ -28,7 +28,7 @@ list(APPEND VELLORAN_FUZZERS tag_paste)
 set(FUZZ_tag_paste_SOURCES style/TagParser.cpp style/HtmlMarkup.cpp style/LegacyValue.cpp style/CssNamedColors.cpp
     style/CssTokens.cpp style/CssSyntax.cpp style/CssValues.cpp style/CssPaste.cpp style/CssSelector.cpp
     style/Oklch.cpp style/VisionSimulation.cpp style/FileUrl.cpp style/StyleFile.cpp style/ColorValue.cpp style/Style.cpp platform/IniText.cpp platform/IniFile.cpp
-    platform/AtomicWrite.cpp platform/TextEncoding.cpp platform/FileBytes.cpp)
+    platform/AtomicWrite.cpp platform/TextEncoding.cpp platform/FileBytes.cpp platform/Translate.cpp)
 set(FUZZ_tag_paste_PKG gumbo)
 set(FUZZ_tag_paste_OPTIONS -max_len=65536 -timeout=2)
 
@@ -46,7 +46,7 @@ set(FUZZ_column_stream_SOURCES controls/ColumnStream.cpp controls/SuperCol.cpp c
     controls/StringGrid.cpp controls/SuperGrd.cpp controls/SuperGridPaint.cpp controls/GridDataFile.cpp
     controls/Picture.cpp controls/GIFDecoder.cpp controls/GIFLzw.cpp platform/Canvas.cpp
     platform/CanvasText.cpp platform/SysColors.cpp platform/FileBytes.cpp platform/TextEncoding.cpp
-    controls/GridAccessible.cpp resources/supergrid.qrc)
+    platform/Translate.cpp controls/GridAccessible.cpp resources/supergrid.qrc)
 set(FUZZ_column_stream_QT ON)
 
 list(APPEND VELLORAN_FUZZERS grid_data)
@@ -57,7 +57,8 @@ set(FUZZ_grid_data_SOURCES controls/GridDataFile.cpp)
 list(APPEND VELLORAN_FUZZERS gif_image)
 set(FUZZ_gif_image_SOURCES controls/GIFImage.cpp controls/GIFPictures.cpp controls/GIFImageLayout.cpp
     controls/GIFDecoder.cpp controls/GIFLzw.cpp platform/Canvas.cpp platform/CanvasText.cpp
-    platform/SysColors.cpp platform/FileBytes.cpp platform/FileIdentity.cpp platform/Paths.cpp)
+    platform/SysColors.cpp platform/FileBytes.cpp platform/FileIdentity.cpp platform/Paths.cpp
+    platform/Translate.cpp)
 set(FUZZ_gif_image_QT ON)
 # The decoder's size limit: a few megabytes hold any file that makes the work out of
 # proportion. The time-out is longer than the decoder's 2 s because a load of the largest
