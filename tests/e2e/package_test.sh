@@ -36,7 +36,7 @@ expect "lintian --pedantic -I shows no tag that is not overridden" "" \
 expect "dependencies computed" yes "$(yes_if bash -c "dpkg-deb -f '$package' Depends | grep -q 'libqt6widgets6'")"
 expect "the display plugins are a dependency" yes \
   "$(yes_if bash -c "dpkg-deb -f '$package' Depends | grep -q 'qt6-qpa-plugins'")"
-expect "recommends" "xdg-utils, fonts-liberation, qt6-wayland" "$(dpkg-deb -f "$package" Recommends)"
+expect "recommends" "xdg-utils, fonts-liberation, qt6-wayland, qt6-translations-l10n" "$(dpkg-deb -f "$package" Recommends)"
 expect "suggests" "xdg-desktop-portal" "$(dpkg-deb -f "$package" Suggests)"
 
 ROOT=$WORK/root
