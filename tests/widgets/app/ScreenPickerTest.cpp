@@ -366,7 +366,9 @@ protected:
 
 // On a 4K screen a picture of it is 33 MB, and the picker holds it while it runs. Once the
 // pick is over the process holds what it held before, pick after pick: the first pick's
-// pictures are freed differently from the later ones', so the later ones are measured.
+// pictures are freed differently from the later ones', so the later ones are measured. What
+// else the toolkit keeps from a pick has been seen to reach 10 MB, so less than half a
+// picture counts as none kept.
 TEST_F(ScreenPickerMemoryTest, APickLeavesNoPictureOfTheScreenBehind) {
     const QScreen* screen = window->screen();
     const double ratio = screen->devicePixelRatio();
@@ -380,7 +382,7 @@ TEST_F(ScreenPickerMemoryTest, APickLeavesNoPictureOfTheScreenBehind) {
         SCOPED_TRACE(pick);
         const long during = PickAndCancel();
         EXPECT_GT(during - before, picture / 2);
-        EXPECT_LT(ResidentBytes() - before, picture / 4);
+        EXPECT_LT(ResidentBytes() - before, picture / 2);
     }
 }
 
