@@ -13,7 +13,7 @@
 #include "platform/SysColors.h"
 #include "style/TagText.h"
 #include "windows/Colors.h"
-#include "windows/Special.h"
+#include "windows/SpecialCharacters.h"
 #include "windows/about.h"
 #include "windows/options.h"
 

@@ -13,7 +13,7 @@
 #include "tests/widgets/app/MainWindowFixture.h"
 #include "windows/Colors.h"
 #include "windows/FileOpen.h"
-#include "windows/Special.h"
+#include "windows/SpecialCharacters.h"
 
 namespace {
 

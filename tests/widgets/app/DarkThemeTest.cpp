@@ -24,7 +24,7 @@
 #include "windows/FileOpen.h"
 #include "windows/FontText.h"
 #include "windows/SelectFont.h"
-#include "windows/Special.h"
+#include "windows/SpecialCharacters.h"
 #include "windows/about.h"
 #include "windows/options.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "windows/Special.h"
+#include "windows/SpecialCharacters.h"
 
 #include <QCloseEvent>
 #include <QFile>
