@@ -11,6 +11,7 @@
 #include "platform/Clipboard.h"
 #include "platform/HelpViewer.h"
 #include "platform/SysColors.h"
+#include "platform/Translations.h"
 #include "style/TagText.h"
 #include "windows/Colors.h"
 #include "windows/SpecialCharacters.h"
@@ -128,7 +129,9 @@ void TfrmMain::mnuOptionsOptionsClick() {
     dialog.exec();
 }
 
-void TfrmMain::mnuHelpContentsClick() { platform::ShowHelpContents(this, programDir_ + "manual.html"); }
+void TfrmMain::mnuHelpContentsClick() {
+    platform::ShowHelpContents(this, platform::ManualFile(QString::fromStdString(programDir_)).toStdString());
+}
 
 void TfrmMain::mnuHelpAboutClick() {
     windows::TfrmAbout dialog(this);

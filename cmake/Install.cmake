@@ -42,8 +42,11 @@ install(FILES resources/icons/velloran-256.png DESTINATION share/icons/hicolor/2
 foreach(_language IN LISTS VELLORAN_LANGUAGES)
   install(FILES ${VELLORAN_QM_DIR}/velloran_${_language}.qm DESTINATION ${VELLORAN_PROGRAM_DIR}/translations)
 endforeach()
-# The manual beside the program, once, as the Help menu and the About box look for it there.
-install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/manual.html DESTINATION ${VELLORAN_PROGRAM_DIR})
+# The manual beside the program, once per language, as the Help menu and the About box look
+# for it there.
+foreach(_manual IN LISTS VELLORAN_MANUALS)
+  install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${_manual} DESTINATION ${VELLORAN_PROGRAM_DIR})
+endforeach()
 # Software centres list the program from its AppStream metadata; man finds the manual page
 # under the prefix's share/man.
 install(FILES resources/velloran.metainfo.xml DESTINATION share/metainfo RENAME org.example.velloran.metainfo.xml)

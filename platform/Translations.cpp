@@ -2,6 +2,7 @@
 #include "platform/Translations.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -31,6 +32,11 @@ QList<QTranslator*>& Installed() {
     return installed;
 }
 
+QString& LoadedLanguage() {
+    static QString language;
+    return language;
+}
+
 }  // namespace
 
 QString InstallTranslations(const QString& folder, const QStringList& uiLanguages) {
@@ -56,6 +62,7 @@ QString InstallTranslations(const QString& folder, const QStringList& uiLanguage
         SetTranslator([](const char* context, const char* text) {
             return QCoreApplication::translate(context, text).toStdString();
         });
+        LoadedLanguage() = language;
         return language;
     }
     return {};
@@ -68,6 +75,19 @@ void RemoveTranslations() {
     }
     Installed().clear();
     SetTranslator({});
+    LoadedLanguage().clear();
+}
+
+QString ManualFile(const QString& folder) {
+    const QString base = folder.endsWith(u'/') ? folder : folder + u'/';
+    const QString language = LoadedLanguage();
+    if (!language.isEmpty()) {
+        for (const QString& name : {language, language.section(u'_', 0, 0)}) {
+            const QString path = base + QStringLiteral("manual.") + name + QStringLiteral(".html");
+            if (QFileInfo(path).isFile()) return path;
+        }
+    }
+    return base + QStringLiteral("manual.html");
 }
 
 QString TranslationsFolder() {

@@ -24,6 +24,11 @@ QString InstallTranslations(const QString& folder,
 // Takes the catalogues out again: every text is English from then on.
 void RemoveTranslations();
 
+// The manual in `folder` for the language whose catalogue is loaded: "manual.de_AT.html",
+// then "manual.de.html", then the English "manual.html", the first that is there. A
+// language the manual was not written in gets the English one rather than none.
+QString ManualFile(const QString& folder);
+
 // The folder beside the program where the catalogues are installed.
 QString TranslationsFolder();
 

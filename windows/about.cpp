@@ -14,6 +14,7 @@
 #include "platform/Paths.h"
 #include "platform/ShellOpen.h"
 #include "platform/SysColors.h"
+#include "platform/Translations.h"
 
 #ifndef VELLORAN_WEB_PAGE
 #define VELLORAN_WEB_PAGE ""
@@ -30,9 +31,6 @@ constexpr QRect kWebPlace{7, 69, 204, 13};
 constexpr QRect kOKPlace{99, 122, 75, 25};
 constexpr int kTitleFontHeight = -12;
 
-// The manual's HTML copy, which the build puts beside the program.
-constexpr char kManualPage[] = "manual.html";
-
 // A line of the panel, centred across it, so that lines of any length read as one block.
 QLabel* CentredLabel(const char* name, const QString& text, QFrame* parent, int top) {
     auto* label = new QLabel(text, parent);
@@ -48,7 +46,8 @@ QLabel* CentredLabel(const char* name, const QString& text, QFrame* parent, int 
 QUrl ProductWebPage() {
     const QString configured = QStringLiteral(VELLORAN_WEB_PAGE);
     if (!configured.isEmpty()) return QUrl(configured);
-    return QUrl::fromLocalFile(QString::fromStdString(platform::ProgramDir()) + QLatin1String(kManualPage));
+    // The manual's HTML copy beside the program, in the user's language where there is one.
+    return QUrl::fromLocalFile(platform::ManualFile(QString::fromStdString(platform::ProgramDir())));
 }
 
 TfrmAbout::TfrmAbout(QWidget* parent) : TKeyPreviewDialog(parent) {

@@ -51,6 +51,9 @@ mkdir -p "$PREFIX/share"
 cmake --install "$BUILD_DIR" --prefix "$PREFIX" >"$WORK/install.log"
 expect "installed files" "bin/velloran
 lib/velloran/install-manifest.txt
+lib/velloran/manual.de.html
+lib/velloran/manual.es.html
+lib/velloran/manual.fr.html
 lib/velloran/manual.html
 lib/velloran/translations/velloran_de.qm
 lib/velloran/translations/velloran_es.qm

@@ -45,6 +45,9 @@ expect "every file lands where the package says" \
   "$(dpkg-deb --fsys-tarfile "$package" | tar -t | sed 's|^\./||; s|/$||' | grep -v '^$' | sort)" \
   "$(cd "$ROOT" && find . -mindepth 1 | sed 's|^\./||' | sort)"
 expect "the package's layout, the manual once" "usr/bin/velloran
+usr/lib/velloran/manual.de.html
+usr/lib/velloran/manual.es.html
+usr/lib/velloran/manual.fr.html
 usr/lib/velloran/manual.html
 usr/lib/velloran/translations/velloran_de.qm
 usr/lib/velloran/translations/velloran_es.qm

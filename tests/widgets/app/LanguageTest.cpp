@@ -19,6 +19,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
+#include <QTextBrowser>
 #include <QTextDocument>
 #include <QTimer>
 #include <functional>
@@ -295,6 +296,32 @@ TEST_F(LanguageTest, UnderThePseudoLanguageEveryTextIsTranslatedAndFitsBarFixedP
     QStringList clippedPlaces;
     for (const QString& clipped : problems.clipped) clippedPlaces << clipped.section(u'"', 0, 0).trimmed();
     EXPECT_EQ(clippedPlaces, kFixedPlaces) << problems.clipped.join("\n").toStdString();
+}
+
+// Help > Contents and the About box's link give the manual in the window's language, and the
+// English one for a language whose manual is not there.
+TEST_F(LanguageTest, TheManualFollowsTheWindowsLanguage) {
+    const QString built = QCoreApplication::applicationDirPath();
+    for (const QString name : {"manual.html", "manual.de.html"})
+        ASSERT_TRUE(QFile::copy(built + u'/' + name, folder.path() + u'/' + name)) << name.toStdString();
+    const struct {
+        const char* language;
+        const char* manual;
+    } rows[] = {{"de", "manual.de.html"}, {"en", "manual.html"}, {"fr", "manual.html"}};
+    QStringList titles;
+    for (const auto& row : rows) {
+        Start(row.language);
+        window->mnuHelpContents->trigger();
+        platform::THelpViewer* viewer = platform::OpenHelpViewer();
+        ASSERT_NE(viewer, nullptr);
+        EXPECT_EQ(viewer->Browser->source().fileName(), row.manual) << row.language;
+        EXPECT_FALSE(viewer->ShowsMissingFile()) << row.language;
+        EXPECT_EQ(windows::ProductWebPage().fileName(), row.manual) << row.language;
+        titles << viewer->Browser->documentTitle();
+    }
+    // The German page is the translated one, not the English page under another name.
+    EXPECT_NE(titles[0], titles[1]);
+    EXPECT_EQ(titles[2], titles[1]);
 }
 
 struct LanguageRow {
