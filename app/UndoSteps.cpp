@@ -92,14 +92,32 @@ TStyleHistory::TStyleHistory(StyleTarget& window, const TStyle& style, std::func
 
 TStyleHistory::~TStyleHistory() { QCoreApplication::instance()->removeEventFilter(this); }
 
+// The item names the step it takes back ("&Undo Bold") and is the bare command while there is
+// none, so that a language that joins the two with a colon leaves no colon hanging.
 QAction* TStyleHistory::MakeUndoAction(QObject* parent) {
-    QAction* action = stack_->createUndoAction(parent, tr("&Undo"));
+    auto* action = new QAction(parent);
+    const auto name = [action](const QString& step) {
+        action->setText(step.isEmpty() ? tr("&Undo") : tr("&Undo %1", "the step taken back").arg(step));
+    };
+    name(stack_->undoText());
+    action->setEnabled(stack_->canUndo());
+    connect(stack_, &QUndoStack::undoTextChanged, action, name);
+    connect(stack_, &QUndoStack::canUndoChanged, action, &QAction::setEnabled);
+    connect(action, &QAction::triggered, stack_, &QUndoStack::undo);
     action->setShortcut(QKeySequence("Ctrl+Z"));
     return action;
 }
 
 QAction* TStyleHistory::MakeRedoAction(QObject* parent) {
-    QAction* action = stack_->createRedoAction(parent, tr("&Redo"));
+    auto* action = new QAction(parent);
+    const auto name = [action](const QString& step) {
+        action->setText(step.isEmpty() ? tr("&Redo") : tr("&Redo %1", "the step done again").arg(step));
+    };
+    name(stack_->redoText());
+    action->setEnabled(stack_->canRedo());
+    connect(stack_, &QUndoStack::redoTextChanged, action, name);
+    connect(stack_, &QUndoStack::canRedoChanged, action, &QAction::setEnabled);
+    connect(action, &QAction::triggered, stack_, &QUndoStack::redo);
     action->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
     return action;
 }

@@ -332,11 +332,21 @@ Diese Mischung im Stil „%2“ speichern?</translation>
     <name>TStyleHistory</name>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig:</translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Wiederherstellen:</translation>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <comment>the step taken back</comment>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <comment>the step done again</comment>
+        <translation>&amp;Wiederherstellen: %1</translation>
     </message>
 </context>
 <context>

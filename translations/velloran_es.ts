@@ -332,11 +332,21 @@ Save this mixture to Style &quot;%2&quot;?</source>
     <name>TStyleHistory</name>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;Deshacer:</translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Rehacer:</translation>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <comment>the step taken back</comment>
+        <translation>&amp;Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <comment>the step done again</comment>
+        <translation>&amp;Rehacer: %1</translation>
     </message>
 </context>
 <context>

@@ -332,11 +332,21 @@ Enregistrer ce mélange dans le style « %2 » ?</translation>
     <name>TStyleHistory</name>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;Annuler :</translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Rétablir :</translation>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <comment>the step taken back</comment>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <comment>the step done again</comment>
+        <translation>&amp;Rétablir : %1</translation>
     </message>
 </context>
 <context>

@@ -131,6 +131,36 @@ if [ -n "$window" ]; then
 fi
 expect "settings beside the program" yes "$([ -f "$PREFIX/lib/velloran/vlr.ini" ] && echo yes || echo no)"
 expect "style beside the program" yes "$([ -f "$PREFIX/lib/velloran/Default.vls" ] && echo yes || echo no)"
+
+# Under German, F1 shows the German manual installed beside the English one.
+heading=$(sed -n 's|.*<h2[^>]*>\([^<]*\)</h2>.*|\1|p' "$PREFIX/lib/velloran/manual.de.html" | head -n 1)
+expect "the German manual's first heading is its own" no \
+  "$(grep -qF "$heading" "$PREFIX/lib/velloran/manual.html" && echo yes || echo no)"
+LANGUAGE=de "$PREFIX/bin/velloran" &
+PID=$!
+window=$(wait_window "^ Velloran - Default\$")
+text=
+if [ -n "$window" ]; then
+  xdotool windowfocus --sync "$window" || true
+  sleep 0.3
+  xdotool key --clearmodifiers F1
+  viewer=$(wait_window "^Velloran-Hilfe\$")
+  if [ -n "$viewer" ]; then
+    sleep 0.5
+    xdotool key --clearmodifiers ctrl+a ctrl+c
+    sleep 0.5
+    text=$(xclip -o -selection clipboard 2>/dev/null || true)
+    xdotool key --clearmodifiers Escape
+  fi
+  xdotool windowfocus --sync "$window" || true
+  sleep 0.3
+  for key in alt+d b; do xdotool key --clearmodifiers "$key"; sleep 0.3; done
+  for _ in $(seq 1 150); do kill -0 "$PID" 2>/dev/null || break; sleep 0.1; done
+fi
+expect "under German, F1 shows the German manual ($heading)" yes \
+  "$([ -n "$heading" ] && grep -qF "$heading" <<<"$text" && echo yes || echo no)"
+expect "the German window ends with Datei > Beenden" no "$(kill -0 "$PID" 2>/dev/null && echo yes || echo no)"
+PID=
 echo "[Font]" >"$PREFIX/lib/velloran/Mine.vls"
 
 "$SOURCE_DIR/scripts/uninstall" "$PREFIX" >"$WORK/uninstall.log"

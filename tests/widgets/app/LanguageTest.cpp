@@ -437,6 +437,11 @@ TEST_F(WrittenTest, UnderGermanTheWindowReadsGermanAndWritesWhatEnglishWrites) {
     EXPECT_EQ(asked, "„" + folder.path() +
                          "/page.html“ ist bereits vorhanden.\nMöchten Sie die Datei ersetzen? | Bestätigen");
     EXPECT_EQ(yes, "&Ja");
+    // With no step to take back the item is the bare command, no colon left hanging.
+    EXPECT_EQ(window->mnuEditUndo->text(), "&Rückgängig");
+    ClickSwatch("Navy");
+    QTest::qWait(0);
+    EXPECT_EQ(window->mnuEditUndo->text(), "&Rückgängig: Schriftfarbe");
 }
 
 }  // namespace
