@@ -133,7 +133,7 @@ expect "settings beside the program" yes "$([ -f "$PREFIX/lib/velloran/vlr.ini" 
 expect "style beside the program" yes "$([ -f "$PREFIX/lib/velloran/Default.vls" ] && echo yes || echo no)"
 
 # Under German, F1 shows the German manual installed beside the English one.
-heading=$(sed -n 's|.*<h2[^>]*>\([^<]*\)</h2>.*|\1|p' "$PREFIX/lib/velloran/manual.de.html" | head -n 1)
+heading=$(sed -n 's|.*<h2>.*</a>\([^<]*\)</h2>.*|\1|p' "$PREFIX/lib/velloran/manual.de.html" | head -n 1)
 expect "the German manual's first heading is its own" no \
   "$(grep -qF "$heading" "$PREFIX/lib/velloran/manual.html" && echo yes || echo no)"
 LANGUAGE=de "$PREFIX/bin/velloran" &
