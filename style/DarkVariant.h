@@ -11,7 +11,8 @@
 // colour of that hue and lightness. Every colour that reaches AA or AAA against the background
 // in the style reaches at least the same level in the variant: a colour the turn leaves short
 // takes the nearest lightness that makes the level, and where no lightness of its hue can, the
-// background is darkened until one does.
+// background is darkened until one does. A link that stands 3:1 apart from the text in the
+// style stands apart from it in the variant too.
 
 // Whether the style has a light background (OKLCH lightness of a half or more) and so wants a
 // dark variant; a style that is dark already is its own.

@@ -82,6 +82,8 @@ TEST(DarkVariant, EveryPairKeepsItsLevelInTheDarkBlock) {
         {"saturated cyan page", With(0xFFFF00, 0x000080, 0x0000FF, 0x800000, 0x008000, 0x000000), true},
         {"light text on a light page (no level)",
          With(0xFFFFFF, 0xEEEEEE, 0x00FFFF, 0xFFCCFF, 0xCCFFCC, 0xDDDDDD), true},
+        {"links apart from the text by 3:1", With(0xD3EECD, 0x251320, 0x3435B9, 0xECDEC1, 0xCB2CFE, 0x000000),
+         true},
         {"near-black page", With(0x1E1E1E, 0xDDDDDD, 0xFFAA55, 0xFF88CC, 0x00CCFF, 0xFFFFFF), false},
         {"saturated dark blue page", With(0x800000, 0xFFFFFF, 0x00FFFF, 0xFFCCCC, 0x00FF00, 0x00FFFF), false},
     };
@@ -112,6 +114,12 @@ TEST(DarkVariant, EveryPairKeepsItsLevelInTheDarkBlock) {
             EXPECT_GE(inDark, light) << pair.colour << " " << values.at(pair.colour) << " on " << lightBack
                                      << " became " << values.at(d + pair.colour) << " on " << darkBack;
             levels += light;
+        }
+        // A link told apart from the text by 3:1 in the sheet stays apart in the dark block.
+        for (const char* link : {"a:link|color", "a:visited|color", "a:active|color"}) {
+            if (Level(Ratio(values.at(link), values.at("body|color")), true) == 0) continue;
+            EXPECT_GE(Level(Ratio(values.at(d + link), values.at(d + "body|color")), true), 1)
+                << link << " " << values.at(d + link) << " against text " << values.at(d + "body|color");
         }
         // Every row but the one with no level has something to keep.
         if (std::string(c.what).find("no level") == std::string::npos) {
