@@ -433,6 +433,13 @@ TEST(CssPaste, HandWrittenSheetsAndInlineStyles) {
          [](TStyle& s) { s.TextColor = 0x0000FF, s.PictureMode = false; },
          "The tag was loaded except for:\nbackground: red blue is not a background.\n"
          "background-image: linear(red) is not a picture."},
+        // What follows a var() stays part of the value.
+        {".velloran { --f: 'Comic Sans MS'; font-family: var(--f), serif }",
+         [](TStyle& s) {
+             s.FaceName = "Comic Sans MS", s.AltFaces = {"serif"};
+             s.Bold = s.Italic = s.Centered = false;
+         },
+         ""},
         // A page's style sheet passes sizes and custom properties down to the inline styles.
         {"<style>html { font-size: 20px } body { --c: teal }</style><span style=\"font-size: 1.5rem; color: "
          "var(--c)\">x</span>",
