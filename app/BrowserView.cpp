@@ -2,6 +2,7 @@
 // Options > View in Browser: the page Export Page would write, seen in the desktop's browser.
 #include "app/BrowserView.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
@@ -41,8 +42,10 @@ void TBrowserView::Show(const TStyle& style, std::string_view title, std::string
         const QString temp = QDir::tempPath();
         auto folder = std::make_unique<QTemporaryDir>(temp + "/velloran-XXXXXX");
         if (!folder->isValid()) {
-            throw platform::Error("Unable to make a folder for the page in " + temp.toStdString() + ": " +
-                                  folder->errorString().toStdString());
+            throw platform::Error(
+                QCoreApplication::translate("Errors", "Unable to make a folder for the page in %1: %2")
+                    .arg(temp, folder->errorString())
+                    .toStdString());
         }
         folder_ = std::move(folder);
     }

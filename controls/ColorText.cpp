@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "platform/Error.h"
+#include "platform/Translate.h"
 
 namespace controls {
 
@@ -67,7 +68,8 @@ constexpr std::array<NamedColor, 42> kColorNames{{
 }};
 
 [[noreturn]] void NotAnInteger(std::string_view text) {
-    throw platform::Error("'" + std::string(text) + "' is not a valid integer value");
+    throw platform::Error(
+        platform::Arg(platform::Translate("Errors", "'%1' is not a valid integer value"), {text}));
 }
 
 // Decimal with an optional sign, or hexadecimal after "$"; the value must fit in 32 bits.

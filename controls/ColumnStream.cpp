@@ -6,6 +6,7 @@
 
 #include "controls/ColorText.h"
 #include "platform/Error.h"
+#include "platform/Translate.h"
 
 namespace controls {
 
@@ -185,7 +186,9 @@ void TStreamWriter::WriteString(std::string_view text) {
 
 void TStreamWriter::WriteBoolean(bool value) { WriteType(value ? TValueType::vaTrue : TValueType::vaFalse); }
 
-void TStreamReader::Fail() const { throw platform::Error("Invalid column stream"); }
+void TStreamReader::Fail() const {
+    throw platform::Error(platform::Translate("Errors", "Invalid column stream"));
+}
 
 std::uint8_t TStreamReader::TakeByte() {
     if (pos_ >= bytes_.size()) Fail();

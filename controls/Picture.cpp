@@ -7,13 +7,15 @@
 #include "controls/GIFDecoder.h"
 #include "platform/Error.h"
 #include "platform/FileBytes.h"
+#include "platform/Translate.h"
 
 namespace controls {
 
 namespace {
 
 [[noreturn]] void CannotLoad(const std::string& path) {
-    throw platform::Error("Unable to load the picture " + path);
+    throw platform::Error(
+        platform::Arg(platform::Translate("Errors", "Unable to load the picture %1"), {path}));
 }
 
 QImage FirstFrame(const gif::TGIF& frame) {

@@ -13,6 +13,7 @@
 #include "platform/Error.h"
 #include "platform/FileBytes.h"
 #include "platform/TextEncoding.h"
+#include "platform/Translate.h"
 
 // The images live in a static library, whose resource initialiser the linker would drop
 // unless something refers to it; Q_INIT_RESOURCE must be used outside any namespace.
@@ -298,7 +299,8 @@ void TSuperGrid::LoadDataFile() {
     const platform::FileContent file = platform::ReadRegularFile(name, kMaxDataFileBytes);
     if (file.state == platform::FileContent::State::Missing) return;
     if (file.state != platform::FileContent::State::Read)
-        throw platform::Error("Unable to read the data file " + name);
+        throw platform::Error(
+            platform::Arg(platform::Translate("Errors", "Unable to read the data file %1"), {name}));
     const std::string content = platform::DecodeText(file.bytes).utf8;
     int row = FixedRows();
     for (const std::string_view line : SplitDataLines(content)) {

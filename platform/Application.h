@@ -36,7 +36,7 @@ bool RunReportingErrors(Operation&& operation) {
     } catch (const std::exception& e) {
         TApplication::ShowError(QString::fromUtf8(e.what()));
     } catch (...) {
-        TApplication::ShowError(QStringLiteral("Unexpected error"));
+        TApplication::ShowError(QCoreApplication::translate("Errors", "Unexpected error"));
     }
     return false;
 }

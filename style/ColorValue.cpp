@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/Error.h"
+#include "platform/Translate.h"
 
 namespace colorvalue {
 
@@ -29,7 +30,8 @@ int HexDigit(char c) {
 // nothing else (no sign, no blanks), the value no wider than 32 bits.
 std::uint32_t ParseDollarHex(std::string_view text) {
     const auto fail = [&] {
-        throw platform::Error("'$" + std::string(text) + "' is not a valid integer value");
+        throw platform::Error(platform::Arg(
+            platform::Translate("Errors", "'%1' is not a valid integer value"), {"$" + std::string(text)}));
     };
     if (text.empty()) fail();
     std::uint64_t value = 0;

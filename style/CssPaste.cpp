@@ -5,6 +5,7 @@
 #include <array>
 
 #include "platform/AsciiCase.h"
+#include "platform/Translate.h"
 #include "style/CssSelector.h"
 
 namespace {
@@ -19,7 +20,8 @@ bool SelectsFontClass(const std::string& selector) { return SelectsClass(selecto
 
 std::string List(const std::vector<std::string>& names) {
     std::string list;
-    for (const std::string& name : names) list += (list.empty() ? "" : ", ") + name;
+    for (const std::string& name : names)
+        list += (list.empty() ? "" : platform::Translate("Paste", ", ")) + name;
     return CutForMessage(list, kShownListLength);
 }
 
@@ -41,26 +43,29 @@ std::string Written(const CssDeclaration& declaration) {
 
 // A declaration whose value does not read is dropped, as browsers drop it, and an earlier
 // one stands; it is named only when no other gave the property a value. Returns whether
-// this one read.
+// this one read. `unread` is the problem's sentence, with %1 for the declaration.
 template <typename T, typename Read>
-bool Take(CssRead<T>& read, const std::string& written, CssValue value, Read reader,
-          std::string_view unread) {
+bool Take(CssRead<T>& read, const std::string& written, CssValue value, Read reader, const char* unread) {
     if (std::optional<T> read_value = reader(value)) {
         read = {std::move(read_value), written, {}};
         return true;
     }
-    if (!read.value) read = {std::nullopt, written, written + std::string(unread)};
+    if (!read.value)
+        read = {std::nullopt, written, platform::Arg(platform::Translate("Paste", unread), {written})};
     return false;
 }
 
 std::string WithoutAlpha(const std::string& written) {
-    return written + " is loaded without its transparency: a style's colors are opaque.";
+    return platform::Arg(
+        platform::Translate("Paste", "%1 is loaded without its transparency: a style's colors are opaque."),
+        {written});
 }
 
 void TakeColor(CssRead<CssColorValue>& read, const std::string& written, CssValue value,
                const CssContext& context) {
     const auto reader = [&context](CssValue tokens) { return ReadCssColor(tokens, context); };
-    if (Take(read, written, value, reader, " is not a color.") && !read.value->opaque) {
+    if (Take(read, written, value, reader, QT_TRANSLATE_NOOP("Paste", "%1 is not a color.")) &&
+        !read.value->opaque) {
         read.problem = WithoutAlpha(read.written);
     }
 }
@@ -129,11 +134,19 @@ public:
         pasted_.kind = TPastedKind::Sheet;
         std::vector<std::string>& problems = pasted_.problems;
         if (!others_.empty())
-            problems.push_back("The rules for " + List(others_) + ": only one rule sets the font.");
-        if (!hover_.empty()) problems.push_back(List(hover_) + ": a style has no such link color.");
+            problems.push_back(
+                platform::Arg(platform::Translate("Paste", "The rules for %1: only one rule sets the font."),
+                              {List(others_)}));
+        if (!hover_.empty()) {
+            problems.push_back(platform::Arg(
+                platform::Translate("Paste", "%1: a style has no such link color."), {List(hover_)}));
+        }
         std::vector<std::string> atRules;
         for (const std::string& name : sheet_.atRules) AddName(atRules, "@" + CutForMessage(name));
-        if (!atRules.empty()) problems.push_back(List(atRules) + ": not part of a style.");
+        if (!atRules.empty()) {
+            problems.push_back(
+                platform::Arg(platform::Translate("Paste", "%1: not part of a style."), {List(atRules)}));
+        }
         return pasted_;
     }
 
@@ -165,7 +178,9 @@ private:
 
     void NameLeftOut(const std::vector<std::string>& ignored, std::string_view where) {
         if (ignored.empty()) return;
-        pasted_.problems.push_back(List(ignored) + " in " + CutForMessage(where) + ": not part of a style.");
+        pasted_.problems.push_back(
+            platform::Arg(platform::Translate("Paste", "%1 in %2: not part of a style."),
+                          {List(ignored), CutForMessage(where)}));
     }
 
     // The root's and the body's font, which the font's element inherits, with the sizes and
@@ -410,28 +425,37 @@ CssFontValues ReadFontDeclarations(const std::vector<CssDeclaration>& declaratio
         } else if (name == "font-size") {
             const auto size = [&context](CssValue v) { return ReadCssFontSizePx(v, context); };
             CssRead<double> px;
-            if (Take(px, written, value, size, " is not a size.")) {
+            if (Take(px, written, value, size, QT_TRANSLATE_NOOP("Paste", "%1 is not a size."))) {
                 font.sizeStep = {NearestSizeStep(*px.value), written, {}};
                 font.sizePx = px.value;
             } else if (!font.sizeStep.value) {
                 font.sizeStep = {std::nullopt, written, px.problem};
             }
         } else if (name == "font-family") {
-            Take(font.faces, written, value, ReadCssFontFamily, " names no face.");
+            Take(font.faces, written, value, ReadCssFontFamily,
+                 QT_TRANSLATE_NOOP("Paste", "%1 names no face."));
         } else if (name == "font-weight") {
-            Take(font.bold, written, value, ReadCssBold, " is not a weight.");
+            Take(font.bold, written, value, ReadCssBold, QT_TRANSLATE_NOOP("Paste", "%1 is not a weight."));
         } else if (name == "font-style") {
-            Take(font.italic, written, value, ReadCssItalic, " is not a font style.");
+            Take(font.italic, written, value, ReadCssItalic,
+                 QT_TRANSLATE_NOOP("Paste", "%1 is not a font style."));
         } else if (name == "text-align") {
-            Take(font.centered, written, value, ReadCssCentered, " is not an alignment.");
+            Take(font.centered, written, value, ReadCssCentered,
+                 QT_TRANSLATE_NOOP("Paste", "%1 is not an alignment."));
         } else if (name == "font") {
             if (IsCssSystemFont(value)) {
-                font.systemFont = written + " is not read: a system font is each visitor's own.";
+                font.systemFont = platform::Arg(
+                    platform::Translate("Paste", "%1 is not read: a system font is each visitor's own."),
+                    {written});
                 continue;
             }
             const std::optional<CssFont> shorthand = ReadCssFont(value, context);
             if (!shorthand) {
-                if (!font.faces.value) font.faces = {std::nullopt, written, written + " is not a font."};
+                if (!font.faces.value) {
+                    font.faces = {
+                        std::nullopt, written,
+                        platform::Arg(platform::Translate("Paste", "%1 is not a font."), {written})};
+                }
                 continue;
             }
             font.italic = {shorthand->italic, written, {}};
@@ -461,12 +485,14 @@ CssBodyValues ReadBodyDeclarations(const std::vector<CssDeclaration>& declaratio
         } else if (name == "background-color") {
             TakeColor(body.background, written, value, {});
         } else if (name == "background-image") {
-            Take(body.picture, written, value, ReadCssImage, " is not a picture.");
+            Take(body.picture, written, value, ReadCssImage,
+                 QT_TRANSLATE_NOOP("Paste", "%1 is not a picture."));
         } else if (name == "background") {
             // The shorthand sets what it leaves out to the initial value: no picture, and a
             // transparent colour, which leaves the style's colour as it is.
             CssRead<CssBackground> background;
-            if (!Take(background, written, value, ReadCssBackground, " is not a background.")) {
+            if (!Take(background, written, value, ReadCssBackground,
+                      QT_TRANSLATE_NOOP("Paste", "%1 is not a background."))) {
                 if (!body.background.value)
                     body.background = {std::nullopt, background.written, background.problem};
                 continue;

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "platform/AsciiCase.h"
+#include "platform/Translate.h"
 #include "style/CssPaste.h"
 #include "style/FileUrl.h"
 #include "style/HtmlMarkup.h"
@@ -144,7 +145,7 @@ struct Carrier {
 // the innermost one that gives the property.
 template <typename T, typename Read>
 std::optional<T> ReadInnermost(const std::vector<Carrier>& carriers, CssRead<T> CssFontValues::*property,
-                               const char* name, Read read, std::string_view problem,
+                               const char* name, Read read, const char* problem,
                                std::vector<std::string>& problems) {
     std::string unread;
     for (auto carrier = carriers.rbegin(); carrier != carriers.rend(); ++carrier) {
@@ -158,7 +159,8 @@ std::optional<T> ReadInnermost(const std::vector<Carrier>& carriers, CssRead<T> 
         const std::optional<Attribute> attribute = FindAttribute(carrier->node, name);
         if (!attribute) continue;
         if (std::optional<T> value = read(attribute->value)) return value;
-        if (unread.empty()) unread = attribute->Shown() + std::string(problem);
+        if (unread.empty())
+            unread = platform::Arg(platform::Translate("Paste", problem), {attribute->Shown()});
     }
     if (!unread.empty()) problems.push_back(unread);
     return std::nullopt;
@@ -256,7 +258,8 @@ void ReadBody(const GumboNode* body, TPastedTag& pasted) {
         if (const std::optional<TColor> value = ParseLegacyColor(attribute->value)) {
             pasted.colors.emplace_back(color.target, *value);
         } else {
-            pasted.problems.push_back(attribute->Shown() + " is not a color.");
+            pasted.problems.push_back(
+                platform::Arg(platform::Translate("Paste", "%1 is not a color."), {attribute->Shown()}));
         }
     }
     if (style.picture.value) {
@@ -267,8 +270,10 @@ void ReadBody(const GumboNode* body, TPastedTag& pasted) {
     if (style.background.Declared()) pasted.picture = std::string();
     for (const char* picture : kPictureAttributes) {
         if (const std::optional<Attribute> attribute = FindAttribute(body, picture)) {
-            pasted.problems.push_back(attribute->Shown() +
-                                      " is not loaded: a tag does not say which folder holds the picture.");
+            pasted.problems.push_back(platform::Arg(
+                platform::Translate("Paste",
+                                    "%1 is not loaded: a tag does not say which folder holds the picture."),
+                {attribute->Shown()}));
         }
     }
 }
@@ -319,18 +324,20 @@ public:
             carriers.push_back({fonts[i], StyleFont(fonts[i], scopes[i])});
         std::vector<std::string>& problems = pasted_.problems;
         if (auto color = ReadInnermost(carriers, &CssFontValues::color, "color", ReadLegacyColor,
-                                       " is not a color.", problems)) {
+                                       QT_TRANSLATE_NOOP("Paste", "%1 is not a color."), problems)) {
             pasted_.colors.emplace_back(ctFont, color->color);
         }
         pasted_.sizeStep = ReadInnermost(carriers, &CssFontValues::sizeStep, "size", ParseLegacyFontSize,
-                                         " is not a size.", problems);
-        pasted_.faces =
-            ReadInnermost(carriers, &CssFontValues::faces, "face", SplitFaces, " names no face.", problems)
-                .value_or(std::vector<std::string>());
+                                         QT_TRANSLATE_NOOP("Paste", "%1 is not a size."), problems);
+        pasted_.faces = ReadInnermost(carriers, &CssFontValues::faces, "face", SplitFaces,
+                                      QT_TRANSLATE_NOOP("Paste", "%1 names no face."), problems)
+                            .value_or(std::vector<std::string>());
         if (!Trim(text_.Text()).empty()) pasted_.text = text_.Text();
         if (text_.Cut()) {
-            problems.push_back("The text after its first " + std::to_string(kMaxPastedTextLength) +
-                               " characters, as a style holds no more.");
+            problems.push_back(platform::Arg(
+                platform::Translate("Paste",
+                                    "The text after its first %1 characters, as a style holds no more."),
+                {std::to_string(kMaxPastedTextLength)}));
         }
     }
 
@@ -500,8 +507,9 @@ TPastedTag ParsePastedTag(std::string_view text) {
     }
     // What was left unread might have changed what was read; the message says where it stopped.
     if (text.size() > kMaxMarkupBytes && pasted.kind != TPastedKind::None) {
-        pasted.problems.push_back("The text after its first " + std::to_string(kMaxMarkupBytes / 1024) +
-                                  " KB, as a paste is read no further.");
+        pasted.problems.push_back(platform::Arg(
+            platform::Translate("Paste", "The text after its first %1 KB, as a paste is read no further."),
+            {std::to_string(kMaxMarkupBytes / 1024)}));
     }
     return pasted;
 }
@@ -518,8 +526,10 @@ std::vector<std::string> LoadPastedTag(const TPastedTag& tag, StyleTarget& targe
         } else if (named == pictureName) {
             target.SelectPictureMode();
         } else {
-            problems.push_back("The picture \"" + CutForMessage(named) +
-                               "\" is not loaded: CSS does not say which folder holds it.");
+            problems.push_back(platform::Arg(
+                platform::Translate(
+                    "Paste", "The picture \"%1\" is not loaded: CSS does not say which folder holds it."),
+                {CutForMessage(named)}));
         }
     }
     if (!tag.setsFont) return problems;
@@ -529,12 +539,13 @@ std::vector<std::string> LoadPastedTag(const TPastedTag& tag, StyleTarget& targe
         const FaceChoice choice = ChooseShownFace(tag.faces, target);
         alternates = choice.alternates;
         if (choice.index < 0 || choice.fallback) {
-            std::string line = "The face \"" + CutForMessage(tag.faces.front()) + "\" is not installed";
-            if (choice.index >= 0) {
-                line +=
-                    "; \"" + target.Faces()[static_cast<std::size_t>(choice.index)] + "\" is used instead";
-            }
-            problems.push_back(line + ".");
+            const std::string face = CutForMessage(tag.faces.front());
+            problems.push_back(
+                choice.index < 0
+                    ? platform::Arg(platform::Translate("Paste", "The face \"%1\" is not installed."), {face})
+                    : platform::Arg(platform::Translate(
+                                        "Paste", "The face \"%1\" is not installed; \"%2\" is used instead."),
+                                    {face, target.Faces()[static_cast<std::size_t>(choice.index)]}));
         }
         target.SelectFace(choice.index);
     }

@@ -96,6 +96,34 @@
         <source>Unable to read %1</source>
         <translation>%1 kann nicht gelesen werden</translation>
     </message>
+    <message>
+        <source>Unable to make a folder for the page in %1: %2</source>
+        <translation>In %1 kann kein Ordner für die Seite angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist kein gültiger Ganzzahlwert</translation>
+    </message>
+    <message>
+        <source>Invalid column stream</source>
+        <translation>Ungültige Spaltendaten</translation>
+    </message>
+    <message>
+        <source>Unable to load the picture %1</source>
+        <translation>Das Bild %1 kann nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>Unable to read the data file %1</source>
+        <translation>Die Datendatei %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Unerwarteter Fehler</translation>
+    </message>
+    <message>
+        <source>Missing program resource %1</source>
+        <translation>Fehlende Programmressource %1</translation>
+    </message>
 </context>
 <context>
     <name>Paste</name>
@@ -114,6 +142,90 @@
     <message>
         <source>The clipboard holds no FONT or BODY tag and no CSS.</source>
         <translation>Die Zwischenablage enthält kein FONT- oder BODY-Tag und kein CSS.</translation>
+    </message>
+    <message>
+        <source>%1 is loaded without its transparency: a style&apos;s colors are opaque.</source>
+        <translation>%1 wird ohne Transparenz übernommen: Die Farben eines Stils sind deckend.</translation>
+    </message>
+    <message>
+        <source>%1 is not a color.</source>
+        <translation>%1 ist keine Farbe.</translation>
+    </message>
+    <message>
+        <source>The rules for %1: only one rule sets the font.</source>
+        <translation>Die Regeln für %1: Nur eine Regel legt die Schrift fest.</translation>
+    </message>
+    <message>
+        <source>%1: a style has no such link color.</source>
+        <translation>%1: Ein Stil hat keine solche Linkfarbe.</translation>
+    </message>
+    <message>
+        <source>%1: not part of a style.</source>
+        <translation>%1: nicht Teil eines Stils.</translation>
+    </message>
+    <message>
+        <source>%1 in %2: not part of a style.</source>
+        <translation>%1 in %2: nicht Teil eines Stils.</translation>
+    </message>
+    <message>
+        <source>%1 is not a size.</source>
+        <translation>%1 ist keine Größe.</translation>
+    </message>
+    <message>
+        <source>%1 names no face.</source>
+        <translation>%1 nennt keine Schriftart.</translation>
+    </message>
+    <message>
+        <source>%1 is not a weight.</source>
+        <translation>%1 ist keine Schriftstärke.</translation>
+    </message>
+    <message>
+        <source>%1 is not a font style.</source>
+        <translation>%1 ist kein Schriftstil.</translation>
+    </message>
+    <message>
+        <source>%1 is not an alignment.</source>
+        <translation>%1 ist keine Ausrichtung.</translation>
+    </message>
+    <message>
+        <source>%1 is not read: a system font is each visitor&apos;s own.</source>
+        <translation>%1 wird nicht gelesen: Eine Systemschrift ist bei jedem Besucher eine andere.</translation>
+    </message>
+    <message>
+        <source>%1 is not a font.</source>
+        <translation>%1 ist keine Schrift.</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture.</source>
+        <translation>%1 ist kein Bild.</translation>
+    </message>
+    <message>
+        <source>%1 is not a background.</source>
+        <translation>%1 ist kein Hintergrund.</translation>
+    </message>
+    <message>
+        <source>%1 is not loaded: a tag does not say which folder holds the picture.</source>
+        <translation>%1 wird nicht übernommen: Ein Tag sagt nicht, in welchem Ordner das Bild liegt.</translation>
+    </message>
+    <message>
+        <source>The text after its first %1 characters, as a style holds no more.</source>
+        <translation>Der Text nach seinen ersten %1 Zeichen, da ein Stil nicht mehr fasst.</translation>
+    </message>
+    <message>
+        <source>The text after its first %1 KB, as a paste is read no further.</source>
+        <translation>Der Text nach seinen ersten %1 KB, da beim Einfügen nicht weiter gelesen wird.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not loaded: CSS does not say which folder holds it.</source>
+        <translation>Das Bild „%1“ wird nicht übernommen: CSS sagt nicht, in welchem Ordner es liegt.</translation>
+    </message>
+    <message>
+        <source>The face &quot;%1&quot; is not installed.</source>
+        <translation>Die Schriftart „%1“ ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The face &quot;%1&quot; is not installed; &quot;%2&quot; is used instead.</source>
+        <translation>Die Schriftart „%1“ ist nicht installiert; stattdessen wird „%2“ verwendet.</translation>
     </message>
 </context>
 <context>

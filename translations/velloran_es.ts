@@ -96,6 +96,34 @@
         <source>Unable to read %1</source>
         <translation>No se puede leer %1</translation>
     </message>
+    <message>
+        <source>Unable to make a folder for the page in %1: %2</source>
+        <translation>No se puede crear una carpeta para la página en %1: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«%1» no es un valor entero válido</translation>
+    </message>
+    <message>
+        <source>Invalid column stream</source>
+        <translation>Datos de columnas no válidos</translation>
+    </message>
+    <message>
+        <source>Unable to load the picture %1</source>
+        <translation>No se puede cargar la imagen %1</translation>
+    </message>
+    <message>
+        <source>Unable to read the data file %1</source>
+        <translation>No se puede leer el archivo de datos %1</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Error inesperado</translation>
+    </message>
+    <message>
+        <source>Missing program resource %1</source>
+        <translation>Falta el recurso del programa %1</translation>
+    </message>
 </context>
 <context>
     <name>Paste</name>
@@ -114,6 +142,90 @@
     <message>
         <source>The clipboard holds no FONT or BODY tag and no CSS.</source>
         <translation>El portapapeles no contiene ninguna etiqueta FONT o BODY ni CSS.</translation>
+    </message>
+    <message>
+        <source>%1 is loaded without its transparency: a style&apos;s colors are opaque.</source>
+        <translation>%1 se carga sin su transparencia: los colores de un estilo son opacos.</translation>
+    </message>
+    <message>
+        <source>%1 is not a color.</source>
+        <translation>%1 no es un color.</translation>
+    </message>
+    <message>
+        <source>The rules for %1: only one rule sets the font.</source>
+        <translation>Las reglas de %1: solo una regla define la fuente.</translation>
+    </message>
+    <message>
+        <source>%1: a style has no such link color.</source>
+        <translation>%1: un estilo no tiene ese color de enlace.</translation>
+    </message>
+    <message>
+        <source>%1: not part of a style.</source>
+        <translation>%1: no forma parte de un estilo.</translation>
+    </message>
+    <message>
+        <source>%1 in %2: not part of a style.</source>
+        <translation>%1 en %2: no forma parte de un estilo.</translation>
+    </message>
+    <message>
+        <source>%1 is not a size.</source>
+        <translation>%1 no es un tamaño.</translation>
+    </message>
+    <message>
+        <source>%1 names no face.</source>
+        <translation>%1 no nombra ningún tipo de letra.</translation>
+    </message>
+    <message>
+        <source>%1 is not a weight.</source>
+        <translation>%1 no es un grosor de fuente.</translation>
+    </message>
+    <message>
+        <source>%1 is not a font style.</source>
+        <translation>%1 no es un estilo de fuente.</translation>
+    </message>
+    <message>
+        <source>%1 is not an alignment.</source>
+        <translation>%1 no es una alineación.</translation>
+    </message>
+    <message>
+        <source>%1 is not read: a system font is each visitor&apos;s own.</source>
+        <translation>%1 no se lee: una fuente del sistema es propia de cada visitante.</translation>
+    </message>
+    <message>
+        <source>%1 is not a font.</source>
+        <translation>%1 no es una fuente.</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture.</source>
+        <translation>%1 no es una imagen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a background.</source>
+        <translation>%1 no es un fondo.</translation>
+    </message>
+    <message>
+        <source>%1 is not loaded: a tag does not say which folder holds the picture.</source>
+        <translation>%1 no se carga: una etiqueta no dice qué carpeta contiene la imagen.</translation>
+    </message>
+    <message>
+        <source>The text after its first %1 characters, as a style holds no more.</source>
+        <translation>El texto tras sus primeros %1 caracteres, ya que un estilo no admite más.</translation>
+    </message>
+    <message>
+        <source>The text after its first %1 KB, as a paste is read no further.</source>
+        <translation>El texto tras sus primeros %1 KB, ya que lo pegado no se lee más allá.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not loaded: CSS does not say which folder holds it.</source>
+        <translation>La imagen «%1» no se carga: el CSS no dice qué carpeta la contiene.</translation>
+    </message>
+    <message>
+        <source>The face &quot;%1&quot; is not installed.</source>
+        <translation>El tipo de letra «%1» no está instalado.</translation>
+    </message>
+    <message>
+        <source>The face &quot;%1&quot; is not installed; &quot;%2&quot; is used instead.</source>
+        <translation>El tipo de letra «%1» no está instalado; se usa «%2» en su lugar.</translation>
     </message>
 </context>
 <context>

@@ -96,6 +96,34 @@
         <source>Unable to read %1</source>
         <translation>Impossible de lire %1</translation>
     </message>
+    <message>
+        <source>Unable to make a folder for the page in %1: %2</source>
+        <translation>Impossible de créer un dossier pour la page dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>« %1 » n&apos;est pas une valeur entière valide</translation>
+    </message>
+    <message>
+        <source>Invalid column stream</source>
+        <translation>Données de colonnes non valides</translation>
+    </message>
+    <message>
+        <source>Unable to load the picture %1</source>
+        <translation>Impossible de charger l&apos;image %1</translation>
+    </message>
+    <message>
+        <source>Unable to read the data file %1</source>
+        <translation>Impossible de lire le fichier de données %1</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Erreur inattendue</translation>
+    </message>
+    <message>
+        <source>Missing program resource %1</source>
+        <translation>Ressource du programme manquante : %1</translation>
+    </message>
 </context>
 <context>
     <name>Paste</name>
@@ -114,6 +142,90 @@
     <message>
         <source>The clipboard holds no FONT or BODY tag and no CSS.</source>
         <translation>Le presse-papiers ne contient ni balise FONT ou BODY ni CSS.</translation>
+    </message>
+    <message>
+        <source>%1 is loaded without its transparency: a style&apos;s colors are opaque.</source>
+        <translation>%1 est chargé sans sa transparence : les couleurs d&apos;un style sont opaques.</translation>
+    </message>
+    <message>
+        <source>%1 is not a color.</source>
+        <translation>%1 n&apos;est pas une couleur.</translation>
+    </message>
+    <message>
+        <source>The rules for %1: only one rule sets the font.</source>
+        <translation>Les règles pour %1 : une seule règle définit la police.</translation>
+    </message>
+    <message>
+        <source>%1: a style has no such link color.</source>
+        <translation>%1 : un style n&apos;a pas cette couleur de lien.</translation>
+    </message>
+    <message>
+        <source>%1: not part of a style.</source>
+        <translation>%1 : ne fait pas partie d&apos;un style.</translation>
+    </message>
+    <message>
+        <source>%1 in %2: not part of a style.</source>
+        <translation>%1 dans %2 : ne fait pas partie d&apos;un style.</translation>
+    </message>
+    <message>
+        <source>%1 is not a size.</source>
+        <translation>%1 n&apos;est pas une taille.</translation>
+    </message>
+    <message>
+        <source>%1 names no face.</source>
+        <translation>%1 ne nomme aucune police.</translation>
+    </message>
+    <message>
+        <source>%1 is not a weight.</source>
+        <translation>%1 n&apos;est pas une graisse.</translation>
+    </message>
+    <message>
+        <source>%1 is not a font style.</source>
+        <translation>%1 n&apos;est pas un style de police.</translation>
+    </message>
+    <message>
+        <source>%1 is not an alignment.</source>
+        <translation>%1 n&apos;est pas un alignement.</translation>
+    </message>
+    <message>
+        <source>%1 is not read: a system font is each visitor&apos;s own.</source>
+        <translation>%1 n&apos;est pas lu : une police système est propre à chaque visiteur.</translation>
+    </message>
+    <message>
+        <source>%1 is not a font.</source>
+        <translation>%1 n&apos;est pas une police.</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture.</source>
+        <translation>%1 n&apos;est pas une image.</translation>
+    </message>
+    <message>
+        <source>%1 is not a background.</source>
+        <translation>%1 n&apos;est pas un arrière-plan.</translation>
+    </message>
+    <message>
+        <source>%1 is not loaded: a tag does not say which folder holds the picture.</source>
+        <translation>%1 n&apos;est pas chargé : une balise ne dit pas quel dossier contient l&apos;image.</translation>
+    </message>
+    <message>
+        <source>The text after its first %1 characters, as a style holds no more.</source>
+        <translation>Le texte après ses %1 premiers caractères, car un style n&apos;en contient pas plus.</translation>
+    </message>
+    <message>
+        <source>The text after its first %1 KB, as a paste is read no further.</source>
+        <translation>Le texte après ses %1 premiers Ko, car un collage n&apos;est pas lu au-delà.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not loaded: CSS does not say which folder holds it.</source>
+        <translation>L&apos;image « %1 » n&apos;est pas chargée : le CSS ne dit pas quel dossier la contient.</translation>
+    </message>
+    <message>
+        <source>The face &quot;%1&quot; is not installed.</source>
+        <translation>La police « %1 » n&apos;est pas installée.</translation>
+    </message>
+    <message>
+        <source>The face &quot;%1&quot; is not installed; &quot;%2&quot; is used instead.</source>
+        <translation>La police « %1 » n&apos;est pas installée ; « %2 » est utilisée à la place.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "windows/SpecialCharacters.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -65,7 +66,8 @@ constexpr int kCodePrefixLength = 2;
 QByteArray ReadResource(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw platform::Error("Missing program resource " + path.toStdString());
+        throw platform::Error(
+            QCoreApplication::translate("Errors", "Missing program resource %1").arg(path).toStdString());
     return file.readAll();
 }
 

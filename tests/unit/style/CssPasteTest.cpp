@@ -420,6 +420,26 @@ TEST(CssPaste, HandWrittenSheetsAndInlineStyles) {
          "background-color: rgba(0, 0, 255, 0.5) is loaded without its transparency: a style's colors are "
          "opaque.\n"
          "color: bogus is not a color."},
+        // Each property's value that does not read is named, once, as written.
+        {".velloran { color: #123; font-weight: heavy; font-style: upright; text-align: middle; font: menu }",
+         [](TStyle& s) { s.FontColor = 0x332211, s.Bold = s.Italic = s.Centered = false; },
+         "The CSS was loaded from .velloran except for:\nfont-weight: heavy is not a weight.\n"
+         "font-style: upright is not a font style.\ntext-align: middle is not an alignment.\n"
+         "font: menu is not read: a system font is each visitor's own."},
+        {"<span style=\"color: #123; font: bogus\">x</span>",
+         [](TStyle& s) { s.FontColor = 0x332211, s.Bold = s.Italic = s.Centered = false, s.UserText = "x"; },
+         "The tag was loaded except for:\nfont: bogus is not a font."},
+        {"<body style=\"background-image: linear(red); background: red blue; color: red\">",
+         [](TStyle& s) { s.TextColor = 0x0000FF, s.PictureMode = false; },
+         "The tag was loaded except for:\nbackground: red blue is not a background.\n"
+         "background-image: linear(red) is not a picture."},
+        // What follows a var() stays part of the value.
+        {".velloran { --f: 'Comic Sans MS'; font-family: var(--f), serif }",
+         [](TStyle& s) {
+             s.FaceName = "Comic Sans MS", s.AltFaces = {"serif"};
+             s.Bold = s.Italic = s.Centered = false;
+         },
+         ""},
         // A page's style sheet passes sizes and custom properties down to the inline styles.
         {"<style>html { font-size: 20px } body { --c: teal }</style><span style=\"font-size: 1.5rem; color: "
          "var(--c)\">x</span>",

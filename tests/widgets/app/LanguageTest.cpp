@@ -24,9 +24,12 @@
 #include <QTimer>
 #include <functional>
 
+#include "platform/Application.h"
+#include "platform/Clipboard.h"
 #include "platform/HelpViewer.h"
 #include "platform/Translate.h"
 #include "platform/Translations.h"
+#include "tests/widgets/ErrorLog.h"
 #include "tests/widgets/app/MainWindowFixture.h"
 #include "windows/Colors.h"
 #include "windows/ContrastCheck.h"
@@ -419,29 +422,101 @@ TEST_F(WrittenTest, UnderGermanTheWindowReadsGermanAndWritesWhatEnglishWrites) {
     EXPECT_EQ(german.settings, english.settings);
     EXPECT_NE(english.page, "(missing)");
 
-    // The question before replacing a page, as a user meets it, in a window that asks.
-    Start("de");
-    window->ChoosePageToExport = [this](const std::string&) {
-        return (folder.path() + "/page.html").toStdString();
-    };
-    QString asked, yes;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        asked = box->text() + " | " + box->windowTitle();
-        for (QAbstractButton* button : box->buttons())
-            if (box->buttonRole(button) == QMessageBox::YesRole) yes = button->text();
-        box->reject();
-    });
-    window->mnuFileExportPage->trigger();
-    EXPECT_EQ(asked, "„" + folder.path() +
-                         "/page.html“ ist bereits vorhanden.\nMöchten Sie die Datei ersetzen? | Bestätigen");
-    EXPECT_EQ(yes, "&Ja");
     // With no step to take back the item is the bare command, no colon left hanging.
+    Start("de");
     EXPECT_EQ(window->mnuEditUndo->text(), "&Rückgängig");
     ClickSwatch("Navy");
     QTest::qWait(0);
     EXPECT_EQ(window->mnuEditUndo->text(), "&Rückgängig: Schriftfarbe");
+}
+
+// A box as the user meets it: the real one, not the test log that stands in for error boxes.
+// Its text, title and buttons, with the test's folder written as DIR.
+QString ShownBox(const std::function<void()>& open, const QString& dir) {
+    platform::TApplication::SetErrorSink({});
+    QString shown = QStringLiteral("(no box)");
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        shown = box->text() + " | " + box->windowTitle();
+        for (QAbstractButton* button : box->buttons()) shown += " | " + button->text();
+        box->reject();
+    });
+    open();
+    RecordErrors();
+    return shown.replace(dir, QLatin1String("DIR"));
+}
+
+struct BoxRow {
+    const char* name;
+    std::function<void(TfrmMain& main, const QString& dir)> open;
+    std::string english, german;  // the English as the program has always written it
+};
+
+void PasteTag(TfrmMain& main, const std::string& text) {
+    platform::SetClipboardText(text);
+    main.mnuEditPasteTag->trigger();
+}
+
+const BoxRow kBoxes[] = {
+    {"question before replacing a page",
+     [](TfrmMain& main, const QString& dir) {
+         QFile(dir + "/page.html").open(QIODevice::WriteOnly);
+         main.ChoosePageToExport = [dir](const std::string&) { return (dir + "/page.html").toStdString(); };
+         main.mnuFileExportPage->trigger();
+     },
+     "\"DIR/page.html\" already exists.\nDo you want to replace it? | Confirm | Cancel | &Yes | &No",
+     "„DIR/page.html“ ist bereits vorhanden.\nMöchten Sie die Datei ersetzen? | Bestätigen | Abbrechen | &Ja "
+     "| &Nein"},
+    {"a FONT tag with parts that do not read",
+     [](TfrmMain& main, const QString&) {
+         PasteTag(main, "<font color=transparent size=huge face=\"Frutiger, Futura\">x</font>");
+     },
+     "The tag was loaded except for:\nCOLOR=\"transparent\" is not a color.\nSIZE=\"huge\" is not a size.\n"
+     "The face \"Frutiger\" is not installed; \"Abadi\" is used instead. | Velloran | OK",
+     "Das Tag wurde übernommen, außer:\nCOLOR=\"transparent\" ist keine Farbe.\nSIZE=\"huge\" ist keine "
+     "Größe.\n"
+     "Die Schriftart „Frutiger“ ist nicht installiert; stattdessen wird „Abadi“ verwendet. | Velloran | OK"},
+    {"CSS with parts that do not read",
+     [](TfrmMain& main, const QString&) {
+         PasteTag(main,
+                  "body { color: rgb(0 0 0 / 50%); margin: 0 } a:hover { color: lime } @media print { }\n"
+                  ".velloran { font: menu; font-weight: heavy; text-align: middle }");
+     },
+     "The CSS was loaded from body, .velloran except for:\n"
+     "color: rgb(0 0 0 / 50%) is loaded without its transparency: a style's colors are opaque.\n"
+     "font-weight: heavy is not a weight.\ntext-align: middle is not an alignment.\n"
+     "font: menu is not read: a system font is each visitor's own.\nmargin in body: not part of a style.\n"
+     "a:hover: a style has no such link color.\n@media: not part of a style. | Velloran | OK",
+     "Das CSS wurde aus body, .velloran übernommen, außer:\n"
+     "color: rgb(0 0 0 / 50%) wird ohne Transparenz übernommen: Die Farben eines Stils sind deckend.\n"
+     "font-weight: heavy ist keine Schriftstärke.\ntext-align: middle ist keine Ausrichtung.\n"
+     "font: menu wird nicht gelesen: Eine Systemschrift ist bei jedem Besucher eine andere.\n"
+     "margin in body: nicht Teil eines Stils.\na:hover: Ein Stil hat keine solche Linkfarbe.\n"
+     "@media: nicht Teil eines Stils. | Velloran | OK"},
+    {"a damaged style file",
+     [](TfrmMain& main, const QString& dir) {
+         QFile file(dir + "/Bad.vls");
+         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+         file.write("[Font]\ncolorFont=nothex\n");
+         file.close();
+         main.ChooseStyleToOpen = [dir] { return (dir + "/Bad.vls").toStdString(); };
+         main.mnuFileOpen->trigger();
+     },
+     "'$nothex' is not a valid integer value | Velloran | OK",
+     "„$nothex“ ist kein gültiger Ganzzahlwert | Velloran | OK"},
+};
+
+// Under German the boxes read German; in English they read as they always have.
+TEST_F(LanguageTest, BoxesReadInTheUsersLanguage) {
+    for (const BoxRow& row : kBoxes) {
+        for (const char* language : {"en", "de"}) {
+            Start(language);
+            const QString shown = ShownBox([&] { row.open(*window, folder.path()); }, folder.path());
+            EXPECT_EQ(shown.toStdString(), std::string(language) == "en" ? row.english : row.german)
+                << row.name << " " << language;
+        }
+    }
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "controls/SuperGridPaint.h"
 #include "platform/Error.h"
 #include "platform/SysColors.h"
+#include "platform/Translations.h"
 #include "tests/unit/style/TempFolder.h"
 
 using namespace controls;
@@ -306,20 +307,31 @@ TEST(SuperGridDataFile, MissingFileClearsTheDataRowsSilently) {
     EXPECT_EQ(g.grid.Cells(0, 1), " ");
 }
 
+// The error reads in the user's language, the file's name as it is.
 TEST(SuperGridDataFile, AnUnreadablePictureEndsTheLoadWithAnError) {
     DataGrid g;
     WriteFile(g.folder.File("bad.gif"), "GIF89a\x01");
     WriteFile(g.folder.File("bad.png"), "not a picture");
-    for (const char* name : {"bad.gif", "bad.png"}) {
-        try {
-            g.Load("before\n,{" + g.folder.File(name) + "}\nafter\n", false);
-            ADD_FAILURE() << name << " loaded";
-        } catch (const platform::Error& e) {
-            EXPECT_EQ(std::string(e.what()), "Unable to load the picture " + g.folder.File(name));
+    const struct {
+        const char* language;
+        const char* before;
+        const char* after;
+    } languages[] = {{"en", "Unable to load the picture ", ""},
+                     {"de", "Das Bild ", " kann nicht geladen werden"}};
+    for (const auto& language : languages) {
+        platform::InstallTranslations(platform::TranslationsFolder(), {language.language});
+        for (const char* name : {"bad.gif", "bad.png"}) {
+            try {
+                g.Load("before\n,{" + g.folder.File(name) + "}\nafter\n", false);
+                ADD_FAILURE() << name << " loaded";
+            } catch (const platform::Error& e) {
+                EXPECT_EQ(std::string(e.what()), language.before + g.folder.File(name) + language.after);
+            }
+            EXPECT_EQ(g.grid.Cells(0, 1), "before");
+            EXPECT_EQ(g.grid.Cells(0, 3), " ");  // the load ended before the third line
+            EXPECT_EQ(g.grid.Objects(1, 2), nullptr);
         }
-        EXPECT_EQ(g.grid.Cells(0, 1), "before");
-        EXPECT_EQ(g.grid.Cells(0, 3), " ");  // the load ended before the third line
-        EXPECT_EQ(g.grid.Objects(1, 2), nullptr);
+        platform::RemoveTranslations();
     }
 }
 
