@@ -40,10 +40,11 @@ LocaleName Parse(std::string name) {
 bool IsCLocale(const LocaleName& locale) { return locale.language == "C" || locale.language == "POSIX"; }
 
 // Adds the names to try for one of the user's languages, most particular first. Returns false
-// when the list ends there: English is the written text.
+// when the list ends there: English is the written text, and C, as in gettext, asks for it.
 bool AddNames(const std::string& entry, std::vector<std::string>& names) {
     const LocaleName locale = Parse(entry);
-    if (locale.language.empty() || IsCLocale(locale)) return true;
+    if (locale.language.empty()) return true;
+    if (IsCLocale(locale)) return false;
     const std::string full =
         locale.territory.empty() ? locale.language : locale.language + "_" + locale.territory;
     std::vector<std::string> tried;

@@ -19,8 +19,8 @@ using TEnvironment = std::function<std::optional<std::string>(const char* name)>
 // LANG that is set; under the C locale, or with none, the messages are English whatever
 // LANGUAGE says (a script that asks for C wants the written texts). Otherwise LANGUAGE's
 // colon-separated list comes first, then the locale. "de_AT.UTF-8" gives "de_AT", "de"; the
-// list ends at the first English name, as the window program's does: a pseudo-language such
-// as en_XA is still tried.
+// list ends at the first English name, as the window program's does (a pseudo-language such
+// as en_XA is still tried), and at C.
 std::vector<std::string> MessageLanguages(const TEnvironment& environment);
 
 // The first of `languages` that `catalogue` holds texts for; empty for English.

@@ -46,7 +46,9 @@ TEST(MessageLanguage, IsChosenAsGettextChoosesIt) {
         {{{"LANGUAGE", ""}, {"LANG", "fr_CA"}}, {"fr_CA", "fr"}},
         // LANGUAGE's list first, then the locale.
         {{{"LANGUAGE", "fr:de"}, {"LANG", "es_ES.UTF-8"}}, {"fr", "de", "es_ES", "es"}},
-        {{{"LANGUAGE", "de-AT::C:fr"}, {"LANG", "de_AT.UTF-8"}}, {"de_AT", "de", "fr"}},
+        {{{"LANGUAGE", "de-AT::fr"}, {"LANG", "de_AT.UTF-8"}}, {"de_AT", "de", "fr"}},
+        // In the list, C asks for the written texts, as gettext reads it.
+        {{{"LANGUAGE", "es:C:fr"}, {"LANG", "de_DE.UTF-8"}}, {"es"}},
         // English is the written text: the search ends there, after a pseudo-language too.
         {{{"LANGUAGE", "en_GB:de"}, {"LANG", "de_DE.UTF-8"}}, {"en_GB"}},
         {{{"LANGUAGE", "en_XA"}, {"LANG", "de_DE.UTF-8"}}, {"en_XA"}},
