@@ -110,8 +110,12 @@ TEST(MessageLanguage, TheCompiledCatalogueServesTheCommandLine) {
     EXPECT_TRUE(std::adjacent_find(catalogue.begin(), catalogue.end(), [&key](const auto& a, const auto& b) {
                     return !(key(a) < key(b));
                 }) == catalogue.end());
-    for (const std::string language : {"de", "fr", "es"}) {
+    // The bytes as the catalogues hold them, quotation marks and accents too.
+    for (const auto& [language, translation] : {std::pair{"de", "Unbekannte Option „%1“."},
+                                                {"fr", "Option « %1 » inconnue."},
+                                                {"es", "Opción desconocida «%1»."}}) {
         EXPECT_EQ(CatalogueLanguage({language}, catalogue), language);
+        EXPECT_EQ(LookUp(catalogue, language, "CommandLine", "Unknown option '%1'."), translation);
     }
 
     const std::pair<Environment, std::string> cases[] = {
