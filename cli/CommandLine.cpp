@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/Translate.h"
+
 namespace {
 
 // Options the toolkit takes from the command line, with a value, and without.
@@ -17,6 +19,9 @@ template <typename List>
 bool Contains(const List& list, std::string_view word) {
     return std::find(std::begin(list), std::end(list), word) != std::end(list);
 }
+
+using platform::Arg;
+using platform::Translate;
 
 TCommandLine Failure(std::string message) {
     TCommandLine line;
@@ -67,15 +72,16 @@ std::optional<std::string> ReadWords(const std::vector<std::string>& arguments, 
             } else if (i + 1 < arguments.size()) {
                 values.push_back(arguments[++i]);
             } else {
-                return "Missing value after '" + written + "'.";
+                return Arg(Translate("CommandLine", "Missing value after '%1'."), {written});
             }
             continue;
         }
         bool* flag = name == "h" || name == "help"      ? &words.help
                      : name == "v" || name == "version" ? &words.version
                                                         : nullptr;
-        if (flag == nullptr) return "Unknown option '" + name + "'.";
-        if (equals != std::string::npos) return "Unexpected value after '" + written + "'.";
+        if (flag == nullptr) return Arg(Translate("CommandLine", "Unknown option '%1'."), {name});
+        if (equals != std::string::npos)
+            return Arg(Translate("CommandLine", "Unexpected value after '%1'."), {written});
         *flag = true;
     }
     return std::nullopt;
@@ -97,49 +103,69 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         return line;
     }
     if (!words.reads.empty()) {
-        if (words.reads.size() > 1) return Failure("Only one --read can be given.");
-        if (!words.files.empty()) return Failure("--read takes no style file.");
-        if (words.prints.empty()) return Failure("--read needs --print WHAT.");
+        if (words.reads.size() > 1) return Failure(Translate("CommandLine", "Only one --read can be given."));
+        if (!words.files.empty()) return Failure(Translate("CommandLine", "--read takes no style file."));
+        if (words.prints.empty()) return Failure(Translate("CommandLine", "--read needs --print WHAT."));
     }
-    if (words.files.size() > 1) return Failure("Only one style file can be opened at a time.");
+    if (words.files.size() > 1)
+        return Failure(Translate("CommandLine", "Only one style file can be opened at a time."));
     if (!words.files.empty()) line.styleFile = words.files.front();
     if (!words.prints.empty()) {
-        if (words.prints.size() > 1) return Failure("Only one --print can be given.");
+        if (words.prints.size() > 1)
+            return Failure(Translate("CommandLine", "Only one --print can be given."));
         line.what = words.prints.front();
         if (!Contains(kPrintTexts, line.what)) {
-            return Failure("--print takes font, font-text, body, css or html5, not \"" + line.what + "\".");
+            return Failure(Arg(
+                Translate("CommandLine", "--print takes font, font-text, body, css or html5, not \"%1\"."),
+                {line.what}));
         }
         if (!words.reads.empty()) {
             line.readFile = words.reads.front();
-            if (line.readFile.empty()) return Failure("--read needs a file, or - for standard input.");
+            if (line.readFile.empty())
+                return Failure(Translate("CommandLine", "--read needs a file, or - for standard input."));
             line.action = TCommandLine::Action::Read;
             return line;
         }
-        if (line.styleFile.empty()) return Failure("--print needs a style file.");
+        if (line.styleFile.empty()) return Failure(Translate("CommandLine", "--print needs a style file."));
         line.action = TCommandLine::Action::Print;
     }
     return line;
 }
 
+// Each paragraph is one text, so that a translation keeps its columns and breaks its own
+// lines; the option names and the texts --print knows are typed, and stay as they are.
 std::string UsageText(std::string_view programName) {
-    const std::string name(programName);
-    return "Usage: " + name + " [STYLE.vls]\n" + "       " + name + " --print WHAT STYLE.vls\n" + "       " +
-           name +
-           " --read FILE --print WHAT\n"
-           "Compose HTML font and body tags with the mouse and copy them.\n"
-           "\n"
-           "  STYLE.vls           open this style instead of the start-up style; when a copy\n"
-           "                      is running already, it opens the style there\n"
-           "  --print WHAT        print a text of the style and exit, without a window; WHAT is\n"
-           "                      font       the font tag\n"
-           "                      font-text  the font tag with its text\n"
-           "                      body       the body tag\n"
-           "                      css        the style sheet\n"
-           "                      html5      the HTML5 markup\n"
-           "  --read FILE         read FILE (- for standard input) as Paste Tag reads the\n"
-           "                      clipboard, markup or CSS, and print WHAT of the result;\n"
-           "                      what is not read goes to standard error, and the exit code\n"
-           "                      is 1 when nothing was read\n"
-           "  -h, --help          show this help and exit\n"
-           "  -v, --version       show the version and exit\n";
+    const char* const paragraphs[] = {
+        QT_TRANSLATE_NOOP("Usage",
+                          "Usage: %1 [STYLE.vls]\n"
+                          "       %1 --print WHAT STYLE.vls\n"
+                          "       %1 --read FILE --print WHAT"),
+        QT_TRANSLATE_NOOP("Usage", "Compose HTML font and body tags with the mouse and copy them."),
+        "",
+        QT_TRANSLATE_NOOP("Usage",
+                          "  STYLE.vls           open this style instead of the start-up style; when a copy\n"
+                          "                      is running already, it opens the style there"),
+        QT_TRANSLATE_NOOP(
+            "Usage",
+            "  --print WHAT        print a text of the style and exit, without a window; WHAT is\n"
+            "                      font       the font tag\n"
+            "                      font-text  the font tag with its text\n"
+            "                      body       the body tag\n"
+            "                      css        the style sheet\n"
+            "                      html5      the HTML5 markup"),
+        QT_TRANSLATE_NOOP("Usage",
+                          "  --read FILE         read FILE (- for standard input) as Paste Tag reads the\n"
+                          "                      clipboard, markup or CSS, and print WHAT of the result;\n"
+                          "                      what is not read goes to standard error, and the exit code\n"
+                          "                      is 1 when nothing was read"),
+        QT_TRANSLATE_NOOP("Usage", "  -h, --help          show this help and exit"),
+        QT_TRANSLATE_NOOP("Usage", "  -v, --version       show the version and exit"),
+    };
+    std::string usage;
+    for (const char* paragraph : paragraphs) {
+        if (*paragraph != '\0')
+            usage += platform::Arg(platform::Translate("Usage", paragraph), {programName});
+        usage += '\n';
+    }
+    return usage;
 }

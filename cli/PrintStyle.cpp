@@ -8,6 +8,7 @@
 
 #include "platform/Error.h"
 #include "platform/IniFile.h"
+#include "platform/Translate.h"
 #include "style/PlainStyleTarget.h"
 #include "style/StyleFile.h"
 
@@ -39,13 +40,13 @@ int PrintStyle(const std::string& what, const std::string& path, std::ostream& o
     // A file that is not there would read as the default style; a script asking for it has
     // the name wrong, and must hear so.
     if (!std::filesystem::exists(path, ignored)) {
-        PrintLine(err, "Unable to read " + path);
+        PrintLine(err, platform::Arg(platform::Translate("Errors", "Unable to read %1"), {path}));
         return 1;
     }
     try {
         const platform::IniText text = platform::TIniFile(path).ReadAll();
         if (!HoldsStyleKeys(text)) {
-            PrintLine(err, path + " holds no style.");
+            PrintLine(err, platform::Arg(platform::Translate("Reading", "%1 holds no style."), {path}));
             return 1;
         }
         std::optional<std::string> face = text.Value("Font", "faceFont");

@@ -7,6 +7,7 @@
 
 #include "cli/PrintText.h"
 #include "platform/FileBytes.h"
+#include "platform/Translate.h"
 #include "style/PlainStyleTarget.h"
 #include "style/TagParser.h"
 
@@ -20,7 +21,7 @@ std::optional<std::string> ReadInput(const std::string& path, std::istream& in, 
         while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
             text.append(buffer, static_cast<std::size_t>(in.gcount()));
             if (text.size() > static_cast<std::size_t>(kMaxReadBytes)) {
-                PrintLine(err, "The standard input is too large to read.");
+                PrintLine(err, platform::Translate("Reading", "The standard input is too large to read."));
                 return std::nullopt;
             }
         }
@@ -28,7 +29,7 @@ std::optional<std::string> ReadInput(const std::string& path, std::istream& in, 
     }
     platform::FileContent content = platform::ReadRegularFile(path, kMaxReadBytes);
     if (content.state != platform::FileContent::State::Read) {
-        PrintLine(err, "Unable to read " + path);
+        PrintLine(err, platform::Arg(platform::Translate("Errors", "Unable to read %1"), {path}));
         return std::nullopt;
     }
     return std::move(content.bytes);
@@ -42,8 +43,12 @@ int ReadMarkup(const std::string& what, const std::string& path, std::istream& i
     if (!text) return 1;
     const TPastedTag pasted = ParsePastedTag(*text);
     if (pasted.kind == TPastedKind::None) {
-        PrintLine(err, (path == "-" ? std::string("The standard input") : path) +
-                           " holds no FONT or BODY tag and no CSS.");
+        PrintLine(
+            err,
+            path == "-"
+                ? platform::Translate("Reading", "The standard input holds no FONT or BODY tag and no CSS.")
+                : platform::Arg(platform::Translate("Reading", "%1 holds no FONT or BODY tag and no CSS."),
+                                {path}));
         return 1;
     }
     PlainStyleTarget target(installed.faces, DefaultStyle(installed.faces), installed.generic);

@@ -5,7 +5,9 @@
 #include <iostream>
 #include <vector>
 
+#include "cli/Catalogue.h"
 #include "cli/FontconfigFaces.h"
+#include "cli/MessageLanguage.h"
 #include "cli/PrintStyle.h"
 #include "cli/ReadMarkup.h"
 #include "platform/WebFaces.h"
@@ -40,6 +42,8 @@ std::string ProgramName(int argc, char* argv[]) {
 }
 
 TProgramStart StartFromCommandLine(int argc, char* argv[]) {
+    // Before the words are read: a usage error is already a message for the user.
+    UseUserLanguage(ProcessEnvironment, FrontCatalogue());
     TProgramStart start{ParseCommandLine(std::vector<std::string>(argv, argv + argc)), std::nullopt};
     start.exitCode = RunWithoutWindow(start.line, ProgramName(argc, argv), std::cout, std::cerr);
     return start;

@@ -7,11 +7,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <clocale>
 #include <cstring>
 #include <iostream>
 
 #include "cli/WindowProgram.h"
 #include "cli/Windowless.h"
+#include "platform/Translate.h"
 
 int main(int argc, char* argv[]) {
     const TProgramStart start = StartFromCommandLine(argc, argv);
@@ -22,7 +24,12 @@ int main(int argc, char* argv[]) {
     char fallback[] = "velloran";  // the front program's name
     char* noArguments[] = {fallback, nullptr};
     execv(window.c_str(), argc > 0 ? argv : noArguments);
-    std::cerr << ProgramName(argc, argv) << ": cannot start " << window.string() << ": "
-              << std::strerror(errno) << "\n";
+    const int failure = errno;
+    // The system's own words for the failure, in the user's language where it has them.
+    std::setlocale(LC_MESSAGES, "");
+    std::cerr << ProgramName(argc, argv) << ": "
+              << platform::Arg(platform::Translate("CommandLine", "cannot start %1: %2"),
+                               {window.string(), std::strerror(failure)})
+              << "\n";
     return 1;
 }

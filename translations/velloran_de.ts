@@ -52,6 +52,57 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>cannot start %1: %2</source>
+        <translation>%1 kann nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Nach „%1“ fehlt der Wert.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Unerwarteter Wert nach „%1“.</translation>
+    </message>
+    <message>
+        <source>Only one --read can be given.</source>
+        <translation>Es kann nur ein --read angegeben werden.</translation>
+    </message>
+    <message>
+        <source>--read takes no style file.</source>
+        <translation>--read nimmt keine Stildatei an.</translation>
+    </message>
+    <message>
+        <source>--read needs --print WHAT.</source>
+        <translation>--read braucht --print WAS.</translation>
+    </message>
+    <message>
+        <source>Only one style file can be opened at a time.</source>
+        <translation>Es kann nur eine Stildatei auf einmal geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Only one --print can be given.</source>
+        <translation>Es kann nur ein --print angegeben werden.</translation>
+    </message>
+    <message>
+        <source>--print takes font, font-text, body, css or html5, not &quot;%1&quot;.</source>
+        <translation>--print nimmt font, font-text, body, css oder html5, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--read needs a file, or - for standard input.</source>
+        <translation>--read braucht eine Datei, oder - für die Standardeingabe.</translation>
+    </message>
+    <message>
+        <source>--print needs a style file.</source>
+        <translation>--print braucht eine Stildatei.</translation>
+    </message>
+</context>
+<context>
     <name>Contrast</name>
     <message>
         <source>Font color</source>
@@ -239,6 +290,25 @@
 Save this mixture to Style &quot;%2&quot;?</source>
         <translation>Der Stil wurde aus „%1“ nur teilweise gelesen: Die Werte nach dem beschädigten sind die bisherigen.
 Diese Mischung im Stil „%2“ speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>Reading</name>
+    <message>
+        <source>%1 holds no style.</source>
+        <translation>%1 enthält keinen Stil.</translation>
+    </message>
+    <message>
+        <source>The standard input is too large to read.</source>
+        <translation>Die Standardeingabe ist zu groß zum Lesen.</translation>
+    </message>
+    <message>
+        <source>The standard input holds no FONT or BODY tag and no CSS.</source>
+        <translation>Die Standardeingabe enthält kein FONT- oder BODY-Tag und kein CSS.</translation>
+    </message>
+    <message>
+        <source>%1 holds no FONT or BODY tag and no CSS.</source>
+        <translation>%1 enthält kein FONT- oder BODY-Tag und kein CSS.</translation>
     </message>
 </context>
 <context>
@@ -751,6 +821,61 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>&amp;Special...</source>
         <translation>&amp;Zeichen...</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>Usage: %1 [STYLE.vls]
+       %1 --print WHAT STYLE.vls
+       %1 --read FILE --print WHAT</source>
+        <translation>Aufruf: %1 [STIL.vls]
+        %1 --print WAS STIL.vls
+        %1 --read DATEI --print WAS</translation>
+    </message>
+    <message>
+        <source>Compose HTML font and body tags with the mouse and copy them.</source>
+        <translation>Font- und Body-Tags für HTML mit der Maus zusammenstellen und kopieren.</translation>
+    </message>
+    <message>
+        <source>  STYLE.vls           open this style instead of the start-up style; when a copy
+                      is running already, it opens the style there</source>
+        <translation>  STIL.vls            diesen Stil statt des Startstils öffnen; läuft das
+                      Programm schon, öffnet es den Stil dort</translation>
+    </message>
+    <message>
+        <source>  --print WHAT        print a text of the style and exit, without a window; WHAT is
+                      font       the font tag
+                      font-text  the font tag with its text
+                      body       the body tag
+                      css        the style sheet
+                      html5      the HTML5 markup</source>
+        <translation>  --print WAS         einen Text des Stils ohne Fenster ausgeben und beenden;
+                      WAS ist
+                      font       das Font-Tag
+                      font-text  das Font-Tag mit seinem Text
+                      body       das Body-Tag
+                      css        das Stylesheet
+                      html5      das HTML5-Markup</translation>
+    </message>
+    <message>
+        <source>  --read FILE         read FILE (- for standard input) as Paste Tag reads the
+                      clipboard, markup or CSS, and print WHAT of the result;
+                      what is not read goes to standard error, and the exit code
+                      is 1 when nothing was read</source>
+        <translation>  --read DATEI        DATEI (- für die Standardeingabe) lesen, wie „Tag
+                      einfügen“ die Zwischenablage liest, Markup oder CSS,
+                      und WAS vom Ergebnis ausgeben; was nicht gelesen wird,
+                      geht auf die Standardfehlerausgabe, und der Exit-Status
+                      ist 1, wenn nichts gelesen wurde</translation>
+    </message>
+    <message>
+        <source>  -h, --help          show this help and exit</source>
+        <translation>  -h, --help          diese Hilfe zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>  -v, --version       show the version and exit</source>
+        <translation>  -v, --version       die Version zeigen und beenden</translation>
     </message>
 </context>
 <context>

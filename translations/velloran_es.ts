@@ -52,6 +52,57 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>cannot start %1: %2</source>
+        <translation>no se puede iniciar %1: %2</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta el valor después de «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opción desconocida «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado después de «%1».</translation>
+    </message>
+    <message>
+        <source>Only one --read can be given.</source>
+        <translation>Solo se puede indicar un --read.</translation>
+    </message>
+    <message>
+        <source>--read takes no style file.</source>
+        <translation>--read no admite archivo de estilo.</translation>
+    </message>
+    <message>
+        <source>--read needs --print WHAT.</source>
+        <translation>--read necesita --print QUÉ.</translation>
+    </message>
+    <message>
+        <source>Only one style file can be opened at a time.</source>
+        <translation>Solo se puede abrir un archivo de estilo a la vez.</translation>
+    </message>
+    <message>
+        <source>Only one --print can be given.</source>
+        <translation>Solo se puede indicar un --print.</translation>
+    </message>
+    <message>
+        <source>--print takes font, font-text, body, css or html5, not &quot;%1&quot;.</source>
+        <translation>--print admite font, font-text, body, css o html5, no «%1».</translation>
+    </message>
+    <message>
+        <source>--read needs a file, or - for standard input.</source>
+        <translation>--read necesita un archivo, o - para la entrada estándar.</translation>
+    </message>
+    <message>
+        <source>--print needs a style file.</source>
+        <translation>--print necesita un archivo de estilo.</translation>
+    </message>
+</context>
+<context>
     <name>Contrast</name>
     <message>
         <source>Font color</source>
@@ -239,6 +290,25 @@
 Save this mixture to Style &quot;%2&quot;?</source>
         <translation>El estilo solo se leyó en parte de «%1»: los valores tras el dañado son los que tenía antes.
 ¿Guardar esta mezcla en el estilo «%2»?</translation>
+    </message>
+</context>
+<context>
+    <name>Reading</name>
+    <message>
+        <source>%1 holds no style.</source>
+        <translation>%1 no contiene ningún estilo.</translation>
+    </message>
+    <message>
+        <source>The standard input is too large to read.</source>
+        <translation>La entrada estándar es demasiado grande para leerla.</translation>
+    </message>
+    <message>
+        <source>The standard input holds no FONT or BODY tag and no CSS.</source>
+        <translation>La entrada estándar no contiene ninguna etiqueta FONT o BODY ni CSS.</translation>
+    </message>
+    <message>
+        <source>%1 holds no FONT or BODY tag and no CSS.</source>
+        <translation>%1 no contiene ninguna etiqueta FONT o BODY ni CSS.</translation>
     </message>
 </context>
 <context>
@@ -751,6 +821,59 @@ Do you want to replace it?</source>
     <message>
         <source>&amp;Special...</source>
         <translation>&amp;Símbolos...</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>Usage: %1 [STYLE.vls]
+       %1 --print WHAT STYLE.vls
+       %1 --read FILE --print WHAT</source>
+        <translation>Uso: %1 [ESTILO.vls]
+     %1 --print QUÉ ESTILO.vls
+     %1 --read ARCHIVO --print QUÉ</translation>
+    </message>
+    <message>
+        <source>Compose HTML font and body tags with the mouse and copy them.</source>
+        <translation>Componer con el ratón etiquetas HTML font y body, y copiarlas.</translation>
+    </message>
+    <message>
+        <source>  STYLE.vls           open this style instead of the start-up style; when a copy
+                      is running already, it opens the style there</source>
+        <translation>  ESTILO.vls          abrir este estilo en lugar del estilo de inicio; si ya
+                      hay una copia en marcha, abre el estilo en ella</translation>
+    </message>
+    <message>
+        <source>  --print WHAT        print a text of the style and exit, without a window; WHAT is
+                      font       the font tag
+                      font-text  the font tag with its text
+                      body       the body tag
+                      css        the style sheet
+                      html5      the HTML5 markup</source>
+        <translation>  --print QUÉ         mostrar un texto del estilo y salir, sin ventana; QUÉ es
+                      font       la etiqueta font
+                      font-text  la etiqueta font con su texto
+                      body       la etiqueta body
+                      css        la hoja de estilo
+                      html5      el marcado HTML5</translation>
+    </message>
+    <message>
+        <source>  --read FILE         read FILE (- for standard input) as Paste Tag reads the
+                      clipboard, markup or CSS, and print WHAT of the result;
+                      what is not read goes to standard error, and the exit code
+                      is 1 when nothing was read</source>
+        <translation>  --read ARCHIVO      leer ARCHIVO (- para la entrada estándar) como «Pegar
+                      etiqueta» lee el portapapeles, marcado o CSS, y mostrar
+                      QUÉ del resultado; lo que no se lee va a la salida de
+                      errores, y el código de salida es 1 si no se leyó nada</translation>
+    </message>
+    <message>
+        <source>  -h, --help          show this help and exit</source>
+        <translation>  -h, --help          mostrar esta ayuda y salir</translation>
+    </message>
+    <message>
+        <source>  -v, --version       show the version and exit</source>
+        <translation>  -v, --version       mostrar la versión y salir</translation>
     </message>
 </context>
 <context>

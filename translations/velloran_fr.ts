@@ -52,6 +52,57 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>cannot start %1: %2</source>
+        <translation>impossible de démarrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valeur manquante après « %1 ».</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option « %1 » inconnue.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valeur inattendue après « %1 ».</translation>
+    </message>
+    <message>
+        <source>Only one --read can be given.</source>
+        <translation>Une seule option --read est admise.</translation>
+    </message>
+    <message>
+        <source>--read takes no style file.</source>
+        <translation>--read ne prend pas de fichier de style.</translation>
+    </message>
+    <message>
+        <source>--read needs --print WHAT.</source>
+        <translation>--read demande --print QUOI.</translation>
+    </message>
+    <message>
+        <source>Only one style file can be opened at a time.</source>
+        <translation>Un seul fichier de style peut être ouvert à la fois.</translation>
+    </message>
+    <message>
+        <source>Only one --print can be given.</source>
+        <translation>Une seule option --print est admise.</translation>
+    </message>
+    <message>
+        <source>--print takes font, font-text, body, css or html5, not &quot;%1&quot;.</source>
+        <translation>--print prend font, font-text, body, css ou html5, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>--read needs a file, or - for standard input.</source>
+        <translation>--read demande un fichier, ou - pour l&apos;entrée standard.</translation>
+    </message>
+    <message>
+        <source>--print needs a style file.</source>
+        <translation>--print demande un fichier de style.</translation>
+    </message>
+</context>
+<context>
     <name>Contrast</name>
     <message>
         <source>Font color</source>
@@ -239,6 +290,25 @@
 Save this mixture to Style &quot;%2&quot;?</source>
         <translation>Le style n&apos;a été lu qu&apos;en partie depuis « %1 » : les valeurs après celle qui est endommagée sont celles d&apos;avant.
 Enregistrer ce mélange dans le style « %2 » ?</translation>
+    </message>
+</context>
+<context>
+    <name>Reading</name>
+    <message>
+        <source>%1 holds no style.</source>
+        <translation>%1 ne contient aucun style.</translation>
+    </message>
+    <message>
+        <source>The standard input is too large to read.</source>
+        <translation>L&apos;entrée standard est trop grande pour être lue.</translation>
+    </message>
+    <message>
+        <source>The standard input holds no FONT or BODY tag and no CSS.</source>
+        <translation>L&apos;entrée standard ne contient ni balise FONT ou BODY ni CSS.</translation>
+    </message>
+    <message>
+        <source>%1 holds no FONT or BODY tag and no CSS.</source>
+        <translation>%1 ne contient ni balise FONT ou BODY ni CSS.</translation>
     </message>
 </context>
 <context>
@@ -751,6 +821,61 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>&amp;Special...</source>
         <translation>&amp;Spéciaux...</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>Usage: %1 [STYLE.vls]
+       %1 --print WHAT STYLE.vls
+       %1 --read FILE --print WHAT</source>
+        <translation>Usage : %1 [STYLE.vls]
+        %1 --print QUOI STYLE.vls
+        %1 --read FICHIER --print QUOI</translation>
+    </message>
+    <message>
+        <source>Compose HTML font and body tags with the mouse and copy them.</source>
+        <translation>Composer à la souris des balises HTML font et body, et les copier.</translation>
+    </message>
+    <message>
+        <source>  STYLE.vls           open this style instead of the start-up style; when a copy
+                      is running already, it opens the style there</source>
+        <translation>  STYLE.vls           ouvrir ce style au lieu du style de démarrage ; si le
+                      programme tourne déjà, le style s&apos;ouvre dans sa fenêtre</translation>
+    </message>
+    <message>
+        <source>  --print WHAT        print a text of the style and exit, without a window; WHAT is
+                      font       the font tag
+                      font-text  the font tag with its text
+                      body       the body tag
+                      css        the style sheet
+                      html5      the HTML5 markup</source>
+        <translation>  --print QUOI        afficher un texte du style et quitter, sans fenêtre ;
+                      QUOI est
+                      font       la balise font
+                      font-text  la balise font avec son texte
+                      body       la balise body
+                      css        la feuille de style
+                      html5      le balisage HTML5</translation>
+    </message>
+    <message>
+        <source>  --read FILE         read FILE (- for standard input) as Paste Tag reads the
+                      clipboard, markup or CSS, and print WHAT of the result;
+                      what is not read goes to standard error, and the exit code
+                      is 1 when nothing was read</source>
+        <translation>  --read FICHIER      lire FICHIER (- pour l&apos;entrée standard) comme « Coller
+                      la balise » lit le presse-papiers, balisage ou CSS, et
+                      afficher QUOI du résultat ; ce qui n&apos;est pas lu va sur
+                      la sortie d&apos;erreur, et le code de sortie est 1 si rien
+                      n&apos;a été lu</translation>
+    </message>
+    <message>
+        <source>  -h, --help          show this help and exit</source>
+        <translation>  -h, --help          afficher cette aide et quitter</translation>
+    </message>
+    <message>
+        <source>  -v, --version       show the version and exit</source>
+        <translation>  -v, --version       afficher la version et quitter</translation>
     </message>
 </context>
 <context>

@@ -13,8 +13,9 @@ printf '[Font]\ncolorFont=0000FF\nfaceFont=Nowhere Sans\nfontsize=3\njustify=l\n
 printf '[Font]\ncolorFont=00FF00\n' >"$E2E_DIR/Green.vls"
 printf '[Font]\ncolorFont=FF0000\n' >"$E2E_DIR/Red One.vls"
 
-# No display for what needs no window.
-headless() { env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$program" "$@"; }
+# No display for what needs no window, and the texts as written, whatever this machine's
+# language: the rows further down choose their languages themselves.
+headless() { env -u DISPLAY -u WAYLAND_DISPLAY -u LANGUAGE QT_QPA_PLATFORM= LC_ALL=C "$program" "$@"; }
 code() { "$@" >"$E2E_DIR/out" 2>"$E2E_DIR/err" && echo 0 || echo $?; }
 e2e_expect "--help exits 0" 0 "$(code headless --help)"
 e2e_expect "--help prints the usage" "Usage: velloran [STYLE.vls]" "$(head -n 1 "$E2E_DIR/out")"
@@ -26,6 +27,55 @@ e2e_expect "--print font" "0 <FONT COLOR=\"#FF0000\"  SIZE=\"3\" FACE=\"'Nowhere
   "$(cd "$E2E_DIR" && code headless --print font Blue.vls) $(cat "$E2E_DIR/out")"
 e2e_expect "--print of a missing style exits 1" "1 Unable to read $E2E_DIR/none.vls" \
   "$(code headless --print body "$E2E_DIR/none.vls") $(cat "$E2E_DIR/err")"
+# In the user's language, chosen as gettext programs choose it: the locale (LC_ALL, then
+# LC_MESSAGES, then LANG) decides whether LANGUAGE counts at all, a regional locale falls back
+# to its language, and English ends the search. Settings | --help's first line | the error.
+in_language() {
+  local settings=$1
+  shift
+  # shellcheck disable=SC2086 # the settings are words
+  env -u DISPLAY -u WAYLAND_DISPLAY -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG QT_QPA_PLATFORM= $settings \
+    "$program" "$@"
+}
+while IFS='|' read -r settings usage unknown; do
+  e2e_expect "--help under $settings" "0 $usage" "$(code in_language "$settings" --help) $(head -n 1 "$E2E_DIR/out")"
+  e2e_expect "an unknown option under $settings" "2 velloran: $unknown|$usage|" \
+    "$(code in_language "$settings" --frobnicate) $(head -n 2 "$E2E_DIR/err" | tr '\n' '|')$(cat "$E2E_DIR/out")"
+done <<'ROWS'
+LANGUAGE=de LANG=de_DE.UTF-8|Aufruf: velloran [STIL.vls]|Unbekannte Option „frobnicate“.
+LANG=de_AT.UTF-8|Aufruf: velloran [STIL.vls]|Unbekannte Option „frobnicate“.
+LANGUAGE=de LANG=C|Usage: velloran [STYLE.vls]|Unknown option 'frobnicate'.
+LANGUAGE=de|Usage: velloran [STYLE.vls]|Unknown option 'frobnicate'.
+LANGUAGE=de LANG=de_DE.UTF-8 LC_ALL=C.UTF-8|Usage: velloran [STYLE.vls]|Unknown option 'frobnicate'.
+LANGUAGE=it:fr:de LANG=de_DE.UTF-8|Usage : velloran [STYLE.vls]|Option « frobnicate » inconnue.
+LANGUAGE=en_GB:de LANG=de_DE.UTF-8|Usage: velloran [STYLE.vls]|Unknown option 'frobnicate'.
+LC_MESSAGES=es_ES.UTF-8 LANG=de_DE.UTF-8|Uso: velloran [ESTILO.vls]|Opción desconocida «frobnicate».
+LANGUAGE=en_XA LANG=de_DE.UTF-8|[Ûšàĝé: velloran [ŠŢÝĹÉ.ṽĺš]|[Ûñķñöŵñ öþţîöñ 'frobnicate'. ŵôŕđš]
+ROWS
+# What --read prints is the same, byte for byte, in any language; only what it says on
+# standard error reads German.
+printf 'body { color: #AAA; margin: 0; background: url(tile.gif) }\n.velloran { font: italic bold 2em serif; float: left }\n' \
+  >"$E2E_DIR/partly.css"
+for what in css html5 font-text; do
+  english=$(code headless --read "$E2E_DIR/partly.css" --print "$what")
+  cp "$E2E_DIR/out" "$E2E_DIR/english.out"
+  cp "$E2E_DIR/err" "$E2E_DIR/english.err"
+  german=$(code in_language "LANGUAGE=de LANG=de_DE.UTF-8" --read "$E2E_DIR/partly.css" --print "$what")
+  e2e_expect "--read --print $what under German: the same exit code and the same bytes" "0 0 same" \
+    "$english $german $(cmp -s "$E2E_DIR/english.out" "$E2E_DIR/out" && echo same || echo differ)"
+  e2e_expect "--read under German: as many problem lines as in English" "$(wc -l <"$E2E_DIR/english.err")" \
+    "$(wc -l <"$E2E_DIR/err")"
+done
+e2e_expect "--read's problems in English" "The CSS was loaded from body, .velloran except for:" \
+  "$(head -n 1 "$E2E_DIR/english.err")"
+e2e_expect "--read's problems under German" "Das CSS wurde aus body, .velloran übernommen, außer:" \
+  "$(head -n 1 "$E2E_DIR/err")"
+e2e_expect "--print of a missing style under German" "1 $E2E_DIR/none.vls kann nicht gelesen werden" \
+  "$(code in_language "LANGUAGE=de LANG=de_DE.UTF-8" --print body "$E2E_DIR/none.vls") $(cat "$E2E_DIR/err")"
+e2e_expect "--print of a file that holds no style under French" \
+  "1 $E2E_DIR/partly.css ne contient aucun style." \
+  "$(code in_language "LANG=fr_FR.UTF-8" --print body "$E2E_DIR/partly.css") $(cat "$E2E_DIR/err")"
+
 # A build script's --print must not wait for the toolkit's libraries to load.
 e2e_expect "the program answering the command line loads no toolkit" 0 "$(ldd "$program" | grep -c 'libQt' || true)"
 e2e_expect "--print writes no settings" "" "$(ls "$E2E_DIR/program" | grep -v -e '^velloran$' -e '^velloran-window$' || true)"

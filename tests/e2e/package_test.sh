@@ -81,7 +81,7 @@ if [ "$(id -u)" -eq 0 ] && [ ! -e /usr/lib/velloran/velloran-window ] && unshare
   mkdir "$WORK/cwd"
   printf '#!/bin/sh\ntouch "%s/ran"\n' "$WORK/cwd" >"$WORK/cwd/velloran-window"
   chmod +x "$WORK/cwd/velloran-window"
-  no_proc=$(cd "$WORK/cwd" && unshare --mount sh -c 'mount -t tmpfs none /proc && exec "$1"' - \
+  no_proc=$(cd "$WORK/cwd" && env -u LANGUAGE LC_ALL=C unshare --mount sh -c 'mount -t tmpfs none /proc && exec "$1"' - \
     "$ROOT/usr/lib/velloran/velloran" 2>&1 || true)
   expect "without /proc the current folder's velloran-window is not run" no "$(yes_if test -e "$WORK/cwd/ran")"
   expect "without /proc the installed path is tried" \
@@ -91,8 +91,9 @@ else
   echo "skipped: hiding /proc needs the superuser and no installed package"
 fi
 
-# The manual page names every option --help shows.
-help_options=$("$ROOT/usr/lib/velloran/velloran" --help | grep -oE -- '(^|[[:space:],[])-{1,2}[a-z][a-z-]*' |
+# The manual page names every option --help shows; both in English, which --help writes under
+# the C locale whatever the machine's language.
+help_options=$(env -u LANGUAGE LC_ALL=C "$ROOT/usr/lib/velloran/velloran" --help | grep -oE -- '(^|[[:space:],[])-{1,2}[a-z][a-z-]*' |
   sed 's/^[^-]*//' | sort -u)
 page=$(MANWIDTH=200 man -l "$ROOT/usr/share/man/man1/velloran.1.gz" 2>/dev/null)
 missing=$(for option in $help_options; do grep -qwe "$option" <<<"$page" || echo "$option"; done)
