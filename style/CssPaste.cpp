@@ -116,12 +116,6 @@ public:
         }
     }
 
-    // What the body passes down to the elements in it.
-    CssScope BodyScope() {
-        ReadSurroundings();
-        return bodyScope_;
-    }
-
     TPastedTag Read() {
         ReadSurroundings();
         ReadBody();
@@ -510,5 +504,3 @@ CssBodyValues ReadBodyDeclarations(const std::vector<CssDeclaration>& declaratio
 }
 
 TPastedTag ParsePastedSheet(std::string_view text) { return SheetReader(ParseCssSheet(text)).Read(); }
-
-CssScope PageScope(std::string_view sheets) { return SheetReader(ParseCssSheet(sheets)).BodyScope(); }
