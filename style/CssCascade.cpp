@@ -55,9 +55,11 @@ void DropInherited(std::vector<CssDeclaration>& declarations) {
 
 CssCascade::CssCascade(std::string_view sheets) : sheet_(ParseCssSheet(sheets)), matcher_(kMatchBudget) {
     for (const CssRule& rule : sheet_.rules) {
-        for (const std::string& text : rule.selectors) {
+        std::vector<CssComplexSelector> selectors;
+        for (const std::string& text : rule.selectors) selectors.push_back(ParseCssSelector(text));
+        if (!std::all_of(selectors.begin(), selectors.end(), [](const auto& s) { return s.valid; })) continue;
+        for (CssComplexSelector& selector : selectors) {
             if (entries_.size() == kMaxSelectors) return;
-            CssComplexSelector selector = ParseCssSelector(text);
             // One that never matches needs no place.
             if (!selector.supported) continue;
             std::string key = "*";

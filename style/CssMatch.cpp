@@ -154,36 +154,48 @@ bool CssMatcher::Matches(const CssComplexSelector& selector, const GumboNode* el
     if (!MatchesCompound(compounds.back().simples, element)) return false;
     // From the subject leftwards, each compound matched at an element; where a descendant or
     // subsequent-sibling combinator leaves a choice, the search goes on from the last element
-    // tried. A stack of our own, as a deep tree would exhaust the call stack, and the states
-    // known to fail are never tried again, so the work stays within compounds times elements.
+    // tried. A stack of our own, as a deep tree would exhaust the call stack. A state that
+    // failed is never tried again, nor does a search for a compound go through an element
+    // that one which failed went through (it would go on to the same ones), so the work stays
+    // within compounds times elements.
     struct State {
         std::size_t compound;  // matched at `element`; those left of it are still to match
         const GumboNode* element;
-        const GumboNode* tried;  // the last candidate tried for the compound to its left
+        const GumboNode* first;  // the first candidate for the compound to its left
+        const GumboNode* tried;  // the last one tried
     };
     std::set<std::pair<std::size_t, const GumboNode*>> failed;
-    std::vector<State> stack = {{compounds.size() - 1, element, nullptr}};
+    std::set<std::pair<std::size_t, const GumboNode*>> searched;
+    std::vector<State> stack = {{compounds.size() - 1, element, nullptr, nullptr}};
     while (!stack.empty()) {
         State& state = stack.back();
         if (state.compound == 0) return true;
+        const std::size_t left = state.compound - 1;
         const char combinator = compounds[state.compound].combinator;
         const bool ancestors = combinator == ' ' || combinator == '>';
         const bool single = combinator == '>' || combinator == '+';
         const GumboNode* candidate = nullptr;
         if (state.tried == nullptr) {
             candidate = ancestors ? ParentElement(state.element) : SiblingElement(state.element, -1);
+            state.first = candidate;
         } else if (!single) {
             candidate = ancestors ? ParentElement(state.tried) : SiblingElement(state.tried, -1);
         }
+        if (candidate != nullptr && !single && searched.contains({left, candidate})) candidate = nullptr;
         if (candidate == nullptr || budget_ == 0) {
             failed.insert({state.compound, state.element});
+            // A search from any element it went through would go through the same ones.
+            const GumboNode* from = single ? nullptr : state.first;
+            for (; from != nullptr && searched.insert({left, from}).second;
+                 from = ancestors ? ParentElement(from) : SiblingElement(from, -1)) {
+            }
             stack.pop_back();
             continue;
         }
         state.tried = candidate;
-        const std::size_t left = state.compound - 1;
         if (failed.contains({left, candidate})) continue;
-        if (MatchesCompound(compounds[left].simples, candidate)) stack.push_back({left, candidate, nullptr});
+        if (MatchesCompound(compounds[left].simples, candidate))
+            stack.push_back({left, candidate, nullptr, nullptr});
     }
     return false;
 }

@@ -97,6 +97,12 @@ CssSimpleSelector Simple(CssSimpleSelector::Kind kind, std::string name = {}) {
     return simple;
 }
 
+// A selector that does not parse, which makes browsers drop its whole rule.
+void Invalid(CssComplexSelector& selector) {
+    selector.supported = false;
+    selector.valid = false;
+}
+
 void Add(CssSpecificity& to, const CssSpecificity& what) {
     for (std::size_t i = 0; i < to.size(); ++i) to[i] += what[i];
 }
@@ -121,7 +127,7 @@ public:
                 if (IsDelim(tokens_, at_, c)) written = c;
             }
             if (written != 0) {
-                if (expectCompound) selector.supported = false;
+                if (expectCompound) Invalid(selector);
                 combinator = written;
                 at_ = SkipSpace(tokens_, at_ + 1);
                 expectCompound = true;
@@ -131,7 +137,7 @@ public:
             if (!expectCompound && at_ > before) combinator = ' ';
             if (!expectCompound && at_ == before) {
                 // Two compounds without white space or a combinator between them cannot be.
-                selector.supported = false;
+                Invalid(selector);
             }
             CssCompound compound;
             compound.combinator = selector.compounds.empty() ? 0 : combinator;
@@ -140,7 +146,7 @@ public:
             expectCompound = false;
             combinator = 0;
         }
-        if (selector.compounds.empty() || expectCompound) selector.supported = false;
+        if (selector.compounds.empty() || expectCompound) Invalid(selector);
         if (selector.compounds.size() > kMaxCompounds) selector.supported = false;
         at = at_ < tokens_.size() ? at_ + 1 : at_;
         return selector;
@@ -177,7 +183,7 @@ private:
                 ReadPseudo(compound, selector);
             } else {
                 // A namespace, a stray character: nothing the matcher knows.
-                selector.supported = false;
+                Invalid(selector);
                 ++at_;
             }
             first = false;
@@ -193,7 +199,7 @@ private:
         CssSimpleSelector simple = Simple(CssSimpleSelector::Kind::Attribute);
         std::size_t i = SkipSpace(inside, 0);
         if (!Is(inside, i, CssTokenType::Ident) || end == tokens_.size()) {
-            selector.supported = false;
+            Invalid(selector);
             return;
         }
         simple.name = platform::LowerAscii(inside[i].value);
@@ -208,23 +214,23 @@ private:
                 simple.match = inside[i].value[0];
                 i += 2;
             } else {
-                selector.supported = false;
+                Invalid(selector);
                 return;
             }
             i = SkipSpace(inside, i);
             if (!Is(inside, i, CssTokenType::Ident) && !Is(inside, i, CssTokenType::String)) {
-                selector.supported = false;
+                Invalid(selector);
                 return;
             }
             simple.value = inside[i].value;
             i = SkipSpace(inside, i + 1);
             if (Is(inside, i, CssTokenType::Ident)) {
                 const std::string flag = platform::LowerAscii(inside[i].value);
-                if (flag != "i" && flag != "s") selector.supported = false;
+                if (flag != "i" && flag != "s") Invalid(selector);
                 simple.caseFlag = flag[0];
                 i = SkipSpace(inside, i + 1);
             }
-            if (i != inside.size()) selector.supported = false;
+            if (i != inside.size()) Invalid(selector);
         }
         compound.simples.push_back(std::move(simple));
     }
@@ -233,7 +239,7 @@ private:
         const bool element = Is(tokens_, at_ + 1, CssTokenType::Colon);
         at_ += element ? 2 : 1;
         if (at_ == tokens_.size()) {
-            selector.supported = false;
+            Invalid(selector);
             return;
         }
         const CssToken& token = tokens_[at_];
@@ -254,7 +260,7 @@ private:
         }
         ++at_;
         if (token.type != CssTokenType::Ident) {
-            selector.supported = false;
+            Invalid(selector);
             return;
         }
         // The one-colon forms of the old pseudo-elements count as elements.
@@ -307,7 +313,6 @@ CssComplexSelector ParseCssSelector(std::string_view selector) {
     std::size_t at = 0;
     CssComplexSelector parsed = reader.Complex(at);
     // A selector list is no one selector.
-    if (at < tokens.size() || (!tokens.empty() && tokens.back().type == CssTokenType::Comma))
-        parsed.supported = false;
+    if (at < tokens.size() || (!tokens.empty() && tokens.back().type == CssTokenType::Comma)) Invalid(parsed);
     return parsed;
 }

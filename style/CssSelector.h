@@ -52,6 +52,9 @@ struct CssComplexSelector {
     // False when it names what the matcher does not know (pseudo-elements, user action and
     // other states, namespaces...): such a selector matches nothing.
     bool supported = true;
+    // False when it does not parse ("p..x", "div > > p", "[a=]"): browsers then drop the whole
+    // rule, its other selectors too.
+    bool valid = true;
 };
 
 // A selector of a rule's list, as CssSyntax gives it.
