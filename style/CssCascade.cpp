@@ -13,6 +13,9 @@ constexpr std::size_t kMaxSelectors = 4096;
 // Tests of a compound against an element for one paste: enough for every element of the
 // longest markup read against a large sheet, bounded against hostile ones.
 constexpr std::size_t kMatchBudget = 200000;
+// The rules' declarations given to the elements of one paste, in all: a sheet's declarations
+// apply to many elements, and the reading of each costs. Past it an element has only its own.
+constexpr std::size_t kMaxGivenDeclarations = 50000;
 // An element's classes looked up; a longer class list is one no page writes.
 constexpr std::size_t kMaxClasses = 32;
 
@@ -114,6 +117,8 @@ const std::vector<CssDeclaration>& CssCascade::Declarations(const GumboNode* ele
     });
     std::vector<CssDeclaration> declarations;
     for (const Entry* entry : matched) {
+        given_ += entry->rule->declarations.size();
+        if (given_ > kMaxGivenDeclarations) break;
         declarations.insert(declarations.end(), entry->rule->declarations.begin(),
                             entry->rule->declarations.end());
     }

@@ -39,5 +39,6 @@ private:
     std::vector<Entry> entries_;
     std::unordered_map<std::string, std::vector<std::size_t>> byKey_;
     CssMatcher matcher_;
+    std::size_t given_ = 0;
     std::unordered_map<const GumboNode*, std::vector<CssDeclaration>> read_;
 };

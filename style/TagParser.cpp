@@ -320,6 +320,8 @@ public:
             [this](const GumboNode* node) { Leave(node); });
         const std::vector<Carrier> carriers =
             LineOfDescent(textParent_ != nullptr ? textParent_ : font_, cascade_);
+        // The page's rules count on the elements the text is in, as a browser computes it.
+        for (const Carrier& carrier : carriers) NoteStyle(carrier.style);
         std::vector<std::string>& problems = pasted_.problems;
         if (auto color = ReadInnermost(carriers, &CssFontValues::color, "color", ReadLegacyColor,
                                        QT_TRANSLATE_NOOP("Paste", "%1 is not a color."), problems)) {
@@ -358,11 +360,11 @@ private:
         if (inside_ == nullptr && IsOurs(node)) {
             inside_ = node;
             for (const GumboNode* around = node->parent; around != nullptr; around = around->parent) {
-                if (around->type == GUMBO_NODE_ELEMENT) NoteWrapper(around, Cascaded(around));
+                if (around->type == GUMBO_NODE_ELEMENT) NoteWrapper(around, StyleFont(around));
             }
         }
         if (inside_ != nullptr) {
-            NoteWrapper(node, Cascaded(node));
+            NoteWrapper(node, StyleFont(node));
             if (IsHtmlElement(node, GUMBO_TAG_BR)) text_.Append(" ");
         }
         return true;
@@ -370,12 +372,6 @@ private:
 
     void Leave(const GumboNode* node) {
         if (node == inside_) inside_ = nullptr;
-    }
-
-    // What the cascade gives the element of bold, italic and centring.
-    CssFontValues Cascaded(const GumboNode* node) {
-        std::vector<std::string> ignored;
-        return ReadFontDeclarations(cascade_.Declarations(node), ignored);
     }
 
     void NoteWrapper(const GumboNode* node, const CssFontValues& style) {
@@ -386,7 +382,11 @@ private:
             const std::optional<Attribute> align = FindAttribute(node, "align");
             if (align && platform::LowerAscii(Trim(align->value)) == "center") pasted_.centered = true;
         }
-        // A style only ever adds: what a wrapper's style takes away, an outer B still gives.
+        NoteStyle(style);
+    }
+
+    // A style only ever adds: what a wrapper's style takes away, an outer B still gives.
+    void NoteStyle(const CssFontValues& style) {
         if (style.bold.value.value_or(false)) pasted_.bold = true;
         if (style.italic.value.value_or(false)) pasted_.italic = true;
         if (style.centered.value.value_or(false)) pasted_.centered = true;
