@@ -134,11 +134,8 @@ public:
                 continue;
             }
             if (at_ == tokens_.size() || Is(tokens_, at_, CssTokenType::Comma)) break;
+            // A compound ends only at white space, a combinator or a comma.
             if (!expectCompound && at_ > before) combinator = ' ';
-            if (!expectCompound && at_ == before) {
-                // Two compounds without white space or a combinator between them cannot be.
-                Invalid(selector);
-            }
             CssCompound compound;
             compound.combinator = selector.compounds.empty() ? 0 : combinator;
             ReadCompound(compound, selector);
