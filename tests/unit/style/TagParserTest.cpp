@@ -412,6 +412,17 @@ TEST(PasteTag, PageRulesMatchTheFontAsBrowsersMatch) {
         {"<style>#ab { color: red }</style><font id='a&#98;'>t</font>", kRed},
         {"<style>font:first-child:last-child { color: red }</style><b>x</b><font>t</font>", kKept},
         {"<style>b + font:last-child { color: red }</style><b>x</b><font>t</font>", kRed},
+        {"<style>[title^=ab][title$=yz][title*=mn] { color: red }</style><font title=abmnyz>t</font>", kRed},
+        {"<style>[title$=yz] { color: red }</style><font title=yza>t</font>", kKept},
+        {"<style>:root > body > font { color: red }</style><font>t</font>", kRed},
+        {"<style>i ~ font { color: red }</style><i>a</i><b>b</b><font>t</font>", kRed},
+        {"<style>i + font { color: red }</style><i>a</i><b>b</b><font>t</font>", kKept},
+        // :is() and :not() count their most specific argument, :where() nothing.
+        {"<style>font:is(#f, b) { color: red } font.x { color: blue }</style><font id=f class=x>t</font>",
+         kRed},
+        {"<style>font:not(#g) { color: red } font.x { color: blue }</style><font id=f class=x>t</font>",
+         kRed},
+        {"<style>font:where(#f) { color: red } font { color: blue }</style><font id=f>t</font>", kBlue},
         // Matching the first rule must leave enough of the paste's budget for the second.
         {"<style>" + longSelector + " font { color: red } div font { color: blue }</style>" + deep +
              "<font>t</font>",
