@@ -389,6 +389,9 @@ TEST(PasteTag, PageRulesMatchTheFontAsBrowsersMatch) {
     for (int i = 0; i < 1000; ++i) deep += "<div>";
     std::string longSelector = "section";
     for (int i = 0; i < 30; ++i) longSelector += " div";
+    // Rules that ask more work than a paste's budget get no more: a later rule is not matched.
+    std::string costly;
+    for (int i = 0; i < 12; ++i) costly += longSelector + " font { color: blue }\n";
     struct Case {
         std::string markup;
         TColor color;
@@ -427,6 +430,7 @@ TEST(PasteTag, PageRulesMatchTheFontAsBrowsersMatch) {
         {"<style>" + longSelector + " font { color: red } div font { color: blue }</style>" + deep +
              "<font>t</font>",
          kBlue},
+        {"<style>" + costly + "font { color: red }</style>" + deep + "<font>t</font>", kKept},
         {"<style>body " + longSelector.substr(8) + " font { color: red }</style>" + deep + "<font>t</font>",
          kRed},
     };
