@@ -40,18 +40,14 @@ const GumboNode* ParentElement(const GumboNode* node) {
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 
-bool Equal(std::string_view a, std::string_view b, bool ignoreCase) {
-    return ignoreCase ? platform::LowerAscii(a) == platform::LowerAscii(b) : a == b;
-}
-
 // Whether the white-space separated list holds the word.
-bool HoldsWord(std::string_view list, std::string_view word, bool ignoreCase) {
+bool HoldsWord(std::string_view list, std::string_view word) {
     std::size_t at = 0;
     while (at < list.size()) {
         while (at < list.size() && IsSpace(list[at])) ++at;
         std::size_t end = at;
         while (end < list.size() && !IsSpace(list[end])) ++end;
-        if (end > at && Equal(list.substr(at, end - at), word, ignoreCase)) return true;
+        if (end > at && list.substr(at, end - at) == word) return true;
         at = end;
     }
     return false;
@@ -77,7 +73,7 @@ bool MatchesValue(const CssSimpleSelector& simple, std::string_view value, bool 
     const std::string wanted = ignoreCase ? platform::LowerAscii(simple.value) : simple.value;
     switch (simple.match) {
         case '=': return own == wanted;
-        case '~': return HoldsWord(own, wanted, false);
+        case '~': return HoldsWord(own, wanted);
         case '|': return own == wanted || own.starts_with(wanted + "-");
         // An empty value to look for matches nothing.
         case '^': return !wanted.empty() && own.starts_with(wanted);
@@ -118,7 +114,7 @@ bool CssMatcher::MatchesSimple(const CssSimpleSelector& simple, const GumboNode*
         }
         case Kind::Class: {
             const char* classes = RawAttribute(element, "class");
-            return classes != nullptr && HoldsWord(DecodeAttribute(classes), simple.name, false);
+            return classes != nullptr && HoldsWord(DecodeAttribute(classes), simple.name);
         }
         case Kind::Attribute: {
             const char* value = RawAttribute(element, simple.name.c_str());
