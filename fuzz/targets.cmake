@@ -26,7 +26,7 @@ set(FUZZ_gif_decode_OPTIONS -max_len=4194304 -timeout=10)
 # short enough that parsing which grows faster than the input counts as a failure.
 list(APPEND VELLORAN_FUZZERS tag_paste)
 set(FUZZ_tag_paste_SOURCES style/TagParser.cpp style/HtmlMarkup.cpp style/LegacyValue.cpp style/CssNamedColors.cpp
-    style/CssTokens.cpp style/CssSyntax.cpp style/CssValues.cpp style/CssPaste.cpp style/CssSelector.cpp
+    style/CssTokens.cpp style/CssSyntax.cpp style/CssValues.cpp style/CssPaste.cpp style/CssSelector.cpp style/CssMatch.cpp style/CssCascade.cpp
     style/Oklch.cpp style/VisionSimulation.cpp style/FileUrl.cpp style/StyleFile.cpp style/ColorValue.cpp style/Style.cpp platform/IniText.cpp platform/IniFile.cpp
     platform/AtomicWrite.cpp platform/TextEncoding.cpp platform/FileBytes.cpp platform/Translate.cpp)
 set(FUZZ_tag_paste_PKG gumbo)

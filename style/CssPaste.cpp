@@ -116,12 +116,6 @@ public:
         }
     }
 
-    // What the body passes down to the elements in it.
-    CssScope BodyScope() {
-        ReadSurroundings();
-        return bodyScope_;
-    }
-
     TPastedTag Read() {
         ReadSurroundings();
         ReadBody();
@@ -411,7 +405,12 @@ CssVariables WithCustomProperties(const std::vector<CssDeclaration>& declaration
 
 CssFontValues ReadFontDeclarations(const std::vector<CssDeclaration>& declarations,
                                    std::vector<std::string>& ignored, const CssScope& scope) {
-    const CssVariables variables = WithCustomProperties(declarations, scope.variables);
+    // The inherited properties are copied only when the declarations add to them: a deep line of
+    // elements would copy them at every one.
+    const bool adds = std::any_of(declarations.begin(), declarations.end(),
+                                  [](const CssDeclaration& d) { return IsCustomProperty(d.name); });
+    const CssVariables own = adds ? WithCustomProperties(declarations, scope.variables) : CssVariables();
+    const CssVariables& variables = adds ? own : scope.variables;
     const CssContext& context = scope.context;
     CssFontValues font;
     for (const CssDeclaration* declaration : InOrder(declarations)) {
@@ -510,5 +509,3 @@ CssBodyValues ReadBodyDeclarations(const std::vector<CssDeclaration>& declaratio
 }
 
 TPastedTag ParsePastedSheet(std::string_view text) { return SheetReader(ParseCssSheet(text)).Read(); }
-
-CssScope PageScope(std::string_view sheets) { return SheetReader(ParseCssSheet(sheets)).BodyScope(); }

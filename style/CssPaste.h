@@ -83,7 +83,3 @@ CssBodyValues ReadBodyDeclarations(const std::vector<CssDeclaration>& declaratio
 // The font inherits what its rules leave out from the body and the root, and counts relative
 // sizes from theirs. The kind is Sheet when any of them was found, None otherwise.
 TPastedTag ParsePastedSheet(std::string_view text);
-
-// What a page's style sheets pass down to the elements in its body: the root's and the body's
-// font sizes, the colour and the custom properties their rules give.
-CssScope PageScope(std::string_view sheets);

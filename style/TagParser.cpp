@@ -6,6 +6,7 @@
 
 #include "platform/AsciiCase.h"
 #include "platform/Translate.h"
+#include "style/CssCascade.h"
 #include "style/CssPaste.h"
 #include "style/FileUrl.h"
 #include "style/HtmlMarkup.h"
@@ -82,54 +83,23 @@ std::optional<std::vector<std::string>> SplitFaces(std::string_view list) {
     return ReadCssFontFamily(value);
 }
 
-// What an element's style attribute says of the font, within what surrounds it.
-CssFontValues StyleFont(const GumboNode* element, const CssScope& scope = {}) {
+// What an element's style attribute says of the font.
+CssFontValues StyleFont(const GumboNode* element) {
     const std::optional<Attribute> style = FindAttribute(element, "style");
     if (!style) return {};
     std::vector<std::string> ignored;
-    return ReadFontDeclarations(ParseCssDeclarations(style->value), ignored, scope);
+    return ReadFontDeclarations(ParseCssDeclarations(style->value), ignored);
 }
 
 // The legacy font sizes in px, size 1 first, as browsers size FONT's SIZE.
 constexpr std::array<double, 7> kLegacySizePx = {10, 13, 16, 18, 24, 32, 48};
 
-// The scope each of the elements is read in: the font sizes, colour and custom properties the
-// page's style sheets and the elements around it give, as the cascade passes them down.
-// `elements` lie on one line of descent, outermost first.
-std::vector<CssScope> ScopesOf(const std::vector<const GumboNode*>& elements, const CssScope& page) {
-    std::vector<CssScope> scopes(elements.size());
-    if (elements.empty()) return scopes;
-    std::vector<const GumboNode*> line;
-    for (const GumboNode* node = elements.back(); node != nullptr; node = node->parent) {
-        if (node->type == GUMBO_NODE_ELEMENT) line.push_back(node);
-    }
-    CssScope scope = page;
-    std::size_t next = 0;
-    for (auto node = line.rbegin(); node != line.rend(); ++node) {
-        while (next < elements.size() && elements[next] == *node) scopes[next++] = scope;
-        if (const std::optional<Attribute> style = FindAttribute(*node, "style")) {
-            const std::vector<CssDeclaration> declarations = ParseCssDeclarations(style->value);
-            std::vector<std::string> ignored;
-            const CssFontValues font = ReadFontDeclarations(declarations, ignored, scope);
-            scope.variables = WithCustomProperties(declarations, std::move(scope.variables));
-            if (font.sizePx) scope.context.parentPx = *font.sizePx;
-            if (font.color.value) scope.context.currentColor = font.color.value;
-        } else if (IsFont(*node)) {
-            if (const std::optional<Attribute> size = FindAttribute(*node, "size")) {
-                if (const std::optional<int> step = ParseLegacyFontSize(size->value)) {
-                    scope.context.parentPx = kLegacySizePx[static_cast<std::size_t>(*step - 1)];
-                }
-            }
-        }
-        if (IsHtmlElement(*node, GUMBO_TAG_HTML)) scope.context.rootPx = scope.context.parentPx;
-    }
-    return scopes;
+std::optional<CssColorValue> ReadLegacyColor(std::string_view value) {
+    if (const std::optional<TColor> color = ParseLegacyColor(value)) return CssColorValue{*color, true};
+    return std::nullopt;
 }
 
-// A FONT tag, or a SPAN, P or DIV whose style (what StyleFont read of it) sets the font.
-bool IsCarrier(const GumboNode* node, const CssFontValues& style) {
-    return IsFont(node) || (IsOneOf(node, kStyledBlocks) && style.Any());
-}
+// A FONT tag, or a SPAN, P or DIV whose style attribute sets the font.
 bool IsCarrier(const GumboNode* node) {
     return IsFont(node) || (IsOneOf(node, kStyledBlocks) && StyleFont(node).Any());
 }
@@ -139,10 +109,10 @@ struct Carrier {
     CssFontValues style;
 };
 
-// Of the elements around the text that set the font, outermost first, the value of the
-// innermost one that gives it: its style's declaration when that reads, as browsers let a
-// style win over a FONT attribute, else its FONT attribute. When none reads, the problem of
-// the innermost one that gives the property.
+// Of the elements from the root down to the text, the value of the innermost one that gives
+// it, as the property inherits: what the cascade picks of its rules and style attribute when
+// that reads, else its FONT attribute, which counts below every rule. When none reads, the
+// problem of the innermost one that gives the property.
 template <typename T, typename Read>
 std::optional<T> ReadInnermost(const std::vector<Carrier>& carriers, CssRead<T> CssFontValues::*property,
                                const char* name, Read read, const char* problem,
@@ -166,9 +136,40 @@ std::optional<T> ReadInnermost(const std::vector<Carrier>& carriers, CssRead<T> 
     return std::nullopt;
 }
 
-std::optional<CssColorValue> ReadLegacyColor(std::string_view value) {
-    if (const std::optional<TColor> color = ParseLegacyColor(value)) return CssColorValue{*color, true};
-    return std::nullopt;
+// Each element of a line of descent, root first, with what the cascade gives it, read within
+// what its parent passes down: the font size em and % count from, the root's size rem counts
+// from, the colour currentColor stands for, and the custom properties.
+std::vector<Carrier> LineOfDescent(const GumboNode* innermost, CssCascade& cascade) {
+    std::vector<const GumboNode*> line;
+    for (const GumboNode* node = innermost; node != nullptr; node = node->parent) {
+        if (node->type == GUMBO_NODE_ELEMENT) line.push_back(node);
+    }
+    std::reverse(line.begin(), line.end());
+    std::vector<Carrier> carriers;
+    CssScope scope;
+    for (const GumboNode* node : line) {
+        const std::vector<CssDeclaration>& declarations = cascade.Declarations(node);
+        std::vector<std::string> ignored;
+        carriers.push_back({node, ReadFontDeclarations(declarations, ignored, scope)});
+        const CssFontValues& own = carriers.back().style;
+        scope.variables = WithCustomProperties(declarations, std::move(scope.variables));
+        if (own.sizePx) {
+            scope.context.parentPx = *own.sizePx;
+        } else if (const std::optional<Attribute> size =
+                       IsFont(node) ? FindAttribute(node, "size") : std::nullopt) {
+            if (const std::optional<int> step = ParseLegacyFontSize(size->value))
+                scope.context.parentPx = kLegacySizePx[static_cast<std::size_t>(*step - 1)];
+        }
+        if (own.color.value) {
+            scope.context.currentColor = own.color.value;
+        } else if (const std::optional<Attribute> color =
+                       IsFont(node) ? FindAttribute(node, "color") : std::nullopt) {
+            if (const std::optional<CssColorValue> value = ReadLegacyColor(color->value))
+                scope.context.currentColor = value;
+        }
+        if (IsHtmlElement(node, GUMBO_TAG_HTML)) scope.context.rootPx = scope.context.parentPx;
+    }
+    return carriers;
 }
 
 const GumboVector& Children(const GumboNode* node) {
@@ -310,18 +311,17 @@ private:
 // as the same tag.
 class FontReader {
 public:
-    FontReader(const GumboNode* font, const CssScope& page, TPastedTag& pasted)
-        : font_(font), page_(page), pasted_(pasted) {}
+    FontReader(const GumboNode* font, CssCascade& cascade, TPastedTag& pasted)
+        : font_(font), cascade_(cascade), pasted_(pasted) {}
 
     void Read(const GumboNode* document) {
         Walk(
             document, [this](const GumboNode* node) { return Enter(node); },
             [this](const GumboNode* node) { Leave(node); });
-        std::vector<Carrier> carriers;
-        const std::vector<const GumboNode*> fonts = textFonts_.empty() ? std::vector{font_} : textFonts_;
-        const std::vector<CssScope> scopes = ScopesOf(fonts, page_);
-        for (std::size_t i = 0; i < fonts.size(); ++i)
-            carriers.push_back({fonts[i], StyleFont(fonts[i], scopes[i])});
+        const std::vector<Carrier> carriers =
+            LineOfDescent(textParent_ != nullptr ? textParent_ : font_, cascade_);
+        // The page's rules count on the elements the text is in, as a browser computes it.
+        for (const Carrier& carrier : carriers) NoteStyle(carrier.style);
         std::vector<std::string>& problems = pasted_.problems;
         if (auto color = ReadInnermost(carriers, &CssFontValues::color, "color", ReadLegacyColor,
                                        QT_TRANSLATE_NOOP("Paste", "%1 is not a color."), problems)) {
@@ -364,17 +364,13 @@ private:
             }
         }
         if (inside_ != nullptr) {
-            const CssFontValues style = StyleFont(node);
-            if (IsCarrier(node, style)) fonts_.push_back(node);
-            NoteWrapper(node, style);
+            NoteWrapper(node, StyleFont(node));
             if (IsHtmlElement(node, GUMBO_TAG_BR)) text_.Append(" ");
         }
         return true;
     }
 
     void Leave(const GumboNode* node) {
-        if (inside_ == nullptr) return;
-        if (!fonts_.empty() && fonts_.back() == node) fonts_.pop_back();
         if (node == inside_) inside_ = nullptr;
     }
 
@@ -386,7 +382,11 @@ private:
             const std::optional<Attribute> align = FindAttribute(node, "align");
             if (align && platform::LowerAscii(Trim(align->value)) == "center") pasted_.centered = true;
         }
-        // A style only ever adds: what a wrapper's style takes away, an outer B still gives.
+        NoteStyle(style);
+    }
+
+    // A style only ever adds: what a wrapper's style takes away, an outer B still gives.
+    void NoteStyle(const CssFontValues& style) {
         if (style.bold.value.value_or(false)) pasted_.bold = true;
         if (style.italic.value.value_or(false)) pasted_.italic = true;
         if (style.centered.value.value_or(false)) pasted_.centered = true;
@@ -394,7 +394,7 @@ private:
 
     void ReadText(const GumboNode* node) {
         const std::string_view parsed = node->v.text.text;
-        if (text_.Full() && !textFonts_.empty()) {
+        if (text_.Full() && textParent_ != nullptr) {
             text_.Append(parsed);
             return;
         }
@@ -403,18 +403,17 @@ private:
         // the font: a SPAN from Copy as HTML5 gives back the text the style had.
         const std::string text =
             raw ? HtmlMarkup::AsWritten(parsed) : DecodeTextKeepingMarkup(parsed, text_.Room());
-        if (textFonts_.empty() && !Trim(text).empty()) textFonts_ = fonts_;
+        if (textParent_ == nullptr && !Trim(text).empty()) textParent_ = node->parent;
         text_.Append(text);
     }
 
     const GumboNode* font_;
-    const CssScope& page_;
+    CssCascade& cascade_;
     TPastedTag& pasted_;
     // The copy of the FONT tag being read, or null outside it.
     const GumboNode* inside_ = nullptr;
-    // The FONT tags around the node being read, outermost first, and around the first text.
-    std::vector<const GumboNode*> fonts_;
-    std::vector<const GumboNode*> textFonts_;
+    // The element of the first text, or null before it.
+    const GumboNode* textParent_ = nullptr;
     StyleText text_;
 };
 
@@ -501,7 +500,8 @@ TPastedTag ParsePastedTag(std::string_view text) {
     } else if (font != nullptr) {
         pasted.kind = TPastedKind::Font;
         pasted.setsFont = true;
-        FontReader(font, PageScope(sheets), pasted).Read(markup.Document());
+        CssCascade cascade(sheets);
+        FontReader(font, cascade, pasted).Read(markup.Document());
     } else {
         pasted = ParsePastedSheet(sheets.empty() ? text : std::string_view(sheets));
     }

@@ -379,3 +379,63 @@ TEST(PasteTag, LongValuesAndTextsAreCut) {
     EXPECT_EQ(Paste(rule + std::string(kMaxMarkupBytes - rule.size() + 1, ' ')).problems, cutAt64);
     EXPECT_TRUE(Paste(rule + std::string(kMaxMarkupBytes - rule.size(), ' ')).problems.empty());
 }
+
+// A page's rules reach the FONT tag as browsers match them: the selectors' edge cases, a rule
+// dropped whole for one selector that does not parse, and a tree deep enough that a matcher
+// which tried every way through it would spend the budget that bounds its work.
+TEST(PasteTag, PageRulesMatchTheFontAsBrowsersMatch) {
+    constexpr TColor kRed = 0x0000FF, kBlue = 0xFF0000, kKept = 0x666666;
+    std::string deep;
+    for (int i = 0; i < 1000; ++i) deep += "<div>";
+    std::string longSelector = "section";
+    for (int i = 0; i < 30; ++i) longSelector += " div";
+    // Rules that ask more work than a paste's budget get no more: a later rule is not matched.
+    std::string costly;
+    for (int i = 0; i < 12; ++i) costly += longSelector + " font { color: blue }\n";
+    struct Case {
+        std::string markup;
+        TColor color;
+    };
+    const Case cases[] = {
+        {"<style>[title^=''] { color: red }</style><font title=x>t</font>", kKept},
+        {"<style>[title=''] { color: red }</style><font title=''>t</font>", kRed},
+        {"<style>[lang|=en] { color: red }</style><font lang=english>t</font>", kKept},
+        {"<style>[lang|=en] { color: red }</style><font lang=en>t</font>", kRed},
+        {"<style>[face=ARIAL] { color: red }</style><font face=arial>t</font>", kRed},
+        {"<style>[title=X] { color: red }</style><font title=x>t</font>", kKept},
+        {"<style>[title=X i] { color: red }</style><font title=x>t</font>", kRed},
+        {"<style>[class~='a b'] { color: red }</style><font class='a b'>t</font>", kKept},
+        {"<style>font { color: blue } p..x, font { color: red }</style><font>t</font>", kBlue},
+        {"<style>font { color: blue } div > > font, font { color: red }</style><font>t</font>", kBlue},
+        {"<style>font { color: blue } font:hover, font { color: red }</style><font>t</font>", kRed},
+        {"<style>:not(div font) { color: red }</style><div><font>t</font></div>", kKept},
+        {"<style>div>font{color:red}</style><div><font>t</font></div>", kRed},
+        {"<style>font.a.b { color: red }</style><font class='b'>t</font>", kKept},
+        {"<style>font.a.b { color: red }</style><font class=' b\ta '>t</font>", kRed},
+        {"<style>#ab { color: red }</style><font id='a&#98;'>t</font>", kRed},
+        {"<style>font:first-child:last-child { color: red }</style><b>x</b><font>t</font>", kKept},
+        {"<style>b + font:last-child { color: red }</style><b>x</b><font>t</font>", kRed},
+        {"<style>[title^=ab][title$=yz][title*=mn] { color: red }</style><font title=abmnyz>t</font>", kRed},
+        {"<style>[title$=yz] { color: red }</style><font title=yza>t</font>", kKept},
+        {"<style>:root > body > font { color: red }</style><font>t</font>", kRed},
+        {"<style>i ~ font { color: red }</style><i>a</i><b>b</b><font>t</font>", kRed},
+        {"<style>i + font { color: red }</style><i>a</i><b>b</b><font>t</font>", kKept},
+        // :is() and :not() count their most specific argument, :where() nothing.
+        {"<style>font:is(#f, b) { color: red } font.x { color: blue }</style><font id=f class=x>t</font>",
+         kRed},
+        {"<style>font:not(#g) { color: red } font.x { color: blue }</style><font id=f class=x>t</font>",
+         kRed},
+        {"<style>font:where(#f) { color: red } font { color: blue }</style><font id=f>t</font>", kBlue},
+        // Matching the first rule must leave enough of the paste's budget for the second.
+        {"<style>" + longSelector + " font { color: red } div font { color: blue }</style>" + deep +
+             "<font>t</font>",
+         kBlue},
+        {"<style>" + costly + "font { color: red }</style>" + deep + "<font>t</font>", kKept},
+        {"<style>body " + longSelector.substr(8) + " font { color: red }</style>" + deep + "<font>t</font>",
+         kRed},
+    };
+    for (const Case& c : cases) {
+        const Loaded loaded = Paste(c.markup);
+        EXPECT_EQ(loaded.style.FontColor, c.color) << c.markup.substr(0, 120);
+    }
+}
