@@ -14,7 +14,7 @@
 #include "platform/Translations.h"
 #include "style/TagText.h"
 #include "windows/Colors.h"
-#include "windows/SpecialCharacters.h"
+#include "windows/EntityWindow.h"
 #include "windows/about.h"
 #include "windows/options.h"
 

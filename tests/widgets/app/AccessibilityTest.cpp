@@ -12,8 +12,8 @@
 #include "controls/SuperGrd.h"
 #include "tests/widgets/app/MainWindowFixture.h"
 #include "windows/Colors.h"
+#include "windows/EntityWindow.h"
 #include "windows/FileOpen.h"
-#include "windows/SpecialCharacters.h"
 
 namespace {
 

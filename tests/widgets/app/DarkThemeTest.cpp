@@ -21,10 +21,10 @@
 #include "tests/widgets/app/MainWindowFixture.h"
 #include "windows/Colors.h"
 #include "windows/ContrastCheck.h"
+#include "windows/EntityWindow.h"
 #include "windows/FileOpen.h"
 #include "windows/FontText.h"
 #include "windows/SelectFont.h"
-#include "windows/SpecialCharacters.h"
 #include "windows/about.h"
 #include "windows/options.h"
 

@@ -16,7 +16,7 @@
 #include "controls/SuperGrd.h"
 #include "platform/Clipboard.h"
 #include "platform/SysColors.h"
-#include "windows/SpecialCharacters.h"
+#include "windows/EntityWindow.h"
 
 using windows::TfrmSpecial;
 

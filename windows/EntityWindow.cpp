@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "windows/SpecialCharacters.h"
+#include "windows/EntityWindow.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

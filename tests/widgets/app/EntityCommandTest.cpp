@@ -2,7 +2,7 @@
 #include <QApplication>
 
 #include "tests/widgets/app/MainWindowFixture.h"
-#include "windows/SpecialCharacters.h"
+#include "windows/EntityWindow.h"
 
 namespace {
 
