@@ -9,6 +9,7 @@
 #include <QUndoCommand>
 #include <QUndoStack>
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 #include "platform/Error.h"
@@ -92,32 +93,39 @@ TStyleHistory::TStyleHistory(StyleTarget& window, const TStyle& style, std::func
 
 TStyleHistory::~TStyleHistory() { QCoreApplication::instance()->removeEventFilter(this); }
 
+namespace {
+
+// An Edit item that follows one end of the history: enabled while there is a step there and
+// named by `text` from that step's name, which is empty while there is none.
+QAction* StepAction(QObject* parent, QUndoStack* stack, bool undo,
+                    std::function<QString(const QString&)> text) {
+    auto* action = new QAction(parent);
+    const auto name = [action, text](const QString& step) { action->setText(text(step)); };
+    name(undo ? stack->undoText() : stack->redoText());
+    action->setEnabled(undo ? stack->canUndo() : stack->canRedo());
+    QObject::connect(stack, undo ? &QUndoStack::undoTextChanged : &QUndoStack::redoTextChanged, action, name);
+    QObject::connect(stack, undo ? &QUndoStack::canUndoChanged : &QUndoStack::canRedoChanged, action,
+                     &QAction::setEnabled);
+    QObject::connect(action, &QAction::triggered, stack, undo ? &QUndoStack::undo : &QUndoStack::redo);
+    return action;
+}
+
+}  // namespace
+
 // The item names the step it takes back ("&Undo Bold") and is the bare command while there is
 // none, so that a language that joins the two with a colon leaves no colon hanging.
 QAction* TStyleHistory::MakeUndoAction(QObject* parent) {
-    auto* action = new QAction(parent);
-    const auto name = [action](const QString& step) {
-        action->setText(step.isEmpty() ? tr("&Undo") : tr("&Undo %1", "the step taken back").arg(step));
-    };
-    name(stack_->undoText());
-    action->setEnabled(stack_->canUndo());
-    connect(stack_, &QUndoStack::undoTextChanged, action, name);
-    connect(stack_, &QUndoStack::canUndoChanged, action, &QAction::setEnabled);
-    connect(action, &QAction::triggered, stack_, &QUndoStack::undo);
+    QAction* action = StepAction(parent, stack_, true, [](const QString& step) {
+        return step.isEmpty() ? tr("&Undo") : tr("&Undo %1", "the step taken back").arg(step);
+    });
     action->setShortcut(QKeySequence("Ctrl+Z"));
     return action;
 }
 
 QAction* TStyleHistory::MakeRedoAction(QObject* parent) {
-    auto* action = new QAction(parent);
-    const auto name = [action](const QString& step) {
-        action->setText(step.isEmpty() ? tr("&Redo") : tr("&Redo %1", "the step done again").arg(step));
-    };
-    name(stack_->redoText());
-    action->setEnabled(stack_->canRedo());
-    connect(stack_, &QUndoStack::redoTextChanged, action, name);
-    connect(stack_, &QUndoStack::canRedoChanged, action, &QAction::setEnabled);
-    connect(action, &QAction::triggered, stack_, &QUndoStack::redo);
+    QAction* action = StepAction(parent, stack_, false, [](const QString& step) {
+        return step.isEmpty() ? tr("&Redo") : tr("&Redo %1", "the step done again").arg(step);
+    });
     action->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
     return action;
 }
